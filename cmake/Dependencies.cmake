@@ -1,0 +1,11 @@
+# zlib, libpng and libjpeg: the system's for the native build, Debian's
+# mingw zlib and our cross-built static libpng/libjpeg for win64. Everything
+# links statically on Windows so the programs need no DLL beside them.
+if(WIN32)
+  set(ZLIB_USE_STATIC_LIBS ON)
+  set(CMAKE_FIND_LIBRARY_SUFFIXES .a)
+  add_link_options(-static -static-libgcc -static-libstdc++)
+endif()
+find_package(ZLIB REQUIRED)
+find_package(PNG REQUIRED)
+find_package(JPEG REQUIRED)

@@ -1,0 +1,88 @@
+// Byte streams: the common interface, a growable memory stream and a file
+// stream. Files are opened so that other readers and writers are not locked
+// out (share-deny-none), as the programs read their own executable while it
+// runs and menu files may be open elsewhere.
+#pragma once
+#include <cstddef>
+#include <cstdint>
+#include <cstdio>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace forms {
+
+enum class SeekOrigin { Begin, Current, End };
+
+class Stream {
+public:
+    virtual ~Stream() = default;
+    // Reads up to count bytes; returns how many were read (fewer at the end).
+    virtual size_t Read(void* buffer, size_t count) = 0;
+    // Writes count bytes; returns how many were written (fewer on failure).
+    virtual size_t Write(const void* buffer, size_t count) = 0;
+    // Moves the position; returns the new position, or -1 when it cannot.
+    virtual int64_t Seek(int64_t offset, SeekOrigin origin) = 0;
+    virtual int64_t Size() = 0;
+
+    int64_t Position() { return Seek(0, SeekOrigin::Current); }
+    // Bytes between the position and the end (never negative).
+    int64_t Remaining();
+    // Reads exactly count bytes or returns false (the position is then undefined).
+    bool ReadExact(void* buffer, size_t count) { return Read(buffer, count) == count; }
+    // Copies count bytes from source at its position; returns bytes copied.
+    int64_t CopyFrom(Stream& source, int64_t count);
+};
+
+class MemoryStream final : public Stream {
+public:
+    MemoryStream() = default;
+    explicit MemoryStream(std::vector<uint8_t> bytes) : data_(std::move(bytes)) {}
+    MemoryStream(const void* bytes, size_t count);
+
+    size_t Read(void* buffer, size_t count) override;
+    size_t Write(const void* buffer, size_t count) override;
+    int64_t Seek(int64_t offset, SeekOrigin origin) override;
+    int64_t Size() override { return static_cast<int64_t>(data_.size()); }
+
+    const std::vector<uint8_t>& Bytes() const { return data_; }
+    std::vector<uint8_t>& Bytes() { return data_; }
+    void Clear() { data_.clear(); pos_ = 0; }
+
+private:
+    std::vector<uint8_t> data_;
+    size_t pos_ = 0;
+};
+
+enum class FileMode {
+    OpenRead,       // existing file, read only
+    OpenReadWrite,  // existing file, read and write
+    Create,         // new or truncated file, read and write
+};
+
+class FileStream final : public Stream {
+public:
+    // Returns null when the file cannot be opened (missing, no access).
+    static std::unique_ptr<FileStream> Open(const std::string& path, FileMode mode);
+    ~FileStream() override;
+    FileStream(const FileStream&) = delete;
+    FileStream& operator=(const FileStream&) = delete;
+
+    size_t Read(void* buffer, size_t count) override;
+    size_t Write(const void* buffer, size_t count) override;
+    int64_t Seek(int64_t offset, SeekOrigin origin) override;
+    int64_t Size() override;
+    // Flushes and closes; false when buffered data could not be written.
+    bool Close();
+
+private:
+    explicit FileStream(std::FILE* f) : file_(f) {}
+    std::FILE* file_;
+    bool lastWrite_ = false;
+};
+
+// Whole-file helpers.
+bool ReadWholeFile(const std::string& path, std::vector<uint8_t>& out);
+bool WriteWholeFile(const std::string& path, const void* bytes, size_t count);
+
+}  // namespace forms

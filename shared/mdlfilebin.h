@@ -1,0 +1,95 @@
+// The menu file: one module-wide stream and error flag shared by every reader
+// and writer, the 11-byte header, the typed fields, picture blocks, the window
+// shape string and the autorun pack.
+//
+// Callers run one open-to-close sequence at a time: clear the error flag, open
+// (or install) the stream, read or write, close, then test the flag. Readers
+// never throw on bad data: they set the flag and return 0, empty text or leave
+// the picture unchanged. Every length read from a stream is checked against
+// what the stream still holds before anything is allocated.
+#pragma once
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "forms/portable/Bitmap.h"
+#include "forms/portable/PngImage.h"
+#include "forms/portable/Stream.h"
+
+enum TMnuFieldType : uint8_t {
+    mftByte = 1,
+    mftInt = 2,
+    mftLong = 3,
+    mftString = 4,
+    mftBitmap = 5,
+    mftPNG = 6,
+};
+
+// Values of the last header read.
+struct MenuFileHeader {
+    int HdrKind = 0;
+    int HdrMajor = 0;
+    int HdrMinor = 0;
+    int HdrRelease = 0;
+    int HdrObjects = 0;
+    int HdrImages = 0;
+};
+
+// Values of the last picture block header read.
+struct PictureBlockHeader {
+    int BlkFlag = 0;
+    int BlkObject = 0;
+    int BlkState = 0;
+    int BlkFrame = 0;
+};
+
+// ---- the stream and the error flag ----
+forms::Stream* MnuStream();                       // null when none is open
+void SetMnuStream(std::unique_ptr<forms::Stream> stream);  // closes any open one first
+uint8_t MnuError();
+void SetMnuError();
+void ClearMnuError();
+const MenuFileHeader& MnuHeader();
+const PictureBlockHeader& MnuBlockHeader();
+uint8_t PicMissing();
+
+// Opens folder + name. Mode 1 writes (confirm = 1 asks before replacing an
+// existing file); any other mode reads. Writing goes to a temporary file in the
+// same folder that replaces the old file only when CloseMnuFile finishes a
+// sequence without error, so a failed save never destroys the old menu.
+bool OpenMnuFile(const std::string& name, const std::string& folder, int mode, int confirm);
+// Closes the stream; a pending write replaces its target only when MnuError is 0.
+void CloseMnuFile();
+
+// ---- header and typed fields ----
+void WriteMnuHeader(int objects, int images);
+bool ReadMnuHeader();
+void WriteMnuField(int type, int32_t value, const std::string& text);
+int32_t ReadMnuInt();
+int32_t ReadMnuLong();
+std::string ReadMnuString();
+uint8_t ReadMnuByte();
+std::string ReadMnuBlock();
+void WriteMnuEnd();
+
+// ---- picture blocks ----
+void WriteMnuBitmap(int flag, int object, int state, int frame, const forms::Bitmap& picture,
+                    const std::string& fileName, bool raw);
+void ReadMnuBitmap(forms::Bitmap& bitmap, bool raw);
+void WriteMnuPNG(int flag, int object, int state, int tag, const forms::PngImage& png);
+void ReadMnuPNG(forms::PngImage& png);
+
+// ---- window shape ----
+std::string MakeWinRgnString(const forms::Bitmap& picture, int transIndex);
+
+// ---- autorun executable ----
+// Editor-wide list of menu paths to pack, slots 1..100; the first empty slot ends it.
+extern std::string PackFiles[101];
+// The name of the editor's own executable, which carries the player image.
+extern const char* const kEditorExeName;  // "Autorun Quorvel Menu Editor.exe"
+bool BuildAutorunExe(const std::string& folder, const std::string& name);
+
+// ---- version information (Windows version resources) ----
+extern int FileVerMajor, FileVerMinor, FileVerRelease, FileVerBuild;
+std::string GetFileVersion(const std::string& path, int mode);
+void GetFileVerName(const std::string& path, bool company, std::string& result);

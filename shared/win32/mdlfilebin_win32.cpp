@@ -1,0 +1,108 @@
+// Readers of an executable's version resource: its four version numbers and
+// the product (or company) name used to identify a viewer program.
+#include "shared/mdlfilebin.h"
+
+#include <windows.h>
+
+#include <cstdio>
+#include <cstring>
+#include <string>
+#include <vector>
+
+namespace {
+
+// The whole version resource of path, or an empty buffer when it has none.
+std::vector<char> ReadVersionResource(const std::string& path)
+{
+    DWORD handle = 0;
+    const DWORD size = GetFileVersionInfoSizeA(path.c_str(), &handle);
+    if (size == 0) return {};
+    std::vector<char> data(size);
+    if (!GetFileVersionInfoA(path.c_str(), 0, size, data.data())) return {};
+    return data;
+}
+
+// The string value at key, or false when the resource has none.
+bool QueryString(std::vector<char>& data, const std::string& key, std::string& value)
+{
+    void* found = nullptr;
+    UINT length = 0;
+    if (!VerQueryValueA(data.data(), key.c_str(), &found, &length) || !found) return false;
+    const char* text = static_cast<const char*>(found);
+    value.assign(text, strnlen(text, length));
+    return true;
+}
+
+std::string Lower(std::string text)
+{
+    for (char& ch : text) {
+        if (ch >= 'A' && ch <= 'Z') ch = static_cast<char>(ch - 'A' + 'a');
+    }
+    return text;
+}
+
+}  // namespace
+
+std::string GetFileVersion(const std::string& path, int mode)
+{
+    std::vector<char> data = ReadVersionResource(path);
+    if (data.empty()) return "";
+
+    void* found = nullptr;
+    UINT length = 0;
+    if (!VerQueryValueA(data.data(), "\\", &found, &length) || !found || length < sizeof(VS_FIXEDFILEINFO)) {
+        return "";
+    }
+    const auto* info = static_cast<const VS_FIXEDFILEINFO*>(found);
+    FileVerMajor = HIWORD(info->dwFileVersionMS);
+    FileVerMinor = LOWORD(info->dwFileVersionMS);
+    FileVerRelease = HIWORD(info->dwFileVersionLS);
+    FileVerBuild = LOWORD(info->dwFileVersionLS);
+
+    switch (mode) {
+    case 1:
+        return std::to_string(FileVerMajor) + "." + std::to_string(FileVerMinor) + "." +
+               std::to_string(FileVerRelease) + "." + std::to_string(FileVerBuild);
+    case 2: return std::to_string(FileVerMajor);
+    case 3: return std::to_string(FileVerMajor) + "." + std::to_string(FileVerMinor);
+    case 4: return std::to_string(FileVerMinor);
+    default: return "";
+    }
+}
+
+// A resource without a translation table or without the strings asked for
+// leaves result as it was.
+void GetFileVerName(const std::string& path, bool company, std::string& result)
+{
+    std::vector<char> data = ReadVersionResource(path);
+    if (data.empty()) return;
+
+    void* found = nullptr;
+    UINT length = 0;
+    if (!VerQueryValueA(data.data(), "\\VarFileInfo\\Translation", &found, &length) || !found ||
+        length < 2 * sizeof(WORD)) {
+        return;
+    }
+    const WORD* translation = static_cast<const WORD*>(found);
+    char prefix[48];
+    std::snprintf(prefix, sizeof(prefix), "\\StringFileInfo\\%04X%04X\\", translation[0], translation[1]);
+
+    std::string name;
+    if (company) {
+        if (QueryString(data, std::string(prefix) + "CompanyName", name)) result = name;
+        return;
+    }
+    if (!QueryString(data, std::string(prefix) + "ProductName", name)) return;
+    if (name.find("Operating System") != std::string::npos &&
+        !QueryString(data, std::string(prefix) + "FileDescription", name)) {
+        return;
+    }
+
+    if (Lower(name).find("adobe reader") != std::string::npos) name = "Adobe Acrobat";
+    if (Lower(name).find("acrobat") != std::string::npos) name = "Adobe Acrobat";
+    for (const char* word : {" viewer", " reader", " version", " ver "}) {
+        const size_t at = Lower(name).find(word);
+        if (at != std::string::npos) name.erase(at);
+    }
+    result = name;
+}

@@ -1,0 +1,117 @@
+#include <gtest/gtest.h>
+
+#include "forms/portable/Stream.h"
+#include "player/logic/CommandLine.h"
+#include "player/logic/PackReader.h"
+
+using namespace player;
+
+namespace {
+
+void PutInt(std::vector<uint8_t>& b, size_t at, int32_t v) {
+    if (at == b.size()) b.resize(at + 4);
+    for (int i = 0; i < 4; ++i) b[at + i] = static_cast<uint8_t>(static_cast<uint32_t>(v) >> (8 * i));
+}
+
+// An executable laid out as the builder writes it: a 100-byte image, "FPAK",
+// 2 0 0, an empty type-5 field, a type-1 field, the count, the entries, the
+// files' data, and the trailer P + 1.
+std::vector<uint8_t> BuildPack(const std::vector<std::pair<std::string, std::string>>& files, int count = -1) {
+    std::vector<uint8_t> b(100, 0xCC);
+    const std::string head("FPAK\x02\0\0\x05\0\0\0\0\x01\x01\0\0\0\0", 18);
+    b.insert(b.end(), head.begin(), head.end());
+    b.push_back(static_cast<uint8_t>(count < 0 ? files.size() : count));
+    for (const auto& f : files) {
+        std::string name = f.first;
+        name.resize(256, ' ');
+        b.insert(b.end(), name.begin(), name.end());
+        PutInt(b, b.size(), 99999);
+    }
+    for (size_t i = 0; i < files.size(); ++i) {
+        PutInt(b, 119 + 260 * i + 256, static_cast<int32_t>(b.size() + 1));
+        b.insert(b.end(), files[i].second.begin(), files[i].second.end());
+    }
+    PutInt(b, b.size(), 101);
+    return b;
+}
+
+PackError Read(const std::vector<uint8_t>& bytes, PackDirectory& dir) {
+    forms::MemoryStream stream(bytes);
+    return ReadPack(stream, dir);
+}
+
+}  // namespace
+
+TEST(PackReader, ReadsNamesAndFindsPackedMenus) {
+    forms::MemoryStream stream(BuildPack({{"Main.MNU", "MENU-main"}, {"intro.mnu", "MENU-intro"}}));
+    PackDirectory dir;
+    ASSERT_EQ(ReadPack(stream, dir), PackError::None);
+    ASSERT_EQ(dir.entries.size(), 2u);
+    EXPECT_EQ(dir.entries[0].name, "main.mnu");
+
+    std::string name = "INTRO.mnu";
+    ASSERT_TRUE(SeekPacked(dir, name, stream));
+    EXPECT_EQ(name, "intro.mnu");
+    char data[10];
+    ASSERT_TRUE(stream.ReadExact(data, 10));
+    EXPECT_EQ(std::string(data, 10), "MENU-intro");
+    std::string missing = "other.mnu";
+    EXPECT_FALSE(SeekPacked(dir, missing, stream));
+
+    EXPECT_EQ(ChooseStartMenu("", dir), "main.mnu");
+    for (const char* arg : {"E:\\Main.mnu", "E:Main.mnu", "D:\\menus\\Main.mnu"}) {
+        std::string chosen = ChooseStartMenu(arg, dir);
+        EXPECT_TRUE(chosen == "Main.mnu" && IsPacked(dir, chosen)) << arg;
+    }
+}
+
+TEST(PackReader, EmptyPackOffersNoMenu) {
+    PackDirectory dir;
+    ASSERT_EQ(Read(BuildPack({}), dir), PackError::None);
+    std::string start = ChooseStartMenu("", dir);
+    EXPECT_EQ(start, "");
+    EXPECT_FALSE(IsPacked(dir, start));  // an empty name never matches an unused slot
+}
+
+TEST(PackReader, RefusesBadTrailersAndForeignData) {
+    PackDirectory dir;
+    auto bytes = BuildPack({{"a.mnu", "x"}});
+    const size_t end = bytes.size() - 4;
+    for (int32_t trailer : {0, 1, -5, INT32_MIN, static_cast<int32_t>(end) + 2, INT32_MAX}) {
+        PutInt(bytes, end, trailer);
+        EXPECT_EQ(Read(bytes, dir), PackError::InvalidAddress) << trailer;
+    }
+    EXPECT_EQ(Read({1, 2, 3}, dir), PackError::InvalidAddress);
+
+    for (size_t at : {100u, 107u, 112u}) {  // "FPAK", the type-5 field, the type-1 field
+        auto damaged = BuildPack({{"a.mnu", "x"}});
+        damaged[at] = 'X';
+        EXPECT_EQ(Read(damaged, dir), PackError::Unreadable) << at;
+    }
+    auto hugeBlock = BuildPack({{"a.mnu", "x"}});
+    PutInt(hugeBlock, 108, 0x7FFFFFFF);
+    EXPECT_EQ(Read(hugeBlock, dir), PackError::Unreadable);
+}
+
+TEST(PackReader, RefusesCountsAndOffsetsBeyondTheFile) {
+    PackDirectory dir;
+    std::vector<std::pair<std::string, std::string>> many;
+    for (int i = 0; i < 101; ++i) many.push_back({"m" + std::to_string(i) + ".mnu", "x"});
+    EXPECT_EQ(Read(BuildPack(many), dir), PackError::Unreadable);  // more than the table holds
+    many.pop_back();
+    EXPECT_EQ(Read(BuildPack(many), dir), PackError::None);
+    EXPECT_EQ(Read(BuildPack({{"a.mnu", "x"}}, 255), dir), PackError::Unreadable);
+
+    auto badOffset = BuildPack({{"a.mnu", "x"}});
+    for (int32_t stored : {static_cast<int32_t>(badOffset.size() + 10), 0}) {
+        PutInt(badOffset, 119 + 256, stored);
+        EXPECT_EQ(Read(badOffset, dir), PackError::Unreadable) << stored;
+    }
+    // Cut anywhere before the end of its directory, a pack is refused.
+    const auto good = BuildPack({{"a.mnu", "abc"}, {"b.mnu", "def"}});
+    for (size_t cut = 0; cut < 119 + 2 * 260; ++cut) {
+        std::vector<uint8_t> cutBytes(good.begin(), good.begin() + cut);
+        PutInt(cutBytes, cut, 101);
+        EXPECT_NE(Read(cutBytes, dir), PackError::None) << cut;
+    }
+}

@@ -1,0 +1,148 @@
+// Opening and closing menu files: the overwrite and read-only questions, and
+// saves that fail without harming the file they would have replaced.
+#include <sys/stat.h>
+
+#include "forms/portable/FileSystem.h"
+
+#include "tests/native/shared_format/TestFiles.h"
+
+using namespace qvtest;
+
+namespace {
+
+class FileTest : public MenuFileTest {
+protected:
+    std::string Path() const { return folder_ + "menu.mnu"; }
+    void WriteOld() { WriteAll(Path(), Bytes{'o', 'l', 'd'}); }
+    void MakeReadOnly() { ASSERT_EQ(::chmod(Path().c_str(), 0444), 0); }
+    // One complete save sequence writing one int field.
+    bool Save(int confirm) {
+        if (!OpenMnuFile("menu.mnu", folder_, 1, confirm)) {
+            CloseMnuFile();
+            return false;
+        }
+        WriteMnuField(mftInt, 5, "");
+        CloseMnuFile();
+        return true;
+    }
+    static Bytes Saved() { return Cat({{2, 2, 0, 0, 0}, Le32(5)}); }
+};
+
+// A stream that takes only the first few bytes written to it.
+class ShortStream : public forms::Stream {
+public:
+    size_t Read(void*, size_t) override { return 0; }
+    size_t Write(const void*, size_t count) override {
+        const size_t n = std::min(count, room_);
+        room_ -= n;
+        return n;
+    }
+    int64_t Seek(int64_t, forms::SeekOrigin) override { return 0; }
+    int64_t Size() override { return 0; }
+
+private:
+    size_t room_ = 3;
+};
+
+TEST_F(FileTest, NewFileIsWrittenWithoutQuestions) {
+    ASSERT_TRUE(Save(1));
+    EXPECT_EQ(MnuError(), 0);
+    EXPECT_TRUE(qvfake::DialogCalls().empty());
+    EXPECT_EQ(ReadAll(Path()), Saved());
+    EXPECT_EQ(FilesIn(folder_), std::vector<std::string>{"menu.mnu"});
+
+    ASSERT_TRUE(OpenMnuFile("menu.mnu", folder_, 0, 0));
+    EXPECT_EQ(ReadMnuInt(), 5);
+    CloseMnuFile();
+    EXPECT_EQ(MnuError(), 0);
+}
+
+TEST_F(FileTest, OverwriteQuestion) {
+    WriteOld();
+    qvfake::QueueDialogAnswer(mrNo);
+    EXPECT_FALSE(Save(1));
+    EXPECT_EQ(MnuError(), 1);
+    EXPECT_EQ(ReadAll(Path()), Bytes({'o', 'l', 'd'}));
+    ASSERT_EQ(qvfake::DialogCalls().size(), 1u);
+    const qvfake::DialogCall& call = qvfake::DialogCalls()[0];
+    EXPECT_EQ(call.text, "File exists, do you wish to overwrite it?");
+    EXPECT_EQ(call.type, TMsgDlgType::mtConfirmation);
+    EXPECT_EQ(call.buttons, TMsgDlgButtons::mbYesNoCancel);
+    EXPECT_EQ(call.caption, "Autorun Quorvel Menu Editor");
+
+    qvfake::QueueDialogAnswer(mrCancel);
+    EXPECT_FALSE(Save(1));
+    EXPECT_EQ(ReadAll(Path()), Bytes({'o', 'l', 'd'}));
+
+    ClearMnuError();
+    qvfake::QueueDialogAnswer(mrYes);
+    EXPECT_TRUE(Save(1));
+    EXPECT_EQ(MnuError(), 0);
+    EXPECT_EQ(ReadAll(Path()), Saved());
+
+    // Without confirmation nothing is asked.
+    qvfake::ResetDialogs();
+    WriteOld();
+    EXPECT_TRUE(Save(0));
+    EXPECT_TRUE(qvfake::DialogCalls().empty());
+    EXPECT_EQ(ReadAll(Path()), Saved());
+    EXPECT_EQ(FilesIn(folder_), std::vector<std::string>{"menu.mnu"});
+}
+
+TEST_F(FileTest, ReadOnlyQuestion) {
+    WriteOld();
+    MakeReadOnly();
+    qvfake::QueueDialogAnswer(mrYes);  // overwrite
+    qvfake::QueueDialogAnswer(mrNo);   // read-only
+    EXPECT_FALSE(Save(1));
+    EXPECT_EQ(MnuError(), 1);
+    EXPECT_EQ(ReadAll(Path()), Bytes({'o', 'l', 'd'}));
+    ASSERT_EQ(qvfake::DialogCalls().size(), 2u);
+    EXPECT_EQ(qvfake::DialogCalls()[1].text,
+              "The menu file is marked as Read Only, would you like to save to it anyway?");
+    EXPECT_EQ(qvfake::DialogCalls()[1].buttons, TMsgDlgButtons::mbYesNoCancel);
+    EXPECT_TRUE(forms::IsReadOnly(Path()));
+
+    // Asked even without the overwrite question; Yes replaces the file.
+    ClearMnuError();
+    qvfake::ResetDialogs();
+    EXPECT_TRUE(Save(0));
+    EXPECT_EQ(qvfake::DialogCalls().size(), 1u);
+    EXPECT_EQ(MnuError(), 0);
+    EXPECT_EQ(ReadAll(Path()), Saved());
+    EXPECT_FALSE(forms::IsReadOnly(Path()));
+}
+
+TEST_F(FileTest, FailedSaveKeepsTheOldFile) {
+    WriteOld();
+    ASSERT_TRUE(OpenMnuFile("menu.mnu", folder_, 1, 0));
+    WriteMnuField(mftInt, 5, "");
+    EXPECT_EQ(ReadAll(Path()), Bytes({'o', 'l', 'd'}));  // nothing replaced while writing
+    ReadMnuInt();  // a failure during the sequence
+    ClearMnuError();  // even when a caller clears the flag again
+    CloseMnuFile();
+    EXPECT_EQ(ReadAll(Path()), Bytes({'o', 'l', 'd'}));
+    EXPECT_EQ(FilesIn(folder_), std::vector<std::string>{"menu.mnu"});
+
+    // A failure of an earlier sequence does not block the next save.
+    SetMnuError();
+    ASSERT_TRUE(Save(0));
+    EXPECT_EQ(ReadAll(Path()), Saved());
+}
+
+TEST_F(FileTest, ShortWritesSetTheFlag) {
+    SetMnuStream(std::make_unique<ShortStream>());
+    WriteMnuField(mftInt, 1, "");
+    EXPECT_EQ(MnuError(), 1);
+}
+
+TEST_F(FileTest, OpeningWhatCannotBeOpenedFailsWithTheFlag) {
+    EXPECT_FALSE(OpenMnuFile("missing.mnu", folder_, 0, 0));
+    EXPECT_EQ(MnuError(), 1);
+    EXPECT_EQ(MnuStream(), nullptr);
+    ClearMnuError();
+    EXPECT_FALSE(OpenMnuFile("menu.mnu", folder_ + "no-such-folder/", 1, 0));
+    EXPECT_EQ(MnuError(), 1);
+}
+
+}  // namespace

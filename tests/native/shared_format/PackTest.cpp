@@ -1,0 +1,155 @@
+// The autorun executable: the player image copied out of the editor's file,
+// the pack of menu files and the trailer.
+#include "forms/portable/FileSystem.h"
+#include "tests/native/shared_format/TestFiles.h"
+
+using namespace qvtest;
+
+namespace {
+
+class PackTest : public MenuFileTest {
+protected:
+    void SetUp() override {
+        MenuFileTest::SetUp();
+        const std::string exe = forms::ExecutablePath();
+        editor_ = exe.substr(0, exe.find_last_of('/') + 1) + kEditorExeName;
+        for (size_t i = 0; i < 1000; ++i) player_.push_back(static_cast<uint8_t>(i * 13));
+        for (auto& slot : PackFiles) slot.clear();
+    }
+    void TearDown() override {
+        forms::RemoveFile(editor_);
+        for (auto& slot : PackFiles) slot.clear();
+        MenuFileTest::TearDown();
+    }
+    // The editor's file: its own image, "ApEX", the player and the marker's offset.
+    void WriteEditor(const Bytes& ownImage = Bytes(300, 0xEE)) {
+        WriteAll(editor_, Cat({ownImage, {'A', 'p', 'E', 'X'}, player_,
+                               Le32(static_cast<int32_t>(ownImage.size()))}));
+    }
+    bool Build() {
+        const bool ok = BuildAutorunExe(folder_, "Autorun.exe");
+        CloseMnuFile();
+        return ok;
+    }
+    Bytes Output() const { return ReadAll(folder_ + "Autorun.exe"); }
+    std::string LastMessage() const {
+        return qvfake::DialogCalls().empty() ? "" : qvfake::DialogCalls().back().text;
+    }
+
+    std::string editor_;
+    Bytes player_;
+};
+
+TEST_F(PackTest, EmptyPack) {
+    WriteEditor();
+    ASSERT_TRUE(Build());
+    EXPECT_EQ(MnuError(), 0);
+    const int32_t p = static_cast<int32_t>(player_.size());
+    EXPECT_EQ(Output(), Cat({player_,
+                             {'F', 'P', 'A', 'K', 2, 0, 0, 5, 0, 0, 0, 0, 1, 1, 0, 0, 0, 0, 0},
+                             Le32(p + 1)}));
+    EXPECT_TRUE(qvfake::DialogCalls().empty());
+}
+
+TEST_F(PackTest, PackedFilesAndTheirEntries) {
+    WriteEditor();
+    Bytes first(1000);
+    for (size_t i = 0; i < first.size(); ++i) first[i] = static_cast<uint8_t>(i);
+    WriteAll(folder_ + "default.mnu", first);
+    WriteAll(folder_ + "second.mnu", Bytes{'x', 'y'});
+    PackFiles[1] = folder_ + "default.mnu";
+    ASSERT_TRUE(Build());
+
+    // One file of 1,000 bytes: data at P + 279, its entry holds P + 280.
+    Bytes out = Output();
+    const int32_t p = static_cast<int32_t>(player_.size());
+    EXPECT_EQ(std::string(out.begin() + p + 19, out.begin() + p + 19 + 256),
+              "default.mnu" + std::string(245, ' '));
+    EXPECT_EQ(Le32At(out, p + 19 + 256), p + 280);
+    EXPECT_EQ(Bytes(out.begin() + p + 279, out.begin() + p + 1279), first);
+    EXPECT_EQ(out.size(), static_cast<size_t>(p) + 1279 + 4);
+    EXPECT_EQ(Le32At(out, out.size() - 4), p + 1);
+
+    // The list ends at the first empty slot.
+    PackFiles[2] = folder_ + "second.mnu";
+    PackFiles[4] = folder_ + "after-the-gap.mnu";
+    ASSERT_TRUE(Build());
+    out = Output();
+    const int32_t data1 = p + 19 + 2 * 260;
+    EXPECT_EQ(out[p + 18], 2);
+    EXPECT_EQ(Le32At(out, p + 19 + 256), data1 + 1);
+    EXPECT_EQ(Le32At(out, p + 19 + 260 + 256), data1 + 1000 + 1);
+    EXPECT_EQ(Bytes(out.begin() + data1 + 1000, out.end() - 4), Bytes({'x', 'y'}));
+    EXPECT_EQ(MnuError(), 0);
+}
+
+TEST_F(PackTest, FailuresAreReportedAndCreateNothing) {
+    // No editor file.
+    EXPECT_FALSE(Build());
+    EXPECT_EQ(MnuError(), 1);
+    EXPECT_EQ(LastMessage(),
+              "The wizard cannot locate the Menu Editor (Autorun Quorvel Menu Editor.exe) which is "
+              "required to create the autorun application.");
+    EXPECT_EQ(qvfake::DialogCalls().back().type, TMsgDlgType::mtError);
+
+    // A wrong marker, an offset beyond the file, a file too short for a trailer.
+    const std::vector<Bytes> broken = {
+        Cat({Bytes(10, 0), {'A', 'p', 'E', 'Y'}, player_, Le32(10)}),
+        Cat({Bytes(10, 0), {'A', 'p', 'E', 'X'}, player_, Le32(0x7FFFFFF0)}),
+        Cat({Bytes(10, 0), {'A', 'p', 'E', 'X'}, player_, Le32(-1)}),
+        Bytes{'A', 'p', 'E'},
+    };
+    for (const Bytes& editor : broken) {
+        ClearMnuError();
+        WriteAll(editor_, editor);
+        EXPECT_FALSE(Build());
+        EXPECT_EQ(MnuError(), 1);
+        EXPECT_EQ(LastMessage(), "Could not retrieve menu executable");
+    }
+
+    // A listed file that is missing.
+    ClearMnuError();
+    WriteEditor();
+    PackFiles[1] = folder_ + "missing.mnu";
+    EXPECT_FALSE(Build());
+    EXPECT_EQ(LastMessage(), "Could not find all files.");
+
+    // More files than a pack holds.
+    ClearMnuError();
+    WriteAll(folder_ + "m.mnu", Bytes(3, 1));
+    for (int k = 1; k <= 100; ++k) PackFiles[k] = folder_ + "m.mnu";
+    EXPECT_FALSE(Build());
+    EXPECT_EQ(MnuError(), 1);
+    EXPECT_EQ(FilesIn(folder_), std::vector<std::string>{"m.mnu"});
+
+    // 99 files are fine.
+    ClearMnuError();
+    PackFiles[100].clear();
+    EXPECT_TRUE(Build());
+    EXPECT_EQ(Output()[player_.size() + 18], 99);
+}
+
+TEST_F(PackTest, ExistingOutputIsReplacedOnlyByACompleteNewOne) {
+    WriteEditor();
+    WriteAll(folder_ + "Autorun.exe", Bytes{'o', 'l', 'd'});
+    qvfake::QueueDialogAnswer(mrNo);
+    EXPECT_FALSE(Build());
+    EXPECT_EQ(MnuError(), 1);
+    EXPECT_EQ(LastMessage(), "File exists, do you wish to overwrite it?");
+    EXPECT_EQ(Output(), Bytes({'o', 'l', 'd'}));
+
+    // The caller closes the stream: a sequence that failed meanwhile keeps the old file.
+    ClearMnuError();
+    ASSERT_TRUE(BuildAutorunExe(folder_, "Autorun.exe"));
+    SetMnuError();
+    CloseMnuFile();
+    EXPECT_EQ(Output(), Bytes({'o', 'l', 'd'}));
+    EXPECT_EQ(FilesIn(folder_), std::vector<std::string>{"Autorun.exe"});
+
+    ClearMnuError();
+    EXPECT_TRUE(Build());
+    EXPECT_EQ(MnuError(), 0);
+    EXPECT_EQ(Output().size(), player_.size() + 19 + 4);
+}
+
+}  // namespace
