@@ -20,9 +20,9 @@ def main():
     for path in modules:
         if only and not any(o in path for o in only):
             continue
-        spec = importlib.util.spec_from_file_location(os.path.basename(path)[:-3], path)
-        mod = importlib.util.module_from_spec(spec)
-        spec.loader.exec_module(mod)
+        loader_spec = importlib.util.spec_from_file_location(os.path.basename(path)[:-3], path)
+        mod = importlib.util.module_from_spec(loader_spec)
+        loader_spec.loader.exec_module(mod)
         tests = [(n, f) for n, f in vars(mod).items() if n.startswith("test_") and callable(f)]
         with harness.Session(getattr(mod, "SCREEN", "1024x768x24")) as session:
             for name, fn in tests:

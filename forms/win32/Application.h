@@ -1,0 +1,115 @@
+// The application object: title, icon, the message loop, the main form, and
+// the exception handler that keeps a C++ exception escaping an event handler
+// from crashing the program (it is reported in a message box instead).
+//
+//   int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+//       forms::Application().SetTitle("Title");
+//       forms::Application().CreateForm<TfrmMainCls>();   // first = main form
+//       forms::Application().Run();
+//   }
+#pragma once
+#include <windows.h>
+
+#include <functional>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "forms/win32/Form.h"
+
+namespace forms {
+
+class ApplicationClass {
+public:
+    ApplicationClass(const ApplicationClass&) = delete;
+    ApplicationClass& operator=(const ApplicationClass&) = delete;
+
+    const std::string& Title() const { return title_; }
+    void SetTitle(const std::string& title) { title_ = title; }
+
+    // The icon of every form (set on existing and future forms). The
+    // application owns it.
+    HICON Icon() const { return icon_; }
+    void SetIcon(HICON icon);
+    // Loads an .ico file as the icon; false (icon unchanged) when it fails.
+    bool LoadIconFile(const std::string& path);
+
+    // Constructs a form, makes the first one the main form, runs its
+    // OnCreate (exceptions are reported, the form is kept) and returns it.
+    template <class T, class... Args>
+    T* CreateForm(Args&&... args) {
+        T* form = new T(std::forward<Args>(args)...);
+        FormCreated(form);
+        return form;
+    }
+    Form* MainForm() const { return mainForm_; }
+
+    // Runs the message loop until Terminate() (or the main form closes), then
+    // destroys the remaining application-owned forms (OnDestroy first).
+    void Run();
+    // Handles every waiting message, then returns.
+    void ProcessMessages();
+    // Waits for one message and handles it.
+    void HandleMessage();
+    void Terminate();
+    bool Terminated() const { return terminated_; }
+
+    void Minimize();
+    void Restore();
+
+    // Reports the exception being handled (call only inside a catch block):
+    // OnException when set, else a message box captioned with the title.
+    void HandleException();
+    // Replaces the message box of HandleException (receives the message).
+    std::function<void(const std::string& message)> OnException;
+
+    HINSTANCE Instance() const { return instance_; }
+    // A hidden window: parent of windowed controls without a parent, and
+    // receiver of timer messages.
+    HWND UtilityWindow() const { return utilityWindow_; }
+
+    // Forms alive now, in creation order.
+    const std::vector<Form*>& Forms() const { return forms_; }
+
+private:
+    friend ApplicationClass& Application();
+    friend class Form;
+    friend class Component;
+    friend class DispatchScope;
+    ApplicationClass();
+    ~ApplicationClass() = default;
+    void CreateUtilityWindow();
+
+    void FormCreated(Form* form);
+    void AddForm(Form* form);
+    void RemoveForm(Form* form);
+    void ScheduleDelete(Component* c);
+    void DeletePending();
+    void Dispatch(MSG& msg);
+
+    HINSTANCE instance_ = nullptr;
+    HWND utilityWindow_ = nullptr;
+    std::string title_;
+    HICON icon_ = nullptr;
+    Form* mainForm_ = nullptr;
+    std::vector<Form*> forms_;
+    std::vector<Component*> pendingDelete_;
+    bool terminated_ = false;
+    bool deleting_ = false;
+    int dispatchDepth_ = 0;
+};
+
+// The one application object.
+ApplicationClass& Application();
+
+// Marks a stretch of code that runs on behalf of a window message or timer:
+// components freed meanwhile are deleted only when the outermost scope ends.
+class DispatchScope {
+public:
+    DispatchScope();
+    ~DispatchScope();
+    DispatchScope(const DispatchScope&) = delete;
+    DispatchScope& operator=(const DispatchScope&) = delete;
+};
+
+}  // namespace forms

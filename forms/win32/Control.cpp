@@ -1,0 +1,185 @@
+#include "forms/win32/Control.h"
+
+#include "forms/win32/Form.h"
+#include "forms/win32/WinControl.h"
+
+namespace forms {
+namespace {
+
+LPCSTR CursorResource(Cursor c) {
+    switch (c) {
+    case Cursor::IBeam: return IDC_IBEAM;
+    case Cursor::Wait: return IDC_WAIT;
+    case Cursor::Cross: return IDC_CROSS;
+    case Cursor::UpArrow: return IDC_UPARROW;
+    case Cursor::SizeNWSE: return IDC_SIZENWSE;
+    case Cursor::SizeNESW: return IDC_SIZENESW;
+    case Cursor::SizeWE: return IDC_SIZEWE;
+    case Cursor::SizeNS: return IDC_SIZENS;
+    case Cursor::SizeAll: return IDC_SIZEALL;
+    case Cursor::No: return IDC_NO;
+    case Cursor::Hand: return IDC_HAND;
+    case Cursor::AppStarting: return IDC_APPSTARTING;
+    default: return IDC_ARROW;
+    }
+}
+
+}  // namespace
+
+HCURSOR CursorHandle(Cursor c) { return LoadCursor(nullptr, CursorResource(c)); }
+
+Control::Control(Component* owner, WinControl* parent) : Component(owner) {
+    if (parent) {
+        parent_ = parent;
+        parent->AddChild(this);
+    }
+}
+
+Control::~Control() {
+    if (parent_) parent_->RemoveChild(this);
+}
+
+void Control::SetParent(WinControl* parent) {
+    if (parent == parent_) return;
+    if (parent_) parent_->RemoveChild(this);
+    parent_ = parent;
+    if (parent_) parent_->AddChild(this);
+}
+
+Form* Control::ParentForm() const {
+    const Control* c = this;
+    while (c->parent_) c = c->parent_;
+    return dynamic_cast<Form*>(const_cast<Control*>(c));
+}
+
+void Control::SetBounds(int left, int top, int width, int height) {
+    if (width < 0) width = 0;
+    if (height < 0) height = 0;
+    if (left == left_ && top == top_ && width == width_ && height == height_) return;
+    RECT old = BoundsRect();
+    left_ = left;
+    top_ = top;
+    width_ = width;
+    height_ = height;
+    BoundsChanged(old);
+}
+
+void Control::SetVisible(bool visible) {
+    if (visible == visible_) return;
+    visible_ = visible;
+    VisibleChanged();
+}
+
+bool Control::Showing() const {
+    if (!visible_) return false;
+    return parent_ ? parent_->Showing() : dynamic_cast<const Form*>(this) != nullptr;
+}
+
+void Control::SetEnabled(bool enabled) { enabled_ = enabled; }
+
+void Control::SetCursor(Cursor cursor) {
+    if (cursor == cursor_) return;
+    cursor_ = cursor;
+    // Show the new shape at once when the pointer is over this control (or
+    // the control holds the mouse), not only at the next pointer move.
+    const WinControl* win = dynamic_cast<const WinControl*>(this);
+    HWND hwnd = win ? win->Handle() : (parent_ ? parent_->Handle() : nullptr);
+    if (!hwnd) return;
+    POINT p;
+    GetCursorPos(&p);
+    if (WindowFromPoint(p) == hwnd || GetCapture() == hwnd)
+        SendMessageA(hwnd, WM_SETCURSOR, reinterpret_cast<WPARAM>(hwnd), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+}
+
+void Control::BringToFront() {
+    if (parent_) parent_->MoveChild(this, true);
+}
+
+void Control::SendToBack() {
+    if (parent_) parent_->MoveChild(this, false);
+}
+
+void Control::Invalidate() {
+    if (visible_ && parent_ && parent_->Handle()) {
+        RECT r = BoundsRect();
+        InvalidateRect(parent_->Handle(), &r, FALSE);
+    }
+}
+
+void Control::Repaint() {
+    Invalidate();
+    const WinControl* win = dynamic_cast<const WinControl*>(this);
+    HWND hwnd = win ? win->Handle() : (parent_ ? parent_->Handle() : nullptr);
+    if (hwnd) UpdateWindow(hwnd);
+}
+
+POINT Control::ClientToScreen(POINT p) const {
+    if (const WinControl* win = dynamic_cast<const WinControl*>(this)) {
+        ::ClientToScreen(win->Handle(), &p);
+    } else if (parent_) {
+        p.x += left_;
+        p.y += top_;
+        p = parent_->ClientToScreen(p);
+    }
+    return p;
+}
+
+POINT Control::ScreenToClient(POINT p) const {
+    if (const WinControl* win = dynamic_cast<const WinControl*>(this)) {
+        ::ScreenToClient(win->Handle(), &p);
+    } else if (parent_) {
+        p = parent_->ScreenToClient(p);
+        p.x -= left_;
+        p.y -= top_;
+    }
+    return p;
+}
+
+void Control::Click() {
+    auto handler = OnClick;
+    if (handler) handler(*this);
+}
+
+void Control::MouseDown(MouseButton button, ShiftState shift, int x, int y) {
+    if (button == MouseButton::Left) clickArmed_ = true;
+    auto handler = OnMouseDown;
+    if (handler) handler(*this, button, shift, x, y);
+}
+
+void Control::MouseMove(ShiftState shift, int x, int y) {
+    auto handler = OnMouseMove;
+    if (handler) handler(*this, shift, x, y);
+}
+
+void Control::MouseUp(MouseButton button, ShiftState shift, int x, int y) {
+    if (button == MouseButton::Left && clickArmed_) {
+        clickArmed_ = false;
+        if (x >= 0 && y >= 0 && x < width_ && y < height_) Click();
+    }
+    auto handler = OnMouseUp;
+    if (handler) handler(*this, button, shift, x, y);
+}
+
+void Control::Detach() {
+    // Freed controls leave the screen at once and run no more handlers.
+    OnClick = nullptr;
+    OnMouseDown = nullptr;
+    OnMouseUp = nullptr;
+    OnMouseMove = nullptr;
+    SetParent(nullptr);
+}
+
+void GraphicControl::BoundsChanged(const RECT& oldBounds) {
+    if (!Parent() || !Parent()->Handle() || !Visible()) return;
+    InvalidateRect(Parent()->Handle(), &oldBounds, FALSE);
+    Invalidate();
+}
+
+void GraphicControl::VisibleChanged() {
+    if (Parent() && Parent()->Handle()) {
+        RECT r = BoundsRect();
+        InvalidateRect(Parent()->Handle(), &r, FALSE);
+    }
+}
+
+}  // namespace forms

@@ -1,0 +1,29 @@
+// A single-line text box (Win32 "EDIT"). OnChange runs for every change of the
+// text, typed or set by the program; a change made by an OnChange handler of
+// the same box does not run OnChange again (no recursion).
+#pragma once
+#include <string>
+
+#include "forms/win32/WinControl.h"
+
+namespace forms {
+
+class Edit : public WinControl {
+public:
+    Edit(Component* owner, WinControl* parent);
+
+    std::string Text() const { return Caption(); }
+    void SetText(const std::string& text) { SetCaption(text); }
+    void SelectAll();
+
+    NotifyEvent OnChange;
+
+protected:
+    void CommandNotify(WORD code) override;
+    bool WantsChars() const override { return true; }
+
+private:
+    bool inChange_ = false;
+};
+
+}  // namespace forms

@@ -1,0 +1,437 @@
+#include "forms/win32/Form.h"
+
+#include <windowsx.h>
+
+#include <algorithm>
+#include <cstring>
+#include <stdexcept>
+
+#include "forms/win32/Application.h"
+#include "forms/win32/Button.h"
+#include "forms/win32/TextUtil.h"
+
+namespace forms {
+namespace {
+
+const char kFormClass[] = "QvFormsForm";
+const UINT kReleaseMessage = WM_APP + 0x51;
+
+void RegisterFormClass() {
+    static bool registered = false;
+    if (registered) return;
+    WNDCLASSA wc{};
+    wc.lpfnWndProc = DefWindowProcA;
+    wc.hInstance = Application().Instance();
+    wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
+    wc.lpszClassName = kFormClass;
+    if (!RegisterClassA(&wc)) throw std::runtime_error("Cannot register the form window class");
+    registered = true;
+}
+
+void CollectWinControls(const WinControl* root, std::vector<WinControl*>& out) {
+    for (int i = 0; i < root->ControlCount(); ++i) {
+        if (auto* w = dynamic_cast<WinControl*>(root->Controls(i))) {
+            out.push_back(w);
+            CollectWinControls(w, out);
+        }
+    }
+}
+
+Control* FindControlIn(const Component* root, const std::string& name) {
+    for (int i = 0; i < root->ComponentCount(); ++i) {
+        Component* c = root->GetComponent(i);
+        if (auto* ctl = dynamic_cast<Control*>(c); ctl && SameText(c->Name(), name)) return ctl;
+        if (Control* found = FindControlIn(c, name)) return found;
+    }
+    return nullptr;
+}
+
+}  // namespace
+
+Form::Form(Component* owner) : WinControl(owner, nullptr) {
+    topLevel_ = true;
+    StoreVisible(false);
+    RegisterFormClass();
+    DWORD style, exStyle;
+    StyleBits(style, exStyle);
+    Form* main = Application().MainForm();
+    HWND hwnd = CreateWindowExA(exStyle, kFormClass, "", style, 0, 0, 320, 240, main ? main->Handle() : nullptr,
+                                nullptr, Application().Instance(), nullptr);
+    if (!hwnd) throw std::runtime_error("Cannot create a form window");
+    AttachWindow(hwnd);
+    SyncBoundsFromWindow();
+    Application().AddForm(this);
+}
+
+Form::~Form() {
+    DestroyComponents();
+    Application().RemoveForm(this);
+}
+
+void Form::StyleBits(DWORD& style, DWORD& exStyle) const {
+    style = WS_CLIPCHILDREN;
+    exStyle = 0;
+    bool icons = true;
+    switch (borderStyle_) {
+    case BorderStyle::None: style |= WS_POPUP; break;
+    case BorderStyle::Single: style |= WS_CAPTION; break;
+    case BorderStyle::Sizeable: style |= WS_CAPTION | WS_THICKFRAME; break;
+    case BorderStyle::Dialog:
+        style |= WS_CAPTION;
+        exStyle |= WS_EX_DLGMODALFRAME;
+        icons = false;
+        break;
+    case BorderStyle::ToolWindow:
+        style |= WS_CAPTION;
+        exStyle |= WS_EX_TOOLWINDOW;
+        icons = false;
+        break;
+    }
+    if (borderIcons_ & biSystemMenu) style |= WS_SYSMENU;
+    if (icons && (borderIcons_ & biMinimize)) style |= WS_MINIMIZEBOX;
+    if (icons && (borderIcons_ & biMaximize)) style |= WS_MAXIMIZEBOX;
+}
+
+void Form::ApplyStyle() {
+    DWORD style, exStyle;
+    StyleBits(style, exStyle);
+    HWND hwnd = Handle();
+    const LONG_PTR keep = GetWindowLongPtrA(hwnd, GWL_STYLE) & (WS_VISIBLE | WS_DISABLED | WS_MINIMIZE | WS_MAXIMIZE);
+    SetWindowLongPtrA(hwnd, GWL_STYLE, static_cast<LONG_PTR>(style) | keep);
+    SetWindowLongPtrA(hwnd, GWL_EXSTYLE, static_cast<LONG_PTR>(exStyle));
+    SetWindowPos(hwnd, nullptr, 0, 0, 0, 0, SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void Form::SetBorderStyle(BorderStyle style) {
+    if (style == borderStyle_) return;
+    borderStyle_ = style;
+    ApplyStyle();
+}
+
+void Form::SetBorderIcons(BorderIcons icons) {
+    if (icons == borderIcons_) return;
+    borderIcons_ = icons;
+    ApplyStyle();
+}
+
+int Form::ClientWidth() const {
+    RECT r;
+    GetClientRect(Handle(), &r);
+    return r.right;
+}
+
+int Form::ClientHeight() const {
+    RECT r;
+    GetClientRect(Handle(), &r);
+    return r.bottom;
+}
+
+void Form::SetClientSize(int width, int height) {
+    RECT r{0, 0, width, height};
+    AdjustWindowRectEx(&r, static_cast<DWORD>(GetWindowLongPtrA(Handle(), GWL_STYLE)), FALSE,
+                       static_cast<DWORD>(GetWindowLongPtrA(Handle(), GWL_EXSTYLE)));
+    SetBounds(Left(), Top(), r.right - r.left, r.bottom - r.top);
+}
+
+void Form::CenterOnScreen() {
+    SetBounds((GetSystemMetrics(SM_CXSCREEN) - Width()) / 2, (GetSystemMetrics(SM_CYSCREEN) - Height()) / 2, Width(),
+              Height());
+}
+
+WindowState Form::GetWindowState() const {
+    if (!Visible()) return windowState_;
+    if (IsIconic(Handle())) return WindowState::Minimized;
+    if (IsZoomed(Handle())) return WindowState::Maximized;
+    return WindowState::Normal;
+}
+
+void Form::SetWindowState(WindowState state) {
+    windowState_ = state;
+    if (!Visible()) return;
+    ShowWindow(Handle(), state == WindowState::Minimized   ? SW_MINIMIZE
+                         : state == WindowState::Maximized ? SW_MAXIMIZE
+                                                           : SW_RESTORE);
+}
+
+void Form::SetVisible(bool visible) {
+    if (visible && Visible()) {
+        BringToFront();
+        return;
+    }
+    Control::SetVisible(visible);
+}
+
+void Form::VisibleChanged() {
+    if (Visible()) {
+        ShowWindow(Handle(), windowState_ == WindowState::Maximized   ? SW_SHOWMAXIMIZED
+                             : windowState_ == WindowState::Minimized ? SW_SHOWMINIMIZED
+                                                                      : SW_SHOW);
+        auto handler = OnShow;
+        if (handler) handler(*this);
+    } else {
+        ShowWindow(Handle(), SW_HIDE);
+        auto handler = OnHide;
+        if (handler) handler(*this);
+    }
+}
+
+void Form::BringToFront() {
+    SetWindowPos(Handle(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+    if (Visible()) SetForegroundWindow(Handle());
+}
+
+bool Form::CloseQuery() {
+    bool canClose = true;
+    auto handler = OnCloseQuery;
+    if (handler) handler(*this, canClose);
+    return canClose;
+}
+
+void Form::Close() {
+    if (modal_) {
+        modalResult_ = mrCancel;
+        return;
+    }
+    if (!CloseQuery()) return;
+    const bool isMain = Application().MainForm() == this;
+    CloseAction action = isMain ? CloseAction::Free : CloseAction::Hide;
+    auto handler = OnClose;
+    if (handler) handler(*this, action);
+    if (action == CloseAction::None) return;
+    if (isMain) {
+        // Closing the main form ends the application; the form is destroyed
+        // when the message loop has stopped.
+        if (action == CloseAction::Hide) Hide();
+        Application().Terminate();
+        return;
+    }
+    switch (action) {
+    case CloseAction::Hide: Hide(); break;
+    case CloseAction::Minimize: SetWindowState(WindowState::Minimized); break;
+    case CloseAction::Free: Release(); break;
+    default: break;
+    }
+}
+
+void Form::Release() {
+    if (releasing_) return;
+    releasing_ = true;
+    PostMessageA(Handle(), kReleaseMessage, 0, 0);
+}
+
+int Form::ShowModal() {
+    if (modal_ || Visible()) throw std::logic_error("ShowModal needs a hidden form");
+    ApplicationClass& app = Application();
+    std::vector<HWND> disabled;
+    for (Form* f : app.Forms()) {
+        if (f != this && IsWindowVisible(f->Handle()) && IsWindowEnabled(f->Handle())) {
+            EnableWindow(f->Handle(), FALSE);
+            disabled.push_back(f->Handle());
+        }
+    }
+    HWND previous = GetActiveWindow();
+    modalResult_ = mrNone;
+    modal_ = true;
+    Show();
+    while (!app.Terminated()) {
+        if (modalResult_ != mrNone) {
+            if (CloseQuery()) break;
+            modalResult_ = mrNone;
+        }
+        app.HandleMessage();
+    }
+    if (app.Terminated() && modalResult_ == mrNone) modalResult_ = mrCancel;
+    // Enable the others before hiding, so that activation goes back to them.
+    for (HWND h : disabled)
+        if (IsWindow(h)) EnableWindow(h, TRUE);
+    Hide();
+    modal_ = false;
+    if (previous && IsWindow(previous)) SetActiveWindow(previous);
+    return modalResult_;
+}
+
+void Form::SetActiveControl(WinControl* control) {
+    FocusChanged(control);
+    if (control && Visible() && control->CanFocus()) control->SetFocus();
+}
+
+void Form::FocusChanged(WinControl* now) {
+    WinControl* old = activeControl_;
+    if (old == now) return;
+    activeControl_ = now;
+    if (old) {
+        auto handler = old->OnExit;
+        if (handler) handler(*old);
+    }
+    if (now) {
+        auto handler = now->OnEnter;
+        if (handler) handler(*now);
+    }
+}
+
+void Form::SelectNext(WinControl* from, bool forward) {
+    std::vector<WinControl*> all;
+    CollectWinControls(this, all);
+    std::vector<WinControl*> stops;
+    for (WinControl* w : all)
+        if (w->TabStop() && w->CanFocus()) stops.push_back(w);
+    if (stops.empty()) return;
+    std::sort(stops.begin(), stops.end(), [](WinControl* a, WinControl* b) { return a->tabSerial_ < b->tabSerial_; });
+    auto it = std::find(stops.begin(), stops.end(), from);
+    size_t next;
+    if (it == stops.end()) {
+        next = forward ? 0 : stops.size() - 1;
+    } else {
+        size_t i = static_cast<size_t>(it - stops.begin());
+        next = forward ? (i + 1) % stops.size() : (i + stops.size() - 1) % stops.size();
+    }
+    stops[next]->SetFocus();
+}
+
+Button* Form::DefaultButton() const {
+    std::vector<WinControl*> all;
+    CollectWinControls(this, all);
+    for (WinControl* w : all) {
+        auto* b = dynamic_cast<Button*>(w);
+        if (b && b->Default() && b->CanFocus()) return b;
+    }
+    return nullptr;
+}
+
+Button* Form::CancelButton() const {
+    std::vector<WinControl*> all;
+    CollectWinControls(this, all);
+    for (WinControl* w : all) {
+        auto* b = dynamic_cast<Button*>(w);
+        if (b && b->Cancel() && b->CanFocus()) return b;
+    }
+    return nullptr;
+}
+
+Control* Form::FindControl(const std::string& name) const { return FindControlIn(this, name); }
+
+void Form::SetWindowRegion(HRGN region, bool redraw) { ::SetWindowRgn(Handle(), region, redraw ? TRUE : FALSE); }
+
+void WinControl::PrintChildren(PaintTarget& target, int originX, int originY) {
+    // Each windowed child draws into a surface of its own (controls assume
+    // their client area starts at the device origin), which is then copied
+    // into place, clipped to this control's area.
+    for (Control* c : children_) {
+        auto* child = dynamic_cast<WinControl*>(c);
+        if (!child || !child->Visible() || child->Width() <= 0 || child->Height() <= 0) continue;
+        DibBuffer surface;
+        if (!surface.Create(child->Width(), child->Height())) continue;
+        PaintTarget own{surface.dc(), surface.bits(), surface.width(), surface.height(),
+                        RECT{0, 0, surface.width(), surface.height()}};
+        if (child->IsContainer()) {
+            child->PaintContainer(own);
+        } else {
+            SendMessageA(child->hwnd_, WM_PRINT, reinterpret_cast<WPARAM>(surface.dc()),
+                         PRF_CLIENT | PRF_NONCLIENT | PRF_ERASEBKGND);
+        }
+        child->PrintChildren(own, 0, 0);
+        GdiFlush();
+        const int x0 = originX + child->Left(), y0 = originY + child->Top();
+        RECT place{x0, y0, x0 + surface.width(), y0 + surface.height()}, r;
+        if (!IntersectRect(&r, &place, &target.clip)) continue;
+        for (int y = r.top; y < r.bottom; ++y) {
+            const uint32_t* src = surface.bits() + static_cast<size_t>(y - y0) * surface.width() + (r.left - x0);
+            std::copy(src, src + (r.right - r.left), target.bits + static_cast<size_t>(y) * target.width + r.left);
+        }
+    }
+}
+
+void Form::PaintTo(Bitmap& out) {
+    const int w = ClientWidth(), h = ClientHeight();
+    out.SetSize(w, h);
+    if (w <= 0 || h <= 0) return;
+    DibBuffer buffer;
+    if (!buffer.Create(w, h)) throw std::runtime_error("Cannot create a drawing surface");
+    PaintTarget target{buffer.dc(), buffer.bits(), w, h, RECT{0, 0, w, h}};
+    PaintContainer(target);
+    PrintChildren(target, 0, 0);
+    for (int y = 0; y < h; ++y) {
+        const uint32_t* src = buffer.bits() + static_cast<size_t>(y) * w;
+        uint32_t* dst = out.ScanLine(y);
+        for (int x = 0; x < w; ++x) dst[x] = src[x] | 0xFF000000u;
+    }
+}
+
+void Form::DoCreate() {
+    if (created_) return;
+    created_ = true;
+    auto handler = OnCreate;
+    if (handler) handler(*this);
+}
+
+void Form::DoDestroy() {
+    if (destroyed_) return;
+    destroyed_ = true;
+    auto handler = OnDestroy;
+    if (handler) handler(*this);
+}
+
+void Form::SyncBoundsFromWindow() {
+    if (IsIconic(Handle())) return;
+    RECT r;
+    GetWindowRect(Handle(), &r);
+    StoreBounds(r.left, r.top, r.right - r.left, r.bottom - r.top);
+}
+
+LRESULT Form::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
+    switch (msg) {
+    case WM_CLOSE:
+        Close();
+        return 0;
+    case WM_ACTIVATE:
+        if (LOWORD(wParam) == WA_INACTIVE) {
+            auto handler = OnDeactivate;
+            if (handler) handler(*this);
+        } else {
+            auto handler = OnActivate;
+            if (handler) handler(*this);
+            if (activeControl_ && activeControl_->CanFocus()) {
+                ::SetFocus(activeControl_->Handle());
+                return 0;
+            }
+        }
+        break;
+    case WM_SETFOCUS:
+        if (activeControl_ && activeControl_->CanFocus()) {
+            ::SetFocus(activeControl_->Handle());
+            return 0;
+        }
+        break;
+    case WM_WINDOWPOSCHANGED:
+        SyncBoundsFromWindow();
+        break;
+    case WM_SIZE: {
+        auto handler = OnResize;
+        if (handler) handler(*this);
+        break;
+    }
+    case WM_MOUSEWHEEL: {
+        const int delta = GET_WHEEL_DELTA_WPARAM(wParam);
+        POINT p = ScreenToClient(POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
+        ShiftState shift = 0;
+        const WORD keys = GET_KEYSTATE_WPARAM(wParam);
+        if (keys & MK_SHIFT) shift |= ssShift;
+        if (keys & MK_CONTROL) shift |= ssCtrl;
+        if (GetKeyState(VK_MENU) < 0) shift |= ssAlt;
+        bool handled = false;
+        auto handler = delta < 0 ? OnMouseWheelDown : OnMouseWheelUp;
+        if (delta != 0 && handler) handler(*this, shift, p.x, p.y, handled);
+        return 0;
+    }
+    case kReleaseMessage:
+        DoDestroy();
+        if (Application().MainForm() == this) Application().Terminate();
+        Application().ScheduleDelete(this);
+        return 0;
+    default:
+        break;
+    }
+    return WinControl::WndProc(msg, wParam, lParam);
+}
+
+}  // namespace forms

@@ -1,0 +1,17 @@
+// The whole forms layer in one include.
+#pragma once
+#include "forms/win32/Application.h"
+#include "forms/win32/Button.h"
+#include "forms/win32/Component.h"
+#include "forms/win32/Control.h"
+#include "forms/win32/Dialogs.h"
+#include "forms/win32/Edit.h"
+#include "forms/win32/Font.h"
+#include "forms/win32/Form.h"
+#include "forms/win32/Image.h"
+#include "forms/win32/Label.h"
+#include "forms/win32/Menus.h"
+#include "forms/win32/Picture.h"
+#include "forms/win32/Timer.h"
+#include "forms/win32/Types.h"
+#include "forms/win32/WinControl.h"

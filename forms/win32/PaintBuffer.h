@@ -1,0 +1,48 @@
+// An off-screen 32-bit top-down DIB section with its memory DC: the surface
+// that containers paint into before one BitBlt to the screen, and the source
+// of scaled picture drawing. Also the row helpers that draw pictures into
+// such a surface without going through GDI.
+#pragma once
+#include <windows.h>
+
+#include <cstdint>
+
+#include "forms/win32/Control.h"
+#include "forms/win32/Picture.h"
+
+namespace forms {
+
+class DibBuffer {
+public:
+    DibBuffer() = default;
+    ~DibBuffer() { Release(); }
+    DibBuffer(const DibBuffer&) = delete;
+    DibBuffer& operator=(const DibBuffer&) = delete;
+
+    // (Re)creates the surface; false when GDI cannot. Contents undefined.
+    bool Create(int width, int height);
+    void Release();
+
+    HDC dc() const { return dc_; }
+    uint32_t* bits() const { return bits_; }
+    int width() const { return width_; }
+    int height() const { return height_; }
+
+private:
+    HDC dc_ = nullptr;
+    HBITMAP bitmap_ = nullptr;
+    HGDIOBJ old_ = nullptr;
+    uint32_t* bits_ = nullptr;
+    int width_ = 0;
+    int height_ = 0;
+};
+
+// Fills rect (already inside the target) with one pixel value.
+void FillPixels(PaintTarget& target, const RECT& rect, uint32_t pixel);
+// Copies (opaque) or blends (premultiplied alpha) the picture at (x, y) of the
+// target, unscaled, limited to clip (in target coordinates).
+void DrawPictureRows(PaintTarget& target, const Picture& picture, int x, int y, const RECT& clip);
+// The pixel value of a colour in a 32-bit DIB (blue low), opaque.
+uint32_t ColorToPixel(Color color);
+
+}  // namespace forms

@@ -1,0 +1,553 @@
+#include "forms/win32/WinControl.h"
+
+#include <windowsx.h>
+
+#include <algorithm>
+#include <cctype>
+#include <stdexcept>
+
+#include "forms/win32/Application.h"
+#include "forms/win32/Button.h"
+#include "forms/win32/Form.h"
+#include "forms/win32/Menus.h"
+
+namespace forms {
+namespace {
+
+const char kControlProp[] = "QvFormsControl";
+int g_nextChildId = 100;
+unsigned g_nextTabSerial = 0;
+
+ShiftState KeyShift() {
+    ShiftState s = 0;
+    if (GetKeyState(VK_SHIFT) < 0) s |= ssShift;
+    if (GetKeyState(VK_MENU) < 0) s |= ssAlt;
+    if (GetKeyState(VK_CONTROL) < 0) s |= ssCtrl;
+    return s;
+}
+
+ShiftState MouseShift(WPARAM wParam) {
+    ShiftState s = 0;
+    if (wParam & MK_SHIFT) s |= ssShift;
+    if (wParam & MK_CONTROL) s |= ssCtrl;
+    if (wParam & MK_LBUTTON) s |= ssLeft;
+    if (wParam & MK_RBUTTON) s |= ssRight;
+    if (wParam & MK_MBUTTON) s |= ssMiddle;
+    if (GetKeyState(VK_MENU) < 0) s |= ssAlt;
+    return s;
+}
+
+bool IsMouseMessage(UINT msg) {
+    return msg == WM_MOUSEMOVE || msg == WM_LBUTTONDOWN || msg == WM_LBUTTONUP || msg == WM_RBUTTONDOWN ||
+           msg == WM_RBUTTONUP || msg == WM_MBUTTONDOWN || msg == WM_MBUTTONUP;
+}
+
+MouseButton ButtonOf(UINT msg) {
+    switch (msg) {
+    case WM_RBUTTONDOWN:
+    case WM_RBUTTONUP: return MouseButton::Right;
+    case WM_MBUTTONDOWN:
+    case WM_MBUTTONUP: return MouseButton::Middle;
+    default: return MouseButton::Left;
+    }
+}
+
+bool EnabledChain(const Control* c) {
+    for (; c; c = c->Parent())
+        if (!c->Enabled()) return false;
+    return true;
+}
+
+// Windowed controls below root (depth first, each container's children in
+// z-order).
+void CollectWinControls(const WinControl* root, std::vector<WinControl*>& out) {
+    for (int i = 0; i < root->ControlCount(); ++i) {
+        if (auto* w = dynamic_cast<WinControl*>(root->Controls(i))) {
+            out.push_back(w);
+            CollectWinControls(w, out);
+        }
+    }
+}
+
+Button* FindAccelButton(const Form* form, char ch) {
+    if (!form || ch == 0) return nullptr;
+    const char want = static_cast<char>(std::toupper(static_cast<unsigned char>(ch)));
+    std::vector<WinControl*> all;
+    CollectWinControls(form, all);
+    for (WinControl* w : all) {
+        auto* b = dynamic_cast<Button*>(w);
+        if (b && b->AccelChar() == want && b->Showing() && EnabledChain(b)) return b;
+    }
+    return nullptr;
+}
+
+}  // namespace
+
+WinControl::WinControl(Component* owner, WinControl* parent) : Control(owner, parent) {
+    tabSerial_ = ++g_nextTabSerial;
+}
+
+WinControl::~WinControl() {
+    DestroyComponents();
+    while (!children_.empty()) children_.back()->SetParent(nullptr);
+    if (Parent()) {
+        Form* form = ParentForm();
+        if (form && form->activeControl_ == this) form->activeControl_ = nullptr;
+    }
+    if (hwnd_) {
+        // Detach first, so that no message of the dying window reaches a
+        // half-destroyed object.
+        RemovePropA(hwnd_, kControlProp);
+        SetWindowLongPtrA(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(oldProc_));
+        DestroyWindow(hwnd_);
+        hwnd_ = nullptr;
+    }
+    if (brush_) DeleteObject(brush_);
+}
+
+WinControl* WinControl::FromHandle(HWND hwnd) {
+    return hwnd ? static_cast<WinControl*>(GetPropA(hwnd, kControlProp)) : nullptr;
+}
+
+bool WinControl::ReflectCommand(WPARAM wParam, LPARAM lParam) {
+    WinControl* c = FromHandle(reinterpret_cast<HWND>(lParam));
+    if (!c) return false;
+    c->CommandNotify(HIWORD(wParam));
+    return true;
+}
+
+void WinControl::CreateChildWindow(const char* className, DWORD style, DWORD exStyle) {
+    HWND parent = Parent() ? Parent()->hwnd_ : Application().UtilityWindow();
+    style |= WS_CHILD | WS_CLIPSIBLINGS;
+    if (Visible()) style |= WS_VISIBLE;
+    if (!Enabled()) style |= WS_DISABLED;
+    HWND hwnd = CreateWindowExA(exStyle, className, "", style, Left(), Top(), Width(), Height(), parent,
+                                reinterpret_cast<HMENU>(static_cast<INT_PTR>(g_nextChildId++)),
+                                Application().Instance(), nullptr);
+    if (!hwnd) throw std::runtime_error(std::string("Cannot create a window of class ") + className);
+    AttachWindow(hwnd);
+    SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font_.Handle()), FALSE);
+}
+
+void WinControl::AttachWindow(HWND hwnd) {
+    hwnd_ = hwnd;
+    SetPropA(hwnd, kControlProp, this);
+    oldProc_ = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&WinControl::SubclassProc)));
+}
+
+LRESULT CALLBACK WinControl::SubclassProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    WinControl* c = FromHandle(hwnd);
+    if (!c) return DefWindowProcA(hwnd, msg, wParam, lParam);
+    if (msg == WM_NCDESTROY) {
+        // Destroyed from outside (not by our destructor): forget the window.
+        WNDPROC old = c->oldProc_;
+        RemovePropA(hwnd, kControlProp);
+        SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(old));
+        c->hwnd_ = nullptr;
+        return CallWindowProcA(old, hwnd, msg, wParam, lParam);
+    }
+    DispatchScope scope;
+    try {
+        return c->WndProc(msg, wParam, lParam);
+    } catch (...) {
+        Application().HandleException();
+        return 0;
+    }
+}
+
+LRESULT WinControl::DefaultProc(UINT msg, WPARAM wParam, LPARAM lParam) {
+    return CallWindowProcA(oldProc_, hwnd_, msg, wParam, lParam);
+}
+
+LRESULT WinControl::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
+    switch (msg) {
+    case WM_KEYDOWN:
+    case WM_SYSKEYDOWN:
+    case WM_KEYUP:
+    case WM_SYSKEYUP:
+    case WM_CHAR:
+    case WM_SYSCHAR:
+        if (HandleKeyMessage(msg, wParam, lParam)) return 0;
+        break;
+    case WM_SETFOCUS: {
+        Form* form = ParentForm();
+        if (form && form != this) form->FocusChanged(this);
+        break;
+    }
+    case WM_COMMAND:
+        if (ReflectCommand(wParam, lParam)) return 0;
+        break;
+    case WM_SETCURSOR:
+        if (reinterpret_cast<HWND>(wParam) == hwnd_ && LOWORD(lParam) == HTCLIENT && ApplyCursor()) return TRUE;
+        break;
+    case WM_CTLCOLORBTN:
+        if (IsContainer()) return reinterpret_cast<LRESULT>(BackgroundBrush());
+        break;
+    case WM_ERASEBKGND:
+        if (IsContainer()) return 1;
+        break;
+    case WM_PAINT:
+        if (IsContainer()) {
+            PaintMessage();
+            return 0;
+        }
+        break;
+    case WM_CONTEXTMENU:
+        if (IsContainer()) return 0;  // containers open menus on the button release
+        if (reinterpret_cast<HWND>(wParam) == hwnd_) {
+            POINT p{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+            if (p.x == -1 && p.y == -1) p = ClientToScreen(POINT{0, 0});
+            ShowPopupFor(this, p);
+            return 0;
+        }
+        break;
+    case WM_CAPTURECHANGED:
+        if (reinterpret_cast<HWND>(lParam) != hwnd_) captured_ = nullptr;
+        break;
+    default:
+        if (IsMouseMessage(msg)) {
+            if (IsContainer()) {
+                if (HandleContainerMouse(msg, wParam, lParam)) return 0;
+            } else {
+                FireMouse(msg, wParam, lParam);
+            }
+        }
+        break;
+    }
+    return DefaultProc(msg, wParam, lParam);
+}
+
+void WinControl::FireMouse(UINT msg, WPARAM wParam, LPARAM lParam) {
+    // A windowed control's own click comes from its window (e.g. BN_CLICKED),
+    // so only the mouse events are raised here.
+    const int x = GET_X_LPARAM(lParam), y = GET_Y_LPARAM(lParam);
+    const ShiftState shift = MouseShift(wParam);
+    if (msg == WM_MOUSEMOVE) {
+        auto handler = OnMouseMove;
+        if (handler) handler(*this, shift, x, y);
+    } else if (msg == WM_LBUTTONDOWN || msg == WM_RBUTTONDOWN || msg == WM_MBUTTONDOWN) {
+        auto handler = OnMouseDown;
+        if (handler) handler(*this, ButtonOf(msg), shift, x, y);
+    } else {
+        auto handler = OnMouseUp;
+        if (handler) handler(*this, ButtonOf(msg), shift, x, y);
+    }
+}
+
+bool WinControl::HandleContainerMouse(UINT msg, WPARAM wParam, LPARAM lParam) {
+    const int x = GET_X_LPARAM(lParam), y = GET_Y_LPARAM(lParam);
+    const ShiftState shift = MouseShift(wParam);
+    Control* target = captured_;
+    if (!target) target = GraphicControlAt(x, y);
+    if (!target) target = this;
+    const int cx = target == this ? x : x - target->Left();
+    const int cy = target == this ? y : y - target->Top();
+    switch (msg) {
+    case WM_MOUSEMOVE:
+        target->MouseMove(shift, cx, cy);
+        return true;
+    case WM_LBUTTONDOWN:
+    case WM_RBUTTONDOWN:
+    case WM_MBUTTONDOWN:
+        if (!captured_) {
+            captured_ = target;
+            SetCapture(hwnd_);
+        }
+        target->MouseDown(ButtonOf(msg), shift, cx, cy);
+        return true;
+    default: {
+        const bool last = (wParam & (MK_LBUTTON | MK_RBUTTON | MK_MBUTTON)) == 0;
+        if (last) {
+            captured_ = nullptr;
+            if (GetCapture() == hwnd_) ReleaseCapture();
+        }
+        target->MouseUp(ButtonOf(msg), shift, cx, cy);
+        if (msg == WM_RBUTTONUP) ShowPopupFor(target, ClientToScreen(POINT{x, y}));
+        return true;
+    }
+    }
+}
+
+void WinControl::ShowPopupFor(Control* target, POINT screen) {
+    PopupMenu* menu = nullptr;
+    for (Control* c = target; c && !menu; c = c->Parent()) menu = c->GetPopupMenu();
+    if (!menu) return;
+    menu->SetPopupComponent(target);
+    menu->Popup(screen.x, screen.y);
+}
+
+bool WinControl::ApplyCursor() {
+    Cursor shape = Cursor::Default;
+    if (IsContainer()) {
+        Control* c = captured_;
+        if (!c) {
+            DWORD pos = GetMessagePos();
+            POINT p = ScreenToClient(POINT{GET_X_LPARAM(pos), GET_Y_LPARAM(pos)});
+            c = GraphicControlAt(p.x, p.y);
+        }
+        if (c) shape = c->GetCursor();
+    }
+    if (shape == Cursor::Default) shape = GetCursor();
+    if (shape == Cursor::Default) return false;
+    ::SetCursor(CursorHandle(shape));
+    return true;
+}
+
+GraphicControl* WinControl::GraphicControlAt(int x, int y) const {
+    for (auto it = children_.rbegin(); it != children_.rend(); ++it) {
+        Control* c = *it;
+        if (!c->Visible() || !c->Enabled()) continue;
+        auto* g = dynamic_cast<GraphicControl*>(c);
+        if (g && x >= c->Left() && y >= c->Top() && x < c->Left() + c->Width() && y < c->Top() + c->Height())
+            return g;
+    }
+    return nullptr;
+}
+
+bool WinControl::HandleKeyMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
+    (void)lParam;
+    Form* form = ParentForm();
+    Form* preview = form && form != this && form->KeyPreview() ? form : nullptr;
+    const ShiftState shift = KeyShift();
+    switch (msg) {
+    case WM_KEYDOWN:
+    case WM_SYSKEYDOWN: {
+        uint16_t key = static_cast<uint16_t>(wParam);
+        if (preview) {
+            auto handler = preview->OnKeyDown;
+            if (handler) handler(*preview, key, shift);
+            if (key == 0) return true;
+        }
+        auto handler = OnKeyDown;
+        if (handler) handler(*this, key, shift);
+        if (key == 0) return true;
+        if (key == VK_TAB && !(shift & (ssAlt | ssCtrl)) && form &&
+            !(SendMessageA(hwnd_, WM_GETDLGCODE, 0, 0) & DLGC_WANTTAB)) {
+            form->SelectNext(this, !(shift & ssShift));
+            return true;
+        }
+        return false;
+    }
+    case WM_KEYUP:
+    case WM_SYSKEYUP: {
+        uint16_t key = static_cast<uint16_t>(wParam);
+        if (preview) {
+            auto handler = preview->OnKeyUp;
+            if (handler) handler(*preview, key, shift);
+            if (key == 0) return true;
+        }
+        auto handler = OnKeyUp;
+        if (handler) handler(*this, key, shift);
+        return key == 0;
+    }
+    case WM_CHAR: {
+        char ch = static_cast<char>(wParam);
+        if (preview) {
+            auto handler = preview->OnKeyPress;
+            if (handler) handler(*preview, ch);
+            if (ch == 0) return true;
+        }
+        auto handler = OnKeyPress;
+        if (handler) handler(*this, ch);
+        if (ch == 0) return true;
+        if (ch == '\t') return !(SendMessageA(hwnd_, WM_GETDLGCODE, 0, 0) & DLGC_WANTTAB);
+        if (ch == '\r') {
+            Button* b = dynamic_cast<Button*>(this);
+            if (!b && form) b = form->DefaultButton();
+            if (!b) return false;
+            b->Click();
+            return true;
+        }
+        if (ch == 27) {
+            Button* b = form ? form->CancelButton() : nullptr;
+            if (!b) return false;
+            b->Click();
+            return true;
+        }
+        if (!WantsChars()) {
+            if (Button* b = FindAccelButton(form, ch)) {
+                b->Click();
+                return true;
+            }
+        }
+        return false;
+    }
+    case WM_SYSCHAR: {
+        if (Button* b = FindAccelButton(form, static_cast<char>(wParam))) {
+            b->Click();
+            return true;
+        }
+        return false;
+    }
+    default:
+        return false;
+    }
+}
+
+void WinControl::AddChild(Control* c) {
+    children_.push_back(c);
+    c->Invalidate();
+}
+
+void WinControl::RemoveChild(Control* c) {
+    children_.erase(std::remove(children_.begin(), children_.end(), c), children_.end());
+    if (captured_ == c) {
+        captured_ = nullptr;
+        if (hwnd_ && GetCapture() == hwnd_) ReleaseCapture();
+    }
+    if (Form* form = ParentForm()) {
+        for (Control* a = form->activeControl_; a; a = a->Parent()) {
+            if (a == c) {
+                form->activeControl_ = nullptr;
+                break;
+            }
+        }
+    }
+    if (hwnd_) {
+        RECT r = c->BoundsRect();
+        InvalidateRect(hwnd_, &r, FALSE);
+    }
+}
+
+void WinControl::MoveChild(Control* c, bool toFront) {
+    auto it = std::find(children_.begin(), children_.end(), c);
+    if (it == children_.end()) return;
+    children_.erase(it);
+    if (toFront)
+        children_.push_back(c);
+    else
+        children_.insert(children_.begin(), c);
+    if (auto* w = dynamic_cast<WinControl*>(c)) {
+        SetWindowPos(w->hwnd_, toFront ? HWND_TOP : HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    } else {
+        c->Invalidate();
+    }
+}
+
+std::string WinControl::Caption() const {
+    if (!hwnd_) return std::string();
+    int n = GetWindowTextLengthA(hwnd_);
+    std::string s(static_cast<size_t>(n) + 1, '\0');
+    n = GetWindowTextA(hwnd_, &s[0], n + 1);
+    s.resize(static_cast<size_t>(std::max(n, 0)));
+    return s;
+}
+
+void WinControl::SetCaption(const std::string& text) {
+    if (hwnd_) SetWindowTextA(hwnd_, text.c_str());
+}
+
+void WinControl::SetFont(const Font& font) {
+    font_ = font;
+    if (hwnd_) SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font_.Handle()), TRUE);
+}
+
+void WinControl::SetColor(Color color) {
+    if (color == color_) return;
+    color_ = color;
+    if (brush_) {
+        DeleteObject(brush_);
+        brush_ = nullptr;
+    }
+    Invalidate();
+}
+
+HBRUSH WinControl::BackgroundBrush() {
+    if (!brush_) brush_ = CreateSolidBrush(ColorToRGB(color_));
+    return brush_;
+}
+
+void WinControl::SetTabStop(bool on) { tabStop_ = on; }
+
+bool WinControl::Focused() const { return hwnd_ && GetFocus() == hwnd_; }
+
+bool WinControl::CanFocus() const {
+    if (!hwnd_ || !Showing() || !EnabledChain(this)) return false;
+    Form* form = ParentForm();
+    return !form || IsWindowEnabled(form->Handle());
+}
+
+void WinControl::SetFocus() {
+    if (hwnd_) ::SetFocus(hwnd_);
+}
+
+void WinControl::SetParent(WinControl* parent) {
+    if (topLevel_ || parent == Parent()) return;
+    Control::SetParent(parent);
+    if (hwnd_) ::SetParent(hwnd_, parent ? parent->hwnd_ : Application().UtilityWindow());
+}
+
+void WinControl::SetEnabled(bool enabled) {
+    Control::SetEnabled(enabled);
+    if (hwnd_) EnableWindow(hwnd_, enabled ? TRUE : FALSE);
+}
+
+void WinControl::Invalidate() {
+    if (hwnd_) InvalidateRect(hwnd_, nullptr, IsContainer() ? FALSE : TRUE);
+}
+
+void WinControl::BoundsChanged(const RECT& oldBounds) {
+    (void)oldBounds;
+    if (!hwnd_) return;
+    if (topLevel_)
+        SetWindowPos(hwnd_, nullptr, Left(), Top(), Width(), Height(), SWP_NOZORDER | SWP_NOACTIVATE);
+    else
+        MoveWindow(hwnd_, Left(), Top(), Width(), Height(), TRUE);
+}
+
+void WinControl::VisibleChanged() {
+    if (hwnd_) ShowWindow(hwnd_, Visible() ? SW_SHOWNA : SW_HIDE);
+}
+
+void WinControl::Detach() {
+    OnKeyDown = nullptr;
+    OnKeyUp = nullptr;
+    OnKeyPress = nullptr;
+    OnEnter = nullptr;
+    OnExit = nullptr;
+    Hide();
+    Control::Detach();
+}
+
+void WinControl::PaintMessage() {
+    PAINTSTRUCT ps;
+    HDC dc = BeginPaint(hwnd_, &ps);
+    struct EndPaintOnExit {
+        HWND hwnd;
+        PAINTSTRUCT* ps;
+        ~EndPaintOnExit() { EndPaint(hwnd, ps); }
+    } endPaint{hwnd_, &ps};
+    RECT client;
+    GetClientRect(hwnd_, &client);
+    if (client.right <= 0 || client.bottom <= 0) return;
+    if (client.right > buffer_.width() || client.bottom > buffer_.height()) {
+        if (!buffer_.Create(std::max<int>(client.right, buffer_.width()), std::max<int>(client.bottom, buffer_.height())))
+            return;
+    }
+    RECT clip;
+    if (!IntersectRect(&clip, &ps.rcPaint, &client)) return;
+    PaintTarget target{buffer_.dc(), buffer_.bits(), buffer_.width(), buffer_.height(), clip};
+    PaintContainer(target);
+    BitBlt(dc, clip.left, clip.top, clip.right - clip.left, clip.bottom - clip.top, buffer_.dc(), clip.left, clip.top,
+           SRCCOPY);
+}
+
+void WinControl::PaintContainer(PaintTarget& target) {
+    HRGN region = CreateRectRgnIndirect(&target.clip);
+    SelectClipRgn(target.dc, region);
+    DeleteObject(region);
+    GdiFlush();
+    FillPixels(target, target.clip, ColorToPixel(color_));
+    for (Control* c : children_) {
+        auto* g = dynamic_cast<GraphicControl*>(c);
+        if (!g || !c->Visible()) continue;
+        RECT bounds = c->BoundsRect(), r;
+        if (!IntersectRect(&r, &bounds, &target.clip)) continue;
+        g->Paint(target, bounds.left, bounds.top);
+    }
+    GdiFlush();
+    SelectClipRgn(target.dc, nullptr);
+}
+
+}  // namespace forms
