@@ -1,0 +1,353 @@
+#include "shared/MenuBody.h"
+
+#include <algorithm>
+
+#include "shared/mdlfilebin.h"
+
+namespace {
+
+// ---- field shorthands ----
+
+void PutInt(int32_t v) { WriteMnuField(mftInt, v, std::string()); }
+void PutLong(int32_t v) { WriteMnuField(mftLong, v, std::string()); }
+void PutText(const std::string& s) { WriteMnuField(mftString, 0, s); }
+void PutFlag(bool on) { PutInt(on ? -1 : 0); }  // font styles: -1 set, 0 clear
+void PutPng(const forms::PngImage& png) { WriteMnuPNG(0, 0, 0, 0, png); }
+
+// A colour value as its red, green and blue fields. Division truncates toward
+// zero, as the files have always been written.
+void PutColor(int32_t c) {
+    PutInt(c & 0xFF);
+    PutInt((c / 256) & 0xFF);
+    PutInt((c / 65536) & 0xFF);
+}
+
+int32_t GetColor() {
+    int32_t r = ReadMnuInt();
+    int32_t g = ReadMnuInt();
+    int32_t b = ReadMnuInt();
+    return (r & 0xFF) | ((g & 0xFF) << 8) | ((b & 0xFF) << 16);
+}
+
+bool GetFlag() { return ReadMnuInt() == -1; }
+
+void PutFont(const TTextFont& f) {
+    PutText(f.Name);
+    PutLong(f.Size);
+    PutFlag(f.Bold);
+    PutFlag(f.Italic);
+    PutFlag(f.Underline);
+}
+
+void GetFont(TTextFont& f) {
+    f.Name = ReadMnuString();
+    f.Size = ReadMnuLong();
+    f.Bold = GetFlag();
+    f.Italic = GetFlag();
+    f.Underline = GetFlag();
+}
+
+// Which optional object fields follow field 12, by kind.
+bool HasAccPng(int32_t kind) { return kind == GraphicalButton || kind == WindowsButton || kind == TextButton; }
+bool HasLookPng(int32_t kind) { return kind == TextButton || kind == PlcText || kind == PlcShape; }
+
+// ---- the image section ----
+
+// The picture stored in every placed image's frame 0 block: the file keeps
+// only the displayed-size picture (frame 1).
+const forms::Bitmap& PlaceholderPicture() {
+    static const forms::Bitmap white(10, 10, 0x00FFFFFF);
+    return white;
+}
+
+// Calls fn(object, state, frame, picture) for every block of the image
+// section, in file order.
+template <class Fn>
+void ForEachImageBlock(const TAQMenu& menu, Fn&& fn) {
+    static const forms::Bitmap none;
+    const int last = std::min(std::max(100, menu.BtnCount), kButtonSlots - 1);
+    for (int n = 0; n <= last; ++n) {
+        const TAQButton& b = menu.Buttons[n];
+        const int32_t kind = n == 0 ? GraphicalButton : b.ObjectKind;
+        if (kind == GraphicalButton) {
+            for (int s = 0; s < kPicStates; ++s)
+                for (int f = 0; f <= kMaxFrame && HasPic(b.Pics[s][f]); ++f)
+                    fn(n, s, f, *b.Pics[s][f]);
+        } else if (kind == PlcImage) {
+            fn(n, Up, 0, PlaceholderPicture());
+            fn(n, Up, 1, b.Pics[Up][1] ? *b.Pics[Up][1] : none);
+        }
+    }
+}
+
+void WriteMenuFields(const TAQMenu& m, bool quiet) {
+    PutText(m.MenuTitle);
+    PutInt(m.ScreenPos);
+    PutInt(m.AccTextLeft);
+    PutInt(m.AccTextTop);
+    PutInt(m.AccTextWidth);
+    PutInt(m.AccTextHeight);
+    PutText(m.AccRTF);
+    if (!quiet) PutPng(m.AccPNG);
+    PutInt(m.SoundsOn ? 1 : 0);
+    PutInt(m.TimeVisible ? 1 : 0);
+    PutInt(m.DateVisible ? 1 : 0);
+    PutColor(m.LabelColor);
+    PutInt(m.TimeLeft);
+    PutInt(m.TimeTop);
+    PutInt(m.DateLeft);
+    PutInt(m.DateTop);
+    PutInt(m.DefaultBtn);
+    PutInt(m.TransColor);
+    PutInt(m.AccImageLeft);
+    PutInt(m.AccImageTop);
+    PutInt(m.AnimInterval);
+    PutInt(m.ScrollTitle ? 1 : 0);
+    if (quiet) {
+        PutText("null");
+    } else {
+        const PicRef& back = m.Buttons[0].Pics[Up][0];
+        PutText(MakeWinRgnString(back ? *back : forms::Bitmap(), m.TransColor));
+    }
+    PutFont(m.TimeFont);
+    PutFont(m.DateFont);
+    PutInt(m.ShadowDepth);
+    PutColor(m.ShadowColor);
+    for (int i = 0; i < 4; ++i) PutText(std::string());
+}
+
+void WriteObjectFields(const TAQButton& b, bool quiet) {
+    PutText(b.ButtonCommand);
+    PutText(b.ButtonArgs);
+    PutText(b.AccRTF);
+    PutInt(b.Left);
+    PutInt(b.Top);
+    PutInt(b.MinimizeOnClick);
+    PutInt(b.ExitOnClick);
+    PutInt(b.AnimMode);
+    PutText(b.ShortcutKey);
+    PutInt(b.MaximizeLaunched);
+    PutInt(b.RestoreOnClose);
+    PutInt(b.ObjectKind);
+    PutText(b.Caption);
+    PutInt(b.ObjWidth);
+    PutInt(b.ObjHeight);
+    if (!quiet) {
+        if (HasAccPng(b.ObjectKind)) PutPng(b.AccPNG);
+        if (HasLookPng(b.ObjectKind)) PutPng(b.LookPNG);
+        if (b.ObjectKind == PlcShape) {
+            const TShapeRec& r = b.ShapeRec;
+            PutInt(r.ShapeKind);
+            PutInt(r.LineThickness);
+            PutInt(r.LineColor);
+            PutInt(r.FillType);
+            PutInt(r.FillColor);
+            PutInt(r.GradientColor);
+            PutInt(r.CornerRounding);
+        }
+    }
+    PutInt(b.NeedsViewer);
+    PutText(b.ViewerName);
+    PutText(b.ViewerVersion);
+    PutInt(b.VersionOrAbove);
+}
+
+// ---- reading ----
+
+void ReadMenuFields(TAQMenu& m, int version, bool reload) {
+    m.MenuTitle = ReadMnuString();
+    m.ScreenPos = ReadMnuInt();
+    if (version >= 8) {
+        m.AccTextLeft = ReadMnuInt();
+        m.AccTextTop = ReadMnuInt();
+        m.AccTextWidth = ReadMnuInt();
+        m.AccTextHeight = ReadMnuInt();
+        m.AccRTF = ReadMnuString();
+        if (!reload) ReadMnuPNG(m.AccPNG);
+        m.SoundsOn = ReadMnuInt() != 0 ? 1 : 0;
+        m.PlainAccText.clear();
+    } else {
+        m.PlainAccText = ReadMnuString();
+        m.PlainAccFont.Name = ReadMnuString();
+        m.PlainAccFont.Size = ReadMnuLong();
+        m.PlainAccFont.Bold = GetFlag();
+        m.PlainAccFont.Italic = GetFlag();
+        m.PlainAccFont.Underline = GetFlag();
+        m.PlainAccColor = GetColor();
+        m.AccTextLeft = ReadMnuInt();
+        m.AccTextTop = ReadMnuInt();
+        m.AccTextWidth = ReadMnuInt();
+        m.AccTextHeight = ReadMnuInt();
+        m.PlainAccAlign = ReadMnuInt();
+        m.SoundsOn = 1;
+    }
+    m.TimeVisible = ReadMnuInt() != 0;
+    m.DateVisible = ReadMnuInt() != 0;
+    m.LabelColor = GetColor();
+    m.TimeLeft = ReadMnuInt();
+    m.TimeTop = ReadMnuInt();
+    m.DateLeft = ReadMnuInt();
+    m.DateTop = ReadMnuInt();
+    m.DefaultBtn = ReadMnuInt();
+    m.TransColor = ReadMnuInt();
+    m.AccImageLeft = ReadMnuInt();
+    m.AccImageTop = ReadMnuInt();
+    m.AnimInterval = ReadMnuInt();
+    m.ScrollTitle = ReadMnuInt() != 0 ? 1 : 0;
+    m.WinRgnString = ReadMnuString();
+    GetFont(m.TimeFont);
+    GetFont(m.DateFont);
+    m.ShadowDepth = ReadMnuInt();
+    m.ShadowColor = GetColor();
+    if (version >= 7)
+        for (int i = 0; i < 4; ++i) ReadMnuString();
+}
+
+void ReadObjectFields(TAQButton& b, int version, bool reload) {
+    b.ButtonCommand = ReadMnuString();
+    b.ButtonArgs = ReadMnuString();
+    if (version >= 8) {
+        b.AccRTF = ReadMnuString();
+        b.PlainAccText.clear();
+    } else {
+        b.PlainAccText = ReadMnuString();
+    }
+    b.Left = ReadMnuInt();
+    b.Top = ReadMnuInt();
+    b.MinimizeOnClick = ReadMnuInt();
+    b.ExitOnClick = ReadMnuInt();
+    b.AnimMode = ReadMnuInt();
+    b.ShortcutKey = ReadMnuString();
+    b.MaximizeLaunched = ReadMnuInt();
+    b.RestoreOnClose = ReadMnuInt();
+    b.ObjectKind = ReadMnuInt();
+    b.Caption = ReadMnuString();
+    b.ObjWidth = ReadMnuInt();
+    b.ObjHeight = ReadMnuInt();
+    if (version >= 8) {
+        if (!reload) {
+            if (HasAccPng(b.ObjectKind)) ReadMnuPNG(b.AccPNG);
+            if (HasLookPng(b.ObjectKind)) ReadMnuPNG(b.LookPNG);
+            if (b.ObjectKind == PlcShape) {
+                TShapeRec& r = b.ShapeRec;
+                r.ShapeKind = ReadMnuInt();
+                r.LineThickness = ReadMnuInt();
+                r.LineColor = ReadMnuInt();
+                r.FillType = ReadMnuInt();
+                r.FillColor = ReadMnuInt();
+                r.GradientColor = ReadMnuInt();
+                r.CornerRounding = ReadMnuInt();
+                r.FillAlpha = 1.0f;
+                r.LineAlpha = 1.0f;
+            }
+        }
+    } else if (version == 7) {
+        b.FontName = ReadMnuString();
+        b.FontSize = ReadMnuInt();
+        b.FontColor = ReadMnuInt();
+        b.TextAlign = static_cast<uint8_t>(ReadMnuInt());
+        uint8_t style = 0;
+        if (GetFlag()) style |= kFontBold;
+        if (GetFlag()) style |= kFontItalic;
+        if (GetFlag()) style |= kFontUnderline;
+        b.FontStyle = style;
+    } else {
+        b.FontName = "Arial";
+        b.FontSize = 12;
+        b.FontColor = 0;
+        b.TextAlign = kAlignLeft;
+        b.FontStyle = 0;
+    }
+    b.AccDirty = 0;
+    if (version >= 7) {
+        b.NeedsViewer = ReadMnuInt();
+        b.ViewerName = ReadMnuString();
+        b.ViewerVersion = ReadMnuString();
+        b.VersionOrAbove = ReadMnuInt();
+    } else {
+        b.NeedsViewer = 0;
+        b.ViewerName.clear();
+        b.ViewerVersion.clear();
+        b.VersionOrAbove = 0;
+    }
+}
+
+bool InSlots(const PictureBlockHeader& h) {
+    return h.BlkObject >= 0 && h.BlkObject < kButtonSlots && h.BlkState >= 0 && h.BlkState < kPicStates &&
+           h.BlkFrame >= 0 && h.BlkFrame < kFrameSlots;
+}
+
+void ReadPictures(TAQMenu& m, int count, const MenuReadOptions& options, MenuReadReport& rep) {
+    for (int k = 0; k < count; ++k) {
+        auto pic = std::make_shared<forms::Bitmap>();
+        ReadMnuBitmap(*pic, options.Reload);
+        if (MnuError()) return;
+        ++rep.BlocksRead;
+        const PictureBlockHeader& h = MnuBlockHeader();
+        if (!InSlots(h)) {
+            ++rep.BlocksSkipped;
+            continue;
+        }
+        TAQButton& b = m.Buttons[h.BlkObject];
+        if (options.PlcImageAlsoAtFrame0 && h.BlkObject > 0 && b.ObjectKind == PlcImage)
+            b.Pics[Up][0] = std::make_shared<forms::Bitmap>(*pic);
+        b.Pics[h.BlkState][h.BlkFrame] = std::move(pic);
+    }
+}
+
+}  // namespace
+
+int CountImageBlocks(const TAQMenu& menu) {
+    int count = 0;
+    ForEachImageBlock(menu, [&count](int, int, int, const forms::Bitmap&) { ++count; });
+    return count;
+}
+
+bool WriteMenuFile(const TAQMenu& menu, const MenuWriteOptions& options) {
+    if (!MnuStream() || menu.BtnCount < 0 || menu.BtnCount > kMaxObjects ||
+        menu.Buttons.size() != static_cast<size_t>(kButtonSlots)) {
+        SetMnuError();
+        return false;
+    }
+    int images = -1;
+    if (!options.SkipImages) {
+        images = CountImageBlocks(menu);
+        if (images > INT16_MAX) {
+            SetMnuError();
+            return false;
+        }
+    }
+    WriteMnuHeader(menu.BtnCount, images);
+    WriteMenuFields(menu, options.Quiet);
+    for (int n = 1; n <= menu.BtnCount; ++n) WriteObjectFields(menu.Buttons[n], options.Quiet);
+    if (!options.SkipImages) {
+        ForEachImageBlock(menu, [&options](int n, int s, int f, const forms::Bitmap& pic) {
+            WriteMnuBitmap(1, n, s, f, pic, std::string(), options.Quiet);
+        });
+    }
+    WriteMnuEnd();
+    return MnuError() == 0;
+}
+
+bool ReadMenuBody(TAQMenu& menu, const MenuReadOptions& options, MenuReadReport* report) {
+    MenuReadReport rep;
+    const MenuFileHeader& h = MnuHeader();
+    if (!MnuStream() || h.HdrMajor < 6 || h.HdrObjects < 0 || h.HdrObjects > kMaxObjects ||
+        menu.Buttons.size() != static_cast<size_t>(kButtonSlots)) {
+        SetMnuError();
+        if (report) *report = rep;
+        return false;
+    }
+    const int version = h.HdrMajor;
+    menu.BtnCount = h.HdrObjects;
+    ReadMenuFields(menu, version, options.Reload);
+    for (int n = 1; n <= menu.BtnCount && !MnuError(); ++n)
+        ReadObjectFields(menu.Buttons[n], version, options.Reload);
+    rep.BodyOk = MnuError() == 0;
+    if (rep.BodyOk) {
+        ReadPictures(menu, h.HdrImages, options, rep);
+        rep.PicturesOk = MnuError() == 0;
+    }
+    if (report) *report = rep;
+    return rep.BodyOk && rep.PicturesOk;
+}

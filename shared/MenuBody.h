@@ -1,0 +1,63 @@
+// A whole menu file: the one writer and the one reader of the menu fields,
+// the object fields and the image section, shared by the editor's save and
+// undo snapshots and by both programs' loading. Both work at the current
+// position of MnuStream() and report failures through MnuError(), which the
+// caller clears before the sequence as for every field routine.
+//
+// File layout: header; menu fields; for each object 1..BtnCount its fields;
+// the image section (bitmap blocks); one closing byte.
+//
+// A quiet file (an undo or redo snapshot) leaves out the PNG blocks and the
+// shape integers, carries "null" for the window shape and raw pixels.
+//
+// The image section holds, for objects 0 to 100 and beyond that up to
+// BtnCount, the frames of graphical buttons (object 0, the background, counts
+// as one) and the two blocks of each placed image. Objects above 100 are
+// stored like the others: a block's object byte carries numbers up to 255,
+// and the reader puts a block into any slot the record has.
+#pragma once
+#include "shared/MenuType.h"
+
+struct MenuWriteOptions {
+    bool Quiet = false;       // undo/redo snapshot form, raw pixels
+    bool SkipImages = false;  // no image section: the header's count is -1
+};
+
+// Number of bitmap blocks the image section of the menu holds.
+int CountImageBlocks(const TAQMenu& menu);
+
+// Writes header, body, image section and closing byte at MnuStream(). The
+// window shape is made from Buttons[0].Pics[Up][0] and TransColor (unless
+// quiet). Refuses (MnuError set, nothing written) a menu whose BtnCount is
+// outside 0..200 or whose picture count does not fit the header's 16-bit
+// field, and a missing stream. Returns true when MnuError is clear at the end.
+bool WriteMenuFile(const TAQMenu& menu, const MenuWriteOptions& options);
+
+struct MenuReadOptions {
+    // Reading a quiet file: no PNG blocks or shape integers, raw pixels.
+    bool Reload = false;
+    // A placed image's block is also stored at Up frame 0, so that both of
+    // its Up frames hold the displayed-size picture (the editor's view).
+    bool PlcImageAlsoAtFrame0 = false;
+};
+
+struct MenuReadReport {
+    bool BodyOk = false;  // every menu and object field had its type
+    int BlocksRead = 0;     // picture blocks read in good order
+    int BlocksSkipped = 0;  // of those, blocks outside the record's slots
+    bool PicturesOk = false;  // every announced picture block was read
+};
+
+// Reads the body and the image section after a successful ReadMnuHeader(),
+// for header versions 6 and later (7 and 6 are the older layouts; newer
+// than 8 read as 8). Sets menu.BtnCount from the header and overwrites the
+// fields the file carries; fields it does not carry keep their values (so
+// pictures are replaced only where a block lands: a file without image
+// section leaves them all as they were). Pictures whose object, state or
+// frame lies outside the record's slots are read and dropped (counted in
+// BlocksSkipped). A header object count above 200 is refused before anything
+// is read. After a field of the wrong type (the stream is then out of step)
+// no pictures are read; the first bad picture block ends the pictures.
+// Returns true when the whole file was read without error; MnuError is set
+// otherwise.
+bool ReadMenuBody(TAQMenu& menu, const MenuReadOptions& options, MenuReadReport* report = nullptr);

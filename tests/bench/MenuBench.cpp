@@ -1,0 +1,180 @@
+// The menu file's speed against plain zlib on the same pixels, and the
+// window-shape string's speed per pixel. Prints, after the benchmarks, the
+// ratios and whether each meets its target:
+//   reading a menu       <= 1.5 x inflating its pixels
+//   writing a menu       <= 1.2 x deflating its pixels (level 9)
+//   window-shape string  <= 10 ns per pixel
+#include <benchmark/benchmark.h>
+#include <zlib.h>
+
+#include <cstdio>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "BenchPictures.h"
+#include "forms/portable/Stream.h"
+#include "shared/MenuBody.h"
+#include "shared/mdlfilebin.h"
+
+namespace {
+
+using Bytes = std::vector<uint8_t>;
+
+struct Fixture {
+    std::unique_ptr<TAQMenu> menu = bench::LargeMenu();
+    Bytes file;
+    std::vector<Bytes> rawFrames;         // pixel bytes of every stored picture, in file order
+    std::vector<Bytes> compressedFrames;  // the same, deflated at level 9
+    size_t largestFrame = 0;
+
+    Fixture() {
+        SetMnuStream(std::make_unique<forms::MemoryStream>());
+        ClearMnuError();
+        if (!WriteMenuFile(*menu, {})) std::fprintf(stderr, "writing the benchmark menu failed\n");
+        file = dynamic_cast<forms::MemoryStream*>(MnuStream())->Bytes();
+        SetMnuStream(nullptr);
+
+        auto add = [this](const forms::Bitmap& pic) {
+            const auto* p = reinterpret_cast<const uint8_t*>(pic.Data());
+            rawFrames.emplace_back(p, p + pic.PixelCount() * 4);
+            largestFrame = std::max(largestFrame, rawFrames.back().size());
+        };
+        for (int n = 0; n <= menu->BtnCount; ++n)
+            for (int s = 0; s < kPicStates; ++s)
+                for (int f = 0; f <= kMaxFrame && HasPic(menu->Buttons[n].Pics[s][f]); ++f)
+                    add(*menu->Buttons[n].Pics[s][f]);
+        for (const Bytes& raw : rawFrames) {
+            uLongf size = compressBound(static_cast<uLong>(raw.size()));
+            Bytes out(size);
+            compress2(out.data(), &size, raw.data(), static_cast<uLong>(raw.size()), 9);
+            out.resize(size);
+            compressedFrames.push_back(std::move(out));
+        }
+    }
+};
+
+Fixture& Data() {
+    static Fixture fixture;
+    return fixture;
+}
+
+void BM_MenuWrite(benchmark::State& state) {
+    Fixture& d = Data();
+    for (auto _ : state) {
+        SetMnuStream(std::make_unique<forms::MemoryStream>());
+        ClearMnuError();
+        if (!WriteMenuFile(*d.menu, {})) state.SkipWithError("write failed");
+        benchmark::DoNotOptimize(MnuStream()->Size());
+        state.PauseTiming();
+        SetMnuStream(nullptr);
+        state.ResumeTiming();
+    }
+    state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) * static_cast<int64_t>(d.file.size()));
+}
+
+void BM_RawDeflate(benchmark::State& state) {
+    Fixture& d = Data();
+    Bytes out(compressBound(static_cast<uLong>(d.largestFrame)));
+    for (auto _ : state) {
+        for (const Bytes& raw : d.rawFrames) {
+            uLongf size = static_cast<uLongf>(out.size());
+            compress2(out.data(), &size, raw.data(), static_cast<uLong>(raw.size()), 9);
+            benchmark::DoNotOptimize(size);
+        }
+    }
+}
+
+void BM_MenuRead(benchmark::State& state) {
+    Fixture& d = Data();
+    for (auto _ : state) {
+        state.PauseTiming();
+        SetMnuStream(std::make_unique<forms::MemoryStream>(d.file));
+        ClearMnuError();
+        auto menu = std::make_unique<TAQMenu>();
+        state.ResumeTiming();
+        if (!ReadMnuHeader() || !ReadMenuBody(*menu, {})) state.SkipWithError("read failed");
+        state.PauseTiming();
+        menu.reset();
+        SetMnuStream(nullptr);
+        state.ResumeTiming();
+    }
+}
+
+void BM_RawInflate(benchmark::State& state) {
+    Fixture& d = Data();
+    Bytes out(d.largestFrame);
+    for (auto _ : state) {
+        for (size_t i = 0; i < d.compressedFrames.size(); ++i) {
+            uLongf size = static_cast<uLongf>(d.rawFrames[i].size());
+            uncompress(out.data(), &size, d.compressedFrames[i].data(),
+                       static_cast<uLong>(d.compressedFrames[i].size()));
+            benchmark::DoNotOptimize(out.data());
+        }
+    }
+}
+
+constexpr int kRegionTransIndex = 15;  // white
+
+void BM_WinRgnString(benchmark::State& state) {
+    const PicRef back = bench::ManyRunsBackground(0x00FFFFFF);
+    size_t length = 0;
+    for (auto _ : state) {
+        const std::string text = MakeWinRgnString(*back, kRegionTransIndex);
+        length = text.size();
+        benchmark::DoNotOptimize(text.data());
+    }
+    state.counters["pixels"] = static_cast<double>(back->PixelCount());
+    state.counters["chars"] = static_cast<double>(length);
+}
+
+BENCHMARK(BM_MenuWrite)->Unit(benchmark::kMillisecond)->MinTime(2.0)->UseRealTime();
+BENCHMARK(BM_RawDeflate)->Unit(benchmark::kMillisecond)->MinTime(2.0)->UseRealTime();
+BENCHMARK(BM_MenuRead)->Unit(benchmark::kMillisecond)->MinTime(2.0)->UseRealTime();
+BENCHMARK(BM_RawInflate)->Unit(benchmark::kMillisecond)->MinTime(2.0)->UseRealTime();
+BENCHMARK(BM_WinRgnString)->Unit(benchmark::kMillisecond)->MinTime(1.0)->UseRealTime();
+
+// Keeps the seconds per iteration and the counters of every run.
+class RatioReporter : public benchmark::ConsoleReporter {
+public:
+    void ReportRuns(const std::vector<Run>& runs) override {
+        for (const Run& run : runs) {
+            if (run.run_type != Run::RT_Iteration || run.iterations == 0 || run.error_occurred) continue;
+            const std::string& name = run.run_name.function_name;
+            seconds[name] = run.real_accumulated_time / static_cast<double>(run.iterations);
+            for (const auto& [counter, value] : run.counters) counters[name + "/" + counter] = value.value;
+        }
+        ConsoleReporter::ReportRuns(runs);
+    }
+    std::map<std::string, double> seconds;
+    std::map<std::string, double> counters;
+};
+
+bool PrintRatio(const char* what, double value, double limit, const char* unit) {
+    const bool ok = value <= limit;
+    std::printf("%-44s %8.3f %-8s (target <= %.1f)  %s\n", what, value, unit, limit, ok ? "met" : "MISSED");
+    return ok;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+    RatioReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+
+    const auto& t = reporter.seconds;
+    auto has = [&t](const char* a, const char* b) { return t.count(a) && t.count(b); };
+    std::printf("\n");
+    bool ok = true;
+    if (has("BM_MenuRead", "BM_RawInflate"))
+        ok &= PrintRatio("menu read / raw inflate", t.at("BM_MenuRead") / t.at("BM_RawInflate"), 1.5, "x");
+    if (has("BM_MenuWrite", "BM_RawDeflate"))
+        ok &= PrintRatio("menu write / raw deflate (level 9)", t.at("BM_MenuWrite") / t.at("BM_RawDeflate"), 1.2, "x");
+    if (t.count("BM_WinRgnString") && reporter.counters["BM_WinRgnString/pixels"] > 0)
+        ok &= PrintRatio("window-shape string per pixel",
+                         t.at("BM_WinRgnString") * 1e9 / reporter.counters["BM_WinRgnString/pixels"], 10.0, "ns");
+    benchmark::Shutdown();
+    return ok ? 0 : 1;
+}
