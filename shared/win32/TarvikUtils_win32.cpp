@@ -309,6 +309,23 @@ int CALLBACK BrowseCallbackProc(HWND window, UINT message, LPARAM /*param*/, LPA
     return 0;
 }
 
+// Runs the shell's folder browser; on a chosen folder with a file-system
+// path, stores that path and returns true.
+static bool RunFolderBrowser(BROWSEINFOA& info, std::string& path)
+{
+    bool chosen = false;
+    PIDLIST_ABSOLUTE item = SHBrowseForFolderA(&info);
+    if (item) {
+        char folder[MAX_PATH] = {};
+        if (SHGetPathFromIDListA(item, folder)) {
+            path = folder;
+            chosen = true;
+        }
+        CoTaskMemFree(item);
+    }
+    return chosen;
+}
+
 bool BrowseForFolder(HWND owner, const std::string& title, std::string& path)
 {
     PIDLIST_ABSOLUTE root = nullptr;
@@ -323,16 +340,7 @@ bool BrowseForFolder(HWND owner, const std::string& title, std::string& path)
     info.lpfn = BrowseCallbackProc;
     info.lParam = reinterpret_cast<LPARAM>(path.c_str());
 
-    bool chosen = false;
-    PIDLIST_ABSOLUTE item = SHBrowseForFolderA(&info);
-    if (item) {
-        char folder[MAX_PATH] = {};
-        if (SHGetPathFromIDListA(item, folder)) {
-            path = folder;
-            chosen = true;
-        }
-        CoTaskMemFree(item);
-    }
+    const bool chosen = RunFolderBrowser(info, path);
     CoTaskMemFree(root);
     return chosen;
 }
@@ -350,16 +358,7 @@ bool SelectFolder(std::string& path, const std::string& title)
     info.lpszTitle = title.c_str();
     info.ulFlags = BIF_EDITBOX | BIF_NEWDIALOGSTYLE;
 
-    bool chosen = false;
-    PIDLIST_ABSOLUTE item = SHBrowseForFolderA(&info);
-    if (item) {
-        char folder[MAX_PATH] = {};
-        if (SHGetPathFromIDListA(item, folder)) {
-            path = folder;
-            chosen = true;
-        }
-        CoTaskMemFree(item);
-    }
+    const bool chosen = RunFolderBrowser(info, path);
     if (SUCCEEDED(com)) CoUninitialize();
     return chosen;
 }

@@ -11,6 +11,11 @@
 
 namespace fuzzing {
 
+// Stops the run where an invariant of the code under test does not hold.
+inline void Check(bool ok) {
+    if (!ok) __builtin_trap();
+}
+
 inline void UseAsMenuStream(const uint8_t* data, size_t size) {
     qvfake::ResetDialogs();
     SetMnuStream(std::make_unique<forms::MemoryStream>(data, size));

@@ -7,13 +7,12 @@
 
 #include "FuzzStream.h"
 
+using fuzzing::Check;
+
 namespace {
 
 enum Reader { kInt, kLong, kString, kByte, kBlock, kPng, kReaders };
 
-void Check(bool ok) {
-    if (!ok) __builtin_trap();
-}
 
 // Writes one field and reads it back through the same reader.
 void RoundTrip(int reader, int32_t value, const std::string& text) {

@@ -1,16 +1,11 @@
 // The player's pack directory reader on arbitrary bytes (the whole input is
 // the executable): every entry it accepts must be found again by name and
 // lie inside the file.
+#include "FuzzStream.h"
 #include "forms/portable/Stream.h"
 #include "player/logic/PackReader.h"
 
-namespace {
-
-void Check(bool ok) {
-    if (!ok) __builtin_trap();
-}
-
-}  // namespace
+using fuzzing::Check;
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     forms::MemoryStream file(data, size);

