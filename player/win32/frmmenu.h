@@ -1,0 +1,158 @@
+// The player's menu window: a borderless form that shows one packed menu at a
+// time. It holds the menu record, the three controls of each object beside
+// it (indexed by object number), the run-time state of the buttons, and the
+// six timers: clock (Timer1), shutdown (Timer2), animation (Timer3), scrolling
+// title (Timer4), deferred Windows-button launch (Timer5) and the poll of a
+// program the menu waits for (tmrARstr).
+//
+// Loading a menu stops the menu's timers and turns every input handler away
+// until the new menu's controls exist, so nothing touches the old menu's
+// controls or pictures while they are replaced. MenuSerial counts loads: a
+// handler that ran a launch compares it afterwards and stops when the launch
+// replaced the menu.
+#pragma once
+#include <windows.h>
+
+#include <array>
+#include <string>
+#include <vector>
+
+#include "forms/win32/Button.h"
+#include "forms/win32/Form.h"
+#include "forms/win32/Image.h"
+#include "forms/win32/Label.h"
+#include "forms/win32/Menus.h"
+#include "forms/win32/Timer.h"
+#include "shared/MenuType.h"
+
+class TfrmMenuCls : public forms::Form {
+public:
+    TfrmMenuCls();
+    ~TfrmMenuCls() override;
+
+    // ---- start-up, loading and shutdown ----
+    void Form_Load(forms::Component& sender);
+    void Form_Unload(forms::Component& sender);
+    void CreateMenuControls();
+    void LoadMenu(std::string name);
+    void CreateButtonControls(int n);
+    void DelayedShutdown();
+
+    // ---- buttons: pictures, states, selection, accessory, animation ----
+    bool HasButtonPic(int object, int state, int frame) const;
+    void CountFrames();
+    void SetButtonState(int n, int state, bool withAccessory);
+    void SelectButton(int n);
+    void ShowAccessory(int n);
+    void AnimateButtons();
+
+    // ---- window placement and shape ----
+    void PositionWindow(int code);
+    void ApplyWinRgn();
+    HRGN MakeWinRgn() const;
+
+    // ---- input ----
+    void MenBckMouseDown(forms::Control& sender, forms::MouseButton button, forms::ShiftState shift, int x, int y);
+    void MenBckMouseMove(forms::Control& sender, forms::ShiftState shift, int x, int y);
+    void MenBckMouseUp(forms::Control& sender, forms::MouseButton button, forms::ShiftState shift, int x, int y);
+    void AccTextMouseMove(forms::Control& sender, forms::ShiftState shift, int x, int y);
+    void lblAccText_MouseMove(forms::Control& sender, forms::ShiftState shift, int x, int y);
+    void picButton_MouseDown(forms::Control& sender, forms::MouseButton button, forms::ShiftState shift, int x, int y);
+    void picButton_MouseMove(forms::Control& sender, forms::ShiftState shift, int x, int y);
+    void picButton_MouseUp(forms::Control& sender, forms::MouseButton button, forms::ShiftState shift, int x, int y);
+    void cmdButton_MouseMove(forms::Control& sender, forms::ShiftState shift, int x, int y);
+    void cmdButton_Click(forms::Component& sender);
+    void cmdButton_GotFocus(forms::Component& sender);
+    void cmdButton_KeyDown(forms::Control& sender, uint16_t& key, forms::ShiftState shift);
+    void cmdButton_KeyUp(forms::Control& sender, uint16_t& key, forms::ShiftState shift);
+    void btnShortcut_GotFocus(forms::Component& sender);
+    void btnShortcut_Click(forms::Component& sender);
+    void btnShortcutKeyDown(forms::Control& sender, uint16_t& key, forms::ShiftState shift);
+    void btnShortcutKeyPress(forms::Control& sender, char& key);
+    void FormMouseWheelDown(forms::Control& sender, forms::ShiftState shift, int x, int y, bool& handled);
+    void FormMouseWheelUp(forms::Control& sender, forms::ShiftState shift, int x, int y, bool& handled);
+    void About1Click(forms::Component& sender);
+
+    // ---- timers ----
+    void Timer1_Timer(forms::Component& sender);
+    void Timer2_Timer(forms::Component& sender);
+    void Timer3_Timer(forms::Component& sender);
+    void Timer4_Timer(forms::Component& sender);
+    void Timer5_Timer(forms::Component& sender);
+    void tmrARstr_Timer(forms::Component& sender);
+
+    // Moves the keyboard focus to object n (its shortcut button, else its
+    // Windows button), which selects it.
+    void FocusObject(int n);
+    // The object number carried by the last three characters of a control's name.
+    int ObjectOf(const forms::Component& sender) const;
+    // True while input and timers may work on the menu.
+    bool Ready() const { return !Loading && !ShuttingDown; }
+    bool IsButtonKind(int n) const;
+
+    // ---- the menu and its controls ----
+    TAQMenu Menu;
+    struct ObjControls {
+        forms::Button* WinBtn = nullptr;
+        forms::Image* ImgBtn = nullptr;
+        forms::Button* KeyBtn = nullptr;
+    };
+    std::vector<ObjControls> Ctl;  // indexed by object number
+
+    forms::Image* MenBck = nullptr;  // the background picture
+    forms::Image* AccessoryImage = nullptr;
+    forms::Image* AccessoryText = nullptr;
+    forms::Label* TimeLabel = nullptr;
+    forms::Label* DateLabel = nullptr;
+    forms::Image* imgAboutIcon = nullptr;
+    forms::PopupMenu* PopupMenu1 = nullptr;
+    forms::MenuItem* About1 = nullptr;
+    forms::Timer* Timer1 = nullptr;
+    forms::Timer* Timer2 = nullptr;
+    forms::Timer* Timer3 = nullptr;
+    forms::Timer* Timer4 = nullptr;
+    forms::Timer* Timer5 = nullptr;
+    forms::Timer* tmrARstr = nullptr;
+
+    // ---- run-time state ----
+    std::string MenuName;
+    uint8_t MenuLoaded = 0;
+    int SelectedBtn = 0;
+    int CurBtn = 0;
+    int AccShownFor = -2;
+    std::vector<int> BtnState, BtnFrame, BtnDir;
+    std::vector<std::array<int, kPicStates>> LastFrame;
+    int AccFrame = 0;
+    uint8_t RegionApplied = 0;
+    unsigned MenuSerial = 0;
+    bool Loading = false;
+    bool ShuttingDown = false;
+
+    int PendingLaunch = 0;
+    HANDLE WaitProcess = nullptr;
+    uint8_t AltDown = 0;
+    int FocusedWinBtn = 0;
+    std::string ScrollText;
+    int ScrollPos = 0;
+
+private:
+    void FreeMenuControls();
+    void ResetRunState();
+    void ApplyMenuSettings();
+    void ApplyObject(int n);
+    void ShowObject(int n);
+    void UpdateClock();
+    void AltRedraw();
+    void ShowPic(forms::Image& image, const PicRef& pic);
+
+    bool formLoaded_ = false;
+    bool unloaded_ = false;
+    bool selecting_ = false;
+    bool bckMoving_ = false;
+    int dragging_ = 0;
+    POINT dragStart_{0, 0};
+    POINT lastMouse_{-1, -1};
+};
+
+// The one menu window of the program.
+extern TfrmMenuCls* frmMenu;
