@@ -129,7 +129,7 @@ int main(int argc, char** argv) {
     const std::string scenario = argv[1];
     Layout layout;
     if (scenario == "typical") {
-        layout = Layout{"Typical Menu", 2, 5, 100, 90, 360, 95, 240, 60, 1, 100};
+        layout = Layout{"Typical Menu", 2, 5, 100, 90, 360, 95, 240, 60, 5, 100};
     } else if (scenario == "anim20") {
         layout = Layout{"Animation Menu", 4, 5, 40, 60, 190, 100, 150, 60, 10, 40};
     } else {
