@@ -277,21 +277,37 @@ bool InSlots(const PictureBlockHeader& h) {
            h.BlkFrame >= 0 && h.BlkFrame < kFrameSlots;
 }
 
+// Stores a picture read from a block at the block's slot.
+void StorePicture(TAQMenu& m, const PictureBlockHeader& h, bool alsoAtFrame0, PicRef pic) {
+    TAQButton& b = m.Buttons[h.BlkObject];
+    if (alsoAtFrame0 && h.BlkObject > 0 && b.ObjectKind == PlcImage)
+        b.Pics[Up][0] = std::make_shared<forms::Bitmap>(*pic);
+    b.Pics[h.BlkState][h.BlkFrame] = std::move(pic);
+}
+
 void ReadPictures(TAQMenu& m, int count, const MenuReadOptions& options, MenuReadReport& rep) {
+    const bool mayDefer = options.Deferred && !MnuPixelsRaw(options.Reload);
     for (int k = 0; k < count; ++k) {
+        if (!ReadMnuBitmapHeader()) return;
+        const PictureBlockHeader h = MnuBlockHeader();
+        const bool inSlots = InSlots(h);
+        const bool now = options.DecodeNow && options.DecodeNow(m, h.BlkObject, h.BlkState, h.BlkFrame);
+        if (mayDefer && inSlots && !now) {
+            DeferredPicture later{h.BlkObject, h.BlkState, h.BlkFrame, {}};
+            if (!TakeMnuBitmapPixels(later.ZipPixels)) return;
+            options.Deferred->push_back(std::move(later));
+            ++rep.BlocksRead;
+            continue;
+        }
         auto pic = std::make_shared<forms::Bitmap>();
-        ReadMnuBitmap(*pic, options.Reload);
+        ReadMnuBitmapPixels(*pic, options.Reload);
         if (MnuError()) return;
         ++rep.BlocksRead;
-        const PictureBlockHeader& h = MnuBlockHeader();
-        if (!InSlots(h)) {
+        if (!inSlots) {
             ++rep.BlocksSkipped;
             continue;
         }
-        TAQButton& b = m.Buttons[h.BlkObject];
-        if (options.PlcImageAlsoAtFrame0 && h.BlkObject > 0 && b.ObjectKind == PlcImage)
-            b.Pics[Up][0] = std::make_shared<forms::Bitmap>(*pic);
-        b.Pics[h.BlkState][h.BlkFrame] = std::move(pic);
+        StorePicture(m, h, options.PlcImageAlsoAtFrame0, std::move(pic));
     }
 }
 
@@ -350,4 +366,18 @@ bool ReadMenuBody(TAQMenu& menu, const MenuReadOptions& options, MenuReadReport*
     }
     if (report) *report = rep;
     return rep.BodyOk && rep.PicturesOk;
+}
+
+bool DecodeDeferredPictures(TAQMenu& menu, std::vector<DeferredPicture>& pictures) {
+    bool ok = true;
+    for (DeferredPicture& d : pictures) {
+        auto pic = std::make_shared<forms::Bitmap>();
+        if (!DecodeMnuBitmap(d.ZipPixels, *pic)) {
+            ok = false;
+            continue;
+        }
+        menu.Buttons[d.Object].Pics[d.State][d.Frame] = std::move(pic);
+    }
+    pictures.clear();
+    return ok;
 }

@@ -16,6 +16,10 @@
 // stored like the others: a block's object byte carries numbers up to 255,
 // and the reader puts a block into any slot the record has.
 #pragma once
+#include <cstdint>
+#include <functional>
+#include <vector>
+
 #include "shared/MenuType.h"
 
 struct MenuWriteOptions {
@@ -33,12 +37,29 @@ int CountImageBlocks(const TAQMenu& menu);
 // field, and a missing stream. Returns true when MnuError is clear at the end.
 bool WriteMenuFile(const TAQMenu& menu, const MenuWriteOptions& options);
 
+// A picture block whose compressed pixels were kept undecoded.
+struct DeferredPicture {
+    int Object = 0;
+    int State = 0;
+    int Frame = 0;
+    std::vector<uint8_t> ZipPixels;
+};
+
 struct MenuReadOptions {
     // Reading a quiet file: no PNG blocks or shape integers, raw pixels.
     bool Reload = false;
     // A placed image's block is also stored at Up frame 0, so that both of
     // its Up frames hold the displayed-size picture (the editor's view).
     bool PlcImageAlsoAtFrame0 = false;
+    // With Deferred set, compressed pictures for which DecodeNow (called with
+    // the menu as read so far and the block's object, state and frame) is
+    // false are not inflated while the file is read: their blocks go to
+    // Deferred in file order, for DecodeDeferredPictures. A program can so
+    // show the pictures it needs first before it decodes the rest. (Deferred
+    // pictures are stored at their own slot only: not for the editor's view
+    // of placed images above.)
+    std::function<bool(const TAQMenu&, int object, int state, int frame)> DecodeNow;
+    std::vector<DeferredPicture>* Deferred = nullptr;
 };
 
 struct MenuReadReport {
@@ -61,3 +82,8 @@ struct MenuReadReport {
 // Returns true when the whole file was read without error; MnuError is set
 // otherwise.
 bool ReadMenuBody(TAQMenu& menu, const MenuReadOptions& options, MenuReadReport* report = nullptr);
+
+// Decodes the deferred pictures into their slots, in order. A picture whose
+// data is corrupt is left out (its slot stays empty); the result is then
+// false. The list is emptied.
+bool DecodeDeferredPictures(TAQMenu& menu, std::vector<DeferredPicture>& pictures);

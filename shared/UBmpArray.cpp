@@ -122,6 +122,22 @@ bool InflateExact(const uint8_t* in, size_t inSize, uint8_t* out, size_t outSize
     return full && (rc == Z_STREAM_END || rc == Z_OK || rc == Z_BUF_ERROR);
 }
 
+// Fills Pixels of a w x h picture (sides within the limits) from a block of
+// compressed pixels: the 4-byte raw size, then the zlib data. False when the
+// raw size does not match the sides or the data is corrupt or short.
+bool InflatePixels(int32_t w, int32_t h, const uint8_t* block, size_t n, TBmpArray& a) {
+    const uint64_t rawSize = static_cast<uint64_t>(w) * static_cast<uint64_t>(h) * 4;
+    if (n < 4 || GetLE32(block) != rawSize || rawSize > (n - 4) * kMaxInflateRatio + 64) return false;
+    a.Pixels.SetSize(w, h);
+    if (!InflateExact(block + 4, n - 4, reinterpret_cast<uint8_t*>(a.Pixels.Data()),
+                      static_cast<size_t>(rawSize))) {
+        return false;
+    }
+    a.Width = w;
+    a.Height = h;
+    return true;
+}
+
 }  // namespace
 
 void ResetBmpArray(TBmpArray& a) {
@@ -223,29 +239,45 @@ bool WriteZipPixels(forms::Stream& s, const forms::Bitmap& bmp) {
     return WriteZipWords(s, bmp.Width(), bmp.Height(), bmp.Data());
 }
 
+bool TakeZipPixels(forms::Stream& s, std::vector<uint8_t>& bytes) {
+    int32_t w = 0, h = 0, n = 0;
+    size_t pixels = 0;
+    bytes.clear();
+    if (!ReadSides(s, w, h, pixels) || !ReadInt32(s, n) || n < 4 || n > s.Remaining()) return false;
+    bytes.resize(12 + static_cast<size_t>(n));
+    PutLE32(bytes.data(), static_cast<uint32_t>(w));
+    PutLE32(bytes.data() + 4, static_cast<uint32_t>(h));
+    PutLE32(bytes.data() + 8, static_cast<uint32_t>(n));
+    if (!s.ReadExact(bytes.data() + 12, static_cast<size_t>(n))) {
+        bytes.clear();
+        return false;
+    }
+    return true;
+}
+
 bool ReadZipPixels(forms::Stream& s, TBmpArray& a) {
     int32_t w = 0, h = 0, n = 0;
     size_t pixels = 0;
-    bool ok = ReadSides(s, w, h, pixels) && ReadInt32(s, n) && n >= 4 && n <= s.Remaining();
     std::vector<uint8_t> block;
+    bool ok = ReadSides(s, w, h, pixels) && ReadInt32(s, n) && n >= 4 && n <= s.Remaining();
     if (ok) {
         block.resize(static_cast<size_t>(n));
         ok = s.ReadExact(block.data(), block.size());
     }
-    const uint64_t rawSize = static_cast<uint64_t>(pixels) * 4;
-    ok = ok && GetLE32(block.data()) == rawSize && rawSize <= (block.size() - 4) * kMaxInflateRatio + 64;
-    if (ok) {
-        a.Pixels.SetSize(w, h);
-        ok = InflateExact(block.data() + 4, block.size() - 4,
-                          reinterpret_cast<uint8_t*>(a.Pixels.Data()), static_cast<size_t>(rawSize));
-    }
-    if (!ok) {
-        EmptyRecord(a);
-        return false;
-    }
-    a.Width = w;
-    a.Height = h;
-    return true;
+    ok = ok && InflatePixels(w, h, block.data(), block.size(), a);
+    if (!ok) EmptyRecord(a);
+    return ok;
+}
+
+bool DecodeZipPixels(const std::vector<uint8_t>& bytes, TBmpArray& a) {
+    const bool ok = bytes.size() >= 16 && WithinLimits(static_cast<int32_t>(GetLE32(bytes.data())),
+                                                       static_cast<int32_t>(GetLE32(bytes.data() + 4))) &&
+                    GetLE32(bytes.data() + 8) == bytes.size() - 12 &&
+                    InflatePixels(static_cast<int32_t>(GetLE32(bytes.data())),
+                                  static_cast<int32_t>(GetLE32(bytes.data() + 4)), bytes.data() + 12,
+                                  bytes.size() - 12, a);
+    if (!ok) EmptyRecord(a);
+    return ok;
 }
 
 bool CompressStream(forms::Stream& source, forms::Stream& dest) {

@@ -115,6 +115,13 @@ bool WriteZipPixels(forms::Stream& s, const forms::Bitmap& bmp);
 // stored raw size that does not match the sides, or sizes beyond the limits
 // leave the record empty and give false.
 bool ReadZipPixels(forms::Stream& s, TBmpArray& a);
+// Takes the bytes of compressed pixels (width, height, block length and the
+// block) from the stream without inflating them, so that ReadZipPixels can
+// decode them later from a memory stream. The sides and the block length are
+// checked as ReadZipPixels checks them; false leaves bytes empty.
+bool TakeZipPixels(forms::Stream& s, std::vector<uint8_t>& bytes);
+// ReadZipPixels on bytes that TakeZipPixels took.
+bool DecodeZipPixels(const std::vector<uint8_t>& bytes, TBmpArray& a);
 
 // Writes the source's size (4 bytes) and the whole source, from its start, as
 // a zlib stream (RFC 1950) at level 9. Returns false when the source is larger

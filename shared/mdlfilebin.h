@@ -11,6 +11,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "forms/portable/Bitmap.h"
 #include "forms/portable/PngImage.h"
@@ -76,6 +77,21 @@ void WriteMnuEnd();
 void WriteMnuBitmap(int flag, int object, int state, int frame, const forms::Bitmap& picture,
                     const std::string& fileName, bool raw);
 void ReadMnuBitmap(forms::Bitmap& bitmap, bool raw);
+// ReadMnuBitmap in two halves, for a reader that looks at a block's header
+// before it decides whether to decode the pixels now. ReadMnuBitmapHeader
+// reads the type and the header (false after an error, with MnuError set);
+// then ReadMnuBitmapPixels decodes the pixels into bitmap, or, for
+// compressed pixels, TakeMnuBitmapPixels keeps their bytes undecoded for
+// DecodeMnuBitmap (false and MnuError when they do not fit the stream).
+bool ReadMnuBitmapHeader();
+void ReadMnuBitmapPixels(forms::Bitmap& bitmap, bool raw);
+bool TakeMnuBitmapPixels(std::vector<uint8_t>& zipPixels);
+// Decodes kept compressed pixels into bitmap; false (bitmap unchanged) on
+// corrupt data. Touches neither the stream nor the error flag.
+bool DecodeMnuBitmap(const std::vector<uint8_t>& zipPixels, forms::Bitmap& bitmap);
+// True when the pixels of the file's bitmap blocks are raw: asked for, or a
+// version 6 file, which always holds raw pixels.
+bool MnuPixelsRaw(bool raw);
 void WriteMnuPNG(int flag, int object, int state, int tag, const forms::PngImage& png);
 void ReadMnuPNG(forms::PngImage& png);
 

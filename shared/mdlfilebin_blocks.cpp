@@ -54,26 +54,51 @@ void WriteMnuBitmap(int flag, int object, int state, int frame, const forms::Bit
     if (!written) SetMnuError();
 }
 
-void ReadMnuBitmap(forms::Bitmap& bitmap, bool raw) {
-    if (!ExpectBlockType(mftBitmap)) return;
-    if (!ReadBlockHeader()) return;
+bool ReadMnuBitmapHeader() {
+    if (!ExpectBlockType(mftBitmap)) return false;
+    if (!ReadBlockHeader()) return false;
     if (MnuBlockHeader().BlkFrame == -1) {
         // A picture kept in a separate file: nothing in this system writes
         // one and its data is not known, so it cannot be read.
         mnuio::SetPicMissing(1);
         SetMnuError();
-        return;
+        return false;
     }
+    return true;
+}
+
+bool MnuPixelsRaw(bool raw) { return raw || MnuHeader().HdrMajor == 6; }
+
+void ReadMnuBitmapPixels(forms::Bitmap& bitmap, bool raw) {
     forms::Stream* s = MnuStream();
     TBmpArray work;
-    // Version 6 files always hold raw pixels.
-    const bool rawPixels = raw || MnuHeader().HdrMajor == 6;
-    if (!s || !(rawPixels ? ReadRawPixels(*s, work) : ReadZipPixels(*s, work))) {
+    if (!s || !(MnuPixelsRaw(raw) ? ReadRawPixels(*s, work) : ReadZipPixels(*s, work))) {
         SetMnuError();
         return;
     }
     ArrayToBmp(work);
     bitmap = std::move(work.Bitmap);
+}
+
+bool TakeMnuBitmapPixels(std::vector<uint8_t>& zipPixels) {
+    forms::Stream* s = MnuStream();
+    if (!s || !TakeZipPixels(*s, zipPixels)) {
+        SetMnuError();
+        return false;
+    }
+    return true;
+}
+
+bool DecodeMnuBitmap(const std::vector<uint8_t>& zipPixels, forms::Bitmap& bitmap) {
+    TBmpArray work;
+    if (!DecodeZipPixels(zipPixels, work)) return false;
+    ArrayToBmp(work);
+    bitmap = std::move(work.Bitmap);
+    return true;
+}
+
+void ReadMnuBitmap(forms::Bitmap& bitmap, bool raw) {
+    if (ReadMnuBitmapHeader()) ReadMnuBitmapPixels(bitmap, raw);
 }
 
 void WriteMnuPNG(int flag, int object, int state, int tag, const forms::PngImage& png) {

@@ -83,6 +83,11 @@ void ApplicationClass::FormCreated(Form* form) {
     }
 }
 
+void ApplicationClass::FormFailed() {
+    HandleException();
+    if (!mainForm_) Terminate();
+}
+
 void ApplicationClass::AddForm(Form* form) {
     forms_.push_back(form);
     if (icon_) {

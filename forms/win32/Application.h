@@ -36,9 +36,17 @@ public:
 
     // Constructs a form, makes the first one the main form, runs its
     // OnCreate (exceptions are reported, the form is kept) and returns it.
+    // A constructor that throws is reported too; the result is then nullptr,
+    // and without a main form the application terminates.
     template <class T, class... Args>
     T* CreateForm(Args&&... args) {
-        T* form = new T(std::forward<Args>(args)...);
+        T* form = nullptr;
+        try {
+            form = new T(std::forward<Args>(args)...);
+        } catch (...) {
+            FormFailed();
+            return nullptr;
+        }
         FormCreated(form);
         return form;
     }
@@ -81,6 +89,7 @@ private:
     void CreateUtilityWindow();
 
     void FormCreated(Form* form);
+    void FormFailed();
     void AddForm(Form* form);
     void RemoveForm(Form* form);
     void ScheduleDelete(Component* c);

@@ -83,8 +83,9 @@ void Control::SetCursor(Cursor cursor) {
     // Show the new shape at once when the pointer is over this control (or
     // the control holds the mouse), not only at the next pointer move.
     const WinControl* win = dynamic_cast<const WinControl*>(this);
-    HWND hwnd = win ? win->Handle() : (parent_ ? parent_->Handle() : nullptr);
-    if (!hwnd) return;
+    const WinControl* windowed = win ? win : parent_;
+    if (!windowed || !windowed->HandleAllocated()) return;
+    HWND hwnd = windowed->Handle();
     POINT p;
     GetCursorPos(&p);
     if (WindowFromPoint(p) == hwnd || GetCapture() == hwnd)
@@ -100,7 +101,7 @@ void Control::SendToBack() {
 }
 
 void Control::Invalidate() {
-    if (visible_ && parent_ && parent_->Handle()) {
+    if (visible_ && parent_ && parent_->HandleAllocated()) {
         RECT r = BoundsRect();
         InvalidateRect(parent_->Handle(), &r, FALSE);
     }
@@ -109,8 +110,8 @@ void Control::Invalidate() {
 void Control::Repaint() {
     Invalidate();
     const WinControl* win = dynamic_cast<const WinControl*>(this);
-    HWND hwnd = win ? win->Handle() : (parent_ ? parent_->Handle() : nullptr);
-    if (hwnd) UpdateWindow(hwnd);
+    const WinControl* windowed = win ? win : parent_;
+    if (windowed && windowed->HandleAllocated()) UpdateWindow(windowed->Handle());
 }
 
 POINT Control::ClientToScreen(POINT p) const {
@@ -170,13 +171,13 @@ void Control::Detach() {
 }
 
 void GraphicControl::BoundsChanged(const RECT& oldBounds) {
-    if (!Parent() || !Parent()->Handle() || !Visible()) return;
+    if (!Parent() || !Parent()->HandleAllocated() || !Visible()) return;
     InvalidateRect(Parent()->Handle(), &oldBounds, FALSE);
     Invalidate();
 }
 
 void GraphicControl::VisibleChanged() {
-    if (Parent() && Parent()->Handle()) {
+    if (Parent() && Parent()->HandleAllocated()) {
         RECT r = BoundsRect();
         InvalidateRect(Parent()->Handle(), &r, FALSE);
     }

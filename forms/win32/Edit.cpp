@@ -7,6 +7,9 @@ Edit::Edit(Component* owner, WinControl* parent) : WinControl(owner, parent) {
     StoreBounds(0, 0, 121, 21);
     SetColor(clWindow);
     CreateChildWindow("EDIT", ES_AUTOHSCROLL, WS_EX_CLIENTEDGE);
+    // Created at once: every change of the text, set by the program too,
+    // reaches OnChange through the window's own change notification.
+    CreateHandle();
 }
 
 void Edit::SelectAll() { SendMessageA(Handle(), EM_SETSEL, 0, -1); }

@@ -163,6 +163,7 @@ void Form::SetVisible(bool visible) {
 
 void Form::VisibleChanged() {
     if (Visible()) {
+        CreateVisibleChildHandles();
         ShowWindow(Handle(), windowState_ == WindowState::Maximized   ? SW_SHOWMAXIMIZED
                              : windowState_ == WindowState::Minimized ? SW_SHOWMINIMIZED
                                                                       : SW_SHOW);
@@ -221,6 +222,9 @@ void Form::Release() {
 
 int Form::ShowModal() {
     if (modal_ || Visible()) throw std::logic_error("ShowModal needs a hidden form");
+    // A form freed by one of its own handlers is deleted only after the
+    // modal loop has finished with it.
+    DispatchScope scope;
     ApplicationClass& app = Application();
     std::vector<HWND> disabled;
     for (Form* f : app.Forms()) {
@@ -326,7 +330,7 @@ void WinControl::PrintChildren(PaintTarget& target, int originX, int originY) {
         if (child->IsContainer()) {
             child->PaintContainer(own);
         } else {
-            SendMessageA(child->hwnd_, WM_PRINT, reinterpret_cast<WPARAM>(surface.dc()),
+            SendMessageA(child->Handle(), WM_PRINT, reinterpret_cast<WPARAM>(surface.dc()),
                          PRF_CLIENT | PRF_NONCLIENT | PRF_ERASEBKGND);
         }
         child->PrintChildren(own, 0, 0);

@@ -117,16 +117,57 @@ bool WinControl::ReflectCommand(WPARAM wParam, LPARAM lParam) {
 }
 
 void WinControl::CreateChildWindow(const char* className, DWORD style, DWORD exStyle) {
-    HWND parent = Parent() ? Parent()->hwnd_ : Application().UtilityWindow();
-    style |= WS_CHILD | WS_CLIPSIBLINGS;
+    className_ = className;
+    style_ = style;
+    exStyle_ = exStyle;
+    pending_ = true;
+    if (Showing()) CreateHandle();
+}
+
+HWND WinControl::Handle() const {
+    if (!hwnd_ && pending_) const_cast<WinControl*>(this)->CreateHandle();
+    return hwnd_;
+}
+
+void WinControl::CreateHandle() {
+    if (hwnd_ || !pending_) return;
+    HWND parent = Parent() ? Parent()->Handle() : Application().UtilityWindow();
+    DWORD style = style_ | WS_CHILD | WS_CLIPSIBLINGS;
     if (Visible()) style |= WS_VISIBLE;
     if (!Enabled()) style |= WS_DISABLED;
-    HWND hwnd = CreateWindowExA(exStyle, className, "", style, Left(), Top(), Width(), Height(), parent,
-                                reinterpret_cast<HMENU>(static_cast<INT_PTR>(g_nextChildId++)),
+    HWND hwnd = CreateWindowExA(exStyle_, className_.c_str(), caption_.c_str(), style, Left(), Top(), Width(),
+                                Height(), parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(g_nextChildId++)),
                                 Application().Instance(), nullptr);
-    if (!hwnd) throw std::runtime_error(std::string("Cannot create a window of class ") + className);
+    if (!hwnd) throw std::runtime_error("Cannot create a window of class " + className_);
+    pending_ = false;
     AttachWindow(hwnd);
     SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font_.Handle()), FALSE);
+    PlaceInZOrder();
+    if (Showing()) CreateVisibleChildHandles();
+}
+
+void WinControl::CreateVisibleChildHandles() {
+    for (Control* c : children_) {
+        auto* w = dynamic_cast<WinControl*>(c);
+        if (!w || !w->Visible()) continue;
+        w->CreateHandle();
+        w->CreateVisibleChildHandles();
+    }
+}
+
+void WinControl::PlaceInZOrder() {
+    if (!Parent() || topLevel_) return;
+    const std::vector<Control*>& siblings = Parent()->children_;
+    auto it = std::find(siblings.begin(), siblings.end(), this);
+    HWND above = HWND_TOP;
+    for (auto j = it == siblings.end() ? it : it + 1; j != siblings.end(); ++j) {
+        auto* w = dynamic_cast<WinControl*>(*j);
+        if (w && w->hwnd_) {
+            above = w->hwnd_;
+            break;
+        }
+    }
+    SetWindowPos(hwnd_, above, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
 void WinControl::AttachWindow(HWND hwnd) {
@@ -419,14 +460,16 @@ void WinControl::MoveChild(Control* c, bool toFront) {
     else
         children_.insert(children_.begin(), c);
     if (auto* w = dynamic_cast<WinControl*>(c)) {
-        SetWindowPos(w->hwnd_, toFront ? HWND_TOP : HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+        if (w->hwnd_)
+            SetWindowPos(w->hwnd_, toFront ? HWND_TOP : HWND_BOTTOM, 0, 0, 0, 0,
+                         SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     } else {
         c->Invalidate();
     }
 }
 
 std::string WinControl::Caption() const {
-    if (!hwnd_) return std::string();
+    if (!hwnd_) return caption_;
     int n = GetWindowTextLengthA(hwnd_);
     std::string s(static_cast<size_t>(n) + 1, '\0');
     n = GetWindowTextA(hwnd_, &s[0], n + 1);
@@ -435,7 +478,10 @@ std::string WinControl::Caption() const {
 }
 
 void WinControl::SetCaption(const std::string& text) {
-    if (hwnd_) SetWindowTextA(hwnd_, text.c_str());
+    if (hwnd_)
+        SetWindowTextA(hwnd_, text.c_str());
+    else
+        caption_ = text;
 }
 
 void WinControl::SetFont(const Font& font) {
@@ -463,19 +509,23 @@ void WinControl::SetTabStop(bool on) { tabStop_ = on; }
 bool WinControl::Focused() const { return hwnd_ && GetFocus() == hwnd_; }
 
 bool WinControl::CanFocus() const {
-    if (!hwnd_ || !Showing() || !EnabledChain(this)) return false;
+    if (!Showing() || !EnabledChain(this)) return false;
     Form* form = ParentForm();
     return !form || IsWindowEnabled(form->Handle());
 }
 
 void WinControl::SetFocus() {
-    if (hwnd_) ::SetFocus(hwnd_);
+    if (HWND hwnd = Handle()) ::SetFocus(hwnd);
 }
 
 void WinControl::SetParent(WinControl* parent) {
     if (topLevel_ || parent == Parent()) return;
     Control::SetParent(parent);
-    if (hwnd_) ::SetParent(hwnd_, parent ? parent->hwnd_ : Application().UtilityWindow());
+    if (hwnd_) {
+        ::SetParent(hwnd_, parent ? parent->Handle() : Application().UtilityWindow());
+    } else if (Showing()) {
+        CreateHandle();
+    }
 }
 
 void WinControl::SetEnabled(bool enabled) {
@@ -497,6 +547,10 @@ void WinControl::BoundsChanged(const RECT& oldBounds) {
 }
 
 void WinControl::VisibleChanged() {
+    if (Showing()) {
+        CreateHandle();
+        CreateVisibleChildHandles();
+    }
     if (hwnd_) ShowWindow(hwnd_, Visible() ? SW_SHOWNA : SW_HIDE);
 }
 

@@ -32,9 +32,15 @@ public:
     WinControl(Component* owner, WinControl* parent);
     ~WinControl() override;
 
-    // The window; created by the derived constructor, valid for the
-    // control's whole life.
-    HWND Handle() const { return hwnd_; }
+    // The window. A child control's window is created when it is first
+    // needed: when the control is visible on a showing parent (a form that
+    // is shown creates the windows of its visible controls first), or when
+    // Handle() is asked for. Until then the control keeps its caption,
+    // bounds, visibility, font and place in the z-order itself, and the
+    // window is created with all of them in one go. Valid from then on for
+    // the control's whole life.
+    HWND Handle() const;
+    bool HandleAllocated() const { return hwnd_ != nullptr; }
     // The control that wraps a window of this layer, or nullptr.
     static WinControl* FromHandle(HWND hwnd);
 
@@ -79,10 +85,13 @@ public:
     NotifyEvent OnExit;   // the control lost the keyboard focus
 
 protected:
-    // Creates the window of a Win32 class (e.g. "BUTTON") as a child of the
-    // parent (or of a hidden parking window while there is none) and
-    // subclasses it. Derived constructors call this once.
+    // Names the Win32 class (e.g. "BUTTON") and styles of the control's
+    // window, which is created as a child of the parent (or of a hidden
+    // parking window while there is none) when first needed (see Handle())
+    // and subclassed. Derived constructors call this once.
     void CreateChildWindow(const char* className, DWORD style, DWORD exStyle);
+    // Creates the window now, if it has not been created yet.
+    void CreateHandle();
     // Adopts a window created by a derived class (forms) and subclasses it.
     void AttachWindow(HWND hwnd);
 
@@ -125,9 +134,20 @@ private:
     void FireMouse(UINT msg, WPARAM wParam, LPARAM lParam);
     void ShowPopupFor(Control* target, POINT screen);
     HBRUSH BackgroundBrush();
+    // Creates the windows of the visible windowed children (and theirs).
+    void CreateVisibleChildHandles();
+    // Puts a new window below the nearest sibling in front of it that has
+    // a window (at the top when there is none).
+    void PlaceInZOrder();
 
     HWND hwnd_ = nullptr;
     WNDPROC oldProc_ = nullptr;
+    // The window still to be created (CreateChildWindow).
+    std::string className_;
+    DWORD style_ = 0, exStyle_ = 0;
+    bool pending_ = false;
+    // The caption while there is no window.
+    std::string caption_;
     std::vector<Control*> children_;
     Font font_;
     Color color_ = clBtnFace;

@@ -7,6 +7,7 @@
 #include "forms/win32/Application.h"
 #include "player/logic/CommandLine.h"
 #include "player/logic/ErrFile.h"
+#include "player/logic/FirstPictures.h"
 #include "player/logic/RemoteLaunch.h"
 #include "player/logic/TextUtils.h"
 #include "player/win32/PlayerGlobals.h"
@@ -288,7 +289,13 @@ void TfrmMenuCls::LoadMenu(std::string name) {
         return;
     }
 
-    ReadMenuBody(Menu, MenuReadOptions(), nullptr);
+    // Only the pictures of the first paint are decoded while the file is
+    // read; the other frames follow once the menu is on the screen.
+    std::vector<DeferredPicture> laterPictures;
+    MenuReadOptions reading;
+    reading.Deferred = &laterPictures;
+    reading.DecodeNow = &player::ShownAtOnce;
+    ReadMenuBody(Menu, reading, nullptr);
     CloseMnuFile();
     Menu.BtnCount = std::clamp(Menu.BtnCount, 0, kMaxObjects);
 
@@ -298,8 +305,6 @@ void TfrmMenuCls::LoadMenu(std::string name) {
         ApplyObject(n);
     }
     AccessoryText->BringToFront();
-
-    if (MnuError()) ShowPlayerMsg(kBinaryDataError, TMsgDlgType::mtWarning, "");
 
     UpdateClock();
     const PicRef& background = Menu.Buttons[0].Pics[Up][0];
@@ -314,10 +319,14 @@ void TfrmMenuCls::LoadMenu(std::string name) {
 
     for (int n = 1; n <= Menu.BtnCount; ++n) ShowObject(n);
 
-    CountFrames();
     SelectedBtn = -2;
     ShowAccessory(-1);
     Show();
+    Repaint();
+    GdiFlush();
+    if (!DecodeDeferredPictures(Menu, laterPictures)) SetMnuError();
+    CountFrames();
+    if (MnuError()) ShowPlayerMsg(kBinaryDataError, TMsgDlgType::mtWarning, "");
 
     Timer3->SetInterval(Menu.AnimInterval > 0 ? Menu.AnimInterval : 0);
     Timer4->SetInterval(Menu.ScrollTitle ? 160 : 0);

@@ -43,6 +43,13 @@ class Session:
 
     # ---- lifetime ----
     def __enter__(self):
+        try:
+            return self._begin()
+        except BaseException:
+            self.__exit__()
+            raise
+
+    def _begin(self):
         r, w = os.pipe()
         self.xvfb = subprocess.Popen(
             ["Xvfb", "-displayfd", str(w), "-screen", "0", self.screen, "-nolisten", "tcp"],
@@ -94,6 +101,19 @@ class Session:
         if code != 0:
             return None
         return json.loads(out)
+
+    def shown(self, title, timeout_ms=15000):
+        """The probe's view of the visible window titled title, waiting for
+        it up to timeout_ms (a window may exist, titled, before it is shown;
+        the player's is hidden while it loads a menu)."""
+        end = time.time() + timeout_ms / 1000
+        while True:
+            info = self.probe(title, min(timeout_ms, 2000))
+            if info and info["visible"]:
+                return info
+            if time.time() >= end:
+                return None
+            time.sleep(0.2)
 
     def windows(self):
         code, out = self.run(find_built("qvprobe.exe"), "--list")

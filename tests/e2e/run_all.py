@@ -5,6 +5,7 @@ functions, one Wine session (own Xvfb, own wineserver) per module. Prints
 import glob
 import importlib.util
 import os
+import signal
 import sys
 import traceback
 
@@ -13,6 +14,8 @@ import harness  # noqa: E402
 
 
 def main():
+    # A stop request ends the run through the sessions' clean-up.
+    signal.signal(signal.SIGTERM, lambda *_: sys.exit(143))
     here = os.path.dirname(os.path.abspath(__file__))
     modules = sorted(glob.glob(os.path.join(here, "**", "test_*.py"), recursive=True))
     only = sys.argv[1:]

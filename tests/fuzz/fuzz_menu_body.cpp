@@ -1,6 +1,7 @@
 // A whole menu file (version 6, 7 or 8 layout) on arbitrary bytes. The first
 // input byte holds the read options (bit 0 reload, bit 1 the editor's placed
-// image handling); the rest is the file. A menu that reads without error is
+// image handling, bit 2 the player's deferred decoding of all but the Up
+// frames 0); the rest is the file. A menu that reads without error is
 // written again and must read back without error.
 #include "FuzzStream.h"
 #include "shared/MenuBody.h"
@@ -12,15 +13,21 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     MenuReadOptions options;
     options.Reload = data[0] & 1;
     options.PlcImageAlsoAtFrame0 = (data[0] & 2) != 0;
+    std::vector<DeferredPicture> later;
+    if (data[0] & 4) {
+        options.Deferred = &later;
+        options.DecodeNow = [](const TAQMenu&, int, int state, int frame) { return state == Up && frame == 0; };
+    }
     fuzzing::UseAsMenuStream(data + 1, size - 1);
 
     auto menu = std::make_unique<TAQMenu>();
     if (!ReadMnuHeader()) return 0;
     MenuReadReport report;
-    const bool ok = ReadMenuBody(*menu, options, &report);
+    bool ok = ReadMenuBody(*menu, options, &report);
+    Check(ok == (report.BodyOk && report.PicturesOk));
+    ok = DecodeDeferredPictures(*menu, later) && ok;
     Check(menu->BtnCount >= 0 && menu->BtnCount <= kMaxObjects);
     Check(report.BlocksSkipped <= report.BlocksRead);
-    Check(ok == (report.BodyOk && report.PicturesOk));
     if (!ok) return 0;
 
     MenuWriteOptions write;
@@ -33,7 +40,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     fuzzing::UseAsMenuStream(bytes.data(), bytes.size());
     auto again = std::make_unique<TAQMenu>();
     Check(ReadMnuHeader());
-    Check(ReadMenuBody(*again, options));
+    Check(ReadMenuBody(*again, options) && DecodeDeferredPictures(*again, later));
     Check(again->BtnCount == menu->BtnCount);
     SetMnuStream(nullptr);
     return 0;

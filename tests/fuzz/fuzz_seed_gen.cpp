@@ -213,6 +213,7 @@ int main(int argc, char** argv) {
     const std::string body = root + "/fuzz_menu_body/";
     ok = Save(body + "menu", Prefixed(0, MenuFile(*menu, false, false))) &&
          Save(body + "menu_editor", Prefixed(2, MenuFile(*menu, false, false))) &&
+         Save(body + "menu_player", Prefixed(4, MenuFile(*menu, false, false))) &&
          Save(body + "snapshot", Prefixed(1, MenuFile(*menu, true, false))) &&
          Save(body + "snapshot_no_images", Prefixed(1, MenuFile(*menu, true, true))) &&
          Save(body + "version7", Prefixed(0, OldMenuFile(7))) &&

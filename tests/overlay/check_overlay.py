@@ -1,9 +1,11 @@
 #!/usr/bin/env python3
 """Checks the editor's distributable file: it ends with the offset O of the
 marker, bytes O..O+3 are "ApEX", and the bytes between the marker and the last
-4 are exactly the player as appended. Also checks that both programs import
-only system DLLs (a wrongly dynamic zlib or C++ runtime would run under Wine
-and fail on Windows)."""
+4 are exactly the built player. Also checks the file version of both programs
+(the editor stamps it into every menu file) and that both import only system
+DLLs (a wrongly dynamic zlib or C++ runtime would run under Wine and fail on
+Windows).
+  check_overlay.py EDITOR PLAYER OBJDUMP VERSION (like 8.1.0.0)"""
 import struct
 import subprocess
 import sys
@@ -20,8 +22,17 @@ def imports(objdump, exe):
     return {line.split(":", 1)[1].strip().lower() for line in out.splitlines() if "DLL Name:" in line}
 
 
+def file_version(image):
+    """The file version of the first fixed version block in a PE image."""
+    at = image.find(struct.pack("<I", 0xFEEF04BD))
+    if at < 0:
+        return None
+    ms, ls = struct.unpack("<II", image[at + 8:at + 16])
+    return "%d.%d.%d.%d" % (ms >> 16, ms & 0xFFFF, ls >> 16, ls & 0xFFFF)
+
+
 def main():
-    editor, player, objdump = sys.argv[1:4]
+    editor, player, objdump, version = sys.argv[1:5]
     data = open(editor, "rb").read()
     player_bytes = open(player, "rb").read()
     failures = []
@@ -32,6 +43,9 @@ def main():
         failures.append("the appended image differs from the player")
     if not data.startswith(b"MZ") or not player_bytes.startswith(b"MZ"):
         failures.append("the editor image or the player is not an executable")
+    for name, image in (("editor", data[:offset]), ("player", player_bytes)):
+        if file_version(image) != version:
+            failures.append(f"the {name}'s file version is {file_version(image)}, not {version}")
     for exe in (editor, player):
         foreign = imports(objdump, exe) - SYSTEM_DLLS
         if foreign:

@@ -56,19 +56,6 @@ def wait_colour(s, x, y, colour, timeout=5.0):
     return harness.wait_until(lambda: colour_at(s, x, y) == colour, timeout)
 
 
-def shown(s, title, timeout_ms=15000):
-    """The probe's view of the visible window titled title, waiting for it up
-    to timeout_ms (a window is hidden while it loads a menu)."""
-    end = time.time() + timeout_ms / 1000
-    while True:
-        info = s.probe(title, min(timeout_ms, 2000))
-        if info and info["visible"]:
-            return info
-        if time.time() >= end:
-            return None
-        time.sleep(0.2)
-
-
 def dialog_text(info):
     return "\n".join(c["text"] for c in info["children"] if c["class"].lower() == "static" and c["text"])
 
@@ -90,7 +77,7 @@ def answer_dialog(s, expected, key="Return"):
     """Waits for the player's message dialog showing expected, closes it with
     key and returns its text."""
     def showing():
-        info = shown(s, DIALOG, 0)
+        info = s.shown(DIALOG, 0)
         return info if info and expected in dialog_text(info) else None
     info = harness.wait_until(showing, 15)
     assert info is not None, f"no message dialog showing {expected!r}: {s.windows()}"
@@ -117,10 +104,10 @@ def test_window_place_shape_states_and_launch(s):
     # The first program of a new display starts slowly (Wine sets up its
     # desktop); time a second start.
     start(s, exe)
-    assert shown(s, "Main Menu", 60000) is not None
+    assert s.shown("Main Menu", 60000) is not None
     t0 = time.time()
     proc = start(s, exe)
-    info = shown(s, "Main Menu")
+    info = s.shown("Main Menu")
     startup = time.time() - t0
     assert info is not None
     print(f"player start-up to visible window: {startup:.2f} s")
@@ -152,7 +139,7 @@ def test_window_place_shape_states_and_launch(s):
 def test_placed_image_keeps_its_picture_and_message_shows(s):
     exe = build(s, "menus")
     proc = start(s, exe)
-    assert shown(s, "Main Menu")
+    assert s.shown("Main Menu")
     px, py = main_point(*PLACED_IMAGE)
     assert wait_colour(s, px, py, GREEN)
     s.move(px, py)
@@ -164,56 +151,56 @@ def test_placed_image_keeps_its_picture_and_message_shows(s):
     s.click(*main_point(*MESSAGE_BTN))
     text = answer_dialog(s, "Hello")
     assert "World" in text
-    assert harness.wait_until(lambda: shown(s, DIALOG, 0) is None, 5)
-    assert shown(s, "Main Menu", 0)
+    assert harness.wait_until(lambda: s.shown(DIALOG, 0) is None, 5)
+    assert s.shown("Main Menu", 0)
     proc.kill()
 
 
 def test_shortcut_key_launches_its_button(s):
     exe = build(s, "menus")
     start(s, exe)
-    assert shown(s, "Main Menu")
-    assert press_until(s, "Main Menu", "m", lambda: shown(s, DIALOG, 0) is not None)
+    assert s.shown("Main Menu")
+    assert press_until(s, "Main Menu", "m", lambda: s.shown(DIALOG, 0) is not None)
     answer_dialog(s, "Hello")
 
 
 def test_sub_menu_switch_not_found_search_and_back(s):
     exe = build(s, "menus")
     proc = start(s, exe)
-    assert shown(s, "Main Menu")
+    assert s.shown("Main Menu")
     s.click(*main_point(*SUB_BTN))
-    info = shown(s, "Sub Menu")
+    info = s.shown("Sub Menu")
     assert info is not None
     assert info["rect"] == [W - 300, H - 200, W, H], info
-    assert harness.wait_until(lambda: shown(s, "Main Menu", 0) is None, 5)
+    assert harness.wait_until(lambda: s.shown("Main Menu", 0) is None, 5)
 
     # A missing target: the search of the whole drive shows its window;
     # cancelling it hands the bare name to the shell, which cannot find it.
     s.click(W - 300 + 200, H - 200 + 40)
-    search = shown(s, " Target not found... searching:", 30000)
+    search = s.shown(" Target not found... searching:", 30000)
     assert search is not None
-    assert press_until(s, " Target not found... searching:", "alt+c", lambda: shown(s, DIALOG, 0) is not None)
+    assert press_until(s, " Target not found... searching:", "alt+c", lambda: s.shown(DIALOG, 0) is not None)
     answer_dialog(s, "Autorun Quorvel cannot find the specified file:")
-    assert harness.wait_until(lambda: shown(s, " Target not found... searching:", 0) is None, 5)
+    assert harness.wait_until(lambda: s.shown(" Target not found... searching:", 0) is None, 5)
 
     s.click(W - 300 + 70, H - 200 + 40)
-    assert shown(s, "Main Menu") is not None
+    assert s.shown("Main Menu") is not None
     proc.kill()
 
 
 def test_about_window_from_the_background_menu(s):
     exe = build(s, "menus")
     proc = start(s, exe)
-    assert shown(s, "Main Menu")
+    assert s.shown("Main Menu")
     s.click(*main_point(200, 120), button=3)
     time.sleep(0.5)
     s.key("Down")
     s.key("Return")
-    about = shown(s, "About")
+    about = s.shown("About")
     assert about is not None
     buttons = [c["text"] for c in about["children"] if c["class"].lower() == "button"]
     assert "&Close" in buttons, about
-    assert press_until(s, "About", "alt+c", lambda: shown(s, "About", 0) is None)
+    assert press_until(s, "About", "alt+c", lambda: s.shown("About", 0) is None)
     assert proc.poll() is None
     proc.kill()
 
@@ -221,7 +208,7 @@ def test_about_window_from_the_background_menu(s):
 def test_exit_button_ends_the_program(s):
     exe = build(s, "menus")
     proc = start(s, exe)
-    assert shown(s, "Main Menu")
+    assert s.shown("Main Menu")
     s.click(*main_point(*EXIT_BTN))
     assert ended(proc), "the player did not end"
 
@@ -229,7 +216,7 @@ def test_exit_button_ends_the_program(s):
 def test_old_sub_menu_ends_the_program_after_its_message(s):
     exe = build(s, "menus")
     proc = start(s, exe)
-    assert shown(s, "Main Menu")
+    assert s.shown("Main Menu")
     s.click(*main_point(*OLD_MENU_BTN))
     answer_dialog(s, "Internal menu is not an Autorun Quorvel Version 8 menu.")
     assert ended(proc)

@@ -518,3 +518,45 @@ TEST(MenuRead, AWrongFieldTypeStopsBeforeThePictures) {
     EXPECT_EQ(report.BlocksRead, 0);
     EXPECT_FALSE(m->Buttons[0].Pics[Up][0]);
 }
+
+TEST(MenuRead, DeferredPicturesArriveWhenDecodedAndACorruptOneIsLeftOut) {
+    const auto in = RichMenu();
+    const auto bytes = WriteToBytes(*in, {});
+    auto out = std::make_unique<TAQMenu>();
+    std::vector<DeferredPicture> later;
+    MenuReadOptions options;
+    options.Deferred = &later;
+    options.DecodeNow = [](const TAQMenu&, int, int state, int frame) { return state == Up && frame == 0; };
+    MenuReadReport report;
+    ASSERT_TRUE(ReadFromBytes(bytes, *out, options, &report));
+    EXPECT_EQ(report.BlocksRead, CountImageBlocks(*in));
+
+    // Decoded at once: the Up frames 0; everything else waits.
+    ExpectSamePicture(out->Buttons[0].Pics[Up][0], in->Buttons[0].Pics[Up][0], "background");
+    ExpectSamePicture(out->Buttons[1].Pics[Up][0], in->Buttons[1].Pics[Up][0], "graphical Up 0");
+    EXPECT_FALSE(HasPic(out->Buttons[1].Pics[Up][1]));
+    EXPECT_FALSE(HasPic(out->Buttons[1].Pics[Down][0]));
+    EXPECT_FALSE(HasPic(out->Buttons[4].Pics[Up][1]));
+    ASSERT_FALSE(later.empty());
+
+    // Damage the zlib data of the last deferred picture (the placed image).
+    std::vector<DeferredPicture> damaged = later;
+    std::vector<uint8_t>& zip = damaged.back().ZipPixels;
+    for (size_t i = 18; i < zip.size(); ++i) zip[i] ^= 0x5A;
+
+    EXPECT_TRUE(DecodeDeferredPictures(*out, later));
+    EXPECT_TRUE(later.empty());
+    for (int s = 0; s < kPicStates; ++s)
+        for (int f = 0; f < 3 + s; ++f)
+            ExpectSamePicture(out->Buttons[1].Pics[s][f], in->Buttons[1].Pics[s][f],
+                              "graphical " + std::to_string(s) + "/" + std::to_string(f));
+    ExpectSamePicture(out->Buttons[4].Pics[Up][1], in->Buttons[4].Pics[Up][1], "placed image");
+
+    auto again = std::make_unique<TAQMenu>();
+    std::vector<DeferredPicture> none;
+    options.Deferred = &none;
+    ASSERT_TRUE(ReadFromBytes(bytes, *again, options));
+    EXPECT_FALSE(DecodeDeferredPictures(*again, damaged));
+    EXPECT_FALSE(HasPic(again->Buttons[4].Pics[Up][1]));
+    ExpectSamePicture(again->Buttons[1].Pics[Down][0], in->Buttons[1].Pics[Down][0], "undamaged picture");
+}

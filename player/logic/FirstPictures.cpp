@@ -1,0 +1,15 @@
+#include "player/logic/FirstPictures.h"
+
+namespace player {
+
+bool ShownAtOnce(const TAQMenu& menu, int object, int state, int frame) {
+    if (state != Up || object < 0 || object > menu.BtnCount) return false;
+    if (object == 0) return frame == 0;
+    switch (menu.Buttons[object].ObjectKind) {
+        case GraphicalButton: return frame == 0;
+        case PlcImage: return frame == 1;
+        default: return false;
+    }
+}
+
+}  // namespace player
