@@ -141,6 +141,7 @@ private:
     void ApplyMenuSettings();
     void ApplyObject(int n);
     void ShowObject(int n);
+    void ShowShortcutButtons();
     void UpdateClock();
     void AltRedraw();
     void ShowPic(forms::Image& image, const PicRef& pic);

@@ -324,6 +324,7 @@ void TfrmMenuCls::LoadMenu(std::string name) {
     Show();
     Repaint();
     GdiFlush();
+    ShowShortcutButtons();
     if (!DecodeDeferredPictures(Menu, laterPictures)) SetMnuError();
     CountFrames();
     if (MnuError()) ShowPlayerMsg(kBinaryDataError, TMsgDlgType::mtWarning, "");
@@ -404,7 +405,9 @@ void TfrmMenuCls::CreateButtonControls(int n) {
     c.KeyBtn->SetTabStop(true);
     c.KeyBtn->SetBounds(-40, -40, 20, 20);
     c.KeyBtn->BringToFront();
-    c.KeyBtn->Show();
+    // Shown (ShowShortcutButtons) once the menu is on the screen: nothing
+    // can reach it before, and its window need not hold up the first paint.
+    c.KeyBtn->Hide();
 }
 
 // Places object n's controls and gives them the record's captions.
@@ -417,10 +420,7 @@ void TfrmMenuCls::ApplyObject(int n) {
     // button then carries no accelerator at all.
     const bool noShortcut = b.ShortcutKey.empty() || player::SameText(b.ShortcutKey, "none");
     c.KeyBtn->SetCaption(noShortcut ? std::string() : "&" + b.ShortcutKey);
-    if (b.ObjectKind == WindowsButton) {
-        c.KeyBtn->Hide();
-        c.WinBtn->SetCaption(b.Caption);
-    }
+    if (b.ObjectKind == WindowsButton) c.WinBtn->SetCaption(b.Caption);
 }
 
 void TfrmMenuCls::ShowObject(int n) {
@@ -447,8 +447,16 @@ void TfrmMenuCls::ShowObject(int n) {
             c.ImgBtn->SetPicture(b.LookPNG);
             c.ImgBtn->Show();
             c.WinBtn->Hide();
-            c.KeyBtn->Hide();
             break;
+    }
+}
+
+void TfrmMenuCls::ShowShortcutButtons() {
+    // Windows buttons carry their shortcut in their own caption; text and
+    // shapes take no input.
+    for (int n = 1; n <= Menu.BtnCount; ++n) {
+        const int kind = Menu.Buttons[n].ObjectKind;
+        if (kind == GraphicalButton || kind == TextButton || kind == PlcImage) Ctl[n].KeyBtn->Show();
     }
 }
 
