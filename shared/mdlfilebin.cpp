@@ -219,7 +219,7 @@ bool OpenMnuFile(const std::string& name, const std::string& folder, int mode, i
     }
 
     bool clearAttributes = false;
-    if (forms::FileExists(path)) {
+    if (forms::VisibleFileExists(path)) {
         if (confirm == 1 && !mnuio::AskYes(kOverwriteQuestion)) {
             SetMnuError();
             return false;

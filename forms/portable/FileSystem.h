@@ -5,10 +5,11 @@
 
 namespace forms {
 
-// A plain search for a file: true for an existing ordinary file; on Windows,
-// hidden and system files and folders are not seen (as FindFirstFile with no
-// attribute mask).
+// True for an existing file (not a folder), hidden and system files included.
 bool FileExists(const std::string& path);
+// A plain search for a file: as FileExists, except that on Windows hidden and
+// system files are not seen either (as FindFirstFile with no attribute mask).
+bool VisibleFileExists(const std::string& path);
 bool DirectoryExists(const std::string& path);
 bool IsReadOnly(const std::string& path);
 // Clears read-only (and on Windows hidden/system) attributes.

@@ -23,6 +23,8 @@ bool FileExists(const std::string& path) {
     return StatPath(path, st) && S_ISREG(st.st_mode);
 }
 
+bool VisibleFileExists(const std::string& path) { return FileExists(path); }
+
 bool DirectoryExists(const std::string& path) {
     struct stat st;
     return StatPath(path, st) && S_ISDIR(st.st_mode);

@@ -40,11 +40,10 @@ void TfrmMenuCls::CountFrames() {
 
 void TfrmMenuCls::SetButtonState(int n, int state, bool withAccessory) {
     if (MenuLoaded == 0 || n <= 0 || n > Menu.BtnCount) return;
-    // Decorations have no button states: a placed image's Up frame 0 is only
-    // a placeholder, and text and shapes have no state pictures at all.
-    if (!IsButtonKind(n)) return;
+    // Decorations show no state pictures: a placed image's Up frame 0 is
+    // only a placeholder, and text and shapes have no state pictures at all.
     forms::Image* image = Ctl[n].ImgBtn;
-    if (HasButtonPic(n, state, 0) && image->Tag() != state) {
+    if (IsButtonKind(n) && HasButtonPic(n, state, 0) && image->Tag() != state) {
         image->SetPicture(*Menu.Buttons[n].Pics[state][0]);
         image->SetTag(state);
     }
@@ -87,7 +86,9 @@ void TfrmMenuCls::ShowAccessory(int n) {
     }
     if (n > Menu.BtnCount) return;
     const TAQButton& b = Menu.Buttons[n];
-    if (!b.AccRTF.empty()) {
+    // Only buttons have accessory content (a placed text keeps its own text
+    // in its accessory field): a decoration shows the menu's.
+    if (IsButtonKind(n) && !b.AccRTF.empty()) {
         AccessoryText->SetPicture(b.AccPNG);
     } else if (!Menu.AccRTF.empty()) {
         AccessoryText->SetPicture(Menu.AccPNG);

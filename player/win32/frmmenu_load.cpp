@@ -108,6 +108,9 @@ void TfrmMenuCls::Form_Load(forms::Component&) {
     }
 
     StartTitle = forms::Application().Title();
+    // The menu-file readers caption their own messages (a refused header)
+    // with the program's title too.
+    DlgCaption = StartTitle;
     ExeFileName = player::ExtractFileName(PlayerExePath);
 
     const std::string iconFile = AppFolder + ChangeFileExt(ExeFileName, ".ico");
@@ -147,8 +150,6 @@ void TfrmMenuCls::Form_Load(forms::Component&) {
     }
 
     LoadMenu(player::ChooseStartMenu(StartArgument, Pack));
-    if (ShuttingDown) return;
-
     PlayEventSound(player::SndStart, MenuName, 0, Menu.SoundsOn != 0);
 }
 

@@ -26,19 +26,24 @@ std::string Contents(const std::string& path) {
 
 }  // namespace
 
-TEST(FileSystemWin32, HiddenAndSystemFilesAreNotSeen) {
+TEST(FileSystemWin32, HiddenAndSystemFilesExistButAPlainSearchDoesNotSeeThem) {
     const std::string hidden = NewFile("hidden.txt", "h");
     const std::string system = NewFile("system.txt", "s");
     ASSERT_TRUE(SetFileAttributesA(hidden.c_str(), FILE_ATTRIBUTE_HIDDEN));
     ASSERT_TRUE(SetFileAttributesA(system.c_str(), FILE_ATTRIBUTE_SYSTEM));
-    EXPECT_FALSE(forms::FileExists(hidden));
-    EXPECT_FALSE(forms::FileExists(system));
+    EXPECT_TRUE(forms::FileExists(hidden));
+    EXPECT_TRUE(forms::FileExists(system));
+    EXPECT_FALSE(forms::VisibleFileExists(hidden));
+    EXPECT_FALSE(forms::VisibleFileExists(system));
 
     EXPECT_TRUE(forms::ClearAttributes(hidden));
-    EXPECT_TRUE(forms::FileExists(hidden));
+    EXPECT_TRUE(forms::VisibleFileExists(hidden));
 
-    // A wildcard names no file of its own.
-    EXPECT_FALSE(forms::FileExists(hidden.substr(0, hidden.size() - 5) + "*"));
+    // A wildcard names no file of its own; a folder is no file.
+    const std::string pattern = hidden.substr(0, hidden.size() - 5) + "*";
+    EXPECT_FALSE(forms::FileExists(pattern));
+    EXPECT_FALSE(forms::VisibleFileExists(pattern));
+    EXPECT_FALSE(forms::FileExists(hidden.substr(0, hidden.rfind('\\'))));
 }
 
 TEST(FileSystemWin32, ClearedReadOnlyHiddenTargetIsReplaced) {
