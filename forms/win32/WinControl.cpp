@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cstdint>
 #include <stdexcept>
 
 #include "forms/win32/Application.h"
@@ -564,7 +565,35 @@ void WinControl::Detach() {
     Control::Detach();
 }
 
+namespace {
+
+// The rectangles of the window's update region (before BeginPaint validates
+// it): several small changes far apart, such as animated buttons, are
+// repainted one by one instead of as the one rectangle that holds them all.
+// Empty when the region is a single rectangle or too fragmented to be worth
+// it; the caller then paints the bounding rectangle.
+std::vector<RECT> UpdateRects(HWND hwnd) {
+    constexpr DWORD kMaxRects = 64;
+    std::vector<RECT> rects;
+    HRGN region = CreateRectRgn(0, 0, 0, 0);
+    if (GetUpdateRgn(hwnd, region, FALSE) == COMPLEXREGION) {
+        const DWORD size = GetRegionData(region, 0, nullptr);
+        std::vector<uint8_t> bytes(size);
+        auto* data = reinterpret_cast<RGNDATA*>(bytes.data());
+        if (size >= sizeof(RGNDATAHEADER) && GetRegionData(region, size, data) == size &&
+            data->rdh.nCount <= kMaxRects) {
+            const RECT* r = reinterpret_cast<const RECT*>(data->Buffer);
+            rects.assign(r, r + data->rdh.nCount);
+        }
+    }
+    DeleteObject(region);
+    return rects;
+}
+
+}  // namespace
+
 void WinControl::PaintMessage() {
+    std::vector<RECT> parts = UpdateRects(hwnd_);
     PAINTSTRUCT ps;
     HDC dc = BeginPaint(hwnd_, &ps);
     struct EndPaintOnExit {
@@ -579,12 +608,15 @@ void WinControl::PaintMessage() {
         if (!buffer_.Create(std::max<int>(client.right, buffer_.width()), std::max<int>(client.bottom, buffer_.height())))
             return;
     }
-    RECT clip;
-    if (!IntersectRect(&clip, &ps.rcPaint, &client)) return;
-    PaintTarget target{buffer_.dc(), buffer_.bits(), buffer_.width(), buffer_.height(), clip};
-    PaintContainer(target);
-    BitBlt(dc, clip.left, clip.top, clip.right - clip.left, clip.bottom - clip.top, buffer_.dc(), clip.left, clip.top,
-           SRCCOPY);
+    if (parts.empty()) parts.push_back(ps.rcPaint);
+    for (const RECT& part : parts) {
+        RECT clip;
+        if (!IntersectRect(&clip, &part, &client)) continue;
+        PaintTarget target{buffer_.dc(), buffer_.bits(), buffer_.width(), buffer_.height(), clip};
+        PaintContainer(target);
+        BitBlt(dc, clip.left, clip.top, clip.right - clip.left, clip.bottom - clip.top, buffer_.dc(), clip.left,
+               clip.top, SRCCOPY);
+    }
 }
 
 void WinControl::PaintContainer(PaintTarget& target) {

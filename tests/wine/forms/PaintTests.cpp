@@ -215,3 +215,68 @@ TEST(PictureTest, IconKeepsItsAlpha) {
 }
 
 }  // namespace
+
+namespace {
+
+// An image that counts how often its parent paints it.
+class CountingImage : public Image {
+public:
+    using Image::Image;
+    void Paint(PaintTarget& target, int x, int y) override {
+        ++paints;
+        Image::Paint(target, x, y);
+    }
+    int paints = 0;
+};
+
+}  // namespace
+
+TEST_F(PaintTest, ChangesFarApartRepaintOnlyTheirOwnPlaces) {
+    auto* left = new CountingImage(form.get(), form.get());
+    auto* middle = new CountingImage(form.get(), form.get());
+    auto* right = new CountingImage(form.get(), form.get());
+    left->SetBounds(0, 60, 10, 10);
+    middle->SetBounds(45, 60, 10, 10);
+    right->SetBounds(90, 60, 10, 10);
+    form->Show();
+    UpdateWindow(form->Handle());
+    left->paints = middle->paints = right->paints = 0;
+    left->Invalidate();
+    right->Invalidate();
+    UpdateWindow(form->Handle());
+    EXPECT_EQ(left->paints, 1);
+    EXPECT_EQ(right->paints, 1);
+    EXPECT_EQ(middle->paints, 0);  // inside the bounding box, but unchanged
+}
+
+TEST_F(PaintTest, ChildWindowsAreCreatedWhenFirstNeeded) {
+    auto* shown = new Button(form.get(), form.get());
+    shown->SetBounds(62, 2, 36, 30);
+    shown->SetCaption("&Go");
+    auto* hidden = new Button(form.get(), form.get());
+    hidden->Hide();
+    auto* behind = new Button(form.get(), form.get());
+    behind->SetBounds(62, 40, 36, 30);
+    behind->SendToBack();
+    // On a hidden form nothing needs a window yet; what was set is kept.
+    EXPECT_FALSE(shown->HandleAllocated());
+    EXPECT_EQ(shown->Caption(), "&Go");
+    EXPECT_EQ(shown->AccelChar(), 'G');
+
+    form->Show();
+    ASSERT_TRUE(shown->HandleAllocated());
+    ASSERT_TRUE(behind->HandleAllocated());
+    EXPECT_FALSE(hidden->HandleAllocated());
+    char text[16] = {};
+    GetWindowTextA(shown->Handle(), text, sizeof text);
+    EXPECT_STREQ(text, "&Go");
+    RECT r;
+    GetWindowRect(shown->Handle(), &r);
+    EXPECT_EQ(r.right - r.left, 36);
+    // The window order follows the controls' order: behind is at the bottom.
+    EXPECT_EQ(GetWindow(behind->Handle(), GW_HWNDNEXT), nullptr);
+
+    hidden->Show();
+    EXPECT_TRUE(hidden->HandleAllocated());
+    EXPECT_TRUE(IsWindowVisible(hidden->Handle()));
+}
