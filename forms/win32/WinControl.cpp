@@ -395,6 +395,8 @@ bool WinControl::HandleKeyMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
         if (ch == 0) return true;
         if (ch == '\t') return !(SendMessageA(hwnd_, WM_GETDLGCODE, 0, 0) & DLGC_WANTTAB);
         if (ch == '\r') {
+            // A multi-line text box keeps its Enter.
+            if (SendMessageA(hwnd_, WM_GETDLGCODE, 0, 0) & DLGC_WANTALLKEYS) return false;
             Button* b = dynamic_cast<Button*>(this);
             if (!b && form) b = form->DefaultButton();
             if (!b) return false;

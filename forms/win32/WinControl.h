@@ -9,7 +9,8 @@
 //    Tab and Shift+Tab then move the focus to the next/previous control with
 //    TabStop (in creation order) unless the control wants Tab itself.
 //  - Characters: the form's OnKeyPress (KeyPreview), then the control's. An
-//    unhandled Enter clicks the focused button, or else the form's Default
+//    unhandled Enter (one a multi-line text box does not take for itself)
+//    clicks the focused button, or else the form's Default
 //    button; Escape clicks the form's Cancel button. An unhandled letter or
 //    digit typed with Alt, or typed plainly on a control that takes no text
 //    (a button, the form itself), clicks the first visible, enabled button of
