@@ -267,7 +267,15 @@ void WriteMnuHeader(int objects, int images) {
     mnuio::WriteInt16(images);
 }
 
+void ResetMnuReadState() {
+    g_header = MenuFileHeader();
+    g_block = PictureBlockHeader();
+    g_picMissing = 0;
+}
+
 bool ReadMnuHeader() {
+    // A refused or cut-short header leaves no values of an earlier one behind.
+    g_header = MenuFileHeader();
     uint8_t magic[4];
     mnuio::Read(magic, 4);  // not compared: the kind and version decide
     g_header.HdrKind = mnuio::ReadByte();

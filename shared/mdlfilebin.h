@@ -53,6 +53,9 @@ void ClearMnuError();
 const MenuFileHeader& MnuHeader();
 const PictureBlockHeader& MnuBlockHeader();
 uint8_t PicMissing();
+// Forgets the last header and block header read and PicMissing, for a caller
+// that reads blocks of a new stream without reading its header first.
+void ResetMnuReadState();
 
 // Opens folder + name. Mode 1 writes (confirm = 1 asks before replacing an
 // existing file); any other mode reads. Writing goes to a temporary file in the

@@ -126,11 +126,18 @@ TEST_F(FieldsTest, HeaderIsJudgedByKindAndVersionNotByMagic) {
 
     for (const Bytes& refused : {Bytes{'M', 'E', 'N', 'U', 2, 8, 1, 0, 0, 0, 0},
                                  Bytes{'M', 'E', 'N', 'U', 1, 5, 1, 0, 0, 0, 0}, Bytes{}}) {
+        UseMemory({'M', 'E', 'N', 'U', 1, 6, 0, 0, 3, 0xFF, 0xFF});
+        ASSERT_TRUE(ReadMnuHeader());
         qvfake::ResetDialogs();
         ClearMnuError();
         UseMemory(refused);
         EXPECT_FALSE(ReadMnuHeader());
         EXPECT_EQ(MnuError(), 1);
+        // Nothing of the header read before survives (its version would
+        // still steer the picture readers).
+        EXPECT_NE(MnuHeader().HdrMajor, 6);
+        EXPECT_EQ(MnuHeader().HdrObjects, 0);
+        EXPECT_EQ(MnuHeader().HdrImages, 0);
         ASSERT_EQ(qvfake::DialogCalls().size(), 1u);
         const qvfake::DialogCall& call = qvfake::DialogCalls()[0];
         EXPECT_EQ(call.text.rfind("This is not an Autorun Quorvel Version 6 or above file.", 0), 0u);
