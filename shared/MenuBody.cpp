@@ -319,7 +319,9 @@ int CountImageBlocks(const TAQMenu& menu) {
     return count;
 }
 
-bool WriteMenuFile(const TAQMenu& menu, const MenuWriteOptions& options) {
+namespace {
+
+bool WriteWholeMenu(const TAQMenu& menu, const MenuWriteOptions& options) {
     if (!MnuStream() || menu.BtnCount < 0 || menu.BtnCount > kMaxObjects ||
         menu.Buttons.size() != static_cast<size_t>(kButtonSlots)) {
         SetMnuError();
@@ -343,6 +345,19 @@ bool WriteMenuFile(const TAQMenu& menu, const MenuWriteOptions& options) {
     }
     WriteMnuEnd();
     return MnuError() == 0;
+}
+
+}  // namespace
+
+bool WriteMenuFile(const TAQMenu& menu, const MenuWriteOptions& options) {
+    try {
+        return WriteWholeMenu(menu, options);
+    } catch (...) {
+        // Out of memory while encoding, for instance: the file is incomplete,
+        // and the flag keeps the caller's close from replacing the old one.
+        SetMnuError();
+        return false;
+    }
 }
 
 bool ReadMenuBody(TAQMenu& menu, const MenuReadOptions& options, MenuReadReport* report) {

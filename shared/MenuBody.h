@@ -35,6 +35,7 @@ int CountImageBlocks(const TAQMenu& menu);
 // quiet). Refuses (MnuError set, nothing written) a menu whose BtnCount is
 // outside 0..200 or whose picture count does not fit the header's 16-bit
 // field, and a missing stream. Returns true when MnuError is clear at the end.
+// Never throws: an exception while writing (out of memory) sets MnuError.
 bool WriteMenuFile(const TAQMenu& menu, const MenuWriteOptions& options);
 
 // A picture block whose compressed pixels were kept undecoded.

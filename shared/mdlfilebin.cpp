@@ -31,6 +31,10 @@ struct PendingReplace {
     bool failed = false;
 };
 PendingReplace g_pending;
+// True while a finished write replaces its target. The wait for the target
+// lets other handlers run; a write they start then is refused, as it could
+// be meant for the very file being replaced.
+bool g_finishing = false;
 
 // A file that is opened elsewhere may refuse to be replaced for a while:
 // keep the user interface alive and try again for up to about 100 seconds.
@@ -45,23 +49,53 @@ const char* const kVersionMessage =
     "previous version of Autorun Quorvel, you can use the Menu Conversion Wizard available from "
     "Tarvik Software's site to convert the file to Version 6 format.";
 
-bool ReplaceTarget() {
-    if (g_pending.clearAttributes && forms::FileExists(g_pending.target)) {
-        forms::ClearAttributes(g_pending.target);
-    }
+// A read-only target (one whose attributes could not be cleared, or a hidden
+// one that no question was asked about) will not become writable by waiting:
+// it fails at once. Only a file in use elsewhere is waited for.
+bool ReplaceTarget(const PendingReplace& job) {
+    if (job.clearAttributes && forms::FileExists(job.target)) forms::ClearAttributes(job.target);
     for (int i = 0; i < kReplaceTries; ++i) {
-        if (forms::ReplaceFileWith(g_pending.target, g_pending.temp)) return true;
+        if (forms::FileExists(job.target) && forms::IsReadOnly(job.target)) return false;
+        if (forms::ReplaceFileWith(job.target, job.temp)) return true;
         forms::ProcessPendingMessages();
         forms::SleepMs(kReplaceWaitMs);
     }
     return false;
 }
 
-void FinishPendingReplace(bool closedCleanly) {
-    if (!closedCleanly) SetMnuError();
-    if (!g_pending.failed && !ReplaceTarget()) SetMnuError();
-    if (forms::FileExists(g_pending.temp)) forms::RemoveFile(g_pending.temp);
+// Frees the stream. A pending write replaces its target only when commit is
+// set (the explicit close that ends its sequence) and nothing failed; an
+// abandoned one is discarded and counts as failed.
+void EndSequence(bool commit) {
+    // The module state is free before the wait below lets other handlers run:
+    // they may open and close streams of their own meanwhile.
+    PendingReplace job = std::move(g_pending);
     g_pending = PendingReplace();
+    bool closedCleanly = true;
+    try {
+        std::unique_ptr<forms::Stream> stream = std::move(g_stream);
+        if (auto* file = dynamic_cast<forms::FileStream*>(stream.get())) closedCleanly = file->Close();
+    } catch (...) {
+        closedCleanly = false;  // closing never raises: a stream that did failed
+    }
+    if (!job.active) return;
+
+    bool replaced = false;
+    if (commit && closedCleanly && !job.failed) {
+        // Sequences of the handlers run while waiting have their own outcome:
+        // the flag afterwards tells this sequence's.
+        const uint8_t error = g_error;
+        g_finishing = true;
+        try {
+            replaced = ReplaceTarget(job);
+        } catch (...) {
+            replaced = false;  // a handler run while waiting raised
+        }
+        g_finishing = false;
+        g_error = error;
+    }
+    if (!replaced) SetMnuError();
+    if (forms::FileExists(job.temp)) forms::RemoveFile(job.temp);
 }
 
 // A field reader's type test: a wrong type sets the flag.
@@ -95,7 +129,7 @@ std::string ReadLengthAndText() {
 forms::Stream* MnuStream() { return g_stream.get(); }
 
 void SetMnuStream(std::unique_ptr<forms::Stream> stream) {
-    CloseMnuFile();
+    EndSequence(false);
     g_stream = std::move(stream);
 }
 
@@ -166,20 +200,33 @@ int32_t ReadInt32() {
 int64_t Remaining() { return g_stream ? g_stream->Remaining() : 0; }
 
 bool BeginReplacingWrite(const std::string& target, bool clearAttributes) {
-    CloseMnuFile();
-    const std::string temp = forms::UniqueTempPathBeside(target);
+    EndSequence(false);
+    if (g_finishing) {
+        SetMnuError();
+        return false;
+    }
+    // Everything that may run out of memory happens before the temporary file
+    // exists or after it is recorded, so that no failure leaves it behind.
+    PendingReplace job;
+    job.active = true;
+    job.target = target;
+    job.temp = forms::UniqueTempPathBeside(target);
+    job.clearAttributes = clearAttributes;
     std::unique_ptr<forms::FileStream> file;
-    if (!temp.empty()) file = forms::FileStream::Open(temp, forms::FileMode::Create);
+    if (!job.temp.empty()) {
+        try {
+            file = forms::FileStream::Open(job.temp, forms::FileMode::Create);
+        } catch (...) {
+            forms::RemoveFile(job.temp);
+            throw;
+        }
+    }
     if (!file) {
         SetMnuError();
         return false;
     }
     g_stream = std::move(file);
-    g_pending.active = true;
-    g_pending.target = target;
-    g_pending.temp = temp;
-    g_pending.clearAttributes = clearAttributes;
-    g_pending.failed = false;
+    g_pending = std::move(job);
     return true;
 }
 
@@ -201,12 +248,14 @@ void SetBlockHeader(int flag, int object, int state, int frame) {
 
 void SetPicMissing(uint8_t value) { g_picMissing = value; }
 
+bool FinishingWrite() { return g_finishing; }
+
 }  // namespace mnuio
 
 // ---- opening and closing ----
 
 bool OpenMnuFile(const std::string& name, const std::string& folder, int mode, int confirm) {
-    CloseMnuFile();
+    EndSequence(false);
     const std::string path = folder + name;
     if (mode != 1) {
         auto file = forms::FileStream::Open(path, forms::FileMode::OpenRead);
@@ -218,6 +267,10 @@ bool OpenMnuFile(const std::string& name, const std::string& folder, int mode, i
         return true;
     }
 
+    if (mnuio::FinishingWrite()) {
+        SetMnuError();  // asked nothing: the write would be refused anyway
+        return false;
+    }
     bool clearAttributes = false;
     if (forms::VisibleFileExists(path)) {
         if (confirm == 1 && !mnuio::AskYes(kOverwriteQuestion)) {
@@ -235,24 +288,7 @@ bool OpenMnuFile(const std::string& name, const std::string& folder, int mode, i
     return mnuio::BeginReplacingWrite(path, clearAttributes);
 }
 
-void CloseMnuFile() {
-    try {
-        std::unique_ptr<forms::Stream> stream = std::move(g_stream);
-        bool closedCleanly = true;
-        if (auto* file = dynamic_cast<forms::FileStream*>(stream.get())) {
-            closedCleanly = file->Close();
-        }
-        stream.reset();
-        if (g_pending.active) FinishPendingReplace(closedCleanly);
-    } catch (...) {
-        // Closing never raises; a write that could not be finished counts as failed.
-        if (g_pending.active) {
-            SetMnuError();
-            forms::RemoveFile(g_pending.temp);
-            g_pending = PendingReplace();
-        }
-    }
-}
+void CloseMnuFile() { EndSequence(true); }
 
 // ---- header and typed fields ----
 

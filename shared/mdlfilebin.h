@@ -46,7 +46,9 @@ struct PictureBlockHeader {
 
 // ---- the stream and the error flag ----
 forms::Stream* MnuStream();                       // null when none is open
-void SetMnuStream(std::unique_ptr<forms::Stream> stream);  // closes any open one first
+// Installs stream after closing any open one; a write still pending then is
+// abandoned: its temporary file is deleted and MnuError set.
+void SetMnuStream(std::unique_ptr<forms::Stream> stream);
 uint8_t MnuError();
 void SetMnuError();
 void ClearMnuError();
@@ -61,8 +63,14 @@ void ResetMnuReadState();
 // existing file); any other mode reads. Writing goes to a temporary file in the
 // same folder that replaces the old file only when CloseMnuFile finishes a
 // sequence without error, so a failed save never destroys the old menu.
+// A write still pending from an earlier open is abandoned as by SetMnuStream.
+// A write is refused (MnuError, nothing asked) while CloseMnuFile is still
+// replacing the target of an earlier one.
 bool OpenMnuFile(const std::string& name, const std::string& folder, int mode, int confirm);
-// Closes the stream; a pending write replaces its target only when MnuError is 0.
+// Closes the stream and ends the sequence: a pending write replaces its target
+// only when no error was raised while it ran; otherwise, or when the target
+// cannot be replaced (read-only, or still in use after about 100 seconds), the
+// old file stays and MnuError is set.
 void CloseMnuFile();
 
 // ---- header and typed fields ----
@@ -106,6 +114,8 @@ std::string MakeWinRgnString(const forms::Bitmap& picture, int transIndex);
 extern std::string PackFiles[101];
 // The name of the editor's own executable, which carries the player image.
 extern const char* const kEditorExeName;  // "Autorun Quorvel Menu Editor.exe"
+// Writes folder + name as a pending write (see OpenMnuFile) that the caller's
+// CloseMnuFile finishes. Failures are reported and set MnuError; never throws.
 bool BuildAutorunExe(const std::string& folder, const std::string& name);
 
 // ---- version information (Windows version resources) ----

@@ -27,9 +27,14 @@ int64_t Remaining();
 
 // Starts writing a new version of target: the stream writes a temporary file
 // beside it, which CloseMnuFile moves over target only when the sequence
-// raised no error. clearAttributes: the user agreed to replace a read-only
-// target. False (and MnuError) when the temporary file cannot be created.
+// raised no error (an open stream or write that this call abandons is
+// discarded). clearAttributes: the user agreed to replace a read-only
+// target. False (and MnuError) when the temporary file cannot be created or
+// while an earlier write is still replacing its target (FinishingWrite).
 bool BeginReplacingWrite(const std::string& target, bool clearAttributes);
+// True while CloseMnuFile waits for a finished write to replace its target;
+// the handlers it lets run meanwhile may not start a write.
+bool FinishingWrite();
 
 // Asks a Yes/No/Cancel question captioned with DlgCaption; true for Yes.
 bool AskYes(const std::string& text);

@@ -77,9 +77,7 @@ int64_t FileSize(const std::string& path) {
     return file ? file->Size() : -1;
 }
 
-}  // namespace
-
-bool BuildAutorunExe(const std::string& folder, const std::string& name) {
+bool BuildPack(const std::string& folder, const std::string& name) {
     const std::string editorPath = FolderOf(forms::ExecutablePath()) + kEditorExeName;
     if (!forms::FileExists(editorPath)) return Fail(kNoEditorMessage);
 
@@ -100,6 +98,7 @@ bool BuildAutorunExe(const std::string& folder, const std::string& name) {
     if (total > std::numeric_limits<int32_t>::max()) return Fail(kTooLargeMessage);
 
     const std::string target = folder + name;
+    if (mnuio::FinishingWrite()) return Fail(nullptr);  // a write would be refused: ask nothing
     if (forms::FileExists(target)) {
         if (!mnuio::AskYes(kOverwriteQuestion)) return Fail(nullptr);
         // A read-only file cannot be replaced; the caller reports the failure.
@@ -138,4 +137,16 @@ bool BuildAutorunExe(const std::string& folder, const std::string& name) {
          out.Position() + 4 <= std::numeric_limits<int32_t>::max() &&
          mnuio::WriteInt32(static_cast<int32_t>(player.size() + 1));
     return ok ? true : Fail(nullptr);
+}
+
+}  // namespace
+
+bool BuildAutorunExe(const std::string& folder, const std::string& name) {
+    try {
+        return BuildPack(folder, name);
+    } catch (...) {
+        // Out of memory, for instance: an output begun stays incomplete, and
+        // the flag keeps the caller's close from letting it replace the old one.
+        return Fail(nullptr);
+    }
 }

@@ -2,8 +2,14 @@
 // saves that fail without harming the file they would have replaced.
 #include <sys/stat.h>
 
-#include "forms/portable/FileSystem.h"
+#include <functional>
 
+#include "forms/portable/FileSystem.h"
+#include "shared/MenuBody.h"
+
+// This file holds the test program's replacement operator new.
+#define QV_REPLACE_OPERATOR_NEW
+#include "tests/native/shared_format/AllocationProbe.h"
 #include "tests/native/shared_format/TestFiles.h"
 
 using namespace qvtest;
@@ -26,6 +32,7 @@ protected:
         return true;
     }
     static Bytes Saved() { return Cat({{2, 2, 0, 0, 0}, Le32(5)}); }
+    static Bytes Old() { return {'o', 'l', 'd'}; }
 };
 
 // A stream that takes only the first few bytes written to it.
@@ -128,6 +135,75 @@ TEST_F(FileTest, FailedSaveKeepsTheOldFile) {
     SetMnuError();
     ASSERT_TRUE(Save(0));
     EXPECT_EQ(ReadAll(Path()), Saved());
+
+    // A target that became read-only meanwhile (no one agreed to replace it)
+    // is kept, and the save fails.
+    ClearMnuError();
+    ASSERT_TRUE(OpenMnuFile("menu.mnu", folder_, 1, 0));
+    WriteMnuField(mftInt, 6, "");
+    MakeReadOnly();
+    CloseMnuFile();
+    EXPECT_EQ(MnuError(), 1);
+    EXPECT_EQ(ReadAll(Path()), Saved());
+    EXPECT_EQ(FilesIn(folder_), std::vector<std::string>{"menu.mnu"});
+}
+
+// Only the close that ends a write may let it replace its target: a new
+// sequence started meanwhile abandons the write, which is discarded and
+// reported through the flag.
+TEST_F(FileTest, AbandonedWriteIsDiscarded) {
+    const std::vector<std::function<void()>> newSequences = {
+        [this] { OpenMnuFile("menu.mnu", folder_, 0, 0); },
+        [this] { OpenMnuFile("other.mnu", folder_, 1, 0); },
+        [] { SetMnuStream(std::make_unique<forms::MemoryStream>()); },
+    };
+    for (size_t k = 0; k < newSequences.size(); ++k) {
+        SCOPED_TRACE(k);
+        WriteOld();
+        ClearMnuError();
+        ASSERT_TRUE(OpenMnuFile("menu.mnu", folder_, 1, 0));
+        WriteMnuField(mftInt, 5, "");
+        newSequences[k]();
+        EXPECT_EQ(MnuError(), 1);
+        EXPECT_NE(MnuStream(), nullptr);  // the new sequence goes on
+        CloseMnuFile();
+        EXPECT_EQ(ReadAll(Path()), Old());
+        forms::RemoveFile(folder_ + "other.mnu");
+        EXPECT_EQ(FilesIn(folder_), std::vector<std::string>{"menu.mnu"});
+    }
+}
+
+// Memory running out anywhere in a save: the writer reports it instead of
+// throwing, and the close keeps the old file unless the new one is complete.
+TEST_F(FileTest, SaveThatRunsOutOfMemoryKeepsTheOldFile) {
+    auto menu = std::make_unique<TAQMenu>();
+    menu->Buttons[0].Pics[Up][0] = std::make_shared<forms::Bitmap>(3, 2, 0x00FFFFFF);
+    menu->TransColor = 15;
+    menu->BtnCount = 1;
+    menu->Buttons[1].ObjectKind = TextButton;
+    menu->Buttons[1].Caption = std::string(100, 'c');
+    ASSERT_TRUE(OpenMnuFile("menu.mnu", folder_, 1, 0));
+    ASSERT_TRUE(WriteMenuFile(*menu, {}));
+    CloseMnuFile();
+    const Bytes complete = ReadAll(Path());
+
+    for (long failAt = 0;; ++failAt) {
+        SCOPED_TRACE(failAt);
+        WriteOld();
+        ClearMnuError();
+        ASSERT_TRUE(OpenMnuFile("menu.mnu", folder_, 1, 0));
+        bool written = false, failed = false;
+        {
+            AllocationProbe probe(failAt);
+            written = WriteMenuFile(*menu, {});
+            failed = probe.Failed();
+        }
+        CloseMnuFile();
+        ASSERT_EQ(FilesIn(folder_), std::vector<std::string>{"menu.mnu"});
+        ASSERT_EQ(MnuError(), written ? 0 : 1);
+        ASSERT_EQ(ReadAll(Path()), written ? complete : Old());
+        if (!failed) break;  // every allocation of the save has had its turn
+    }
 }
 
 TEST_F(FileTest, ShortWritesSetTheFlag) {

@@ -1,6 +1,7 @@
 // The autorun executable: the player image copied out of the editor's file,
 // the pack of menu files and the trailer.
 #include "forms/portable/FileSystem.h"
+#include "tests/native/shared_format/AllocationProbe.h"
 #include "tests/native/shared_format/TestFiles.h"
 
 using namespace qvtest;
@@ -150,6 +151,30 @@ TEST_F(PackTest, ExistingOutputIsReplacedOnlyByACompleteNewOne) {
     EXPECT_TRUE(Build());
     EXPECT_EQ(MnuError(), 0);
     EXPECT_EQ(Output().size(), player_.size() + 19 + 4);
+
+    // Memory running out at any point: reported, never thrown, and the old
+    // output stays unless the new one is complete.
+    const std::string output = folder_ + "Autorun.exe";
+    WriteAll(folder_ + "a.mnu", Bytes(5000, 'a'));
+    PackFiles[1] = folder_ + "a.mnu";
+    ASSERT_TRUE(Build());
+    const Bytes complete = Output();
+    for (long failAt = 0;; ++failAt) {
+        SCOPED_TRACE(failAt);
+        WriteAll(output, Bytes{'o', 'l', 'd'});
+        ClearMnuError();
+        bool built = false, failed = false;
+        {
+            AllocationProbe probe(failAt);
+            built = BuildAutorunExe(folder_, "Autorun.exe");
+            failed = probe.Failed();
+        }
+        CloseMnuFile();
+        ASSERT_EQ(FilesIn(folder_), std::vector<std::string>({"Autorun.exe", "a.mnu"}));
+        ASSERT_EQ(MnuError(), built ? 0 : 1);
+        ASSERT_EQ(Output(), built ? complete : Bytes({'o', 'l', 'd'}));
+        if (!failed) break;
+    }
 }
 
 }  // namespace
