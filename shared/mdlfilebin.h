@@ -115,7 +115,9 @@ extern std::string PackFiles[101];
 // The name of the editor's own executable, which carries the player image.
 extern const char* const kEditorExeName;  // "Autorun Quorvel Menu Editor.exe"
 // Writes folder + name as a pending write (see OpenMnuFile) that the caller's
-// CloseMnuFile finishes. Failures are reported and set MnuError; never throws.
+// CloseMnuFile finishes; an existing file is replaced, whatever its
+// attributes, only after the user agrees. Failures are reported and set
+// MnuError; never throws.
 bool BuildAutorunExe(const std::string& folder, const std::string& name);
 
 // ---- version information (Windows version resources) ----

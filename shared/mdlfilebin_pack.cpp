@@ -99,12 +99,11 @@ bool BuildPack(const std::string& folder, const std::string& name) {
 
     const std::string target = folder + name;
     if (mnuio::FinishingWrite()) return Fail(nullptr);  // a write would be refused: ask nothing
-    if (forms::FileExists(target)) {
-        if (!mnuio::AskYes(kOverwriteQuestion)) return Fail(nullptr);
-        // A read-only file cannot be replaced; the caller reports the failure.
-        if (forms::IsReadOnly(target)) return Fail(nullptr);
-    }
-    if (!mnuio::BeginReplacingWrite(target, false)) return false;
+    // Yes to the question agrees to replace the file whatever its attributes
+    // (read-only, hidden): they are cleared once the new file is complete.
+    const bool exists = forms::FileExists(target);
+    if (exists && !mnuio::AskYes(kOverwriteQuestion)) return Fail(nullptr);
+    if (!mnuio::BeginReplacingWrite(target, exists)) return false;
 
     bool ok = mnuio::Write(player.data(), player.size());
     static const uint8_t kPackHeader[18] = {'F', 'P', 'A', 'K', 2, 0, 0,

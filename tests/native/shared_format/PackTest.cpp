@@ -1,5 +1,7 @@
 // The autorun executable: the player image copied out of the editor's file,
 // the pack of menu files and the trailer.
+#include <sys/stat.h>
+
 #include "forms/portable/FileSystem.h"
 #include "tests/native/shared_format/AllocationProbe.h"
 #include "tests/native/shared_format/TestFiles.h"
@@ -152,9 +154,19 @@ TEST_F(PackTest, ExistingOutputIsReplacedOnlyByACompleteNewOne) {
     EXPECT_EQ(MnuError(), 0);
     EXPECT_EQ(Output().size(), player_.size() + 19 + 4);
 
+    // A read-only output: Yes to the one question replaces it.
+    const std::string output = folder_ + "Autorun.exe";
+    WriteAll(output, Bytes{'o', 'l', 'd'});
+    ASSERT_EQ(::chmod(output.c_str(), 0444), 0);
+    qvfake::ResetDialogs();
+    EXPECT_TRUE(Build());
+    EXPECT_EQ(MnuError(), 0);
+    EXPECT_EQ(qvfake::DialogCalls().size(), 1u);
+    EXPECT_EQ(Output().size(), player_.size() + 19 + 4);
+    EXPECT_FALSE(forms::IsReadOnly(output));
+
     // Memory running out at any point: reported, never thrown, and the old
     // output stays unless the new one is complete.
-    const std::string output = folder_ + "Autorun.exe";
     WriteAll(folder_ + "a.mnu", Bytes(5000, 'a'));
     PackFiles[1] = folder_ + "a.mnu";
     ASSERT_TRUE(Build());
