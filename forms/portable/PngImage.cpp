@@ -2,6 +2,7 @@
 
 #include <png.h>
 
+#include <algorithm>
 #include <csetjmp>
 #include <cstring>
 #include <limits>
@@ -16,6 +17,19 @@
 namespace forms {
 
 namespace {
+
+// Deflate expands at most about 1032:1 (a 258-byte match costs two bits at
+// best), and a 1-bit picture packs 8 pixels into a byte: no PNG file holds
+// more pixels than this. A header that claims more is refused before the
+// pixel buffer is allocated, so a few bytes cannot force a huge allocation.
+constexpr size_t kMostInflatedPerByte = 1032;
+constexpr size_t kMostPixelsPerByte = 8;
+
+size_t MostPixelsIn(size_t fileBytes) {
+    constexpr size_t kPerByte = kMostInflatedPerByte * kMostPixelsPerByte;
+    const size_t most = std::numeric_limits<size_t>::max();
+    return fileBytes > most / kPerByte ? most : fileBytes * kPerByte;
+}
 
 void PngErrorQuiet(png_structp png, png_const_charp) { png_longjmp(png, 1); }
 void PngWarningQuiet(png_structp, png_const_charp) {}
@@ -167,7 +181,7 @@ bool PngImage::LoadFromMemory(const uint8_t* data, size_t size, size_t maxPixels
     r.info = png_create_info_struct(r.png);
     if (!r.info) return false;
     r.source = MemoryReader{data, size, 8};
-    r.maxPixels = maxPixels;
+    r.maxPixels = std::min(maxPixels, MostPixelsIn(size));
     if (!ReadPngHeader(&r)) return false;
 
     const uint64_t pixels = static_cast<uint64_t>(r.width) * r.height;

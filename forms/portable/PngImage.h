@@ -34,7 +34,9 @@ public:
     Bitmap ToBitmap() const;
 
     // Decodes a complete PNG file. On any error returns false and leaves the
-    // picture unchanged; never throws. Pictures larger than maxPixels are refused.
+    // picture unchanged; never throws. Pictures larger than maxPixels, or
+    // larger than size bytes of compressed data can hold, are refused before
+    // their pixels are allocated.
     bool LoadFromMemory(const uint8_t* data, size_t size, size_t maxPixels = kDefaultMaxPixels);
     bool LoadFromFile(const std::string& path);
     // Encodes as an RGBA 8-bit PNG file.

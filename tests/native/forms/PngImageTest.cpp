@@ -5,6 +5,9 @@
 #include <zlib.h>
 
 #include "TestPictures.h"
+// This file holds the test program's replacement operator new.
+#define QV_REPLACE_OPERATOR_NEW
+#include "tests/native/shared_format/AllocationProbe.h"
 
 using forms::PngImage;
 using formstest::Bytes;
@@ -24,6 +27,17 @@ PngImage Gradient(int w, int h) {
             p[3] = static_cast<uint8_t>((x + y) * 5);
         }
     return img;
+}
+
+// The file with other sides in its header (and the header's checksum fixed).
+Bytes SetSides(Bytes file, uint32_t width, uint32_t height) {
+    for (int i = 0; i < 4; ++i) {
+        file[16 + i] = static_cast<uint8_t>(width >> (24 - 8 * i));
+        file[20 + i] = static_cast<uint8_t>(height >> (24 - 8 * i));
+    }
+    const uint32_t crc = static_cast<uint32_t>(crc32(crc32(0, nullptr, 0), file.data() + 12, 17));
+    for (int i = 0; i < 4; ++i) file[29 + i] = static_cast<uint8_t>(crc >> (24 - 8 * i));
+    return file;
 }
 
 }  // namespace
@@ -123,10 +137,23 @@ TEST(PngImage, RefusesPicturesAboveThePixelLimit) {
     EXPECT_TRUE(img.LoadFromMemory(file.data(), file.size(), 40 * 30));
 
     // A header claiming a vast picture is refused before anything is allocated.
-    Bytes huge = file;
-    huge[16] = 0x7F;  // width 0x7F000028
-    const uint32_t crc = static_cast<uint32_t>(crc32(crc32(0, nullptr, 0), huge.data() + 12, 17));
-    for (int i = 0; i < 4; ++i) huge[29 + i] = static_cast<uint8_t>(crc >> (24 - 8 * i));
+    const Bytes huge = SetSides(file, 0x7F000028, 30);
     EXPECT_FALSE(img.LoadFromMemory(huge.data(), huge.size()));
     EXPECT_EQ(img.Width(), 40);
+
+    // Within the limit but far more pixels than the compressed data can hold
+    // (8192 x 8192 in some 230 bytes): refused before the pixels are allocated.
+    const Bytes claims = SetSides(file, 8192, 8192);
+    {
+        qvtest::AllocationProbe probe;
+        EXPECT_FALSE(img.LoadFromMemory(claims.data(), claims.size()));
+        EXPECT_LT(probe.Largest(), 1u << 20);
+    }
+    // The densest real data still loads: a 1-bit picture of one colour.
+    PngRecipe plain{4096, 4096, PNG_COLOR_TYPE_GRAY, 1};
+    plain.rows.assign(4096, Bytes(512, 0));
+    const Bytes dense = MakePng(plain);
+    ASSERT_LT(dense.size(), 4096u);
+    ASSERT_TRUE(img.LoadFromMemory(dense.data(), dense.size()));
+    EXPECT_EQ(img.Width(), 4096);
 }
