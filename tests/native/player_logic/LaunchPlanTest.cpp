@@ -50,6 +50,14 @@ TEST_F(LaunchPlanTest, NoProcSoundMessageEmptyAndSubMenus) {
     EXPECT_EQ(noProc.shell.dir, "E:\\");
     EXPECT_EQ(noProc.shell.showCommand, 1);  // shown, not hidden
     EXPECT_EQ(host.fileChecks, 0);
+    // "%CD%" is replaced wherever it stands, also last in the command or
+    // the arguments; only the whole variable counts.
+    EXPECT_EQ(Plan("%NOPROC%%CD%:\\start.exe /from=%CD%").shell.file, "E:\\start.exe /from=E");
+    EXPECT_EQ(Plan("%NOPROC%x.exe %CD").shell.file, "x.exe %CD");
+    host.AddFile("E:\\cd\\x.exe");
+    EXPECT_EQ(Plan("%x.exe", "/d=%CD%").shell.params, "/d=E");
+    EXPECT_EQ(Plan("%x.exe", "%CD%").shell.params, "\"E\"");
+    EXPECT_EQ(Plan("%x.exe", "-a %CD%%CD%").shell.params, "-a EE");
 
     EXPECT_EQ(Plan("*").soundFile, "");
     host.AddFile("E:\\cd\\noaction.wav");

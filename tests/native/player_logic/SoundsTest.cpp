@@ -15,6 +15,15 @@ TEST(Sounds, ResolutionOrderAndTheSoundsFlag) {
     EXPECT_EQ(asked, (std::vector<std::string>{"E:\\Mains3.wav", "E:\\select3.wav", "E:\\select.wav"}));
     EXPECT_TRUE(none.kind == SoundChoice::BuiltIn && none.builtIn == SndSelect);
     EXPECT_EQ(SoundFileNames(SndChange, "intro.v2.mnu", 0), (std::vector<std::string>{"intro.wav", "change.wav"}));
+    asked.clear();
+    const SoundChoice click = ChooseSound(SndClick, "E:\\", "Main.mnu", 12, true, true, exists);
+    EXPECT_EQ(asked, (std::vector<std::string>{"E:\\Mainc12.wav", "E:\\click12.wav", "E:\\click.wav"}));
+    EXPECT_TRUE(click.kind == SoundChoice::BuiltIn && click.builtIn == SndClick);
+    files = {"E:\\click12.wav", "E:\\click.wav"};
+    EXPECT_EQ(ChooseSound(SndClick, "E:\\", "Main.mnu", 12, true, true, exists).path, "E:\\click12.wav");
+    EXPECT_EQ(ChooseSound(SndClick, "E:\\", "Main.mnu", 2, true, true, exists).path, "E:\\click.wav");
+    files.insert("E:\\Mainc12.wav");
+    EXPECT_EQ(ChooseSound(SndClick, "E:\\", "Main.mnu", 12, true, true, exists).path, "E:\\Mainc12.wav");
 
     files = {"E:\\select3.wav", "E:\\select.wav", "E:\\click.wav", "E:\\exit.wav"};
     EXPECT_EQ(ChooseSound(SndSelect, "E:\\", "Main.mnu", 3, true, false, exists).path, "E:\\select3.wav");
