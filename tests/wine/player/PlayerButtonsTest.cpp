@@ -231,6 +231,8 @@ TEST_F(PlayerTest, AccessoryContentFollowsTheSelection) {
     menu.Buttons[1].AccRTF = "{\\rtf one}";
     menu.Buttons[1].AccPNG = forms::PngImage::CreateBlank(20, 10);
     SetFrames(menu, 1, Accessory, {kYellow, kWhite});
+    // A placed image's accessory field is not accessory content of its own.
+    menu.Buttons[3].AccRTF = "{\\rtf placed}";
     TfrmMenuCls& form = Start({{"mixed.mnu", MenuBytes(menu)}});
     EXPECT_EQ(form.AccessoryText->GetPicture().Width(), 30);
     EXPECT_FALSE(form.AccessoryImage->Visible());
@@ -247,4 +249,22 @@ TEST_F(PlayerTest, AccessoryContentFollowsTheSelection) {
     EXPECT_EQ(form.SelectedBtn, -1);
     EXPECT_EQ(form.AccessoryText->GetPicture().Width(), 30);
     EXPECT_TRUE(form.AccessoryImage->Visible());
+
+    // A decoration, by the mouse or the keyboard, shows the menu's text and
+    // no accessory picture.
+    Hover(1);
+    Hover(3);
+    EXPECT_EQ(form.SelectedBtn, 3);
+    EXPECT_EQ(form.AccessoryText->GetPicture().Width(), 30);
+    EXPECT_FALSE(form.AccessoryImage->Visible());
+    Hover(1);
+    bool handled = false;
+    form.FormMouseWheelDown(form, 0, 0, 0, handled);
+    form.FormMouseWheelDown(form, 0, 0, 0, handled);
+    EXPECT_EQ(form.CurBtn, 3);
+    EXPECT_EQ(form.AccessoryText->GetPicture().Width(), 30);
+    EXPECT_FALSE(form.AccessoryImage->Visible());
+    // Its accessory animation has no frames to step through.
+    form.AnimateButtons();
+    EXPECT_FALSE(form.AccessoryImage->Visible());
 }

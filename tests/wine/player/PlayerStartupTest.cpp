@@ -129,3 +129,30 @@ TEST_F(PlayerTest, EmptyDriveAnswerKeepsThePlayersFolder) {
     Start({{"first.mnu", MenuBytes(TwoButtonMenu("First"))}});
     EXPECT_EQ(SourcePath, folder_);
 }
+
+TEST_F(PlayerTest, DamagedLaterPictureStillShowsTheMenuWithAWarning) {
+    TAQMenu menu = TwoButtonMenu("Damaged");
+    // Up frame 0 is decoded while the file is read; Active and Down follow
+    // after the first paint. Only the Active picture is damaged.
+    TfrmMenuCls& form = Start({{"damaged.mnu", MenuBytesWithBadPicture(menu, 1, Active, 0)}});
+
+    ASSERT_EQ(messages_.size(), 1u);
+    EXPECT_EQ(messages_[0].text, "Error loading binary menu data.");
+    EXPECT_EQ(messages_[0].type, TMsgDlgType::mtWarning);
+    EXPECT_EQ(messages_[0].caption, "");  // the dialog's own caption
+    EXPECT_FALSE(form.ShuttingDown);
+    EXPECT_TRUE(form.Visible());
+    EXPECT_EQ(form.MenuLoaded, 1);
+    EXPECT_EQ(form.Caption(), "Damaged");
+    EXPECT_EQ(ShownPixel(1), kRed);
+    EXPECT_TRUE(form.Ctl[1].KeyBtn->Visible());
+
+    // The damaged picture is missing; the others of the button are there.
+    Hover(1);
+    EXPECT_EQ(form.SelectedBtn, 1);
+    EXPECT_EQ(ShownPixel(1), kRed);
+    Press(1);
+    EXPECT_EQ(ShownPixel(1), kBlue);
+    Hover(2);
+    EXPECT_EQ(ShownPixel(2), kGreen);
+}

@@ -91,6 +91,27 @@ std::vector<uint8_t> MenuBytesWithMajor(const TAQMenu& menu, uint8_t major) {
     return bytes;
 }
 
+std::vector<uint8_t> MenuBytesWithBadPicture(const TAQMenu& menu, int object, int state, int frame) {
+    std::vector<uint8_t> bytes = MenuBytes(menu);
+    const PicRef& pic = menu.Buttons[object].Pics[state][frame];
+    if (!pic) return {};
+    // A bitmap block: type, flag, object, state, frame, width, height, the
+    // compressed length, the raw length, then the zlib stream.
+    auto le32 = [&bytes](size_t at) {
+        return static_cast<int32_t>(bytes[at] | bytes[at + 1] << 8 | bytes[at + 2] << 16 |
+                                    static_cast<uint32_t>(bytes[at + 3]) << 24);
+    };
+    for (size_t i = 0; i + 26 < bytes.size(); ++i) {
+        if (bytes[i] != mftBitmap || bytes[i + 2] != object || bytes[i + 3] != state || le32(i + 4) != frame ||
+            le32(i + 8) != pic->Width() || le32(i + 12) != pic->Height())
+            continue;
+        bytes[i + 24] = 0xFF;  // the zlib header
+        bytes[i + 25] = 0xFF;
+        return bytes;
+    }
+    return {};
+}
+
 std::vector<uint8_t> PackedExe(const std::vector<uint8_t>& image, const std::vector<PackFile>& files) {
     std::vector<uint8_t> out = image;
     const size_t p = out.size();

@@ -42,6 +42,11 @@ std::vector<uint8_t> MenuBytes(const TAQMenu& menu);
 // The same with the header's major version byte replaced.
 std::vector<uint8_t> MenuBytesWithMajor(const TAQMenu& menu, uint8_t major);
 
+// The same with the compressed pixels of one picture block damaged (the
+// block keeps its length, so the rest of the file still reads); empty when
+// the block is not found.
+std::vector<uint8_t> MenuBytesWithBadPicture(const TAQMenu& menu, int object, int state, int frame);
+
 struct PackFile {
     std::string name;
     std::vector<uint8_t> bytes;
