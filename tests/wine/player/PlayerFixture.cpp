@@ -13,6 +13,7 @@ void PlayerTest::SetUp() {
 
     ShowPlayerMsg = [this](const std::string& text, TMsgDlgType type, const std::string& caption) {
         messages_.push_back({text, type, caption});
+        if (onMessage_) onMessage_(messages_.back());
         return mrOk;
     };
     PlaySoundRequest = [this](LPCSTR sound, HMODULE, DWORD flags) {

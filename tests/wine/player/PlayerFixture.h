@@ -50,6 +50,8 @@ protected:
     void Press(int n);
     void Release(int n, bool inside = true);
 
+    // Runs as each message is shown (while the player waits for its dialog).
+    std::function<void(const ShownMessage&)> onMessage_;
     std::function<bool(const std::string&, const std::string&, std::string&)> savedAsk_;
     std::string folder_;
     TfrmMenuCls* form_ = nullptr;

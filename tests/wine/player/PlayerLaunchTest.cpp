@@ -149,3 +149,163 @@ TEST_F(PlayerTest, EmptyCommandWithMinimiseMinimisesTheMenu) {
     EXPECT_TRUE(IsIconic(form.Handle()));
     EXPECT_TRUE(messages_.empty());
 }
+
+TEST_F(PlayerTest, SubMenuStartsWithAFreshRunStateAndNoOldTimerRunsMeanwhile) {
+    TAQMenu main = ThreeButtons("Main", "sub.mnu");
+    main.AnimInterval = 100;
+    main.ScrollTitle = 1;
+    main.AccRTF = "{\\rtf menu}";
+    main.AccPNG = forms::PngImage::CreateBlank(30, 10);
+    SetFrames(main, 1, Active, {kGreen, kWhite, kYellow});
+    main.Buttons[1].AnimMode = 5;
+    main.Buttons[1].AccRTF = "{\\rtf one}";
+    main.Buttons[1].AccPNG = forms::PngImage::CreateBlank(20, 10);
+    SetFrames(main, 1, Accessory, {kYellow, kWhite});
+    TAQMenu sub = ThreeButtons("Sub", "main.mnu");
+    sub.AnimInterval = 250;
+    // A damaged later picture makes the player report while it loads.
+    std::vector<uint8_t> subBytes = MenuBytesWithBadPicture(sub, 2, Down, 0);
+    ASSERT_FALSE(subBytes.empty());
+    TfrmMenuCls& form = Start({{"main.mnu", MenuBytes(main)}, {"sub.mnu", subBytes}});
+
+    // Button 1 animated up and down and its accessory picture stepped on.
+    Hover(1);
+    for (int i = 0; i < 3; ++i) form.AnimateButtons();
+    ASSERT_EQ(form.BtnFrame[1], 1);
+    ASSERT_EQ(form.BtnDir[1], 1);
+    ASSERT_NE(form.AccFrame, 0);
+    ASSERT_EQ(form.AccShownFor, 1);
+    ASSERT_EQ(form.Timer4->Interval(), 160);
+    // A Windows-button launch of the old menu still waiting for its timer.
+    form.PendingLaunch = 2;
+    form.Timer5->SetInterval(5000);
+
+    struct {
+        int timer3 = 1, timer4 = 1, timer5 = 1;
+        bool ready = true;
+    } during;
+    onMessage_ = [&](const ShownMessage&) {
+        during = {form.Timer3->Interval(), form.Timer4->Interval(), form.Timer5->Interval(), form.Ready()};
+    };
+    LaunchButton(3, form);
+
+    ASSERT_EQ(messages_.size(), 1u);
+    EXPECT_EQ(messages_[0].text, "Error loading binary menu data.");
+    EXPECT_EQ(during.timer3, 0);
+    EXPECT_EQ(during.timer4, 0);
+    EXPECT_EQ(during.timer5, 0);
+    EXPECT_FALSE(during.ready);
+
+    EXPECT_EQ(form.Caption(), "Sub");
+    EXPECT_EQ(form.Timer3->Interval(), 250);
+    EXPECT_EQ(form.Timer4->Interval(), 0);
+    EXPECT_EQ(form.Timer5->Interval(), 0);
+    EXPECT_EQ(form.PendingLaunch, 0);
+    EXPECT_EQ(form.CurBtn, 0);
+    EXPECT_EQ(form.AccFrame, 0);
+    EXPECT_EQ(form.AccShownFor, -1);
+    for (int n = 0; n < kButtonSlots; ++n) {
+        EXPECT_EQ(form.BtnFrame[n], 0) << n;
+        EXPECT_EQ(form.BtnDir[n], 0) << n;
+        EXPECT_EQ(form.BtnState[n], Up) << n;
+    }
+    // The sub-menu has no accessory content: nothing of the main menu's stays.
+    EXPECT_TRUE(form.AccessoryText->GetPicture().Empty());
+    EXPECT_FALSE(form.AccessoryImage->Visible());
+    // The title no longer scrolls; its caption stays the sub-menu's.
+    Pump(400);
+    EXPECT_EQ(form.Caption(), "Sub");
+    EXPECT_EQ(messages_.size(), 1u);
+}
+
+TEST_F(PlayerTest, MenuReplacedByEnterOrReleaseLeavesTheNewMenuAlone) {
+    TAQMenu main = ThreeButtons("Main", "sub.mnu");
+    // The sub-menu's object 3 shows other colours, so that a state set by
+    // the old handler would show.
+    TAQMenu sub = NewMenu("Sub", 300, 100, kGrey);
+    AddGraphicalButton(sub, 10, 10, 50, 30, kRed, kGreen, kBlue, "$one");
+    AddGraphicalButton(sub, 100, 10, 50, 30, kRed, kGreen, kBlue, "$two");
+    AddGraphicalButton(sub, 200, 10, 50, 30, kWhite, kYellow, kNavy, "main.mnu");
+    TfrmMenuCls& form = Start({{"main.mnu", MenuBytes(main)}, {"sub.mnu", MenuBytes(sub)}});
+
+    {
+        // As the key's message is dispatched.
+        forms::DispatchScope dispatch;
+        char key = '\r';
+        form.btnShortcutKeyPress(*form.Ctl[3].KeyBtn, key);
+    }
+    ASSERT_EQ(form.Caption(), "Sub");
+    EXPECT_EQ(form.BtnState[3], Up);
+    EXPECT_EQ(ShownPixel(3), kWhite);
+    EXPECT_FALSE(LaunchBusy());
+
+    {
+        forms::DispatchScope dispatch;
+        Hover(3);
+        Press(3);
+        Release(3);
+    }
+    ASSERT_EQ(form.Caption(), "Main");
+    EXPECT_EQ(form.BtnState[3], Up);
+    EXPECT_EQ(ShownPixel(3), kRed);
+    EXPECT_EQ(form.SelectedBtn, -2);
+    EXPECT_FALSE(LaunchBusy());
+    EXPECT_TRUE(messages_.empty());
+
+    // The new menu's objects work as usual.
+    Press(1);
+    Release(1);
+    ASSERT_EQ(messages_.size(), 1u);
+    EXPECT_EQ(messages_[0].text, "one");
+}
+
+TEST_F(PlayerTest, NotFoundFailureKeepsTheMenuRunningDespiteExit) {
+    const std::string missing = "%NOPROC%" + folder_ + "missing.exe";
+    TAQMenu menu = ThreeButtons("Main", missing);
+    menu.Buttons[3].ExitOnClick = -1;
+    TfrmMenuCls& form = Start({{"main.mnu", MenuBytes(menu)}});
+    LaunchButton(3, form);
+    ASSERT_EQ(messages_.size(), 1u);
+    EXPECT_EQ(messages_[0].text, "Autorun Quorvel cannot find the specified file:\r\r" + missing);
+    EXPECT_EQ(messages_[0].type, TMsgDlgType::mtInformation);
+    EXPECT_FALSE(LaunchBusy());
+    Pump(300);
+    EXPECT_FALSE(form.ShuttingDown);
+    EXPECT_TRUE(form.Visible());
+    EXPECT_TRUE(IsWindowEnabled(form.Handle()));
+    EXPECT_EQ(form.Timer2->Interval(), 0);
+
+    // The launcher is free for the next button.
+    LaunchButton(1, form);
+    ASSERT_EQ(messages_.size(), 2u);
+    EXPECT_EQ(messages_[1].text, "one");
+}
+
+TEST_F(PlayerTest, LaunchesThatStartNoProcessNeitherWaitNorStayBusy) {
+    WriteFile("noaction.wav", "x");
+    TAQMenu menu = NewMenu("Main", 300, 100, kGrey);
+    for (const char* command : {"*", "$text", "", "mailto:someone@example.invalid"}) {
+        const int n = AddGraphicalButton(menu, 10 + 60 * menu.BtnCount, 10, 50, 30, kRed, kGreen, kBlue, command);
+        menu.Buttons[n].RestoreOnClose = -1;
+    }
+    TfrmMenuCls& form = Start({{"main.mnu", MenuBytes(menu)}});
+
+    for (int n = 1; n <= menu.BtnCount; ++n) {
+        sounds_.clear();
+        LaunchButton(n, form);
+        EXPECT_FALSE(LaunchBusy()) << n;
+        EXPECT_EQ(form.WaitProcess, nullptr) << n;
+        EXPECT_EQ(form.tmrARstr->Interval(), 0) << n;
+        if (n == 1) {
+            // Only the sound, played to its end.
+            ASSERT_EQ(sounds_.size(), 1u);
+            EXPECT_EQ(sounds_[0].sound, folder_ + "noaction.wav");
+            EXPECT_EQ(sounds_[0].flags, static_cast<DWORD>(SND_FILENAME | SND_NODEFAULT | SND_SYNC));
+        }
+    }
+    ASSERT_EQ(messages_.size(), 1u);
+    EXPECT_EQ(messages_[0].text, "text");
+    // A mail command is never waited for, also on later presses of the button.
+    EXPECT_EQ(form.Menu.Buttons[4].RestoreOnClose, 0);
+    EXPECT_EQ(form.Menu.Buttons[1].RestoreOnClose, -1);
+}
