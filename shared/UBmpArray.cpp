@@ -309,11 +309,10 @@ bool CompressStream(forms::Stream& source, forms::Stream& dest) {
 }
 
 bool DecompressStream(forms::Stream& source, forms::Stream& dest) {
-    int32_t stored = 0;
-    if (source.Seek(0, forms::SeekOrigin::Begin) != 0 || !ReadInt32(source, stored) || stored < 0) {
-        return false;
-    }
-    size_t left = static_cast<size_t>(stored);
+    // The size is unsigned, as CompressStream writes it: up to 4 GB - 1.
+    uint8_t head[4];
+    if (source.Seek(0, forms::SeekOrigin::Begin) != 0 || !source.ReadExact(head, 4)) return false;
+    uint64_t left = GetLE32(head);
     if (left == 0) return true;
 
     z_stream z{};
@@ -330,7 +329,7 @@ bool DecompressStream(forms::Stream& source, forms::Stream& dest) {
             z.next_in = in.data();
             z.avail_in = static_cast<uInt>(got);
         }
-        const size_t want = std::min(left, out.size());
+        const size_t want = static_cast<size_t>(std::min<uint64_t>(left, out.size()));
         z.next_out = out.data();
         z.avail_out = static_cast<uInt>(want);
         const int rc = inflate(&z, Z_NO_FLUSH);

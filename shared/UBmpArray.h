@@ -127,6 +127,7 @@ bool DecodeZipPixels(const std::vector<uint8_t>& bytes, TBmpArray& a);
 // a zlib stream (RFC 1950) at level 9. Returns false when the source is larger
 // than 4 GB - 1 or a write falls short.
 bool CompressStream(forms::Stream& source, forms::Stream& dest);
-// Rewinds the source, reads the 4-byte raw size and inflates exactly that
-// many bytes into dest. Returns false on corrupt or short data.
+// Rewinds the source, reads the 4-byte raw size (unsigned, as written above)
+// and inflates exactly that many bytes into dest. Returns false on corrupt or
+// short data.
 bool DecompressStream(forms::Stream& source, forms::Stream& dest);

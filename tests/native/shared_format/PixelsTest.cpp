@@ -145,6 +145,14 @@ TEST(BmpArray, CompressStreamRoundTrip) {
     broken[7] ^= 0xFF;
     forms::MemoryStream corrupt(broken), out2;
     EXPECT_FALSE(DecompressStream(corrupt, out2));
+
+    // A stored size above 2 GB, as CompressStream writes for such a source, is
+    // taken as unsigned: inflating starts (and stops where the data ends).
+    broken = packed.Bytes();
+    broken[3] = 0x80;
+    forms::MemoryStream large(broken), out3;
+    EXPECT_FALSE(DecompressStream(large, out3));
+    EXPECT_EQ(out3.Bytes(), data);
 }
 
 // Every damaged encoding is refused with an empty record, quickly and
