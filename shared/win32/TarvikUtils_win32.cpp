@@ -8,6 +8,8 @@
 #include "shared/TarvikUtils.h"
 #include "shared/win32/TarvikUtils_win32.h"
 
+#include "forms/win32/Application.h"
+
 #include <objbase.h>
 #include <shlobj.h>
 
@@ -350,9 +352,12 @@ bool SelectFolder(std::string& path, const std::string& title)
     // The resizable browser with its edit box needs COM on this thread.
     const HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
 
+    // Owned by the application's main window, whichever window is active.
+    forms::Form* mainForm = forms::Application().MainForm();
+
     char displayName[MAX_PATH] = {};
     BROWSEINFOA info{};
-    info.hwndOwner = GetActiveWindow();
+    info.hwndOwner = mainForm ? mainForm->Handle() : nullptr;
     info.pidlRoot = nullptr;
     info.pszDisplayName = displayName;
     info.lpszTitle = title.c_str();

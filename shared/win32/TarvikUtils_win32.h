@@ -12,7 +12,8 @@
 bool BrowseForFolder(HWND owner, const std::string& title, std::string& path);
 
 // Lets the user pick a folder anywhere under the desktop, with an edit box and
-// the resizable browser. On success stores the chosen folder in path.
+// the resizable browser, owned by the application's main form (none before
+// there is one). On success stores the chosen folder in path.
 bool SelectFolder(std::string& path, const std::string& title);
 
 // The browser callback of BrowseForFolder: once the browser is up, selects the

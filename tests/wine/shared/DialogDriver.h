@@ -1,5 +1,5 @@
-// Drives a modal dialog of the test's own thread: a thread timer, which the
-// dialog's message loop dispatches, finds the dialog once it is up and hands
+// Drives modal dialogs of the test's own thread: a thread timer, which the
+// dialog's message loop dispatches, finds each dialog once it is up and hands
 // it to a function that inspects it and presses a button or key.
 #pragma once
 #include <windows.h>
@@ -12,7 +12,9 @@
 namespace {
 
 std::function<void(HWND)> g_drive;
-bool g_driven = false;
+int g_toDrive = 0;
+int g_driven = 0;
+HWND g_lastDriven = nullptr;
 
 HWND FindThreadDialog()
 {
@@ -32,25 +34,34 @@ HWND FindThreadDialog()
     return found;
 }
 
-void CALLBACK OnTimer(HWND, UINT, UINT_PTR id, DWORD)
+// A dialog already driven stays up until it handles what was posted to it.
+void CALLBACK OnTimer(HWND, UINT, UINT_PTR, DWORD)
 {
     HWND dialog = FindThreadDialog();
-    if (!dialog || g_driven) return;
-    KillTimer(nullptr, id);
-    g_driven = true;
+    if (!dialog || dialog == g_lastDriven || g_driven >= g_toDrive) return;
+    g_lastDriven = dialog;
+    ++g_driven;
     g_drive(dialog);
 }
 
-// Shows the dialog and lets drive act on it once it is up.
-int RunDialog(const std::function<int()>& show, const std::function<void(HWND)>& drive)
+// Shows the dialog and lets drive act on it, and on each further dialog up
+// to count of them, once it is up.
+int RunDialog(const std::function<int()>& show, const std::function<void(HWND)>& drive, int count = 1)
 {
     g_drive = drive;
-    g_driven = false;
+    g_toDrive = count;
+    g_driven = 0;
+    g_lastDriven = nullptr;
     const UINT_PTR timer = SetTimer(nullptr, 0, 20, OnTimer);
     const int result = show();
     KillTimer(nullptr, timer);
-    EXPECT_TRUE(g_driven) << "the dialog never appeared";
+    EXPECT_EQ(g_driven, count) << "not every dialog appeared";
     return result;
+}
+
+inline void Press(HWND dialog, int id)
+{
+    PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(dialog, id)));
 }
 
 }  // namespace

@@ -1,9 +1,11 @@
 // The shell's folder browser, driven from a timer (DialogDriver.h).
 #include "shared/win32/TarvikUtils_win32.h"
+#include "forms/win32/Application.h"
 #include "tests/wine/shared/DialogDriver.h"
 
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <string>
 
 namespace {
@@ -13,11 +15,6 @@ std::string WindowsFolder()
     char folder[MAX_PATH] = {};
     GetWindowsDirectoryA(folder, MAX_PATH);
     return folder;
-}
-
-void Press(HWND dialog, int id)
-{
-    PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(dialog, id)));
 }
 
 }  // namespace
@@ -45,6 +42,28 @@ TEST(BrowseForFolderTest, CancelLeavesPath)
                   return 0;
               },
               [](HWND dialog) { Press(dialog, IDCANCEL); });
+    EXPECT_FALSE(chosen);
+    EXPECT_EQ(path, WindowsFolder());
+}
+
+// The browser belongs to the application's main form, even when another
+// window (here none) is active.
+TEST(SelectFolderTest, OwnedByTheMainFormAndCancelLeavesPath)
+{
+    std::unique_ptr<forms::Form> mainForm(forms::Application().CreateForm<forms::Form>());
+    ASSERT_EQ(forms::Application().MainForm(), mainForm.get());
+    std::string path = WindowsFolder();
+    bool chosen = true;
+    HWND owner = nullptr;
+    RunDialog([&] {
+                  chosen = SelectFolder(path, "Select the output folder");
+                  return 0;
+              },
+              [&](HWND dialog) {
+                  owner = GetWindow(dialog, GW_OWNER);
+                  Press(dialog, IDCANCEL);
+              });
+    EXPECT_EQ(owner, mainForm->Handle());
     EXPECT_FALSE(chosen);
     EXPECT_EQ(path, WindowsFolder());
 }
