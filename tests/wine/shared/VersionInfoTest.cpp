@@ -6,6 +6,7 @@
 
 #include <fstream>
 #include <string>
+#include <utility>
 
 namespace {
 
@@ -80,6 +81,14 @@ TEST(GetFileVerNameTest, ProductOrCompanyName)
     std::string name;
     GetFileVerName(ExePath(), false, name);
     EXPECT_EQ(name, "Acme Image");  // " Viewer 5" cut off
+    // The other words are cut off too, in any case; " ver " only as a word.
+    const std::pair<const char*, const char*> cut[] = {{"verinfo_reader.dll", "Acme Document"},
+                                                       {"verinfo_version.dll", "Acme Player"},
+                                                       {"verinfo_ver.dll", "Acme Vertex"}};
+    for (const auto& [library, expected] : cut) {
+        GetFileVerName(Beside(library), false, name);
+        EXPECT_EQ(name, expected) << library;
+    }
     GetFileVerName(ExePath(), true, name);
     EXPECT_EQ(name, "Acme Software Ltd");
     // Language and code page other than the usual ones (0407, 04B0).
