@@ -128,11 +128,11 @@ void BM_WinRgnString(benchmark::State& state) {
     state.counters["chars"] = static_cast<double>(length);
 }
 
-BENCHMARK(BM_MenuWrite)->Unit(benchmark::kMillisecond)->MinTime(2.0)->UseRealTime();
-BENCHMARK(BM_RawDeflate)->Unit(benchmark::kMillisecond)->MinTime(2.0)->UseRealTime();
-BENCHMARK(BM_MenuRead)->Unit(benchmark::kMillisecond)->MinTime(2.0)->UseRealTime();
-BENCHMARK(BM_RawInflate)->Unit(benchmark::kMillisecond)->MinTime(2.0)->UseRealTime();
-BENCHMARK(BM_WinRgnString)->Unit(benchmark::kMillisecond)->MinTime(1.0)->UseRealTime();
+BENCHMARK(BM_MenuWrite)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_RawDeflate)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_MenuRead)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_RawInflate)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_WinRgnString)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 // Keeps the seconds per iteration and the counters of every run.
 class RatioReporter : public benchmark::ConsoleReporter {
@@ -159,8 +159,17 @@ bool PrintRatio(const char* what, double value, double limit, const char* unit) 
 }  // namespace
 
 int main(int argc, char** argv) {
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+    // Each benchmark runs for at least 2 seconds unless the command line
+    // says otherwise (--benchmark_min_time=0.2 for a quick look).
+    std::vector<char*> args(argv, argv + argc);
+    bool minTimeGiven = false;
+    for (char* arg : args) minTimeGiven |= std::string(arg).rfind("--benchmark_min_time", 0) == 0;
+    char defaultMinTime[] = "--benchmark_min_time=2";
+    if (!minTimeGiven) args.push_back(defaultMinTime);
+    int count = static_cast<int>(args.size());
+    args.push_back(nullptr);
+    benchmark::Initialize(&count, args.data());
+    if (benchmark::ReportUnrecognizedArguments(count, args.data())) return 1;
     RatioReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
 
