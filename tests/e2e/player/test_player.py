@@ -32,12 +32,23 @@ PLACED_IMAGE = (90, 250)
 OLD_MENU_BTN = (290, 250)
 
 
-def build(s, scenario):
-    """A folder holding Autorun.exe with the scenario's pack and the recorder."""
+def build(s, scenario, through_editor=False):
+    """A folder holding Autorun.exe with the scenario's pack and the recorder.
+    through_editor: packed by the editor's builder, from the player image
+    the editor file carries, instead of by the test's own pack writer."""
     folder = os.path.join(s.work, scenario + "-" + str(time.time_ns()))
     os.makedirs(folder)
     exe = os.path.join(folder, "Autorun.exe")
-    code, out = s.run(harness.find_built("qvmkpack.exe"), scenario, harness.find_built("AutorunQuorvel.exe"), exe)
+    if through_editor:
+        # The builder finds the editor file beside the running program.
+        tools = os.path.join(s.work, "tools")
+        if not os.path.isdir(tools):
+            os.makedirs(tools)
+            shutil.copy(harness.find_built("qvmkpack.exe"), tools)
+            shutil.copy(harness.find_built("Autorun Quorvel Menu Editor.exe"), tools)
+        code, out = s.run(os.path.join(tools, "qvmkpack.exe"), "--build", scenario, exe)
+    else:
+        code, out = s.run(harness.find_built("qvmkpack.exe"), scenario, harness.find_built("AutorunQuorvel.exe"), exe)
     assert code == 0, out
     shutil.copy(harness.find_built("qvrecorder.exe"), os.path.join(folder, "qvrecorder.exe"))
     return exe
@@ -228,6 +239,10 @@ def test_bad_packs_report_and_end(s):
         ("nofpak", [], ["Could not retrieve packed files", "Error in loading internal menu."]),
         ("menus", ["E:\\nothere.mnu"], ["Could not locate specified package:", "Menu could not be read."]),
         ("v7first", [], ["Application Terminating"]),
+        # The header reader's own refusal, captioned with the player's title
+        # like every other message (answer_dialog finds it by that caption).
+        ("v5first", [], ["This is not an Autorun Quorvel Version 6 or above file.", "Menu could not be read."]),
+        ("empty", [], ["Could not locate specified package:", "Menu could not be read."]),
     ]
     for scenario, args, messages in cases:
         exe = build(s, scenario)
@@ -236,3 +251,49 @@ def test_bad_packs_report_and_end(s):
             answer_dialog(s, expected)
             time.sleep(0.3)
         assert ended(proc), f"{scenario}: the player did not end"
+
+
+def test_placement_codes_on_the_screen(s):
+    exe = build(s, "waitplace")
+    w, h = 200, 100
+    x5, y5 = (W // 2 - w) // 2, (H // 2 - h) // 2
+    expected = {1: (0, 0), 2: (W - w, 0), 3: (0, H - h), 5: (x5, y5), 10: (int((W - w) / 1.66), y5)}
+    for code, (left, top) in expected.items():
+        start(s, exe, "pos%d.mnu" % code)
+        info = s.shown("Pos %d" % code)
+        assert info is not None, code
+        assert info["rect"] == [left, top, left + w, top + h], (code, info["rect"])
+
+
+def test_menu_minimised_while_the_program_it_waits_for_runs(s):
+    exe = build(s, "waitplace")
+    proc = start(s, exe)
+    info = s.shown("Wait Menu")
+    assert info is not None
+    left, top = info["rect"][:2]
+    s.click(left + 150, top + 100)
+    log = os.path.join(os.path.dirname(exe), "recorder.log")
+    # The recorder writes its log at once, then stays three seconds.
+    assert harness.wait_until(lambda: os.path.exists(log) and "end\n" in open(log).read(), 20)
+    started = time.time()
+    assert harness.wait_until(lambda: (s.probe("Wait Menu", 0) or {}).get("iconic"), 5), "not minimised"
+    restored = harness.wait_until(lambda: (lambda i: i and i["visible"] and not i["iconic"])(s.probe("Wait Menu", 0)), 15)
+    assert restored, "not restored after the program ended"
+    assert time.time() - started > 2, "restored while the program still ran"
+    assert "-wait=3000" in open(log).read()
+    assert proc.poll() is None
+    proc.kill()
+
+
+def test_pack_built_by_the_editors_builder(s):
+    exe = build(s, "menus", through_editor=True)
+    proc = start(s, exe)
+    info = s.shown("Main Menu")
+    assert info is not None
+    assert info["rect"] == [MAIN_LEFT, MAIN_TOP, MAIN_LEFT + 400, MAIN_TOP + 300], info
+    assert not any(r[0] < 50 and r[1] < 50 for r in info["region"]["rects"]), info["region"]
+    s.click(*main_point(*MESSAGE_BTN))
+    answer_dialog(s, "Hello")
+    s.click(*main_point(*SUB_BTN))
+    assert s.shown("Sub Menu") is not None
+    proc.kill()

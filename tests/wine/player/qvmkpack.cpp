@@ -6,11 +6,23 @@
 //               message button has the shortcut M), sub.mnu
 //               and v7.mnu (a menu saved by an older editor)
 //   v7first     v7.mnu alone
+//   v5first     a menu whose header says version 5, which no reader accepts
+//   empty       a pack without entries
+//   waitplace   wait.mnu (a button that starts the recorder for three
+//               seconds, minimises the menu and waits for it), then
+//               pos1.mnu, pos2.mnu, ... for the placement codes 1, 2, 3, 5
+//               and 10 (200 x 100 each)
 //   badtrailer  the trailer points past the end of the file
 //   nofpak      the trailer points at bytes that are not a pack
+//
+//   qvmkpack.exe --build SCENARIO OUTPUT_EXE
+// packs a menu scenario through the editor's own builder instead: the
+// player comes out of the editor file beside qvmkpack.exe, and the menus are
+// written as files beside OUTPUT_EXE first.
 #include <cstdio>
 #include <string>
 
+#include "shared/mdlfilebin.h"
 #include "tests/wine/player/TestMenus.h"
 
 using namespace qvtest;
@@ -53,13 +65,81 @@ TAQMenu OldMenu() {
     return menu;
 }
 
+TAQMenu WaitMenu() {
+    TAQMenu menu = NewMenu("Wait Menu", 300, 200, kGrey);
+    const int n = AddGraphicalButton(menu, 100, 80, 100, 40, kRed, kGreen, kBlue, "%qvrecorder.exe");
+    menu.Buttons[n].ButtonArgs = "-wait=3000";
+    menu.Buttons[n].MinimizeOnClick = -1;
+    menu.Buttons[n].RestoreOnClose = -1;
+    return menu;
+}
+
+const int kPlacementCodes[] = {1, 2, 3, 5, 10};
+
+TAQMenu PlacedMenu(int code) {
+    TAQMenu menu = NewMenu("Pos " + std::to_string(code), 200, 100, kGrey);
+    menu.ScreenPos = code;
+    return menu;
+}
+
+// The menu files of a scenario that packs menus; false for other scenarios.
+bool ScenarioMenus(const std::string& scenario, std::vector<PackFile>& files) {
+    if (scenario == "menus") {
+        files = {{"main.mnu", MenuBytes(MainMenu())},
+                 {"sub.mnu", MenuBytes(SubMenu())},
+                 {"v7.mnu", MenuBytesWithMajor(OldMenu(), 7)}};
+    } else if (scenario == "v7first") {
+        files = {{"v7.mnu", MenuBytesWithMajor(OldMenu(), 7)}};
+    } else if (scenario == "v5first") {
+        files = {{"v5.mnu", MenuBytesWithMajor(OldMenu(), 5)}};
+    } else if (scenario == "empty") {
+        files.clear();
+    } else if (scenario == "waitplace") {
+        files = {{"wait.mnu", MenuBytes(WaitMenu())}};
+        for (int code : kPlacementCodes)
+            files.push_back({"pos" + std::to_string(code) + ".mnu", MenuBytes(PlacedMenu(code))});
+    } else {
+        return false;
+    }
+    return true;
+}
+
+// Writes the menus beside output and has the shared builder pack them.
+int BuildThroughTheEditor(const std::string& scenario, const std::string& output) {
+    std::vector<PackFile> files;
+    if (!ScenarioMenus(scenario, files)) {
+        std::fprintf(stderr, "unknown scenario %s\n", scenario.c_str());
+        return 2;
+    }
+    const size_t cut = output.find_last_of("\\/");
+    const std::string folder = cut == std::string::npos ? std::string() : output.substr(0, cut + 1);
+    for (auto& slot : PackFiles) slot.clear();
+    for (size_t k = 0; k < files.size(); ++k) {
+        const std::string path = folder + files[k].name;
+        if (!WriteBytes(path, files[k].bytes)) {
+            std::fprintf(stderr, "cannot write %s\n", path.c_str());
+            return 1;
+        }
+        PackFiles[k + 1] = path;
+    }
+    ClearMnuError();
+    const bool built = BuildAutorunExe(folder, output.substr(folder.size()));
+    CloseMnuFile();
+    if (!built || MnuError()) {
+        std::fprintf(stderr, "the builder failed\n");
+        return 1;
+    }
+    return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
     if (argc != 4) {
-        std::fprintf(stderr, "usage: qvmkpack SCENARIO PLAYER_EXE OUTPUT_EXE\n");
+        std::fprintf(stderr, "usage: qvmkpack SCENARIO PLAYER_EXE OUTPUT_EXE | --build SCENARIO OUTPUT_EXE\n");
         return 2;
     }
+    if (std::string(argv[1]) == "--build") return BuildThroughTheEditor(argv[2], argv[3]);
     const std::string scenario = argv[1];
     std::vector<uint8_t> image;
     if (!ReadBytes(argv[2], image)) {
@@ -67,12 +147,9 @@ int main(int argc, char** argv) {
         return 1;
     }
     std::vector<uint8_t> out;
-    if (scenario == "menus") {
-        out = PackedExe(image, {{"main.mnu", MenuBytes(MainMenu())},
-                                {"sub.mnu", MenuBytes(SubMenu())},
-                                {"v7.mnu", MenuBytesWithMajor(OldMenu(), 7)}});
-    } else if (scenario == "v7first") {
-        out = PackedExe(image, {{"v7.mnu", MenuBytesWithMajor(OldMenu(), 7)}});
+    std::vector<PackFile> files;
+    if (ScenarioMenus(scenario, files)) {
+        out = PackedExe(image, files);
     } else if (scenario == "badtrailer") {
         out = image;
         const uint8_t trailer[] = {0xF0, 0xFF, 0xFF, 0x7F};
