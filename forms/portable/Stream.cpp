@@ -110,7 +110,12 @@ std::unique_ptr<FileStream> FileStream::Open(const std::string& path, FileMode m
     if (mode == FileMode::Create) how = "w+b";
     std::FILE* f = std::fopen(path.c_str(), how);
     if (!f) return nullptr;
-    return std::unique_ptr<FileStream>(new FileStream(f));
+    try {
+        return std::unique_ptr<FileStream>(new FileStream(f));
+    } catch (...) {
+        std::fclose(f);  // out of memory: the file must not stay open
+        throw;
+    }
 }
 
 FileStream::~FileStream() { Close(); }
