@@ -50,13 +50,7 @@ void Image::Paint(PaintTarget& target, int x, int y) {
     }
     const Bitmap& px = picture_.Pixels();
     if (!picture_.HasAlpha()) {
-        BITMAPINFO bi{};
-        bi.bmiHeader.biSize = sizeof(bi.bmiHeader);
-        bi.bmiHeader.biWidth = pw;
-        bi.bmiHeader.biHeight = -ph;
-        bi.bmiHeader.biPlanes = 1;
-        bi.bmiHeader.biBitCount = 32;
-        bi.bmiHeader.biCompression = BI_RGB;
+        const BITMAPINFO bi = TopDownDibInfo(pw, ph);
         SetStretchBltMode(target.dc, COLORONCOLOR);
         StretchDIBits(target.dc, x, y, w, h, 0, 0, pw, ph, px.Data(), &bi, DIB_RGB_COLORS, SRCCOPY);
         return;

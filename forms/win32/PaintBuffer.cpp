@@ -5,9 +5,7 @@
 
 namespace forms {
 
-bool DibBuffer::Create(int width, int height) {
-    Release();
-    if (width <= 0 || height <= 0) return false;
+BITMAPINFO TopDownDibInfo(int width, int height) {
     BITMAPINFO bi{};
     bi.bmiHeader.biSize = sizeof(bi.bmiHeader);
     bi.bmiHeader.biWidth = width;
@@ -15,6 +13,13 @@ bool DibBuffer::Create(int width, int height) {
     bi.bmiHeader.biPlanes = 1;
     bi.bmiHeader.biBitCount = 32;
     bi.bmiHeader.biCompression = BI_RGB;
+    return bi;
+}
+
+bool DibBuffer::Create(int width, int height) {
+    Release();
+    if (width <= 0 || height <= 0) return false;
+    const BITMAPINFO bi = TopDownDibInfo(width, height);
     dc_ = CreateCompatibleDC(nullptr);
     if (!dc_) return false;
     void* bits = nullptr;

@@ -12,6 +12,10 @@
 
 namespace forms {
 
+// The header of a 32-bit top-down DIB of the given size (rows top first,
+// blue in the low byte of each pixel).
+BITMAPINFO TopDownDibInfo(int width, int height);
+
 class DibBuffer {
 public:
     DibBuffer() = default;

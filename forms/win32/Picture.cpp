@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <utility>
 
+#include "forms/win32/PaintBuffer.h"
+
 namespace forms {
 namespace {
 
@@ -73,13 +75,7 @@ Picture IconToPicture(HICON icon, int size) {
     if (!icon || size <= 0) return Picture();
     // Drawing the icon once on black and once on white gives both its colour
     // (premultiplied, as seen on black) and its coverage (the difference).
-    BITMAPINFO bi{};
-    bi.bmiHeader.biSize = sizeof(bi.bmiHeader);
-    bi.bmiHeader.biWidth = size;
-    bi.bmiHeader.biHeight = -size;
-    bi.bmiHeader.biPlanes = 1;
-    bi.bmiHeader.biBitCount = 32;
-    bi.bmiHeader.biCompression = BI_RGB;
+    const BITMAPINFO bi = TopDownDibInfo(size, size);
     HDC dc = CreateCompatibleDC(nullptr);
     void* bits[2] = {nullptr, nullptr};
     HBITMAP bmp[2];

@@ -191,12 +191,7 @@ TEST(PictureTest, IconKeepsItsAlpha) {
     Bitmap colour(16, 16);
     for (int y = 0; y < 16; ++y)
         for (int x = 0; x < 8; ++x) colour.SetPixel(x, y, 0xFFFF0000);
-    BITMAPINFO bi{};
-    bi.bmiHeader.biSize = sizeof(bi.bmiHeader);
-    bi.bmiHeader.biWidth = 16;
-    bi.bmiHeader.biHeight = -16;
-    bi.bmiHeader.biPlanes = 1;
-    bi.bmiHeader.biBitCount = 32;
+    const BITMAPINFO bi = TopDownDibInfo(16, 16);
     void* bits = nullptr;
     HBITMAP colourBitmap = CreateDIBSection(nullptr, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
     std::memcpy(bits, colour.Data(), colour.PixelCount() * 4);
