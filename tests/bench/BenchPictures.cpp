@@ -2,22 +2,11 @@
 
 #include <memory>
 
+#include "tests/support/XorShift.h"
+
 namespace bench {
 
-namespace {
-
-// A small, fast generator (xorshift) so content is the same on every run.
-struct Noise {
-    uint32_t state;
-    uint32_t Next() {
-        state ^= state << 13;
-        state ^= state >> 17;
-        state ^= state << 5;
-        return state;
-    }
-};
-
-}  // namespace
+using Noise = qvtest::XorShift;
 
 PicRef GradientPicture(int width, int height, uint32_t seed) {
     auto pic = std::make_shared<forms::Bitmap>(width, height);

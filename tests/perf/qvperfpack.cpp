@@ -15,22 +15,12 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/XorShift.h"
 #include "tests/wine/player/TestMenus.h"
 
 using namespace qvtest;
 
 namespace {
-
-// A small generator (xorshift), so that the pictures are the same on every run.
-struct XorShift {
-    uint32_t state;
-    uint32_t Next() {
-        state ^= state << 13;
-        state ^= state >> 17;
-        state ^= state << 5;
-        return state;
-    }
-};
 
 // Each channel gets a random value below noise (at most 8) added; shift moves
 // the green channel, so that the frames of one button differ everywhere (by
