@@ -14,7 +14,6 @@ Wine's desktop process running between runs, as a desktop always is.
 Exit code 0 when everything could be measured (whether or not the target is
 met), 1 when a measurement failed."""
 import argparse
-import ctypes
 import json
 import os
 import shutil
@@ -28,72 +27,11 @@ sys.path.insert(0, os.path.join(HERE, "..", "e2e"))
 sys.path.insert(0, HERE)
 import harness  # noqa: E402
 import measure_player  # noqa: E402
+import xwindows  # noqa: E402
 
 EDITOR_TITLE = "Autorun Quorvel Menu Editor"
 MINIMAL_TITLE = "Minimal Window"
 STARTUP_TARGET = 2.0
-
-
-class XWindowAttributes(ctypes.Structure):
-    _fields_ = [("x", ctypes.c_int), ("y", ctypes.c_int), ("width", ctypes.c_int), ("height", ctypes.c_int),
-                ("border_width", ctypes.c_int), ("depth", ctypes.c_int), ("visual", ctypes.c_void_p),
-                ("root", ctypes.c_ulong), ("class_", ctypes.c_int), ("bit_gravity", ctypes.c_int),
-                ("win_gravity", ctypes.c_int), ("backing_store", ctypes.c_int),
-                ("backing_planes", ctypes.c_ulong), ("backing_pixel", ctypes.c_ulong),
-                ("save_under", ctypes.c_int), ("colormap", ctypes.c_ulong), ("map_installed", ctypes.c_int),
-                ("map_state", ctypes.c_int), ("all_event_masks", ctypes.c_long),
-                ("your_event_mask", ctypes.c_long), ("do_not_propagate_mask", ctypes.c_long),
-                ("override_redirect", ctypes.c_int), ("screen", ctypes.c_void_p)]
-
-
-IS_VIEWABLE = 2
-
-
-class TopWindows:
-    """Finds a viewable top-level X window by its title, straight from the X
-    server (fast enough to poll every few milliseconds)."""
-
-    def __init__(self, screen):
-        x = screen.x
-        x.XQueryTree.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.POINTER(ctypes.c_ulong),
-                                 ctypes.POINTER(ctypes.c_ulong), ctypes.POINTER(ctypes.POINTER(ctypes.c_ulong)),
-                                 ctypes.POINTER(ctypes.c_uint)]
-        x.XFetchName.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.POINTER(ctypes.c_char_p)]
-        x.XGetWindowAttributes.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.POINTER(XWindowAttributes)]
-        x.XFree.argtypes = [ctypes.c_void_p]
-        # A window that goes away between the listing and the question is
-        # no error worth ending the measurement for.
-        handler_type = ctypes.CFUNCTYPE(ctypes.c_int, ctypes.c_void_p, ctypes.c_void_p)
-        self._ignore = handler_type(lambda d, e: 0)
-        x.XSetErrorHandler.argtypes = [handler_type]
-        x.XSetErrorHandler(self._ignore)
-        self.x, self.dpy, self.root = x, screen.dpy, screen.root
-
-    def find(self, title):
-        """(x, y, width, height) of the viewable top-level window titled
-        title, or None."""
-        root, parent = ctypes.c_ulong(), ctypes.c_ulong()
-        children, count = ctypes.POINTER(ctypes.c_ulong)(), ctypes.c_uint()
-        if not self.x.XQueryTree(self.dpy, self.root, ctypes.byref(root), ctypes.byref(parent),
-                                 ctypes.byref(children), ctypes.byref(count)):
-            return None
-        try:
-            for i in range(count.value):
-                name = ctypes.c_char_p()
-                if not self.x.XFetchName(self.dpy, children[i], ctypes.byref(name)) or not name.value:
-                    continue
-                matched = name.value.decode(errors="replace") == title
-                self.x.XFree(name)
-                if not matched:
-                    continue
-                attrs = XWindowAttributes()
-                if self.x.XGetWindowAttributes(self.dpy, children[i], ctypes.byref(attrs)) and \
-                        attrs.map_state == IS_VIEWABLE:
-                    return attrs.x, attrs.y, attrs.width, attrs.height
-        finally:
-            if children:
-                self.x.XFree(children)
-        return None
 
 
 def time_to_shown(session, screen, windows, exe, title, timeout=60):
@@ -157,7 +95,7 @@ def main():
     times = {"editor": [], "minimal": []}
     with harness.Session() as session:
         screen = measure_player.Screen(session.env["DISPLAY"])
-        windows = TopWindows(screen)
+        windows = xwindows.TopWindows(session.env["DISPLAY"])
         try:
             session.move(0, 0)
             keeper = measure_player.keep_desktop(session)
@@ -175,6 +113,7 @@ def main():
                 keeper.kill()
                 keeper.wait()
         finally:
+            windows.close()
             screen.close()
     med = {k: statistics.median(v) for k, v in times.items()}
     ratio = med["editor"] / med["minimal"]
