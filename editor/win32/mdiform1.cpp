@@ -1,5 +1,7 @@
 #include "editor/win32/mdiform1.h"
 
+#include "editor/logic/PathText.h"
+#include "forms/portable/FileSystem.h"
 #include "forms/win32/Application.h"
 
 TMDIForm1Cls::TMDIForm1Cls() {
@@ -7,5 +9,8 @@ TMDIForm1Cls::TMDIForm1Cls() {
     SetCaption(forms::Application().Title());
     SetBounds(0, 0, 800, 600);
     CenterOnScreen();
+    EditorFolder_ = editor::WithTrailingBackslash(editor::FolderPart(forms::ExecutablePath()));
+    LoadSettings();
+    OnClose = [this](forms::Component&, forms::CloseAction&) { SaveSettings(); };
     SetVisible(true);
 }
