@@ -1,6 +1,7 @@
 #include "editor/win32/mdiform1.h"
 
 #include "editor/logic/PathText.h"
+#include "editor/win32/EditorGlobals.h"
 #include "forms/portable/FileSystem.h"
 #include "forms/win32/Application.h"
 
@@ -9,7 +10,8 @@ TMDIForm1Cls::TMDIForm1Cls() {
     SetCaption(forms::Application().Title());
     SetBounds(0, 0, 800, 600);
     CenterOnScreen();
-    EditorFolder_ = editor::WithTrailingBackslash(editor::FolderPart(forms::ExecutablePath()));
+    EditorFolder = editor::WithTrailingBackslash(editor::FolderPart(forms::ExecutablePath()));
+    EditorDrive = EditorFolder.substr(0, 2);
     LoadSettings();
     OnClose = [this](forms::Component&, forms::CloseAction&) { SaveSettings(); };
     SetVisible(true);

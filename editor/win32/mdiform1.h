@@ -2,8 +2,6 @@
 // the frame they will be shown in, and it keeps the editor's options: read
 // from the settings file when the window is made, written when it closes.
 #pragma once
-#include <string>
-
 #include "editor/logic/DataFolders.h"
 #include "editor/logic/EditorSettings.h"
 #include "forms/win32/Form.h"
@@ -12,20 +10,19 @@ class TMDIForm1Cls : public forms::Form {
 public:
     TMDIForm1Cls();
 
-    // The editor's own folder, with its trailing "\".
-    const std::string& EditorFolder() const { return EditorFolder_; }
     // Where the settings, presets and undo snapshots are kept.
     const editor::DataFolders& DataFolders() const { return DataFolders_; }
     editor::EditorSettings& Settings() { return Settings_; }
 
-    // Reads the settings file over the defaults; the menu folder falls back
-    // to the editor's folder when it holds nothing. Returns how much was read.
+    // Reads the settings file over the defaults; MenuFolder takes the
+    // settings' folder, or EditorFolder when that one holds nothing. Returns
+    // how much of the file was read.
     editor::SettingsLoad LoadSettings();
-    // Writes the settings file whole; false (old file kept) on failure.
+    // Writes the settings file whole, with the current MenuFolder; false (the
+    // old file kept) on failure.
     bool SaveSettings();
 
 private:
-    std::string EditorFolder_;
     editor::DataFolders DataFolders_;
     editor::EditorSettings Settings_;
 };

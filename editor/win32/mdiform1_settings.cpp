@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "editor/win32/EditorDataFolders.h"
+#include "editor/win32/EditorGlobals.h"
 #include "editor/win32/mdiform1.h"
 #include "forms/portable/FileSystem.h"
 
@@ -15,11 +16,14 @@ std::string SettingsPath(const editor::DataFolders& folders) {
 }  // namespace
 
 editor::SettingsLoad TMDIForm1Cls::LoadSettings() {
-    DataFolders_ = LocateDataFolders(EditorFolder_);
-    Settings_ = editor::DefaultSettings(EditorFolder_, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
+    DataFolders_ = LocateDataFolders(EditorFolder);
+    Settings_ = editor::DefaultSettings(EditorFolder, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
     const editor::SettingsLoad result = editor::LoadSettingsFile(SettingsPath(DataFolders_), Settings_);
-    Settings_.MenuFolder = editor::StartMenuFolder(Settings_.MenuFolder, EditorFolder_, FolderHasEntries);
+    MenuFolder = editor::StartMenuFolder(Settings_.MenuFolder, EditorFolder, FolderHasEntries);
     return result;
 }
 
-bool TMDIForm1Cls::SaveSettings() { return editor::SaveSettingsFile(SettingsPath(DataFolders_), Settings_); }
+bool TMDIForm1Cls::SaveSettings() {
+    Settings_.MenuFolder = MenuFolder;
+    return editor::SaveSettingsFile(SettingsPath(DataFolders_), Settings_);
+}
