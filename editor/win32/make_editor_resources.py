@@ -415,10 +415,10 @@ ART = {
         "KWWWWWWWWWWWWWWK", "KKKKKKKKKKKKKKKK",
     ],
     "tab_order": [
-        "................", "KKKKK...........", "KYYYK...........", "KYKYK...........",
-        "KYKYK...........", "KYYYK...........", "KKKKK...n.......", "........nn......",
-        "..nnnnnnnnn.....", "........nn......", "........n...KKKKK", "............KYKYK",
-        "............KYYYK", "............KKKYK", "..............KKK",
+        "................", "KKKKKKK.........", "KYYKYYK.........", "KYKKYYK.........",
+        "KYYKYYK.........", "KYYKYYK.........", "KYKKKYK.........", "KKKKKKK.........",
+        "...n....KKKKKKK.", "...nn...KYKKKYK.", "nnnnnn..KYYYKYK.", "...nn...KYYKYYK.",
+        "...n....KYKYYYK.", "........KYKKKYK.", "........KKKKKKK.",
     ],
     "help": [
         ".....BBBBBB.....", "...BBBBBBBBBB...", "..BBBWWWWWWBBB..", ".BBBWWBBBBWWBBB.",
