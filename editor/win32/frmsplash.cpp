@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include "EditorResources.h"
 #include "editor/win32/ResourcePicture.h"
 #include "editor/win32/WindowPlacement.h"
 #include "shared/mdlfilebin.h"
@@ -48,7 +49,7 @@ TfrmSplashCls::TfrmSplashCls(Use use) : use_(use) {
     Image2 = new forms::Image(this, this);
     Image2->SetName("Image2");
     Image2->SetBounds(0, 0, kWidth, kHeight);
-    Image2->SetPicture(LoadResourcePicture("SPLASH"));
+    Image2->SetPicture(LoadResourcePicture(editor_resources::kSplashResource));
 
     Label3000 = new forms::Label(this, this);
     Label3000->SetName("Label3000");
