@@ -182,6 +182,10 @@ TEST_F(ControlsTest, ScrollBarMovesByItsStepsWithinItsRange) {
                                              "change 20"}));
     EXPECT_EQ(GetScrollPos(bar, SB_CTL), 20);
 
+    width->SetRange(50, 10);  // a maximum below the minimum is taken as the minimum
+    EXPECT_EQ(width->Max(), 50);
+    EXPECT_EQ(width->Position(), 50);
+
     auto* spin = new ScrollBar(form.get(), form.get(), ScrollBarKind::Vertical);
     spin->SetRange(0, 255);
     SendMessageA(spin->Handle(), WM_KEYDOWN, VK_DOWN, 0);  // the top end is the minimum
