@@ -170,8 +170,19 @@ bool RichEdit::PaintTo(Bitmap& out) const {
     return true;
 }
 
-void RichEdit::CommandNotify(WORD code) {
-    if (code == EN_CHANGE) FireChange();
+bool RichEdit::Notification(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+    if (msg == WM_COMMAND && HIWORD(wParam) == EN_CHANGE) {
+        result = 0;
+        FireChange();
+        return true;
+    }
+    if (msg == WM_NOTIFY && reinterpret_cast<const NMHDR*>(lParam)->code == EN_SELCHANGE) {
+        result = 0;
+        auto handler = OnSelectionChange;
+        if (handler) handler(*this);
+        return true;
+    }
+    return WinControl::Notification(msg, wParam, lParam, result);
 }
 
 void RichEdit::FireChange() {

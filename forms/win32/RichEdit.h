@@ -77,9 +77,10 @@ public:
     NotifyEvent OnChange;
     NotifyEvent OnSelectionChange;
 
-protected:
-    void CommandNotify(WORD code) override;
     bool WantsChars() const override { return true; }
+
+protected:
+    bool Notification(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
 
 private:
     void FireChange();
