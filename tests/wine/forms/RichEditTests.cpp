@@ -103,9 +103,6 @@ TEST_F(RichEditTest, HiddenBorderlessBoxPaintsItsBackgroundAndText) {
     EXPECT_EQ(shot.Pixel(199, 99), 0xFFFFFF00u);
 }
 
-}  // namespace
-
-namespace {
 
 TEST_F(RichEditTest, ChangeAndSelectionEventsReachTheBox) {
     std::vector<std::string> log;
