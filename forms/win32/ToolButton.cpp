@@ -13,9 +13,14 @@ ToolButton::ToolButton(Component* owner, ToolBar* bar) : Component(owner), bar_(
     if (bar_) bar_->Join(this);
 }
 
-ToolButton::~ToolButton() {
+ToolButton::~ToolButton() { Detach(); }
+
+void ToolButton::Detach() {
     if (command_) command_->RemoveFace(this);
+    command_ = nullptr;
     if (bar_) bar_->Leave(this);
+    bar_ = nullptr;
+    OnClick = nullptr;
 }
 
 int ToolButton::Index() const {

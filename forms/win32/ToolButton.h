@@ -12,8 +12,9 @@
 //
 // A tool button is a component: its owner frees it; the bar it belongs to is
 // fixed at construction, and it is appended as the bar's last button. Freed
-// with or before its bar, it leaves the bar; a bar freed first leaves the
-// button without a bar (it then does nothing).
+// with or before its bar, it leaves the bar (at once, also when freed from its
+// own click handler); a bar freed first leaves the button without a bar (it
+// then does nothing).
 #pragma once
 #include <string>
 
@@ -78,6 +79,9 @@ public:
     // left as it is).
     void Click();
     NotifyEvent OnClick;
+
+protected:
+    void Detach() override;
 
 private:
     friend class ToolBar;

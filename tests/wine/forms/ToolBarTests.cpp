@@ -109,6 +109,12 @@ TEST_F(ToolBarTest, ButtonStylesRespondToClicksAsTheirKindDoes) {
     EXPECT_FALSE(check->Visible());
     EXPECT_EQ(check->BoundsRect().right, 0);
     EXPECT_LT(off->BoundsRect().left, offLeft);
+
+    // A button that frees itself from its own click leaves the bar at once.
+    plain->OnClick = [](Component& s) { s.Free(); };
+    ClickButton(*plain);
+    EXPECT_EQ(bar->ButtonCount(), 5);
+    EXPECT_EQ(bar->Buttons(0), check);
 }
 
 TEST_F(ToolBarTest, DropDownArrowOpensTheMenuBelowTheButton) {
