@@ -1,0 +1,105 @@
+// Rich text boxes: RTF in and out, the character and paragraph format of the
+// selection, the change events, and drawing a hidden box into a bitmap.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "TestSupport.h"
+#include "forms/win32/Forms.h"
+#include "forms/win32/RichEdit.h"
+
+using namespace forms;
+
+namespace {
+
+const char kRtf[] =
+    "{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}{\\f1 Courier New;}}{\\colortbl;\\red255\\green0\\blue0;}"
+    "\\f0\\fs24 plain \\b\\i heavy\\b0\\i0  \\f1\\cf1\\ul red\\ul0\\cf0\\par}";
+
+class RichEditTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        form.reset(new Form());
+        form->SetBorderStyle(BorderStyle::None);
+        form->SetBounds(0, 0, 300, 200);
+        edit = new RichEdit(form.get(), form.get());
+        edit->SetBounds(10, 10, 200, 100);
+    }
+    std::unique_ptr<Form> form;
+    RichEdit* edit = nullptr;
+};
+
+TEST_F(RichEditTest, RtfLoadsAndTheSelectionReportsItsFormat) {
+    edit->SetRTF(kRtf);
+    EXPECT_EQ(edit->Text(), "plain heavy red");
+    edit->SetSelection(6, 5);  // "heavy"
+    CharFormat expected{"Arial", 12, fsBold | fsItalic, 0x000000};
+    EXPECT_EQ(edit->SelectionFormat(), expected);
+    edit->SetSelection(12, 3);  // "red"
+    expected = CharFormat{"Courier New", 12, fsUnderline, 0x0000FF};
+    EXPECT_EQ(edit->SelectionFormat(), expected);
+
+    // The RTF written out carries the formats into another box.
+    auto* copy = new RichEdit(form.get(), form.get());
+    copy->SetRTF(edit->RTF());
+    EXPECT_EQ(copy->Text(), "plain heavy red");
+    copy->SetSelection(12, 3);
+    EXPECT_EQ(copy->SelectionFormat(), expected);
+
+    // Not RTF: shown as it is.
+    copy->SetRTF("just words");
+    EXPECT_EQ(copy->Text(), "just words");
+}
+
+TEST_F(RichEditTest, FormatsApplyToTheSelectionOnly) {
+    edit->SetRTF(kRtf);
+    edit->SetSelection(0, 5);  // "plain"
+    edit->SetSelectionFontName("Times New Roman");
+    edit->SetSelectionSize(18);
+    edit->SetSelectionStyle(fsUnderline | fsItalic);
+    edit->SetSelectionColor(0x00FF00);
+    EXPECT_EQ(edit->SelStart(), 0);
+    EXPECT_EQ(edit->SelLength(), 5);
+    CharFormat expected{"Times New Roman", 18, fsUnderline | fsItalic, 0x00FF00};
+    EXPECT_EQ(edit->SelectionFormat(), expected);
+    edit->SetSelection(6, 5);
+    EXPECT_EQ(edit->SelectionFormat(), (CharFormat{"Arial", 12, fsBold | fsItalic, 0x000000}));
+
+    // Styles set all three bits at once; the rest of the format stays.
+    edit->SetSelectionStyle(0);
+    EXPECT_EQ(edit->SelectionFormat(), (CharFormat{"Arial", 12, 0, 0x000000}));
+
+    EXPECT_EQ(edit->SelectionAlignment(), Alignment::Left);
+    edit->SelectAll();
+    EXPECT_EQ(edit->SelStart(), 0);
+    EXPECT_GE(edit->SelLength(), 15);  // the final paragraph mark may count
+    edit->SetSelectionAlignment(Alignment::Center);
+    edit->SetSelection(3, 0);
+    EXPECT_EQ(edit->SelectionAlignment(), Alignment::Center);
+    edit->SetSelectionAlignment(Alignment::Right);
+    EXPECT_EQ(edit->SelectionAlignment(), Alignment::Right);
+}
+
+TEST_F(RichEditTest, HiddenBorderlessBoxPaintsItsBackgroundAndText) {
+    edit->SetVisible(false);
+    edit->SetBorder(false);
+    edit->SetBackgroundColor(0x00FFFF);  // yellow
+    edit->SetRTF("{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}}\\f0\\fs40 WWWW\\par}");
+    Bitmap shot;
+    ASSERT_TRUE(edit->PaintTo(shot));
+    ASSERT_EQ(shot.Width(), 200);  // no border: the whole box is client area
+    ASSERT_EQ(shot.Height(), 100);
+    int yellow = 0, dark = 0;
+    for (int y = 0; y < shot.Height(); ++y)
+        for (int x = 0; x < shot.Width(); ++x) {
+            const uint32_t p = shot.Pixel(x, y);
+            if (p == 0xFFFFFF00) ++yellow;
+            if ((p & 0xFFFFFF) < 0x404040) ++dark;
+        }
+    EXPECT_GT(yellow, 200 * 100 / 2);
+    EXPECT_GT(dark, 50);
+    EXPECT_EQ(shot.Pixel(199, 99), 0xFFFFFF00u);
+}
+
+}  // namespace
