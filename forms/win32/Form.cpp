@@ -8,6 +8,7 @@
 
 #include "forms/win32/Application.h"
 #include "forms/win32/Button.h"
+#include "forms/win32/Command.h"
 #include "forms/win32/TextUtil.h"
 
 namespace forms {
@@ -20,6 +21,7 @@ void RegisterFormClass() {
     static bool registered = false;
     if (registered) return;
     WNDCLASSA wc{};
+    wc.style = CS_DBLCLKS;
     wc.lpfnWndProc = DefWindowProcA;
     wc.hInstance = Application().Instance();
     wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
@@ -28,14 +30,34 @@ void RegisterFormClass() {
     registered = true;
 }
 
-void CollectWinControls(const WinControl* root, std::vector<WinControl*>& out) {
-    for (int i = 0; i < root->ControlCount(); ++i) {
-        if (auto* w = dynamic_cast<WinControl*>(root->Controls(i))) {
-            out.push_back(w);
-            CollectWinControls(w, out);
-        }
-    }
+bool EnabledChain(const Control* c) {
+    for (; c; c = c->Parent())
+        if (!c->Enabled()) return false;
+    return true;
 }
+
+ShiftState KeyShift() {
+    ShiftState s = 0;
+    if (GetKeyState(VK_SHIFT) < 0) s |= ssShift;
+    if (GetKeyState(VK_MENU) < 0) s |= ssAlt;
+    if (GetKeyState(VK_CONTROL) < 0) s |= ssCtrl;
+    return s;
+}
+
+bool IsKeyMessage(UINT msg) {
+    return msg == WM_KEYDOWN || msg == WM_KEYUP || msg == WM_SYSKEYDOWN || msg == WM_SYSKEYUP || msg == WM_CHAR ||
+           msg == WM_SYSCHAR;
+}
+
+LRESULT DialogCode(const WinControl& c) {
+    return c.HandleAllocated() ? SendMessageA(c.Handle(), WM_GETDLGCODE, 0, 0) : 0;
+}
+
+}  // namespace
+
+Form* Control::ParentForm() const { return dynamic_cast<Form*>(RootControl()); }
+
+namespace {
 
 Control* FindControlIn(const Component* root, const std::string& name) {
     for (int i = 0; i < root->ComponentCount(); ++i) {
@@ -49,7 +71,7 @@ Control* FindControlIn(const Component* root, const std::string& name) {
 }  // namespace
 
 Form::Form(Component* owner) : WinControl(owner, nullptr) {
-    topLevel_ = true;
+    SetTopLevel();
     StoreVisible(false);
     RegisterFormClass();
     DWORD style, exStyle;
@@ -61,9 +83,11 @@ Form::Form(Component* owner) : WinControl(owner, nullptr) {
     AttachWindow(hwnd);
     SyncBoundsFromWindow();
     Application().AddForm(this);
+    Application().AddMessageFilter(this);
 }
 
 Form::~Form() {
+    Application().RemoveMessageFilter(this);
     DestroyComponents();
     Application().RemoveForm(this);
 }
@@ -275,12 +299,13 @@ void Form::FocusChanged(WinControl* now) {
 
 void Form::SelectNext(WinControl* from, bool forward) {
     std::vector<WinControl*> all;
-    CollectWinControls(this, all);
+    CollectWinControls(all);
     std::vector<WinControl*> stops;
     for (WinControl* w : all)
         if (w->TabStop() && w->CanFocus()) stops.push_back(w);
     if (stops.empty()) return;
-    std::sort(stops.begin(), stops.end(), [](WinControl* a, WinControl* b) { return a->tabSerial_ < b->tabSerial_; });
+    std::sort(stops.begin(), stops.end(),
+              [](WinControl* a, WinControl* b) { return a->CreationSerial() < b->CreationSerial(); });
     auto it = std::find(stops.begin(), stops.end(), from);
     size_t next;
     if (it == stops.end()) {
@@ -292,9 +317,27 @@ void Form::SelectNext(WinControl* from, bool forward) {
     stops[next]->SetFocus();
 }
 
+bool Form::SelectRadio(WinControl& from, bool forward) {
+    WinControl* parent = from.Parent();
+    if (!parent) return false;
+    std::vector<WinControl*> group;
+    for (int i = 0; i < parent->ControlCount(); ++i) {
+        auto* w = dynamic_cast<WinControl*>(parent->Controls(i));
+        if (w && (w == &from || (w->CanFocus() && (DialogCode(*w) & DLGC_RADIOBUTTON)))) group.push_back(w);
+    }
+    std::sort(group.begin(), group.end(),
+              [](WinControl* a, WinControl* b) { return a->CreationSerial() < b->CreationSerial(); });
+    const size_t i = static_cast<size_t>(std::find(group.begin(), group.end(), &from) - group.begin());
+    if (group.size() < 2) return true;
+    WinControl* next = group[forward ? (i + 1) % group.size() : (i + group.size() - 1) % group.size()];
+    next->SetFocus();
+    SendMessageA(next->Handle(), BM_CLICK, 0, 0);
+    return true;
+}
+
 Button* Form::DefaultButton() const {
     std::vector<WinControl*> all;
-    CollectWinControls(this, all);
+    CollectWinControls(all);
     for (WinControl* w : all) {
         auto* b = dynamic_cast<Button*>(w);
         if (b && b->Default() && b->CanFocus()) return b;
@@ -304,7 +347,7 @@ Button* Form::DefaultButton() const {
 
 Button* Form::CancelButton() const {
     std::vector<WinControl*> all;
-    CollectWinControls(this, all);
+    CollectWinControls(all);
     for (WinControl* w : all) {
         auto* b = dynamic_cast<Button*>(w);
         if (b && b->Cancel() && b->CanFocus()) return b;
@@ -312,38 +355,122 @@ Button* Form::CancelButton() const {
     return nullptr;
 }
 
-Control* Form::FindControl(const std::string& name) const { return FindControlIn(this, name); }
+WinControl* Form::FindAccelControl(char ch) const {
+    if (ch == 0) return nullptr;
+    const char want = static_cast<char>(std::toupper(static_cast<unsigned char>(ch)));
+    std::vector<WinControl*> all;
+    CollectWinControls(all);
+    for (WinControl* w : all)
+        if (w->AccelChar() == want && w->Showing() && EnabledChain(w)) return w;
+    return nullptr;
+}
 
-void Form::SetWindowRegion(HRGN region, bool redraw) { ::SetWindowRgn(Handle(), region, redraw ? TRUE : FALSE); }
+void Form::PreviewKey(UINT msg, WPARAM& key, ShiftState shift) {
+    if (!keyPreview_) return;
+    if (msg == WM_CHAR) {
+        char ch = static_cast<char>(key);
+        auto handler = OnKeyPress;
+        if (handler) handler(*this, ch);
+        key = static_cast<unsigned char>(ch);
+        return;
+    }
+    uint16_t k = static_cast<uint16_t>(key);
+    auto handler = msg == WM_KEYUP ? OnKeyUp : OnKeyDown;
+    if (handler) handler(*this, k, shift);
+    key = k;
+}
 
-void WinControl::PrintChildren(PaintTarget& target, int originX, int originY) {
-    // Each windowed child draws into a surface of its own (controls assume
-    // their client area starts at the device origin), which is then copied
-    // into place, clipped to this control's area.
-    for (Control* c : children_) {
-        auto* child = dynamic_cast<WinControl*>(c);
-        if (!child || !child->Visible() || child->Width() <= 0 || child->Height() <= 0) continue;
-        DibBuffer surface;
-        if (!surface.Create(child->Width(), child->Height())) continue;
-        PaintTarget own{surface.dc(), surface.bits(), surface.width(), surface.height(),
-                        RECT{0, 0, surface.width(), surface.height()}};
-        if (child->IsContainer()) {
-            child->PaintContainer(own);
-        } else {
-            SendMessageA(child->Handle(), WM_PRINT, reinterpret_cast<WPARAM>(surface.dc()),
-                         PRF_CLIENT | PRF_NONCLIENT | PRF_ERASEBKGND);
+bool Form::DialogKey(WinControl& focused, UINT msg, WPARAM key, ShiftState shift) {
+    const LRESULT code = DialogCode(focused);
+    if (msg == WM_KEYDOWN) {
+        if (key == VK_TAB && !(shift & (ssAlt | ssCtrl)) && !(code & DLGC_WANTTAB)) {
+            SelectNext(&focused, !(shift & ssShift));
+            return true;
         }
-        child->PrintChildren(own, 0, 0);
-        GdiFlush();
-        const int x0 = originX + child->Left(), y0 = originY + child->Top();
-        RECT place{x0, y0, x0 + surface.width(), y0 + surface.height()}, r;
-        if (!IntersectRect(&r, &place, &target.clip)) continue;
-        for (int y = r.top; y < r.bottom; ++y) {
-            const uint32_t* src = surface.bits() + static_cast<size_t>(y - y0) * surface.width() + (r.left - x0);
-            std::copy(src, src + (r.right - r.left), target.bits + static_cast<size_t>(y) * target.width + r.left);
+        const bool arrow = key == VK_LEFT || key == VK_RIGHT || key == VK_UP || key == VK_DOWN;
+        if (arrow && (code & DLGC_RADIOBUTTON) && !(code & DLGC_WANTARROWS))
+            return SelectRadio(focused, key == VK_RIGHT || key == VK_DOWN);
+        return false;
+    }
+    if (msg == WM_CHAR) {
+        if (key == '\t') return !(code & DLGC_WANTTAB);
+        if (key == '\r') {
+            // A multi-line text box keeps its Enter.
+            if (code & DLGC_WANTALLKEYS) return false;
+            if (code & (DLGC_DEFPUSHBUTTON | DLGC_UNDEFPUSHBUTTON)) {
+                focused.Click();
+                return true;
+            }
+            Button* b = DefaultButton();
+            if (!b) return false;
+            b->Click();
+            return true;
+        }
+        if (key == 27) {
+            Button* b = CancelButton();
+            if (!b) return false;
+            b->Click();
+            return true;
+        }
+        if (focused.WantsChars()) return false;
+    }
+    if (WinControl* target = FindAccelControl(static_cast<char>(key))) {
+        target->Click();
+        return true;
+    }
+    return false;
+}
+
+void Form::ChildRemoved(Control& control) {
+    for (Control* a = activeControl_; a; a = a->Parent()) {
+        if (a == &control) {
+            activeControl_ = nullptr;
+            break;
         }
     }
 }
+
+void Form::AddCommand(Command* command) {
+    if (std::find(commands_.begin(), commands_.end(), command) == commands_.end()) commands_.push_back(command);
+}
+
+void Form::RemoveCommand(Command* command) {
+    commands_.erase(std::remove(commands_.begin(), commands_.end(), command), commands_.end());
+}
+
+bool Form::ExecuteShortCut(ShortCut shortCut) {
+    if (shortCut == scNone) return false;
+    for (Command* c : commands_) {
+        if (c->GetShortCut() != shortCut) continue;
+        c->Update();
+        return c->Execute();
+    }
+    return false;
+}
+
+bool Form::FilterMessage(MSG& msg) {
+    if (!IsKeyMessage(msg.message) || !msg.hwnd) return false;
+    HWND own = Handle();
+    if (msg.hwnd != own && !IsChild(own, msg.hwnd)) return false;
+    if (msg.message == WM_KEYDOWN || msg.message == WM_SYSKEYDOWN) {
+        const ShiftState shift = KeyShift();
+        ShortCut modifiers = 0;
+        if (shift & ssShift) modifiers |= scShift;
+        if (shift & ssCtrl) modifiers |= scCtrl;
+        if (shift & ssAlt) modifiers |= scAlt;
+        if (ExecuteShortCut(MakeShortCut(static_cast<uint16_t>(msg.wParam), modifiers))) return true;
+    }
+    // Keys of a window inside one of our controls (a combo box's edit) do
+    // not pass our window procedures: route them here.
+    WinControl* owner = nullptr;
+    for (HWND h = msg.hwnd; h && !owner; h = GetParent(h)) owner = FromHandle(h);
+    if (owner && owner->Handle() != msg.hwnd) return owner->HandleKeyMessage(msg.message, msg.wParam, msg.lParam);
+    return false;
+}
+
+Control* Form::FindControl(const std::string& name) const { return FindControlIn(this, name); }
+
+void Form::SetWindowRegion(HRGN region, bool redraw) { ::SetWindowRgn(Handle(), region, redraw ? TRUE : FALSE); }
 
 void Form::PaintTo(Bitmap& out) {
     const int w = ClientWidth(), h = ClientHeight();
