@@ -5,6 +5,7 @@
 
 #include "forms/portable/FileFilter.h"
 #include "forms/win32/Application.h"
+#include "forms/win32/Form.h"
 
 namespace forms {
 namespace {

@@ -170,8 +170,12 @@ bool RichEdit::PaintTo(Bitmap& out) const {
     return true;
 }
 
-void RichEdit::CommandNotify(WORD code) {
-    if (code == EN_CHANGE) FireChange();
+bool RichEdit::Notification(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+    if (msg == WM_COMMAND && HIWORD(wParam) == EN_CHANGE) {
+        FireChange();
+        return true;
+    }
+    return WinControl::Notification(msg, wParam, lParam, result);
 }
 
 void RichEdit::FireChange() {

@@ -78,7 +78,7 @@ public:
     NotifyEvent OnSelectionChange;
 
 protected:
-    void CommandNotify(WORD code) override;
+    bool Notification(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
     bool WantsChars() const override { return true; }
 
 private:
