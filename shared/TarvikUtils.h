@@ -7,7 +7,7 @@
 #include <string>
 
 enum class TMsgDlgType { mtWarning, mtError, mtInformation, mtConfirmation };
-enum class TMsgDlgButtons { mbOK, mbYesNoCancel };
+enum class TMsgDlgButtons { mbOK, mbYesNo, mbYesNoCancel };
 
 // Modal results.
 constexpr int mrOk = 1;

@@ -32,6 +32,7 @@ struct MsgDlgButton {
 
 const MsgDlgButton kOkButtons[] = {{IDOK, "OK"}};
 const MsgDlgButton kYesNoCancelButtons[] = {{IDYES, "&Yes"}, {IDNO, "&No"}, {IDCANCEL, "Cancel"}};
+const MsgDlgButton kYesNoButtons[] = {{IDYES, "&Yes"}, {IDNO, "&No"}};
 
 struct MsgDlgSetup {
     const std::string* text;
@@ -251,8 +252,9 @@ INT_PTR CALLBACK MsgDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lPa
         const WORD id = LOWORD(wParam);
         if (!setup) return FALSE;
         if (id == IDCANCEL && !HasButton(*setup, IDCANCEL)) {
-            // Escape and the close box act as the only button when there is no Cancel.
-            EndDialog(dialog, setup->buttons[0].id);
+            // Escape and the close box act as the last button when there is no
+            // Cancel: OK alone, or No of a Yes/No question.
+            EndDialog(dialog, setup->buttons[setup->buttonCount - 1].id);
             return TRUE;
         }
         if (HasButton(*setup, id)) {
@@ -280,6 +282,9 @@ int ShowMsgDlg(const std::string& text, TMsgDlgType type, TMsgDlgButtons buttons
     if (buttons == TMsgDlgButtons::mbYesNoCancel) {
         setup.buttons = kYesNoCancelButtons;
         setup.buttonCount = sizeof(kYesNoCancelButtons) / sizeof(kYesNoCancelButtons[0]);
+    } else if (buttons == TMsgDlgButtons::mbYesNo) {
+        setup.buttons = kYesNoButtons;
+        setup.buttonCount = sizeof(kYesNoButtons) / sizeof(kYesNoButtons[0]);
     } else {
         setup.buttons = kOkButtons;
         setup.buttonCount = 1;
