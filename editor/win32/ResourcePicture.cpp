@@ -5,9 +5,12 @@
 #include "forms/win32/Application.h"
 #include "forms/win32/PaintBuffer.h"
 
-forms::Picture LoadResourcePicture(const char* resourceName) {
+namespace {
+
+// The pixels of the named resource; empty when it is missing or unreadable.
+forms::Bitmap LoadResourcePixels(const char* resourceName) {
     HANDLE loaded = LoadImageA(forms::Application().Instance(), resourceName, IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION);
-    if (!loaded) return forms::Picture();
+    if (!loaded) return forms::Bitmap();
     HBITMAP bitmap = static_cast<HBITMAP>(loaded);
     forms::Bitmap pixels;
     BITMAP info{};
@@ -21,5 +24,26 @@ forms::Picture LoadResourcePicture(const char* resourceName) {
         if (rows != height) pixels = forms::Bitmap();
     }
     DeleteObject(bitmap);
+    return pixels;
+}
+
+}  // namespace
+
+forms::Picture LoadResourcePicture(const char* resourceName) {
+    forms::Bitmap pixels = LoadResourcePixels(resourceName);
     return pixels.Empty() ? forms::Picture() : forms::Picture(pixels);
+}
+
+forms::Picture LoadResourcePicture(const char* resourceName, forms::Color seeThrough) {
+    forms::Bitmap pixels = LoadResourcePixels(resourceName);
+    if (pixels.Empty()) return forms::Picture();
+    const uint32_t key = forms::ColorToPixel(seeThrough) & 0xFFFFFFu;
+    for (int y = 0; y < pixels.Height(); ++y) {
+        uint32_t* row = pixels.ScanLine(y);
+        for (int x = 0; x < pixels.Width(); ++x) {
+            const uint32_t colour = row[x] & 0xFFFFFFu;
+            row[x] = colour == key ? 0u : colour | 0xFF000000u;
+        }
+    }
+    return forms::Picture::FromAlphaBitmap(pixels);
 }

@@ -5,5 +5,9 @@
 // picture, so a window shows without it rather than failing.
 #pragma once
 #include "forms/win32/Picture.h"
+#include "forms/win32/Types.h"
 
 forms::Picture LoadResourcePicture(const char* resourceName);
+// The same picture with every pixel of colour seeThrough transparent (a
+// picture with alpha), for pictures drawn over a background of any colour.
+forms::Picture LoadResourcePicture(const char* resourceName, forms::Color seeThrough);
