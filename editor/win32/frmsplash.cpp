@@ -17,10 +17,9 @@ constexpr forms::Color kNoticeColor = 0xC8C8C8;
 
 const char kShortNotice[] = "Copyright \xA9 2026 Tarvik Software. All rights reserved.";
 const char kLongNotice[] =
-    "Copyright \xA9 2026 Tarvik Software. All rights reserved.\r\n\r\n"
-    "This program is protected by copyright law and international treaties. Copying or "
-    "distributing it, or any part of it, without permission is not allowed. Menus and "
-    "autorun applications that you make with it are your own.";
+    "Copyright \xA9 2026 Tarvik Software. All rights reserved. This program is protected by "
+    "copyright law; copying or distributing it without permission is not allowed. The menus "
+    "you make with it are your own.";
 
 std::string OwnExecutablePath() {
     char path[MAX_PATH] = {};
@@ -59,7 +58,7 @@ TfrmSplashCls::TfrmSplashCls(Use use) : use_(use) {
     Label3000->SetBounds(170, 34, 196, 16);
 
     lblShortNotice = NoticeLabel(this, "lblShortNotice", 20, 172, 352, 28);
-    lblLongNotice = NoticeLabel(this, "lblLongNotice", 170, 58, 196, 110);
+    lblLongNotice = NoticeLabel(this, "lblLongNotice", 170, 56, 200, 62);
     lblLongNotice->SetVisible(false);
 
     Command1 = new forms::Button(this, this);
@@ -84,7 +83,9 @@ TfrmSplashCls::TfrmSplashCls(Use use) : use_(use) {
     SetStayOnTop(*this);
     CenterOverForm(*this, nullptr);
     OnClose = [](forms::Component&, forms::CloseAction& action) { action = forms::CloseAction::Free; };
-    OnCreate = [this](forms::Component& s) { Form_Load(s); };
+    // Loaded here rather than on OnCreate, so that a window made without
+    // Application().CreateForm (on the stack) is complete too.
+    Form_Load(*this);
 }
 
 void TfrmSplashCls::Form_Load(forms::Component&) {
