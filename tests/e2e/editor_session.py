@@ -3,6 +3,7 @@ folder of its own (it keeps its settings file beside itself), its start-up
 windows, its settings file, and closing it as a user does."""
 import os
 import shutil
+import subprocess
 import time
 
 import harness
@@ -51,8 +52,8 @@ class Editor:
         if tick_do_not_show:
             box = child(tip, "Button", "Do not show this message again.")
             click_child(self.s, tip, box)
-            harness.wait_until(lambda: True, 0.3)
-        self.s.key("Return")
+            time.sleep(0.3)
+        key_to(self.s, TIP_TITLE, "Return")
         assert self.s.wait_gone(TIP_TITLE), "the tip stayed"
         return tip
 
@@ -68,7 +69,7 @@ class Editor:
         self.main_window()
         self.dismiss_tip()
         self.start_dialog()
-        self.s.key(choice)
+        key_to(self.s, START_TITLE, choice)
         assert self.s.wait_gone(START_TITLE), "the start dialog stayed"
         return self.main_window()
 
@@ -145,3 +146,18 @@ def click_child(session, info, c):
     ox, oy = client_origin(info)
     l, t, r, b = c["rect"]
     session.click(ox + (l + r) // 2, oy + (t + b) // 2)
+
+
+def focus(session, title):
+    """Gives the keyboard to the window titled title (there is no window
+    manager to do it)."""
+    try:
+        session.xdotool("search", "--sync", "--onlyvisible", "--name", f"^{title}$", "windowfocus", "--sync")
+    except subprocess.CalledProcessError:
+        pass
+    time.sleep(0.2)
+
+
+def key_to(session, title, *keys):
+    focus(session, title)
+    session.key(*keys)

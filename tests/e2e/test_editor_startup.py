@@ -6,15 +6,10 @@ import time
 
 import harness
 import xwindows
-from editor_session import (MAIN_TITLE, START_TITLE, TIP_TITLE, Editor, child, client_origin, default_settings,
-                            visible_children, windows_path)
+from editor_session import (MAIN_TITLE, START_TITLE, TIP_TITLE, Editor, child, client_origin, default_settings, focus,
+                            key_to, visible_children, windows_path)
 
 HELP_TITLE = "Autorun Quorvel Help"
-
-
-def focus(s, title):
-    s.xdotool("search", "--sync", "--onlyvisible", "--name", f"^{title}$", "windowfocus", "--sync")
-    time.sleep(0.2)
 
 
 def watch_for_splash(s, timeout=20.0):
@@ -58,7 +53,7 @@ def test_first_run_shows_splash_tip_and_start_dialog_and_writes_default_settings
     assert tip["client"][2:] == [322, 157], tip["client"]
     child(tip, "Button", "Do not show this message again.")
     child(tip, "Button", "OK")
-    s.key("Return")
+    key_to(s, TIP_TITLE, "Return")
     assert s.wait_gone(TIP_TITLE)
 
     start = ed.start_dialog()
@@ -69,7 +64,7 @@ def test_first_run_shows_splash_tip_and_start_dialog_and_writes_default_settings
     shot = s.grab()
     left, top = client_origin(start)
     assert harness.pixel(shot, left + 6, top + 4) == (255, 255, 255)
-    s.key("Escape")
+    key_to(s, START_TITLE, "Escape")
     assert s.wait_gone(START_TITLE)
     assert ed.main_window() is not None
     assert ed.close(), "the editor did not end"
@@ -82,14 +77,14 @@ def test_a_tip_ticked_not_to_show_again_stays_away(s):
     ed.main_window()
     ed.dismiss_tip(tick_do_not_show=True)
     ed.start_dialog()
-    s.key("Escape")
+    key_to(s, START_TITLE, "Escape")
     assert ed.close()
     assert ed.settings_lines()[12] == b"1"  # line 13: the flag of tip 2
 
     ed.start()
     ed.start_dialog()
     assert s.probe(TIP_TITLE, 0) is None, "the tip showed again"
-    s.key("Escape")
+    key_to(s, START_TITLE, "Escape")
     assert ed.close()
 
 
