@@ -69,6 +69,8 @@ TEST_F(ControlsTest, RadioButtonsAreGroupedByParentAndClickWhenChecked) {
     EXPECT_TRUE(second->Checked());
     EXPECT_TRUE(other->Checked());
     EXPECT_EQ(SendMessageA(first->Handle(), BM_GETCHECK, 0, 0), BST_UNCHECKED);
+    EXPECT_FALSE(first->TabStop());  // Tab stops at the checked button of a group
+    EXPECT_TRUE(second->TabStop());
     second->SetChecked(false);  // unchecking runs nothing
     SendMessageA(first->Handle(), WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(3, 3));
     EXPECT_EQ(log, (std::vector<std::string>{"click 1", "click 3", "click 2", "double"}));
