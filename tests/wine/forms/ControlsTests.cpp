@@ -127,7 +127,9 @@ TEST_F(ControlsTest, ComboBoxOpensWithDropDownCountRows) {
     fonts->SetDropDownCount(5);
     fonts->SetBounds(10, 10, 200, 21);
     EXPECT_EQ(openedRows(), 5);
-    EXPECT_EQ(fonts->Height(), closedHeight);  // the closed box keeps its height
+    fonts->SetFont(Font("Arial", 20));  // taller rows
+    EXPECT_EQ(openedRows(), 5);
+    EXPECT_GT(fonts->Height(), closedHeight);  // the closed box follows its font
 }
 
 TEST_F(ControlsTest, FileListShowsMatchingFilesOfItsFolder) {
