@@ -152,10 +152,28 @@ private:
         std::string text = TipText(hint);
         TTTOOLINFOA tool = Tool(&text);
         SendMessageA(tip_, TTM_UPDATETIPTEXTA, 0, reinterpret_cast<LPARAM>(&tool));
-        SendMessageA(tip_, TTM_TRACKPOSITION, 0, MAKELPARAM(screen_.x, screen_.y + kBelowPointer));
+        const POINT at = TipPosition(tool);
+        SendMessageA(tip_, TTM_TRACKPOSITION, 0, MAKELPARAM(at.x, at.y));
         SendMessageA(tip_, TTM_TRACKACTIVATE, TRUE, reinterpret_cast<LPARAM>(&tool));
         shown_ = hint;
         hideTimer_ = SetTimer(nullptr, 0, kHideDelayMs, &HintTip::HideTimer);
+    }
+
+    // Below the pointer, kept on the pointer's monitor: above the pointer
+    // when there is no room below.
+    POINT TipPosition(TTTOOLINFOA& tool) const {
+        const LRESULT size = SendMessageA(tip_, TTM_GETBUBBLESIZE, 0, reinterpret_cast<LPARAM>(&tool));
+        const int width = LOWORD(size), height = HIWORD(size);
+        MONITORINFO monitor{};
+        monitor.cbSize = sizeof(monitor);
+        GetMonitorInfoA(MonitorFromPoint(screen_, MONITOR_DEFAULTTONEAREST), &monitor);
+        const RECT& area = monitor.rcWork;
+        POINT at{screen_.x, screen_.y + kBelowPointer};
+        if (at.y + height > area.bottom) at.y = screen_.y - height - 2;
+        if (at.x + width > area.right) at.x = area.right - width;
+        if (at.x < area.left) at.x = area.left;
+        if (at.y < area.top) at.y = area.top;
+        return at;
     }
 
     // Hides the tip and forgets a pending one.

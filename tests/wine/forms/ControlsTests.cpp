@@ -248,8 +248,17 @@ TEST_F(ControlsTest, HintsFollowThePointerOnFormsThatShowThem) {
     EXPECT_EQ(ShownHint(), "");
     EXPECT_FALSE(IsWindowVisible(HintWindowHandle()));
 
-    form->SetShowHint(false);
+    // Near the bottom right corner of the screen the tip stays on the screen.
+    SetCursorPos(GetSystemMetrics(SM_CXSCREEN) - 2, GetSystemMetrics(SM_CYSCREEN) - 2);
     pointAt(client, 20, 20);
+    ASSERT_EQ(ShownHint(), picture->Hint());
+    RECT tip{};
+    GetWindowRect(HintWindowHandle(), &tip);
+    EXPECT_LE(tip.right, GetSystemMetrics(SM_CXSCREEN));
+    EXPECT_LE(tip.bottom, GetSystemMetrics(SM_CYSCREEN));
+
+    form->SetShowHint(false);
+    pointAt(client, 110, 20);
     EXPECT_EQ(ShownHint(), "");
 }
 
