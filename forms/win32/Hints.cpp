@@ -51,9 +51,12 @@ public:
         if (msg.message == WM_MOUSEMOVE) {
             PointerMoved(msg.hwnd, POINT{static_cast<short>(LOWORD(msg.lParam)), static_cast<short>(HIWORD(msg.lParam))},
                          msg.pt);
-        } else if (msg.message == WM_MOUSELEAVE || msg.message == WM_NCMOUSEMOVE) {
+        } else if ((msg.message == WM_MOUSELEAVE && msg.hwnd == hoveredWindow_) || msg.message == WM_NCMOUSEMOVE) {
+            // (A window's leave notice may come after the next window's first
+            // move: only the window under the pointer counts.)
             Cancel();
             hovered_ = nullptr;
+            hoveredWindow_ = nullptr;
         } else if (IsPress(msg.message)) {
             Cancel();  // the same control shows no tip again until the pointer leaves it
         }
@@ -92,6 +95,7 @@ private:
 
     void PointerMoved(HWND hwnd, POINT client, POINT screen) {
         Control* c = ControlAt(hwnd, client);
+        hoveredWindow_ = hwnd;
         if (c == hovered_) return;
         Cancel();
         hovered_ = c;
@@ -191,6 +195,7 @@ private:
     HWND tip_ = nullptr;
     // The control under the pointer (compared, never used: it may be gone).
     const Control* hovered_ = nullptr;
+    HWND hoveredWindow_ = nullptr;
     HWND window_ = nullptr;
     POINT client_{0, 0};
     POINT screen_{0, 0};
