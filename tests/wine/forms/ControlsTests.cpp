@@ -56,7 +56,7 @@ TEST_F(ControlsTest, CheckBoxRunsOnClickForEveryChangeOnce) {
 TEST_F(ControlsTest, RadioButtonsAreGroupedByParentAndClickWhenChecked) {
     auto* first = new RadioButton(form.get(), form.get());
     auto* second = new RadioButton(form.get(), form.get());
-    auto* panel = new Form(form.get());  // another parent: a group of its own
+    auto* panel = new GroupBox(form.get(), form.get());  // another parent: a group of its own
     auto* other = new RadioButton(panel, panel);
     for (RadioButton* r : {first, second, other}) {
         r->OnClick = [&, r](Component&) { log.push_back("click " + std::to_string(r == first ? 1 : r == second ? 2 : 3)); };
