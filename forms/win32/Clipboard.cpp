@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "forms/win32/Application.h"
+#include "forms/win32/GdiScope.h"
 #include "forms/win32/PaintBuffer.h"
 
 namespace forms {
@@ -32,27 +33,13 @@ private:
     bool open_ = false;
 };
 
-class ScreenDC {
-public:
-    ScreenDC() : dc_(GetDC(nullptr)) {}
-    ~ScreenDC() {
-        if (dc_) ReleaseDC(nullptr, dc_);
-    }
-    ScreenDC(const ScreenDC&) = delete;
-    ScreenDC& operator=(const ScreenDC&) = delete;
-    HDC get() const { return dc_; }
-
-private:
-    HDC dc_;
-};
-
 }  // namespace
 
 bool ClipboardHasBitmap() { return IsClipboardFormatAvailable(CF_BITMAP) != FALSE; }
 
 bool SetClipboardBitmap(const Bitmap& picture) {
     if (picture.Empty()) return false;
-    ScreenDC screen;
+    ScopedGetDC screen(nullptr);
     if (!screen.get()) return false;
     HBITMAP bitmap = CreateCompatibleBitmap(screen.get(), picture.Width(), picture.Height());
     if (!bitmap) return false;
@@ -77,7 +64,7 @@ bool GetClipboardBitmap(Bitmap& out) {
     if (!bitmap || GetObjectA(bitmap, sizeof(header), &header) != sizeof(header)) return false;
     const int width = header.bmWidth, height = header.bmHeight < 0 ? -header.bmHeight : header.bmHeight;
     if (width <= 0 || height <= 0 || static_cast<long long>(width) * height > kMaxPixels) return false;
-    ScreenDC screen;
+    ScopedGetDC screen(nullptr);
     if (!screen.get()) return false;
     Bitmap pixels(width, height);
     BITMAPINFO info = TopDownDibInfo(width, height);

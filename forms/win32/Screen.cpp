@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cctype>
 
+#include "forms/win32/GdiScope.h"
 #include "forms/win32/TextUtil.h"
 
 namespace forms {
@@ -25,12 +26,11 @@ int CALLBACK AddFamily(const LOGFONTA* font, const TEXTMETRICA*, DWORD, LPARAM l
 
 std::vector<std::string> ScreenFonts() {
     std::vector<std::string> names;
-    HDC dc = GetDC(nullptr);
-    if (!dc) return names;
+    ScopedGetDC screen(nullptr);
+    if (!screen.get()) return names;
     LOGFONTA query{};
     query.lfCharSet = DEFAULT_CHARSET;  // every family, once per character set
-    EnumFontFamiliesExA(dc, &query, AddFamily, reinterpret_cast<LPARAM>(&names), 0);
-    ReleaseDC(nullptr, dc);
+    EnumFontFamiliesExA(screen, &query, AddFamily, reinterpret_cast<LPARAM>(&names), 0);
     std::sort(names.begin(), names.end(), LessIgnoringCase);
     names.erase(std::unique(names.begin(), names.end(), SameText), names.end());
     return names;
@@ -41,11 +41,8 @@ int ScreenWidth() { return GetSystemMetrics(SM_CXSCREEN); }
 int ScreenHeight() { return GetSystemMetrics(SM_CYSCREEN); }
 
 int ScreenPixelsPerInch() {
-    HDC dc = GetDC(nullptr);
-    if (!dc) return 96;
-    const int ppi = GetDeviceCaps(dc, LOGPIXELSY);
-    ReleaseDC(nullptr, dc);
-    return ppi;
+    ScopedGetDC screen(nullptr);
+    return screen.get() ? GetDeviceCaps(screen, LOGPIXELSY) : 96;
 }
 
 void Beep() { MessageBeep(MB_OK); }
