@@ -132,6 +132,22 @@ TEST_F(RichEditTest, ChangeAndSelectionEventsReachTheBox) {
     log.clear();
     edit->SetRTF("{\\rtf1\\ansi new\\par}");
     EXPECT_NE(std::find(log.begin(), log.end(), "change new"), log.end());
+
+    // Made on one form, moved to another, the first form gone: the events
+    // still come.
+    Form other;
+    auto* moved = new RichEdit(&other, form.get());
+    moved->OnChange = [moved, &log](Component&) { log.push_back("change " + moved->Text()); };
+    moved->OnSelectionChange = [moved, &log](Component&) {
+        log.push_back("selection " + std::to_string(moved->SelStart()));
+    };
+    moved->SetParent(&other);
+    form.reset();
+    log.clear();
+    moved->SetText("moved");
+    moved->SetSelection(2, 0);
+    EXPECT_NE(std::find(log.begin(), log.end(), "change moved"), log.end());
+    EXPECT_NE(std::find(log.begin(), log.end(), "selection 2"), log.end());
 }
 
 }  // namespace
