@@ -68,12 +68,6 @@ TEST(StatusBarTest, PanelsTextsAndCentredText) {
     const auto left = InkColumns(shot, 102, 398, 80, 98);
     ASSERT_GE(left.first, 0);
     EXPECT_LT(left.first, 115);
-
-    // New panels start empty and left-aligned.
-    bar->SetPanels({60, 60, 60});
-    EXPECT_EQ(bar->PanelCount(), 3);
-    EXPECT_EQ(bar->PanelText(0), "");
-    EXPECT_EQ(bar->PanelAlignment(0), Alignment::Left);
 }
 
 }  // namespace
