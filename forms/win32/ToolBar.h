@@ -24,8 +24,8 @@ public:
     ToolBar(Component* owner, WinControl* parent);
     ~ToolBar() override;
 
-    // Glyphs of the buttons (nullptr: none); the list must outlive its use
-    // or be freed first (the bar then shows no glyphs).
+    // Glyphs of the buttons (nullptr: none). A list freed while the bar
+    // shows it leaves the bar without glyphs; changed cells show at once.
     ImageList* Images() const { return images_; }
     void SetImages(ImageList* images);
 
