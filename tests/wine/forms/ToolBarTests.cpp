@@ -242,6 +242,12 @@ TEST_F(ToolBarTest, SeparatorsMakeRoomForControlsOnTheBar) {
     delete label;
     bar->SetButtonSize(30, 22);
     EXPECT_EQ(room->GetControl(), nullptr);
+    // So does an image list freed first: the bar shows no glyphs.
+    delete images;
+    EXPECT_EQ(bar->Images(), nullptr);
+    form->PaintTo(shot);
+    const RECT now = first->BoundsRect();
+    EXPECT_NE(shot.Pixel((now.left + now.right) / 2, (now.top + now.bottom) / 2), kRedPixel);
 }
 
 TEST(ToolBarLayoutTest, BarsStackFromTheTopAndKeepTheirOrderWhenShownAgain) {
