@@ -124,6 +124,12 @@ void MenuItem::Remove(MenuItem* item) {
     Changed();
 }
 
+bool MenuItem::Contains(const MenuItem* item) const {
+    for (const MenuItem* sub : items_)
+        if (sub == item || sub->Contains(item)) return true;
+    return false;
+}
+
 void MenuItem::Click() {
     if (command_) {
         command_->Execute();
@@ -195,7 +201,11 @@ void PopupMenu::Popup(int screenX, int screenY) {
     const int chosen = static_cast<int>(TrackPopupMenu(menu, TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_NONOTIFY, screenX,
                                                        screenY, 0, owner, nullptr));
     DestroyMenu(menu);
-    if (chosen > 0 && static_cast<size_t>(chosen) <= items.size()) items[static_cast<size_t>(chosen) - 1]->Click();
+    if (chosen <= 0 || static_cast<size_t>(chosen) > items.size()) return;
+    // The menu ran a loop of its own: timers may have removed the item
+    // meanwhile. Only an item still in the menu is run.
+    MenuItem* item = items[static_cast<size_t>(chosen) - 1];
+    if (root_->Contains(item)) item->Click();
 }
 
 }  // namespace forms

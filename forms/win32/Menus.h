@@ -55,6 +55,8 @@ public:
     void Add(MenuItem* item);
     void Remove(MenuItem* item);
     MenuItem* ParentItem() const { return parentItem_; }
+    // True when item is below this one (at any depth).
+    bool Contains(const MenuItem* item) const;
 
     // Runs the linked command, or else OnClick.
     void Click();

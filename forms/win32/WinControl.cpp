@@ -680,8 +680,9 @@ namespace {
 std::vector<RECT> UpdateRects(HWND hwnd) {
     constexpr DWORD kMaxRects = 64;
     std::vector<RECT> rects;
-    HRGN region = CreateRectRgn(0, 0, 0, 0);
-    if (GetUpdateRgn(hwnd, region, FALSE) == COMPLEXREGION) {
+    ScopedGdiObject regionObject(CreateRectRgn(0, 0, 0, 0));
+    HRGN region = static_cast<HRGN>(regionObject.get());
+    if (region && GetUpdateRgn(hwnd, region, FALSE) == COMPLEXREGION) {
         const DWORD size = GetRegionData(region, 0, nullptr);
         std::vector<uint8_t> bytes(size);
         auto* data = reinterpret_cast<RGNDATA*>(bytes.data());
@@ -691,7 +692,6 @@ std::vector<RECT> UpdateRects(HWND hwnd) {
             rects.assign(r, r + data->rdh.nCount);
         }
     }
-    DeleteObject(region);
     return rects;
 }
 
@@ -699,13 +699,8 @@ std::vector<RECT> UpdateRects(HWND hwnd) {
 
 void WinControl::PaintMessage() {
     std::vector<RECT> parts = UpdateRects(hwnd_);
-    PAINTSTRUCT ps;
-    HDC dc = BeginPaint(hwnd_, &ps);
-    struct EndPaintOnExit {
-        HWND hwnd;
-        PAINTSTRUCT* ps;
-        ~EndPaintOnExit() { EndPaint(hwnd, ps); }
-    } endPaint{hwnd_, &ps};
+    ScopedPaint paint(hwnd_);
+    HDC dc = paint.dc();
     RECT client;
     GetClientRect(hwnd_, &client);
     if (client.right <= 0 || client.bottom <= 0) return;
@@ -713,7 +708,7 @@ void WinControl::PaintMessage() {
         if (!buffer_.Create(std::max<int>(client.right, buffer_.width()), std::max<int>(client.bottom, buffer_.height())))
             return;
     }
-    if (parts.empty()) parts.push_back(ps.rcPaint);
+    if (parts.empty()) parts.push_back(paint.Area());
     for (const RECT& part : parts) {
         RECT clip;
         if (!IntersectRect(&clip, &part, &client)) continue;
@@ -756,9 +751,11 @@ void WinControl::PrintChildren(PaintTarget& target, int originX, int originY) {
 void WinControl::PaintBackground(PaintTarget& target) { FillPixels(target, target.clip, ColorToPixel(color_)); }
 
 void WinControl::PaintContainer(PaintTarget& target) {
-    HRGN region = CreateRectRgnIndirect(&target.clip);
-    SelectClipRgn(target.dc, region);
-    DeleteObject(region);
+    {
+        // The DC keeps a copy of the region.
+        ScopedGdiObject region(CreateRectRgnIndirect(&target.clip));
+        SelectClipRgn(target.dc, static_cast<HRGN>(region.get()));
+    }
     GdiFlush();
     PaintBackground(target);
     for (Control* c : children_) {

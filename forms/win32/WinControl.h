@@ -2,6 +2,7 @@
 // (or wraps) the window, subclasses it to route keyboard, focus and mouse
 // messages to the std::function events, and — for containers such as forms —
 // holds child controls and paints its graphic children double-buffered.
+// Children with an Align are laid out by the control itself (Realign).
 //
 // Notifications: WM_COMMAND, WM_NOTIFY, WM_HSCROLL / WM_VSCROLL, WM_DRAWITEM
 // and WM_CTLCOLOR* that a window receives from a child control go back to
