@@ -2,7 +2,10 @@
 // (ToolButton.h) with glyphs from an image list, tooltips from the buttons'
 // hints, and room for other controls: windowed ones (a combo box) and
 // windowless ones (a label) placed on it are shown over the bar. The bar is
-// laid out by its parent like any control; it neither moves nor sizes itself.
+// laid out by its parent like any control (it neither moves nor sizes
+// itself): aligned to the top at first, so that several bars stack from the
+// top in the order of their positions (a new bar starts below the ones
+// already there) and keep that order when one is hidden and shown again.
 // Button clicks and drop-down arrows reach the buttons through the bar's
 // notifications, wherever the bar is parented.
 #pragma once
@@ -21,8 +24,8 @@ public:
     ToolBar(Component* owner, WinControl* parent);
     ~ToolBar() override;
 
-    // Glyphs of the buttons (nullptr: none); the list must outlive its use
-    // or be freed first (the bar then shows no glyphs).
+    // Glyphs of the buttons (nullptr: none). A list freed while the bar
+    // shows it leaves the bar without glyphs; changed cells show at once.
     ImageList* Images() const { return images_; }
     void SetImages(ImageList* images);
 

@@ -32,10 +32,4 @@ TEST(ColorKeyTest, KeyedPixelsTurnBlackAndSetTheirMaskBits) {
     EXPECT_EQ(planes.colour, expectedColour);
 }
 
-TEST(ColorKeyTest, EmptyPictureGivesEmptyPlanes) {
-    const auto planes = SplitByColorKey(Bitmap(), kLime);
-    EXPECT_TRUE(planes.colour.Empty());
-    EXPECT_TRUE(planes.mask.empty());
-}
-
 }  // namespace

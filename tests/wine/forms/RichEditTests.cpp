@@ -31,30 +31,12 @@ protected:
     RichEdit* edit = nullptr;
 };
 
-TEST_F(RichEditTest, RtfLoadsAndTheSelectionReportsItsFormat) {
+TEST_F(RichEditTest, SelectionReportsItsFormatAndFormatsApplyToItOnly) {
     edit->SetRTF(kRtf);
     EXPECT_EQ(edit->Text(), "plain heavy red");
-    edit->SetSelection(6, 5);  // "heavy"
-    CharFormat expected{"Arial", 12, fsBold | fsItalic, 0x000000};
-    EXPECT_EQ(edit->SelectionFormat(), expected);
     edit->SetSelection(12, 3);  // "red"
-    expected = CharFormat{"Courier New", 12, fsUnderline, 0x0000FF};
-    EXPECT_EQ(edit->SelectionFormat(), expected);
+    EXPECT_EQ(edit->SelectionFormat(), (CharFormat{"Courier New", 12, fsUnderline, 0x0000FF}));
 
-    // The RTF written out carries the formats into another box.
-    auto* copy = new RichEdit(form.get(), form.get());
-    copy->SetRTF(edit->RTF());
-    EXPECT_EQ(copy->Text(), "plain heavy red");
-    copy->SetSelection(12, 3);
-    EXPECT_EQ(copy->SelectionFormat(), expected);
-
-    // Not RTF: shown as it is.
-    copy->SetRTF("just words");
-    EXPECT_EQ(copy->Text(), "just words");
-}
-
-TEST_F(RichEditTest, FormatsApplyToTheSelectionOnly) {
-    edit->SetRTF(kRtf);
     edit->SetSelection(0, 5);  // "plain"
     edit->SetSelectionFontName("Times New Roman");
     edit->SetSelectionSize(18);
@@ -132,6 +114,22 @@ TEST_F(RichEditTest, ChangeAndSelectionEventsReachTheBox) {
     log.clear();
     edit->SetRTF("{\\rtf1\\ansi new\\par}");
     EXPECT_NE(std::find(log.begin(), log.end(), "change new"), log.end());
+
+    // Made on one form, moved to another, the first form gone: the events
+    // still come.
+    Form other;
+    auto* moved = new RichEdit(&other, form.get());
+    moved->OnChange = [moved, &log](Component&) { log.push_back("change " + moved->Text()); };
+    moved->OnSelectionChange = [moved, &log](Component&) {
+        log.push_back("selection " + std::to_string(moved->SelStart()));
+    };
+    moved->SetParent(&other);
+    form.reset();
+    log.clear();
+    moved->SetText("moved");
+    moved->SetSelection(2, 0);
+    EXPECT_NE(std::find(log.begin(), log.end(), "change moved"), log.end());
+    EXPECT_NE(std::find(log.begin(), log.end(), "selection 2"), log.end());
 }
 
 }  // namespace

@@ -33,10 +33,17 @@ void ClickButton(ToolButton& button, bool onArrow = false) {
     SendMessageA(bar, WM_LBUTTONUP, 0, MAKELPARAM(x, y));
 }
 
-// Closes the menu that the current tracking loop shows, once that loop runs.
+// Where the menu that the current tracking loop shows appeared (screen
+// coordinates); the menu is closed right after.
+POINT g_menuAt{-1, -1};
+
 void CloseMenuSoon() {
+    g_menuAt = POINT{-1, -1};
     SetTimer(nullptr, 0, 30, [](HWND, UINT, UINT_PTR id, DWORD) {
         KillTimer(nullptr, id);
+        RECT r;
+        HWND menu = FindWindowA("#32768", nullptr);
+        if (menu && GetWindowRect(menu, &r)) g_menuAt = POINT{r.left, r.top};
         EndMenu();
     });
 }
@@ -120,25 +127,28 @@ TEST_F(ToolBarTest, ButtonStylesRespondToClicksAsTheirKindDoes) {
 TEST_F(ToolBarTest, DropDownArrowOpensTheMenuBelowTheButton) {
     ToolButton* colour = Add("Colour", ToolButtonStyle::DropDown);
     auto* menu = new PopupMenu(form.get());
-    std::vector<POINT> openedAt;
-    menu->OnPopup = [&openedAt](Component&) {
-        POINT p;
-        GetCursorPos(&p);
-        openedAt.push_back(p);
+    menu->AddItem("Red", "Red", nullptr);
+    int opened = 0;
+    menu->OnPopup = [&opened](Component&) {
+        ++opened;
         CloseMenuSoon();
     };
     colour->SetDropdownMenu(menu);
     form->Show();
+    const RECT r = colour->BoundsRect();
+    const POINT below = bar->ClientToScreen(POINT{r.left, r.bottom});
 
     ClickButton(*colour, true);
-    ASSERT_EQ(openedAt.size(), 1u);
+    EXPECT_EQ(opened, 1);
+    EXPECT_EQ(g_menuAt.x, below.x);
+    EXPECT_EQ(g_menuAt.y, below.y);
     EXPECT_TRUE(clicks.empty());  // the arrow does not click the button
     ClickButton(*colour);
     EXPECT_EQ(clicks, std::vector<std::string>{"Colour"});
-    EXPECT_EQ(openedAt.size(), 1u);
+    EXPECT_EQ(opened, 1);
     // The program opens it as the arrow does.
     colour->DropDown();
-    EXPECT_EQ(openedAt.size(), 2u);
+    EXPECT_EQ(opened, 2);
 }
 
 TEST_F(ToolBarTest, ButtonFollowsItsCommandAndRunsIt) {
@@ -232,6 +242,39 @@ TEST_F(ToolBarTest, SeparatorsMakeRoomForControlsOnTheBar) {
     delete label;
     bar->SetButtonSize(30, 22);
     EXPECT_EQ(room->GetControl(), nullptr);
+    // So does an image list freed first: the bar shows no glyphs.
+    delete images;
+    EXPECT_EQ(bar->Images(), nullptr);
+    form->PaintTo(shot);
+    const RECT now = first->BoundsRect();
+    EXPECT_NE(shot.Pixel((now.left + now.right) / 2, (now.top + now.bottom) / 2), kRedPixel);
+}
+
+TEST(ToolBarLayoutTest, BarsStackFromTheTopAndKeepTheirOrderWhenShownAgain) {
+    Form form;
+    form.SetBorderStyle(BorderStyle::None);
+    form.SetBounds(0, 0, 300, 200);
+    ToolBar* bars[3];
+    for (ToolBar*& bar : bars) bar = new ToolBar(&form, &form);
+    form.Show();
+    auto tops = [&bars] {
+        std::vector<int> t;
+        for (ToolBar* bar : bars) t.push_back(bar->Visible() ? bar->Top() : -1);
+        return t;
+    };
+    EXPECT_EQ(tops(), (std::vector<int>{0, 29, 58}));
+    EXPECT_EQ(bars[2]->Width(), 300);
+    bars[1]->Hide();
+    EXPECT_EQ(tops(), (std::vector<int>{0, -1, 29}));
+    bars[1]->Show();
+    EXPECT_EQ(tops(), (std::vector<int>{0, 29, 58}));
+    bars[0]->Hide();
+    bars[0]->Show();
+    EXPECT_EQ(tops(), (std::vector<int>{0, 29, 58}));
+    RECT r;
+    GetWindowRect(bars[2]->Handle(), &r);
+    MapWindowPoints(nullptr, form.Handle(), reinterpret_cast<POINT*>(&r), 2);
+    EXPECT_EQ(r.top, 58);
 }
 
 TEST(ToolBarParentTest, ClicksArriveAfterTheBarMovedToAnotherForm) {
