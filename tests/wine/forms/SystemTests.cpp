@@ -7,6 +7,7 @@
 #include <cctype>
 #include <functional>
 #include <string>
+#include <thread>
 
 #include "TestPictures.h"
 #include "forms/portable/Stream.h"
@@ -37,6 +38,30 @@ TEST(ClipboardTest, BitmapRoundTripsWholeAndOpaque) {
     Bitmap untouched(1, 1, 7);
     EXPECT_FALSE(GetClipboardBitmap(untouched));
     EXPECT_EQ(untouched, Bitmap(1, 1, 7));
+}
+
+TEST(ClipboardTest, ABusyClipboardIsReportedNotThrown) {
+    ASSERT_TRUE(SetClipboardBitmap(Bitmap(2, 2, 0xFF112233)));
+    // Another thread holds the clipboard open for a while.
+    HANDLE opened = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+    HANDLE release = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+    std::thread holder([&] {
+        OpenClipboard(nullptr);
+        SetEvent(opened);
+        WaitForSingleObject(release, 5000);
+        CloseClipboard();
+    });
+    WaitForSingleObject(opened, 5000);
+    EXPECT_FALSE(SetClipboardBitmap(Bitmap(3, 3, 0xFF445566)));
+    Bitmap out(1, 1, 9);
+    EXPECT_FALSE(GetClipboardBitmap(out));
+    EXPECT_EQ(out, Bitmap(1, 1, 9));
+    SetEvent(release);
+    holder.join();
+    CloseHandle(opened);
+    CloseHandle(release);
+    ASSERT_TRUE(GetClipboardBitmap(out));  // the earlier picture is still there
+    EXPECT_EQ(out, Bitmap(2, 2, 0xFF112233));
 }
 
 TEST(ScreenTest, FontListIsSortedWithoutDuplicates) {
