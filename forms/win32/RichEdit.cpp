@@ -29,17 +29,21 @@ WORD ToParagraphAlignment(Alignment alignment) {
 
 }  // namespace
 
-RichEdit::RichEdit(Component* owner, WinControl* parent) : WinControl(owner, parent) {
+RichEdit::RichEdit(Component* owner, WinControl* parent) : WinControl(owner, nullptr) {
     LoadRichEditLibrary();
     SetTabStop(true);
     StoreBounds(0, 0, 185, 89);
     CreateChildWindow("RichEdit20A", ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN, WS_EX_CLIENTEDGE);
     // Created at once: every change of the text or the selection, made by the
     // program too, reaches the events through the window's notifications,
-    // which it sends only for the kinds in its event mask.
+    // which it sends only for the kinds in its event mask. The control sends
+    // them to the window it was created in for its whole life, whatever its
+    // parent later: that is the application's utility window, which lives as
+    // long as the program and hands them back to this control.
     CreateHandle();
     SendMessageA(Handle(), EM_SETEVENTMASK, 0, ENM_CHANGE | ENM_SELCHANGE);
     SendMessageA(Handle(), EM_SETBKGNDCOLOR, 0, static_cast<LPARAM>(ColorToRGB(background_)));
+    SetParent(parent);
 }
 
 std::string RichEdit::RTF() const { return StreamOutRtf(Handle()); }
@@ -172,7 +176,14 @@ bool RichEdit::PaintTo(Bitmap& out) const {
 
 bool RichEdit::Notification(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) {
     if (msg == WM_COMMAND && HIWORD(wParam) == EN_CHANGE) {
+        result = 0;
         FireChange();
+        return true;
+    }
+    if (msg == WM_NOTIFY && reinterpret_cast<const NMHDR*>(lParam)->code == EN_SELCHANGE) {
+        result = 0;
+        auto handler = OnSelectionChange;
+        if (handler) handler(*this);
         return true;
     }
     return WinControl::Notification(msg, wParam, lParam, result);

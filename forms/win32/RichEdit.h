@@ -4,7 +4,7 @@
 // text selects all first. OnChange runs for every change of the text (typed
 // or set by the program; a change made by an OnChange handler of the same box
 // does not run it again), OnSelectionChange whenever the selection or caret
-// moves. PaintTo draws the content into a bitmap through WM_PRINT, which also
+// moves; both keep coming wherever the box is moved (SetParent). PaintTo draws the content into a bitmap through WM_PRINT, which also
 // works for a hidden box (a render surface).
 #pragma once
 #include <string>
@@ -77,9 +77,10 @@ public:
     NotifyEvent OnChange;
     NotifyEvent OnSelectionChange;
 
+    bool WantsChars() const override { return true; }
+
 protected:
     bool Notification(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
-    bool WantsChars() const override { return true; }
 
 private:
     void FireChange();

@@ -2,6 +2,7 @@
 // selection, the change events, and drawing a hidden box into a bitmap.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -100,6 +101,53 @@ TEST_F(RichEditTest, HiddenBorderlessBoxPaintsItsBackgroundAndText) {
     EXPECT_GT(yellow, 200 * 100 / 2);
     EXPECT_GT(dark, 50);
     EXPECT_EQ(shot.Pixel(199, 99), 0xFFFFFF00u);
+}
+
+
+TEST_F(RichEditTest, ChangeAndSelectionEventsReachTheBox) {
+    std::vector<std::string> log;
+    edit->OnChange = [this, &log](Component&) {
+        log.push_back("change " + edit->Text());
+        // A change made by the handler itself does not come back.
+        if (edit->Text() == "ab") edit->SetText("abc");
+    };
+    edit->OnSelectionChange = [this, &log](Component&) {
+        log.push_back("selection " + std::to_string(edit->SelStart()) + "+" + std::to_string(edit->SelLength()));
+    };
+    form->Show();
+    edit->SetFocus();
+    SendMessageA(edit->Handle(), WM_CHAR, 'a', 1);
+    SendMessageA(edit->Handle(), WM_CHAR, 'b', 1);
+    EXPECT_EQ(edit->Text(), "abc");
+    ASSERT_FALSE(log.empty());
+    EXPECT_NE(std::find(log.begin(), log.end(), "change a"), log.end());
+    EXPECT_NE(std::find(log.begin(), log.end(), "change ab"), log.end());
+    EXPECT_EQ(std::find(log.begin(), log.end(), "change abc"), log.end());
+
+    log.clear();
+    edit->SetSelection(1, 2);
+    EXPECT_EQ(log, std::vector<std::string>{"selection 1+2"});
+
+    // Loading a text is a change too.
+    log.clear();
+    edit->SetRTF("{\\rtf1\\ansi new\\par}");
+    EXPECT_NE(std::find(log.begin(), log.end(), "change new"), log.end());
+
+    // Made on one form, moved to another, the first form gone: the events
+    // still come.
+    Form other;
+    auto* moved = new RichEdit(&other, form.get());
+    moved->OnChange = [moved, &log](Component&) { log.push_back("change " + moved->Text()); };
+    moved->OnSelectionChange = [moved, &log](Component&) {
+        log.push_back("selection " + std::to_string(moved->SelStart()));
+    };
+    moved->SetParent(&other);
+    form.reset();
+    log.clear();
+    moved->SetText("moved");
+    moved->SetSelection(2, 0);
+    EXPECT_NE(std::find(log.begin(), log.end(), "change moved"), log.end());
+    EXPECT_NE(std::find(log.begin(), log.end(), "selection 2"), log.end());
 }
 
 }  // namespace
