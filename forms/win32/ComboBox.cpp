@@ -105,13 +105,15 @@ void ComboBox::BoundsChanged(const RECT& oldBounds) {
 
 void ComboBox::ApplyDroppedHeight() {
     HWND hwnd = Handle();
-    const LRESULT rowHeight = SendMessageA(hwnd, CB_GETITEMHEIGHT, 0, 0);
-    const int listHeight = dropDownCount_ * static_cast<int>(rowHeight > 0 ? rowHeight : 16) + 2;
-    MoveWindow(hwnd, Left(), Top(), Width(), Height() + listHeight, TRUE);
-    // The closed box keeps the height its font gives it.
+    // The window of a combo box is as high as its closed box, which its font
+    // decides; the height asked for is the closed box plus the list.
     RECT closed;
     GetWindowRect(hwnd, &closed);
-    StoreBounds(Left(), Top(), Width(), closed.bottom - closed.top);
+    const int boxHeight = closed.bottom - closed.top;
+    const LRESULT rowHeight = SendMessageA(hwnd, CB_GETITEMHEIGHT, 0, 0);
+    const int listHeight = dropDownCount_ * static_cast<int>(rowHeight > 0 ? rowHeight : 16) + 2;
+    MoveWindow(hwnd, Left(), Top(), Width(), boxHeight + listHeight, TRUE);
+    StoreBounds(Left(), Top(), Width(), boxHeight);
 }
 
 void ComboBox::Fire(const NotifyEvent& event) {
@@ -132,6 +134,9 @@ bool ComboBox::Notification(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& res
         Fire(OnChange);
         break;
     }
+    case CBN_DROPDOWN:
+        ApplyDroppedHeight();  // the rows may have changed height with the font
+        break;
     case CBN_EDITCHANGE:
         if (!quiet_) Fire(OnChange);
         break;

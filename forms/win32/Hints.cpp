@@ -51,9 +51,12 @@ public:
         if (msg.message == WM_MOUSEMOVE) {
             PointerMoved(msg.hwnd, POINT{static_cast<short>(LOWORD(msg.lParam)), static_cast<short>(HIWORD(msg.lParam))},
                          msg.pt);
-        } else if (msg.message == WM_MOUSELEAVE || msg.message == WM_NCMOUSEMOVE) {
+        } else if ((msg.message == WM_MOUSELEAVE && msg.hwnd == hoveredWindow_) || msg.message == WM_NCMOUSEMOVE) {
+            // (A window's leave notice may come after the next window's first
+            // move: only the window under the pointer counts.)
             Cancel();
             hovered_ = nullptr;
+            hoveredWindow_ = nullptr;
         } else if (IsPress(msg.message)) {
             Cancel();  // the same control shows no tip again until the pointer leaves it
         }
@@ -92,6 +95,7 @@ private:
 
     void PointerMoved(HWND hwnd, POINT client, POINT screen) {
         Control* c = ControlAt(hwnd, client);
+        hoveredWindow_ = hwnd;
         if (c == hovered_) return;
         Cancel();
         hovered_ = c;
@@ -152,10 +156,28 @@ private:
         std::string text = TipText(hint);
         TTTOOLINFOA tool = Tool(&text);
         SendMessageA(tip_, TTM_UPDATETIPTEXTA, 0, reinterpret_cast<LPARAM>(&tool));
-        SendMessageA(tip_, TTM_TRACKPOSITION, 0, MAKELPARAM(screen_.x, screen_.y + kBelowPointer));
+        const POINT at = TipPosition(tool);
+        SendMessageA(tip_, TTM_TRACKPOSITION, 0, MAKELPARAM(at.x, at.y));
         SendMessageA(tip_, TTM_TRACKACTIVATE, TRUE, reinterpret_cast<LPARAM>(&tool));
         shown_ = hint;
         hideTimer_ = SetTimer(nullptr, 0, kHideDelayMs, &HintTip::HideTimer);
+    }
+
+    // Below the pointer, kept on the pointer's monitor: above the pointer
+    // when there is no room below.
+    POINT TipPosition(TTTOOLINFOA& tool) const {
+        const LRESULT size = SendMessageA(tip_, TTM_GETBUBBLESIZE, 0, reinterpret_cast<LPARAM>(&tool));
+        const int width = LOWORD(size), height = HIWORD(size);
+        MONITORINFO monitor{};
+        monitor.cbSize = sizeof(monitor);
+        GetMonitorInfoA(MonitorFromPoint(screen_, MONITOR_DEFAULTTONEAREST), &monitor);
+        const RECT& area = monitor.rcWork;
+        POINT at{screen_.x, screen_.y + kBelowPointer};
+        if (at.y + height > area.bottom) at.y = screen_.y - height - 2;
+        if (at.x + width > area.right) at.x = area.right - width;
+        if (at.x < area.left) at.x = area.left;
+        if (at.y < area.top) at.y = area.top;
+        return at;
     }
 
     // Hides the tip and forgets a pending one.
@@ -173,6 +195,7 @@ private:
     HWND tip_ = nullptr;
     // The control under the pointer (compared, never used: it may be gone).
     const Control* hovered_ = nullptr;
+    HWND hoveredWindow_ = nullptr;
     HWND window_ = nullptr;
     POINT client_{0, 0};
     POINT screen_{0, 0};

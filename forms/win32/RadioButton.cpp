@@ -21,10 +21,13 @@ void RadioButton::SetChecked(bool checked) {
     checked_ = checked;
     ShowCheck();
     if (!checked) return;
+    SetTabStop(true);
     if (WinControl* parent = Parent()) {
         for (int i = 0; i < parent->ControlCount(); ++i) {
             auto* other = dynamic_cast<RadioButton*>(parent->Controls(i));
-            if (other && other != this && other->checked_) {
+            if (!other || other == this) continue;
+            other->SetTabStop(false);
+            if (other->checked_) {
                 other->checked_ = false;
                 other->ShowCheck();
             }

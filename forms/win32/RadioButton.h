@@ -3,7 +3,8 @@
 // when the button becomes checked — by the user's click, Click(), or
 // SetChecked(true) from code alike — and not when it is unchecked; a change
 // made while its OnClick runs does not run OnClick again. A double click
-// runs OnDblClick (Control).
+// runs OnDblClick (Control). Once a button of the group is checked, Tab stops
+// at that one only (arrow keys move within the group, Form).
 #pragma once
 #include "forms/win32/WinControl.h"
 

@@ -69,6 +69,8 @@ TEST_F(ControlsTest, RadioButtonsAreGroupedByParentAndClickWhenChecked) {
     EXPECT_TRUE(second->Checked());
     EXPECT_TRUE(other->Checked());
     EXPECT_EQ(SendMessageA(first->Handle(), BM_GETCHECK, 0, 0), BST_UNCHECKED);
+    EXPECT_FALSE(first->TabStop());  // Tab stops at the checked button of a group
+    EXPECT_TRUE(second->TabStop());
     second->SetChecked(false);  // unchecking runs nothing
     SendMessageA(first->Handle(), WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(3, 3));
     EXPECT_EQ(log, (std::vector<std::string>{"click 1", "click 3", "click 2", "double"}));
@@ -125,7 +127,9 @@ TEST_F(ControlsTest, ComboBoxOpensWithDropDownCountRows) {
     fonts->SetDropDownCount(5);
     fonts->SetBounds(10, 10, 200, 21);
     EXPECT_EQ(openedRows(), 5);
-    EXPECT_EQ(fonts->Height(), closedHeight);  // the closed box keeps its height
+    fonts->SetFont(Font("Arial", 20));  // taller rows
+    EXPECT_EQ(openedRows(), 5);
+    EXPECT_GT(fonts->Height(), closedHeight);  // the closed box follows its font
 }
 
 TEST_F(ControlsTest, FileListShowsMatchingFilesOfItsFolder) {
@@ -236,7 +240,11 @@ TEST_F(ControlsTest, HintsFollowThePointerOnFormsThatShowThem) {
     EXPECT_EQ(ShownHint(), "Font");
     EXPECT_GT(twoLines, tipHeight() * 3 / 2);  // "\r" broke the line
 
-    pointAt(button->Handle(), 5, 5);
+    // The form's leave notice arriving after the button's first move keeps
+    // the button's hint coming.
+    PostMessageA(button->Handle(), WM_MOUSEMOVE, 0, MAKELPARAM(5, 5));
+    PostMessageA(client, WM_MOUSELEAVE, 0, 0);
+    formstest::PumpFor(800);
     EXPECT_EQ(ShownHint(), button->Hint());
     PostMessageA(button->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
     PostMessageA(button->Handle(), WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
@@ -244,8 +252,17 @@ TEST_F(ControlsTest, HintsFollowThePointerOnFormsThatShowThem) {
     EXPECT_EQ(ShownHint(), "");
     EXPECT_FALSE(IsWindowVisible(HintWindowHandle()));
 
-    form->SetShowHint(false);
+    // Near the bottom right corner of the screen the tip stays on the screen.
+    SetCursorPos(GetSystemMetrics(SM_CXSCREEN) - 2, GetSystemMetrics(SM_CYSCREEN) - 2);
     pointAt(client, 20, 20);
+    ASSERT_EQ(ShownHint(), picture->Hint());
+    RECT tip{};
+    GetWindowRect(HintWindowHandle(), &tip);
+    EXPECT_LE(tip.right, GetSystemMetrics(SM_CXSCREEN));
+    EXPECT_LE(tip.bottom, GetSystemMetrics(SM_CYSCREEN));
+
+    form->SetShowHint(false);
+    pointAt(client, 110, 20);
     EXPECT_EQ(ShownHint(), "");
 }
 

@@ -123,13 +123,20 @@ TEST(FileDialogTest, OpenShowsTitleAndFolderAndReturnsTheChosenPath) {
     dialog.SetFilter("Menus (*.mnu)|*.MNU");
     dialog.SetInitialDir(folder);
     dialog.SetOptions(ofPathMustExist | ofFileMustExist | ofHideReadOnly);
-    std::string seenTitle;
+    std::string seenTitle, seenFilter;
+    bool readOnlyBoxShown = true;
     WhenDialogShows([&](HWND d) {
         seenTitle = WindowText(d);
+        char filter[64] = {};
+        SendDlgItemMessageA(d, cmb1, CB_GETLBTEXT, 0, reinterpret_cast<LPARAM>(filter));
+        seenFilter = filter;
+        readOnlyBoxShown = IsWindowVisible(GetDlgItem(d, chx1)) != FALSE;
         return ChooseName(d, "one.mnu");
     });
     ASSERT_TRUE(dialog.Execute());
     EXPECT_EQ(seenTitle, "Open Menu...");
+    EXPECT_EQ(seenFilter, "Menus (*.mnu)");
+    EXPECT_FALSE(readOnlyBoxShown);
     EXPECT_TRUE(SameText(dialog.FileName(), folder + "\\one.mnu")) << dialog.FileName();
 
     WhenDialogShows([](HWND d) { return PostMessageA(d, WM_COMMAND, IDCANCEL, 0) != FALSE; });
