@@ -5,6 +5,8 @@
 //   qvprobe.exe --grab FILE.bmp      the whole screen as Wine painted it, as a
 //                                    24-bit BMP (X screenshots show a window
 //                                    over another of its program black)
+//   qvprobe.exe --close TITLE        asks the window titled TITLE to close
+//                                    (WM_CLOSE, as its frame's close box does)
 // The object holds the window's rectangle, visibility, its region's rectangles
 // (in window coordinates) and each child control's class, text, visibility
 // and rectangle. Exit code 0 when found, 1 when not.
@@ -158,7 +160,7 @@ int GrabScreen(const char* path) {
 
 int main(int argc, char** argv) {
     if (argc < 2) {
-        std::fprintf(stderr, "usage: qvprobe TITLE [TIMEOUT_MS] | --list | --grab FILE.bmp\n");
+        std::fprintf(stderr, "usage: qvprobe TITLE [TIMEOUT_MS] | --list | --grab FILE.bmp | --close TITLE\n");
         return 2;
     }
     if (std::string(argv[1]) == "--list") {
@@ -168,6 +170,13 @@ int main(int argc, char** argv) {
         return 0;
     }
     if (std::string(argv[1]) == "--grab") return argc > 2 ? GrabScreen(argv[2]) : 2;
+    if (std::string(argv[1]) == "--close") {
+        if (argc < 3) return 2;
+        Search target;
+        target.title = argv[2];
+        EnumWindows(FindTop, reinterpret_cast<LPARAM>(&target));
+        return target.found && PostMessageA(target.found, WM_CLOSE, 0, 0) ? 0 : 1;
+    }
     Search s;
     s.title = argv[1];
     int timeout = argc > 2 ? std::atoi(argv[2]) : 0;

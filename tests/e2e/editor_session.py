@@ -1,0 +1,163 @@
+"""Helpers of the editor's end-to-end tests: a fresh copy of the editor in a
+folder of its own (it keeps its settings file beside itself), its start-up
+windows, its settings file, and closing it as a user does."""
+import os
+import shutil
+import subprocess
+import time
+
+import harness
+
+EDITOR_EXE = "Autorun Quorvel Menu Editor.exe"
+HELP_FILE = "Autorun Quorvel Help.chm"
+MAIN_TITLE = "Autorun Quorvel Menu Editor"
+TIP_TITLE = " Tip"
+START_TITLE = "Autorun Quorvel - Start"
+SETTINGS_FILE = "Autorun Quorvel Menu Editor.ini"
+
+
+def windows_path(path):
+    return "Z:" + os.path.abspath(path).replace("/", "\\")
+
+
+class Editor:
+    """One copy of the editor in its own folder of the session's work area."""
+
+    def __init__(self, session, name):
+        self.s = session
+        self.folder = os.path.join(session.work, name)
+        os.makedirs(self.folder, exist_ok=True)
+        self.exe = os.path.join(self.folder, EDITOR_EXE)
+        if not os.path.exists(self.exe):
+            shutil.copy(harness.find_built(EDITOR_EXE), self.exe)
+            try:
+                shutil.copy(harness.find_built(HELP_FILE), os.path.join(self.folder, HELP_FILE))
+            except FileNotFoundError:
+                pass
+        self.proc = None
+
+    # ---- the program ----
+    def start(self, *args):
+        self.proc = self.s.start(self.exe, *args, cwd=self.folder)
+        return self.proc
+
+    def main_window(self, timeout_ms=20000):
+        info = self.s.shown(MAIN_TITLE, timeout_ms)
+        assert info is not None, "the editor's main window did not show"
+        return info
+
+    def dismiss_tip(self, tick_do_not_show=False):
+        tip = self.s.shown(TIP_TITLE, 20000)
+        assert tip is not None, "the tip did not show"
+        if tick_do_not_show:
+            box = child(tip, "Button", "Do not show this message again.")
+            click_child(self.s, tip, box)
+            time.sleep(0.3)
+        key_to(self.s, TIP_TITLE, "Return")
+        assert self.s.wait_gone(TIP_TITLE), "the tip stayed"
+        return tip
+
+    def start_dialog(self, timeout_ms=20000):
+        info = self.s.shown(START_TITLE, timeout_ms)
+        assert info is not None, "the start dialog did not show"
+        return info
+
+    def through_start_up(self, choice="Escape"):
+        """Starts the editor, passes the tip and answers the start dialog with
+        a key (Escape: Cancel; Return: OK with "Create a new menu.")."""
+        self.start()
+        self.main_window()
+        self.dismiss_tip()
+        self.start_dialog()
+        key_to(self.s, START_TITLE, choice)
+        assert self.s.wait_gone(START_TITLE), "the start dialog stayed"
+        return self.main_window()
+
+    def close(self, timeout=20.0):
+        """Asks the main window to close (its close box) and waits for the
+        program to end."""
+        self.s.run(harness.find_built("qvprobe.exe"), "--close", MAIN_TITLE)
+        return self.wait_ended(timeout)
+
+    def wait_ended(self, timeout=20.0):
+        end = time.time() + timeout
+        while time.time() < end:
+            if self.proc.poll() is not None:
+                return True
+            time.sleep(0.2)
+        return False
+
+    def kill(self):
+        if self.proc and self.proc.poll() is None:
+            self.proc.kill()
+            self.proc.wait()
+        self.s.wait_gone(MAIN_TITLE, 10)
+
+    # ---- its settings file ----
+    @property
+    def settings_path(self):
+        return os.path.join(self.folder, SETTINGS_FILE)
+
+    def settings_text(self):
+        with open(self.settings_path, "rb") as f:
+            return f.read()
+
+    def settings_lines(self):
+        return self.settings_text().split(b"\r\n")
+
+    def write_settings(self, lines):
+        with open(self.settings_path, "wb") as f:
+            f.write(b"".join(line.encode() + b"\r\n" for line in lines))
+
+
+def default_settings(editor_folder_windows):
+    """The 37 values that a first run writes for an editor in that folder
+    (lines 28-31, the Button Properties window, depend on the screen and
+    are left as None)."""
+    greys = [int((6 - k) * 42.5) for k in range(7)]
+    colours = [str(g + g * 256 + g * 65536) for g in greys]
+    folder = editor_folder_windows.rstrip("\\") + "\\"
+    return (colours + ["-1", folder, folder] + ["0"] * 15 + ["0", "-1"] + [None] * 4 +
+            ["-1", "-1", "-1", "-1", "6", "0"])
+
+
+def child(info, cls, text):
+    """The child control of a probed window with that class and text."""
+    for c in info["children"]:
+        if c["class"].lower() == cls.lower() and c["text"] == text:
+            return c
+    raise AssertionError(f"no {cls} {text!r} among {[(c['class'], c['text']) for c in info['children']]}")
+
+
+def visible_children(info, cls):
+    return [c for c in info["children"] if c["class"].lower() == cls.lower() and c["visible"]]
+
+
+def client_origin(info):
+    """Screen position of the probed window's client area (its children's
+    rectangles are in client coordinates)."""
+    left, top, right, bottom = info["rect"]
+    cw, ch = info["client"][2], info["client"][3]
+    border = ((right - left) - cw) // 2
+    return left + border, bottom - border - ch
+
+
+def click_child(session, info, c):
+    ox, oy = client_origin(info)
+    l, t, r, b = c["rect"]
+    session.click(ox + (l + r) // 2, oy + (t + b) // 2)
+
+
+def focus(session, title):
+    """Gives the keyboard to the window titled title (there is no window
+    manager to do it)."""
+    try:
+        session.xdotool("search", "--sync", "--onlyvisible", "--name", f"^{title}$", "windowfocus", "--sync")
+    except subprocess.CalledProcessError:
+        pass
+    time.sleep(0.2)
+
+
+def key_to(session, title, *keys):
+    focus(session, title)
+    session.key(*keys)
