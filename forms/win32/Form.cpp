@@ -10,6 +10,7 @@
 #include "forms/win32/Button.h"
 #include "forms/win32/Command.h"
 #include "forms/win32/Hints.h"
+#include "forms/win32/MainMenu.h"
 #include "forms/win32/TextUtil.h"
 
 namespace forms {
@@ -89,6 +90,8 @@ Form::Form(Component* owner) : WinControl(owner, nullptr) {
 
 Form::~Form() {
     Application().RemoveMessageFilter(this);
+    // The window would destroy an attached menu bar with it.
+    SetMenu(nullptr);
     DestroyComponents();
     Application().RemoveForm(this);
 }
@@ -153,7 +156,8 @@ int Form::ClientHeight() const {
 
 void Form::SetClientSize(int width, int height) {
     RECT r{0, 0, width, height};
-    AdjustWindowRectEx(&r, static_cast<DWORD>(GetWindowLongPtrA(Handle(), GWL_STYLE)), FALSE,
+    AdjustWindowRectEx(&r, static_cast<DWORD>(GetWindowLongPtrA(Handle(), GWL_STYLE)),
+                       ::GetMenu(Handle()) ? TRUE : FALSE,
                        static_cast<DWORD>(GetWindowLongPtrA(Handle(), GWL_EXSTYLE)));
     SetBounds(Left(), Top(), r.right - r.left, r.bottom - r.top);
 }
@@ -161,6 +165,56 @@ void Form::SetClientSize(int width, int height) {
 void Form::CenterOnScreen() {
     SetBounds((GetSystemMetrics(SM_CXSCREEN) - Width()) / 2, (GetSystemMetrics(SM_CYSCREEN) - Height()) / 2, Width(),
               Height());
+}
+
+void Form::CenterOnOwner() {
+    Form* owner = nullptr;
+    for (Component* c = Owner(); c && !owner; c = c->Owner()) owner = dynamic_cast<Form*>(c);
+    if (!owner) owner = Application().MainForm();
+    RECT area;
+    if (owner && owner != this && IsWindowVisible(owner->Handle()) && !IsIconic(owner->Handle())) {
+        GetWindowRect(owner->Handle(), &area);
+    } else {
+        area = RECT{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+    }
+    int x = area.left + (area.right - area.left - Width()) / 2;
+    int y = area.top + (area.bottom - area.top - Height()) / 2;
+    RECT place{x, y, x + Width(), y + Height()};
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof(monitor);
+    if (GetMonitorInfoA(MonitorFromRect(&place, MONITOR_DEFAULTTONEAREST), &monitor)) {
+        const RECT& work = monitor.rcWork;
+        x = std::max<int>(work.left, std::min<int>(x, work.right - Width()));
+        y = std::max<int>(work.top, std::min<int>(y, work.bottom - Height()));
+    }
+    SetBounds(x, y, Width(), Height());
+}
+
+void Form::SetMinSize(int width, int height) {
+    minWidth_ = std::max(width, 0);
+    minHeight_ = std::max(height, 0);
+    // Grow a window that is now below the limit.
+    if (Width() < minWidth_ || Height() < minHeight_)
+        SetBounds(Left(), Top(), std::max(Width(), minWidth_), std::max(Height(), minHeight_));
+}
+
+void Form::SetStayOnTop(bool on) {
+    stayOnTop_ = on;
+    SetWindowPos(Handle(), on ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
+void Form::SetMenu(MainMenu* menu) {
+    if (menu == menu_) return;
+    if (menu_) menu_->AttachTo(nullptr);
+    menu_ = menu;
+    if (menu_) {
+        if (Form* previous = menu_->AttachedForm()) previous->SetMenu(nullptr);
+        menu_->AttachTo(this);
+        ::SetMenu(Handle(), menu_->Handle());
+    } else {
+        ::SetMenu(Handle(), nullptr);
+    }
+    DrawMenuBar(Handle());
 }
 
 WindowState Form::GetWindowState() const {
@@ -446,6 +500,7 @@ void Form::RemoveCommand(Command* command) {
 
 bool Form::ExecuteShortCut(ShortCut shortCut) {
     if (shortCut == scNone) return false;
+    if (menu_ && menu_->ExecuteShortCut(shortCut)) return true;
     for (Command* c : commands_) {
         if (c->GetShortCut() != shortCut) continue;
         c->Update();
@@ -541,6 +596,25 @@ LRESULT Form::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
         break;
     case WM_WINDOWPOSCHANGED:
         SyncBoundsFromWindow();
+        break;
+    case WM_GETMINMAXINFO: {
+        auto* info = reinterpret_cast<MINMAXINFO*>(lParam);
+        info->ptMinTrackSize.x = std::max<LONG>(info->ptMinTrackSize.x, minWidth_);
+        info->ptMinTrackSize.y = std::max<LONG>(info->ptMinTrackSize.y, minHeight_);
+        return 0;
+    }
+    case WM_INITMENU:
+        if (menu_) menu_->MenuLoopStarting();
+        break;
+    case WM_INITMENUPOPUP:
+        if (menu_ && !HIWORD(lParam)) menu_->PopupOpening(reinterpret_cast<HMENU>(wParam));
+        break;
+    case WM_EXITMENULOOP:
+        if (menu_) menu_->MenuLoopEnded();
+        break;
+    case WM_COMMAND:
+        // A menu bar entry (no control, no accelerator table).
+        if (lParam == 0 && HIWORD(wParam) == 0 && menu_ && menu_->Choose(LOWORD(wParam))) return 0;
         break;
     case WM_SIZE: {
         auto handler = OnResize;

@@ -57,6 +57,7 @@ using CloseQueryEvent = std::function<void(Component& sender, bool& canClose)>;
 
 class Button;
 class Command;
+class MainMenu;
 
 class Form : public WinControl, private MessageFilter {
 public:
@@ -74,6 +75,24 @@ public:
     int ClientHeight() const;
     void SetClientSize(int width, int height);
     void CenterOnScreen();
+    // Centres the form over its owner form (the main form when it has none),
+    // or on the screen while that one is hidden or minimised; the window is
+    // kept inside the work area of the screen it lands on.
+    void CenterOnOwner();
+
+    // The smallest outer size the window takes, by the user's sizing or the
+    // program's (0: no limit).
+    int MinWidth() const { return minWidth_; }
+    int MinHeight() const { return minHeight_; }
+    void SetMinSize(int width, int height);
+
+    // Above every window that does not stay on top itself.
+    bool StayOnTop() const { return stayOnTop_; }
+    void SetStayOnTop(bool on);
+
+    // The menu bar (MainMenu.h); nullptr removes it. The menu's owner owns it.
+    MainMenu* GetMenu() const { return menu_; }
+    void SetMenu(MainMenu* menu);
 
     WindowState GetWindowState() const;
     void SetWindowState(WindowState state);
@@ -112,9 +131,10 @@ public:
     bool ShowHint() const { return showHint_; }
     void SetShowHint(bool on);
 
-    // Runs what a shortcut stands for on this form: the first command of
-    // the form with that shortcut, brought up to date first. True when it
-    // ran; a disabled command lets the key go on to the focused control.
+    // Runs what a shortcut stands for on this form: the menu bar's entry
+    // with that shortcut, else the first command of the form with it,
+    // brought up to date first. True when it ran; a disabled one lets the
+    // key go on to the focused control.
     bool ExecuteShortCut(ShortCut shortCut);
 
     // Commands register themselves with the form that owns them (directly
@@ -180,6 +200,10 @@ private:
     WindowState windowState_ = WindowState::Normal;
     WinControl* activeControl_ = nullptr;
     std::vector<Command*> commands_;
+    MainMenu* menu_ = nullptr;
+    int minWidth_ = 0;
+    int minHeight_ = 0;
+    bool stayOnTop_ = false;
     int modalResult_ = mrNone;
     bool modal_ = false;
     bool keyPreview_ = false;
