@@ -4,7 +4,7 @@
 
 #include "EditorResources.h"
 #include "editor/win32/ResourcePicture.h"
-#include "editor/win32/WindowPlacement.h"
+#include "editor/win32/SeeThroughColor.h"
 #include "shared/mdlfilebin.h"
 
 uint8_t SplashDone = 0;
@@ -80,8 +80,8 @@ TfrmSplashCls::TfrmSplashCls(Use use) : use_(use) {
         Command1->SetVisible(true);
     }
     SetSeeThroughColor(*this, kLime);
-    SetStayOnTop(*this);
-    CenterOverForm(*this, nullptr);
+    SetStayOnTop(true);
+    CenterOnScreen();
     OnClose = [](forms::Component&, forms::CloseAction& action) { action = forms::CloseAction::Free; };
     // Loaded here rather than on OnCreate, so that a window made without
     // Application().CreateForm (on the stack) is complete too.
