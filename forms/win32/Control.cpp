@@ -61,12 +61,20 @@ void Control::SetBounds(int left, int top, int width, int height) {
     width_ = width;
     height_ = height;
     BoundsChanged(old);
+    if (parent_) parent_->ChildLayoutChanged(*this);
+}
+
+void Control::SetAlign(Align align) {
+    if (align == align_) return;
+    align_ = align;
+    if (parent_) parent_->ChildLayoutChanged(*this);
 }
 
 void Control::SetVisible(bool visible) {
     if (visible == visible_) return;
     visible_ = visible;
     VisibleChanged();
+    if (parent_) parent_->ChildLayoutChanged(*this);
 }
 
 bool Control::Showing() const {

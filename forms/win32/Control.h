@@ -56,6 +56,10 @@ public:
     void SetHeight(int v) { SetBounds(left_, top_, width_, v); }
     virtual void SetBounds(int left, int top, int width, int height);
 
+    // Set: the parent lays the control out (WinControl::Realign).
+    Align GetAlign() const { return align_; }
+    void SetAlign(Align align);
+
     bool Visible() const { return visible_; }
     virtual void SetVisible(bool visible);
     void Show() { SetVisible(true); }
@@ -139,6 +143,7 @@ private:
     Cursor cursor_ = Cursor::Default;
     ContextMenu* popupMenu_ = nullptr;
     std::string hint_;
+    Align align_ = Align::None;
     // Press seen on this control; a release inside it is a click.
     bool clickArmed_ = false;
     // Between MouseEnter and MouseLeave.

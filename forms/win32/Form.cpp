@@ -617,9 +617,10 @@ LRESULT Form::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
         if (lParam == 0 && HIWORD(wParam) == 0 && menu_ && menu_->Choose(LOWORD(wParam))) return 0;
         break;
     case WM_SIZE: {
+        Realign();
         auto handler = OnResize;
         if (handler) handler(*this);
-        break;
+        return DefaultProc(msg, wParam, lParam);
     }
     case WM_MOUSEWHEEL: {
         const int delta = GET_WHEEL_DELTA_WPARAM(wParam);

@@ -94,6 +94,7 @@ WinControl::WinControl(Component* owner, WinControl* parent) : Control(owner, pa
 
 WinControl::~WinControl() {
     DestroyComponents();
+    aligning_ = true;  // no layout work while the children leave
     while (!children_.empty()) children_.back()->SetParent(nullptr);
     if (Parent()) {
         if (auto* root = dynamic_cast<WinControl*>(RootControl())) root->ChildRemoved(*this);
@@ -166,6 +167,7 @@ void WinControl::CreateHandle() {
     AttachWindow(hwnd);
     SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font_.Handle()), FALSE);
     PlaceInZOrder();
+    HandleCreated();
     if (Showing()) CreateVisibleChildHandles();
 }
 
@@ -269,6 +271,9 @@ LRESULT WinControl::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
         break;
     case WM_MOUSELEAVE:
         MouseLeft();
+        break;
+    case WM_SIZE:
+        Realign();
         break;
     case WM_ERASEBKGND:
         if (IsContainer()) return 1;
@@ -469,6 +474,67 @@ bool WinControl::HandleKeyMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
 void WinControl::AddChild(Control* c) {
     children_.push_back(c);
     c->Invalidate();
+    ChildLayoutChanged(*c);
+}
+
+RECT WinControl::AlignArea() const {
+    RECT r{0, 0, Width(), Height()};
+    if (hwnd_) GetClientRect(hwnd_, &r);
+    return r;
+}
+
+void WinControl::ChildLayoutChanged(Control& child) {
+    if (child.GetAlign() != Align::None) Realign();
+}
+
+void WinControl::Realign() {
+    if (aligning_) return;
+    std::vector<Control*> aligned;
+    for (Control* c : children_)
+        if (c->GetAlign() != Align::None && c->Visible()) aligned.push_back(c);
+    if (aligned.empty()) return;
+    aligning_ = true;
+    struct Reset {
+        bool& flag;
+        ~Reset() { flag = false; }
+    } reset{aligning_};
+    // Controls on the same edge keep the order of their positions (the one
+    // nearer the edge stays nearer); ties keep the z-order.
+    std::stable_sort(aligned.begin(), aligned.end(), [](const Control* a, const Control* b) {
+        if (a->GetAlign() != b->GetAlign()) return a->GetAlign() < b->GetAlign();
+        switch (a->GetAlign()) {
+        case Align::Top: return a->Top() < b->Top();
+        case Align::Bottom: return a->Top() + a->Height() > b->Top() + b->Height();
+        case Align::Left: return a->Left() < b->Left();
+        case Align::Right: return a->Left() + a->Width() > b->Left() + b->Width();
+        default: return false;
+        }
+    });
+    RECT r = AlignArea();
+    for (Control* c : aligned) {
+        const int w = std::max<int>(r.right - r.left, 0), h = std::max<int>(r.bottom - r.top, 0);
+        switch (c->GetAlign()) {
+        case Align::Top:
+            c->SetBounds(r.left, r.top, w, c->Height());
+            r.top += c->Height();
+            break;
+        case Align::Bottom:
+            c->SetBounds(r.left, r.bottom - c->Height(), w, c->Height());
+            r.bottom -= c->Height();
+            break;
+        case Align::Left:
+            c->SetBounds(r.left, r.top, c->Width(), h);
+            r.left += c->Width();
+            break;
+        case Align::Right:
+            c->SetBounds(r.right - c->Width(), r.top, c->Width(), h);
+            r.right -= c->Width();
+            break;
+        default:
+            c->SetBounds(r.left, r.top, w, h);
+            break;
+        }
+    }
 }
 
 void WinControl::RemoveChild(Control* c) {
@@ -479,6 +545,7 @@ void WinControl::RemoveChild(Control* c) {
     }
     if (hovered_ == c) hovered_ = nullptr;
     if (auto* root = dynamic_cast<WinControl*>(RootControl())) root->ChildRemoved(*c);
+    ChildLayoutChanged(*c);
     if (hwnd_) {
         RECT r = c->BoundsRect();
         InvalidateRect(hwnd_, &r, FALSE);
@@ -516,6 +583,7 @@ void WinControl::SetCaption(const std::string& text) {
         SetWindowTextA(hwnd_, text.c_str());
     else
         caption_ = text;
+    TextChanged();
 }
 
 void WinControl::SetFont(const Font& font) {
@@ -573,8 +641,11 @@ void WinControl::Invalidate() {
 }
 
 void WinControl::BoundsChanged(const RECT& oldBounds) {
-    (void)oldBounds;
-    if (!hwnd_) return;
+    // With a window, its WM_SIZE realigns the children.
+    if (!hwnd_) {
+        if (oldBounds.right - oldBounds.left != Width() || oldBounds.bottom - oldBounds.top != Height()) Realign();
+        return;
+    }
     if (topLevel_)
         SetWindowPos(hwnd_, nullptr, Left(), Top(), Width(), Height(), SWP_NOZORDER | SWP_NOACTIVATE);
     else
@@ -682,12 +753,14 @@ void WinControl::PrintChildren(PaintTarget& target, int originX, int originY) {
     }
 }
 
+void WinControl::PaintBackground(PaintTarget& target) { FillPixels(target, target.clip, ColorToPixel(color_)); }
+
 void WinControl::PaintContainer(PaintTarget& target) {
     HRGN region = CreateRectRgnIndirect(&target.clip);
     SelectClipRgn(target.dc, region);
     DeleteObject(region);
     GdiFlush();
-    FillPixels(target, target.clip, ColorToPixel(color_));
+    PaintBackground(target);
     for (Control* c : children_) {
         auto* g = dynamic_cast<GraphicControl*>(c);
         if (!g || !c->Visible()) continue;

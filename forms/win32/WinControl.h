@@ -73,6 +73,13 @@ public:
     void SetEnabled(bool enabled) override;
     void Invalidate() override;
 
+    // Lays out the visible children that have an Align: Top ones stack down
+    // from the top edge and Bottom ones up from the bottom (each in the order
+    // of their positions, taking the whole width), then Left and Right ones
+    // likewise, and Client ones fill what is left. Runs by itself when the
+    // client area or an aligned child changes.
+    void Realign();
+
     // The top-most visible, enabled graphic child at (x, y) of the client
     // area, or nullptr.
     GraphicControl* GraphicControlAt(int x, int y) const;
@@ -133,6 +140,21 @@ protected:
     // Return true with result set to handle it, false to leave it to the
     // parent's default handling.
     virtual bool Notification(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result);
+
+    // The part of the client area that aligned children share.
+    virtual RECT AlignArea() const;
+    // A child was added or removed, or changed its bounds, visibility or
+    // Align. The default realigns when the child has an Align.
+    virtual void ChildLayoutChanged(Control& child);
+    // The window has just been created (derived controls send it what they
+    // kept while there was none).
+    virtual void HandleCreated() {}
+    // The caption changed (containers that draw it repaint).
+    virtual void TextChanged() {}
+    // Containers: fills the part target.clip of the client area (in target
+    // coordinates) before the graphic children are drawn. The default fills
+    // Color.
+    virtual void PaintBackground(PaintTarget& target);
 
     // Root containers (forms) only: a key message of a control below them
     // before that control's own events (msg WM_KEYDOWN, WM_KEYUP or WM_CHAR;
@@ -201,6 +223,7 @@ private:
     HBRUSH brush_ = nullptr;
     bool tabStop_ = false;
     bool topLevel_ = false;
+    bool aligning_ = false;
     // Creation order: the order of Tab navigation.
     unsigned tabSerial_ = 0;
     // Graphic child that received the press and gets every mouse message
