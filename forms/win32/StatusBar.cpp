@@ -19,6 +19,7 @@ StatusBar::StatusBar(Component* owner, WinControl* parent) : WinControl(owner, p
     // Created at once so that parts and texts go straight to the window.
     CreateHandle();
     ApplyParts();
+    SetAlign(Align::Bottom);
 }
 
 void StatusBar::SetPanels(const std::vector<int>& widths) {

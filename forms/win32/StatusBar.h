@@ -2,7 +2,7 @@
 // has a width, a text and an alignment of that text; the last panel reaches
 // to the right edge of the bar whatever width it was given. Without panels
 // the bar is one panel. The bar is laid out by its parent like any control
-// (it does not move itself to the bottom of the parent).
+// (it does not move itself): aligned to the bottom at first.
 #pragma once
 #include <string>
 #include <vector>

@@ -49,6 +49,15 @@ ToolBar::ToolBar(Component* owner, WinControl* parent) : WinControl(owner, paren
     SendMessageA(bar, TB_SETBUTTONSIZE, 0, MAKELONG(23, 22));
     if (auto tips = reinterpret_cast<HWND>(SendMessageA(bar, TB_GETTOOLTIPS, 0, 0)))
         SendMessageA(tips, TTM_SETMAXTIPWIDTH, 0, kTipWidth);
+    // Aligned bars stack in the order of their positions: a new bar starts
+    // below those already at the top, so bars stack in creation order.
+    int top = 0;
+    for (int i = 0; parent && i < parent->ControlCount(); ++i) {
+        const Control* c = parent->Controls(i);
+        if (c != this && c->Visible() && c->GetAlign() == Align::Top) top = std::max(top, c->Top() + c->Height());
+    }
+    StoreBounds(0, top, Width(), Height());
+    SetAlign(Align::Top);
 }
 
 ToolBar::~ToolBar() {

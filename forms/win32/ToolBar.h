@@ -2,7 +2,10 @@
 // (ToolButton.h) with glyphs from an image list, tooltips from the buttons'
 // hints, and room for other controls: windowed ones (a combo box) and
 // windowless ones (a label) placed on it are shown over the bar. The bar is
-// laid out by its parent like any control; it neither moves nor sizes itself.
+// laid out by its parent like any control (it neither moves nor sizes
+// itself): aligned to the top at first, so that several bars stack from the
+// top in the order of their positions (a new bar starts below the ones
+// already there) and keep that order when one is hidden and shown again.
 // Button clicks and drop-down arrows reach the buttons through the bar's
 // notifications, wherever the bar is parented.
 #pragma once

@@ -35,7 +35,7 @@ TEST(StatusBarTest, PanelsTextsAndCentredText) {
     form.SetBorderStyle(BorderStyle::None);
     form.SetBounds(0, 0, 400, 100);
     auto* bar = new StatusBar(&form, &form);
-    bar->SetBounds(0, 70, 400, 22);
+    bar->SetHeight(22);
     bar->SetPanels({100, 50});
     bar->SetPanelText(0, "Quorvel");
     bar->SetPanelAlignment(0, Alignment::Center);
@@ -52,19 +52,20 @@ TEST(StatusBarTest, PanelsTextsAndCentredText) {
     ASSERT_EQ(SendMessageA(bar->Handle(), SB_GETPARTS, 4, reinterpret_cast<LPARAM>(edges)), 2);
     EXPECT_EQ(edges[0], 100);
     EXPECT_EQ(edges[1], -1);  // the last panel runs to the end
-    // The bar stays where its parent put it.
+    // The bar lies along the bottom edge, where its parent put it.
     RECT r;
     GetWindowRect(bar->Handle(), &r);
     MapWindowPoints(nullptr, form.Handle(), reinterpret_cast<POINT*>(&r), 2);
-    EXPECT_EQ(r.top, 70);
+    EXPECT_EQ(r.top, 78);
     EXPECT_EQ(r.bottom - r.top, 22);
+    EXPECT_EQ(r.right - r.left, 400);
 
     Bitmap shot;
     form.PaintTo(shot);
-    const auto centred = InkColumns(shot, 2, 98, 72, 90);
+    const auto centred = InkColumns(shot, 2, 98, 80, 98);
     ASSERT_GE(centred.first, 0);
     EXPECT_NEAR((centred.first + centred.second) / 2.0, 50.0, 4.0);
-    const auto left = InkColumns(shot, 102, 398, 72, 90);
+    const auto left = InkColumns(shot, 102, 398, 80, 98);
     ASSERT_GE(left.first, 0);
     EXPECT_LT(left.first, 115);
 

@@ -234,6 +234,33 @@ TEST_F(ToolBarTest, SeparatorsMakeRoomForControlsOnTheBar) {
     EXPECT_EQ(room->GetControl(), nullptr);
 }
 
+TEST(ToolBarLayoutTest, BarsStackFromTheTopAndKeepTheirOrderWhenShownAgain) {
+    Form form;
+    form.SetBorderStyle(BorderStyle::None);
+    form.SetBounds(0, 0, 300, 200);
+    ToolBar* bars[3];
+    for (ToolBar*& bar : bars) bar = new ToolBar(&form, &form);
+    form.Show();
+    auto tops = [&bars] {
+        std::vector<int> t;
+        for (ToolBar* bar : bars) t.push_back(bar->Visible() ? bar->Top() : -1);
+        return t;
+    };
+    EXPECT_EQ(tops(), (std::vector<int>{0, 29, 58}));
+    EXPECT_EQ(bars[2]->Width(), 300);
+    bars[1]->Hide();
+    EXPECT_EQ(tops(), (std::vector<int>{0, -1, 29}));
+    bars[1]->Show();
+    EXPECT_EQ(tops(), (std::vector<int>{0, 29, 58}));
+    bars[0]->Hide();
+    bars[0]->Show();
+    EXPECT_EQ(tops(), (std::vector<int>{0, 29, 58}));
+    RECT r;
+    GetWindowRect(bars[2]->Handle(), &r);
+    MapWindowPoints(nullptr, form.Handle(), reinterpret_cast<POINT*>(&r), 2);
+    EXPECT_EQ(r.top, 58);
+}
+
 TEST(ToolBarParentTest, ClicksArriveAfterTheBarMovedToAnotherForm) {
     Form other;
     other.SetBorderStyle(BorderStyle::None);
