@@ -1,0 +1,173 @@
+// The start-up sequence on the first tick of Timer2 (splash, editor state,
+// tab-order markers and sizing handles, settings, the File menu's list, then
+// the command-line document or the start dialog), the clock and selection
+// blink of Timer1, the shape countdown of Timer3, and closing the editor
+// with a save question for each modified document.
+#include <windows.h>
+
+#include <cstdlib>
+
+#include "editor/logic/DocumentNames.h"
+#include "editor/win32/ControlNames.h"
+#include "editor/win32/EditorGlobals.h"
+#include "editor/win32/frmfutip.h"
+#include "editor/win32/frmsave.h"
+#include "editor/win32/frmsplash.h"
+#include "editor/win32/frmstart.h"
+#include "editor/win32/LocaleClock.h"
+#include "editor/win32/mdiform1.h"
+#include "forms/win32/Application.h"
+#include "forms/win32/PageControl.h"
+#include "forms/win32/Panel.h"
+#include "forms/win32/ScrollBox.h"
+#include "forms/win32/Label.h"
+#include "forms/win32/Shape.h"
+#include "forms/win32/Timer.h"
+
+namespace {
+
+// The program's first command-line argument, or "" without one.
+std::string FirstArgument() { return __argc > 1 && __argv[1] ? __argv[1] : ""; }
+
+}  // namespace
+
+void TMDIForm1Cls::Timer2Timer() {
+    Timer2->SetInterval(0);
+    forms::Application().ProcessMessages();
+
+    auto* splash = forms::Application().CreateForm<TfrmSplashCls>();
+    if (splash) splash->Show();
+    forms::Application().ProcessMessages();
+
+    ClipButton = TAQButton();
+    LastBtnKind = 0;
+    DraggedObject = -1;
+    DraggedHandle = -1;
+    SnapToGrid = 1;
+    UndoBusy = 0;
+    SharedBmp = forms::Bitmap();
+    GridSize = editor::kDefaultGridSize;
+    ScaleCache = forms::Bitmap();
+    PicWork1 = forms::Bitmap();
+    PicWork2 = forms::Bitmap();
+    MenuCounter = 0;
+    CurMenu_ = -1;
+
+    // Tab-order markers: shown on a document by the tab-order display.
+    for (int n = 1; n <= kMaxDocuments; ++n) {
+        auto* marker = new forms::Panel(this, nullptr);
+        marker->SetName(NumberedName("TabOrd", n));
+        marker->SetColor(forms::clInfoBk);
+        marker->SetFont(forms::Font("Tahoma", 8, false, false, false, forms::clInfoText));
+        marker->SetBevelInner(forms::PanelBevel::Lowered);
+        TabOrdPanels_[static_cast<size_t>(n)] = marker;
+    }
+    for (int32_t& colour : EditorOptions.CustomColors) colour = 0;
+
+    // Sizing handles, parked in the drawer; the cursor follows the edge or
+    // corner each one sits on.
+    const forms::Cursor cursors[4] = {forms::Cursor::SizeNWSE, forms::Cursor::SizeNS, forms::Cursor::SizeNESW,
+                                      forms::Cursor::SizeWE};
+    for (int k = 0; k < 16; ++k) {
+        auto* handle = new forms::Shape(this, pnlDrawer);
+        handle->SetName(NumberedName("Handle", k));
+        handle->SetBounds(0, 0, 7, 7);
+        handle->SetPenMode(forms::PenMode::Not);
+        handle->SetCursor(cursors[k % 4]);
+        handle->BringToFront();
+        SelHandles_[static_cast<size_t>(k)] = handle;
+    }
+
+    forms::Application().ProcessMessages();
+    EditorDrive = EditorFolder.substr(0, 2);
+    LoadSettings();
+    SaturationPos = 100;
+    LoadMenuList();
+    if (splash) splash->Timer1->SetInterval(330);
+
+    const std::string argument = FirstArgument();
+    if (editor::ArgumentNamesFile(argument)) {
+        const editor::FileLocation where = editor::SplitFileLocation(argument);
+        StartFileName = where.Name;
+        MenuFolder = where.Folder;
+        LoadMenu(where.Name, where.Folder, false);
+        return;
+    }
+    while (splash && !SplashDone && !forms::Application().Terminated()) forms::Application().HandleMessage();
+    ShowTip(2);
+    ShowStartDlg();
+}
+
+void TMDIForm1Cls::ShowStartDlg() {
+    StartNewMenu = 0;
+    StartFileName = "";
+    {
+        TfrmStartCls start;
+        start.ShowModal();
+    }
+    if (StartNewMenu == 1) {
+        mnuNew_Click();
+    } else if (StartFileName == "null") {
+        return;
+    } else if (!StartFileName.empty()) {
+        TfrmSaveCls* status = ShowStatusPopup("Loading Menu...");
+        if (LoadMenu(StartFileName, MenuFolder, false)) FinishStatusPopup(status, "Settings Loaded.", 200);
+    } else {
+        mnuOpen_Click();
+    }
+}
+
+TfrmSaveCls* TMDIForm1Cls::ShowStatusPopup(const std::string& text) {
+    auto* status = forms::Application().CreateForm<TfrmSaveCls>();
+    if (!status) return nullptr;
+    status->Label1->SetCaption(text);
+    status->Show();
+    forms::Application().ProcessMessages();
+    return status;
+}
+
+void TMDIForm1Cls::FinishStatusPopup(TfrmSaveCls* status, const std::string& text, int closeAfterMs) {
+    if (!status) return;
+    status->Label1->SetCaption(text);
+    status->Timer1->SetInterval(closeAfterMs);
+}
+
+void TMDIForm1Cls::Timer1Timer() {
+    forms::Application().ProcessMessages();
+    TMenuDocument* doc = CurrentDoc();
+    if (!doc) return;
+    doc->TimeLabel->SetCaption(LocaleTimeText());
+    doc->DateLabel->SetCaption(LocaleDateText());
+    if (doc->SelObject >= 1) {
+        FlashOn = FlashOn ? 0 : 1;
+        shpSelection->SetPenStyle(FlashOn ? forms::PenStyle::Dot : forms::PenStyle::Clear);
+        shpSelection->SetVisible(true);
+    }
+}
+
+void TMDIForm1Cls::Timer3Timer() {
+    if (ShapeDelay_ >= 0) --ShapeDelay_;
+}
+
+void TMDIForm1Cls::FormCloseQuery(bool& canClose) {
+    for (int slot = 1; slot <= MenuCounter; ++slot) {
+        TMenuDocument* doc = MenuDoc(slot);
+        if (!doc || doc->Closed) continue;
+        CurMenu_ = slot;
+        if (doc->Modified == 1) {
+            MakeCurrent(slot);
+            // Cancel, or a Yes whose save did not happen, keeps the editor
+            // open on this document.
+            if (!ConfirmCloseCurrent()) {
+                canClose = false;
+                PageControl1Change();
+                return;
+            }
+        }
+    }
+}
+
+void TMDIForm1Cls::FormClose(forms::CloseAction& action) {
+    action = forms::CloseAction::Free;
+    SaveSettings();
+}
