@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "forms/win32/Application.h"
+#include "forms/win32/GdiScope.h"
 #include "forms/win32/ImageList.h"
 #include "forms/win32/PaintBuffer.h"
 #include "forms/win32/ToolButton.h"
@@ -199,9 +200,8 @@ LRESULT ToolBar::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
     }
     case WM_PAINT: {
         const LRESULT result = WinControl::WndProc(msg, wParam, lParam);
-        HDC dc = GetDC(Handle());
+        ScopedGetDC dc(Handle());
         PaintGraphicChildren(dc);
-        ReleaseDC(Handle(), dc);
         return result;
     }
     case WM_PRINTCLIENT: {
