@@ -19,7 +19,8 @@ forms::Bitmap LoadResourcePixels(const char* resourceName) {
         pixels.SetSize(width, height);
         BITMAPINFO header = forms::TopDownDibInfo(width, height);
         HDC screen = GetDC(nullptr);
-        const int rows = GetDIBits(screen, bitmap, 0, static_cast<UINT>(height), pixels.Data(), &header, DIB_RGB_COLORS);
+        const int rows =
+            GetDIBits(screen, bitmap, 0, static_cast<UINT>(height), pixels.Data(), &header, DIB_RGB_COLORS);
         ReleaseDC(nullptr, screen);
         if (rows != height) pixels = forms::Bitmap();
     }
