@@ -3,28 +3,25 @@
 #include <windows.h>
 
 #include "forms/win32/Application.h"
+#include "forms/win32/GdiScope.h"
 #include "forms/win32/PaintBuffer.h"
 
 namespace {
 
 // The pixels of the named resource; empty when it is missing or unreadable.
 forms::Bitmap LoadResourcePixels(const char* resourceName) {
-    HANDLE loaded = LoadImageA(forms::Application().Instance(), resourceName, IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION);
-    if (!loaded) return forms::Bitmap();
-    HBITMAP bitmap = static_cast<HBITMAP>(loaded);
-    forms::Bitmap pixels;
+    forms::ScopedGdiObject bitmap(
+        LoadImageA(forms::Application().Instance(), resourceName, IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
     BITMAP info{};
-    if (GetObjectA(bitmap, sizeof info, &info) == sizeof info && info.bmWidth > 0 && info.bmHeight > 0) {
-        const int width = info.bmWidth, height = info.bmHeight;
-        pixels.SetSize(width, height);
-        BITMAPINFO header = forms::TopDownDibInfo(width, height);
-        HDC screen = GetDC(nullptr);
-        const int rows = GetDIBits(screen, bitmap, 0, static_cast<UINT>(height), pixels.Data(), &header, DIB_RGB_COLORS);
-        ReleaseDC(nullptr, screen);
-        if (rows != height) pixels = forms::Bitmap();
-    }
-    DeleteObject(bitmap);
-    return pixels;
+    if (!bitmap.get() || GetObjectA(bitmap.get(), sizeof info, &info) != sizeof info || info.bmWidth <= 0 ||
+        info.bmHeight <= 0)
+        return forms::Bitmap();
+    forms::Bitmap pixels(info.bmWidth, info.bmHeight);
+    BITMAPINFO header = forms::TopDownDibInfo(info.bmWidth, info.bmHeight);
+    forms::ScopedGetDC screen(nullptr);
+    const int rows = GetDIBits(screen, static_cast<HBITMAP>(bitmap.get()), 0, static_cast<UINT>(info.bmHeight),
+                               pixels.Data(), &header, DIB_RGB_COLORS);
+    return rows == info.bmHeight ? pixels : forms::Bitmap();
 }
 
 }  // namespace

@@ -42,7 +42,8 @@ TfrmFUTipCls::TfrmFUTipCls() {
 }
 
 void TfrmFUTipCls::Command1Click(forms::Component&) {
-    if (Check1->Checked() && CurrentTip >= 0 && CurrentTip < editor::kTipFlagCount) EditorOptions.TipShown[CurrentTip] = 1;
+    if (Check1->Checked() && CurrentTip >= 0 && CurrentTip < editor::kTipFlagCount)
+        EditorOptions.TipShown[CurrentTip] = 1;
 }
 
 void ShowTip(int n) {

@@ -21,7 +21,8 @@ def windows_path(path):
 
 
 class Editor:
-    """One copy of the editor in its own folder of the session's work area."""
+    """One copy of the editor in its own folder of the session's work area.
+    Used as a context manager, it ends a program still running at the end."""
 
     def __init__(self, session, name):
         self.s = session
@@ -35,6 +36,12 @@ class Editor:
             except FileNotFoundError:
                 pass
         self.proc = None
+
+    def __enter__(self):
+        return self
+
+    def __exit__(self, *exc):
+        self.kill()
 
     # ---- the program ----
     def start(self, *args):
@@ -54,7 +61,7 @@ class Editor:
             click_child(self.s, tip, box)
             time.sleep(0.3)
         key_to(self.s, TIP_TITLE, "Return")
-        assert self.s.wait_gone(TIP_TITLE), "the tip stayed"
+        assert wait_closed(self.s, TIP_TITLE), "the tip stayed"
         return tip
 
     def start_dialog(self, timeout_ms=20000):
@@ -70,7 +77,7 @@ class Editor:
         self.dismiss_tip()
         self.start_dialog()
         key_to(self.s, START_TITLE, choice)
-        assert self.s.wait_gone(START_TITLE), "the start dialog stayed"
+        assert wait_closed(self.s, START_TITLE), "the start dialog stayed"
         return self.main_window()
 
     def close(self, timeout=20.0):
@@ -161,3 +168,12 @@ def focus(session, title):
 def key_to(session, title, *keys):
     focus(session, title)
     session.key(*keys)
+
+
+def wait_closed(session, title, timeout=15.0):
+    """True once no visible window has that title (a closed window may live
+    on hidden until the handler that showed it returns)."""
+    def closed():
+        info = session.probe(title, 0)
+        return info is None or not info["visible"]
+    return bool(harness.wait_until(closed, timeout, 0.3))

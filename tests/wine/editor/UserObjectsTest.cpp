@@ -8,11 +8,11 @@
 #include <windows.h>
 
 #include <cstdio>
-#include <vector>
+#include <string>
 
 #include "forms/win32/Button.h"
 #include "forms/win32/Form.h"
-#include "forms/win32/Panel.h"
+#include "forms/win32/PageControl.h"
 
 namespace {
 
@@ -50,18 +50,18 @@ TEST(UserObjectsTest, HundredDocumentsOfTwoHundredButtonsStayFarBelowTheLimit) {
     main->Show();
     const int before = UserObjects();
 
-    std::vector<forms::Panel*> pages;
+    // One tab page per document, as the editor's main window has them.
+    auto* pages = new forms::PageControl(main, main);
+    pages->SetAlign(forms::Align::Client);
     for (int d = 0; d < kDocuments; ++d) {
-        auto* page = new forms::Panel(main, main);
-        page->SetVisible(false);
-        page->SetBounds(0, 0, 800, 600);
+        auto* page = new forms::TabSheet(main, pages);
+        page->SetCaption("Menu " + std::to_string(d + 1));
         for (int b = 0; b < kButtonsPerDocument; ++b) {
             auto* button = new forms::Button(main, page);
             button->SetVisible(false);
             button->SetBounds((b % 10) * 80, (b / 10) * 28, 75, 25);
             button->SetCaption("Button");
         }
-        pages.push_back(page);
     }
     const int allHidden = UserObjects();
     std::printf("USER objects: %d before, %d with %d hidden documents of %d hidden buttons\n", before, allHidden,
@@ -69,8 +69,8 @@ TEST(UserObjectsTest, HundredDocumentsOfTwoHundredButtonsStayFarBelowTheLimit) {
     EXPECT_LT(allHidden - before, kProcessLimit / 10);
 
     // The current document shows its page and every object's button.
-    forms::Panel* current = pages.back();
-    current->SetVisible(true);
+    forms::TabSheet* current = pages->Pages(kDocuments - 1);
+    pages->SetActivePage(current);
     for (int i = 0; i < main->ComponentCount(); ++i)
         if (auto* button = dynamic_cast<forms::Button*>(main->GetComponent(i)); button && button->Parent() == current)
             button->SetVisible(true);
