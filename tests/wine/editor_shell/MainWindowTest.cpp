@@ -187,6 +187,13 @@ TEST_F(MainWindowTest, ClosingTheEditorStopsAtACancelledQuestionWithThatDocument
     EXPECT_EQ(form_->CurMenu(), 3);
     EXPECT_EQ(Pages().ActivePage()->Tag(), 3);
 
+    // Yes, but the Save As that follows is cancelled: the editor stays too.
+    answers_ = {mrNo, mrYes};
+    canClose = true;
+    form_->FormCloseQuery(canClose);
+    EXPECT_FALSE(canClose);
+    EXPECT_EQ(form_->CurMenu(), 3);
+
     // Nothing modified: no question, the editor may close.
     for (int slot = 1; slot <= 3; ++slot) form_->MenuDoc(slot)->Modified = 0;
     asked_.clear();
