@@ -183,7 +183,6 @@ private:
     int HandleOfs_ = 3;
     int ShapeDelay_ = -1;
     int PlacingSel_ = 0;
-    uint8_t SelectingAll_ = 0;
     uint8_t ToolsEnabled_ = 0;
     TAQButton DefButton_;
     forms::Label* DefButtonLabel_ = nullptr;
@@ -215,7 +214,6 @@ private:
     forms::ComboBox* cmbTB001 = nullptr;
     forms::Label* Label2 = nullptr;
     forms::Label* Label3 = nullptr;
-    forms::Label* Label4 = nullptr;
     forms::PopupMenu* PopupMenu2 = nullptr;
     forms::Timer* Timer1 = nullptr;
     forms::Timer* Timer2 = nullptr;
@@ -230,11 +228,9 @@ private:
     forms::MenuItem* ButtonToolbar1 = nullptr;
     forms::MenuItem* mnuScrPos = nullptr;
     std::array<forms::MenuItem*, 7> GridSizeItems_{};
-    forms::ToolButton* ToolButton19 = nullptr;  // Snap to Grid
     forms::ToolButton* ToolButton25 = nullptr;  // Help Topics
     forms::ToolButton* ToolButton37 = nullptr;  // Show/Hide Time
     forms::ToolButton* ToolButton38 = nullptr;  // Show/Hide Date
-    forms::ToolButton* ToolButton56 = nullptr;  // Tab Order
 
     // Commands that need an open document (EnableToolbars switches them);
     // commands of operations still to be built stay disabled.

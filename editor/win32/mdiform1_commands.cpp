@@ -382,12 +382,12 @@ void TMDIForm1Cls::CreateToolBars() {
     AddButton(this, ToolBar1, "ToolButton63", Cmd("cmdAddShape"), glyph::StandardGlyph::InsertShape);
     AddButton(this, ToolBar1, "ToolButton17", Cmd("cmdDelete"), glyph::StandardGlyph::DeleteObject);
     AddSeparator(this, ToolBar1);
-    ToolButton19 = AddButton(this, ToolBar1, "ToolButton19", Cmd("cmdSnapToGrid"), glyph::StandardGlyph::SnapToGrid,
-                             ToolButtonStyle::Check);
+    AddButton(this, ToolBar1, "ToolButton19", Cmd("cmdSnapToGrid"), glyph::StandardGlyph::SnapToGrid,
+              ToolButtonStyle::Check);
     AddButton(this, ToolBar1, "ToolButton21", Cmd("cmdAutoSeek"), glyph::StandardGlyph::AutoSeek);
     AddButton(this, ToolBar1, "ToolButton64", Cmd("cmdOriginalSize"), glyph::StandardGlyph::OriginalImageSize);
-    ToolButton56 = AddButton(this, ToolBar1, "ToolButton56", Cmd("cmdTabOrder"), glyph::StandardGlyph::TabOrder,
-                             ToolButtonStyle::Check);
+    AddButton(this, ToolBar1, "ToolButton56", Cmd("cmdTabOrder"), glyph::StandardGlyph::TabOrder,
+              ToolButtonStyle::Check);
     AddSeparator(this, ToolBar1);
     ToolButton25 = AddButton(this, ToolBar1, "ToolButton25", nullptr, glyph::StandardGlyph::HelpTopics,
                              ToolButtonStyle::DropDown);
@@ -465,7 +465,7 @@ void TMDIForm1Cls::CreateToolBars() {
     ToolBar6->SetVisible(false);
     AddButton(this, ToolBar6, "ToolButton67", Cmd("cmdTextPrevious"), glyph::TextBoxGlyph::Previous);
     AddButton(this, ToolBar6, "ToolButton68", Cmd("cmdTextNext"), glyph::TextBoxGlyph::Next);
-    Label4 = AddLabel(this, ToolBar6, "Label4", "Current Text", 80);
+    AddLabel(this, ToolBar6, "Label4", "Current Text", 80);
     AddButton(this, ToolBar6, "ToolButton65", Cmd("cmdCloseTextBox"), glyph::TextBoxGlyph::CloseEditing);
 }
 
