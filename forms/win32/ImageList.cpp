@@ -5,37 +5,34 @@
 #include <stdexcept>
 
 #include "forms/portable/ColorKey.h"
+#include "forms/win32/GdiScope.h"
 #include "forms/win32/PaintBuffer.h"
 
 namespace forms {
 namespace {
 
-// GDI bitmaps made from a colour-keyed picture, deleted with this object.
-class MaskedBitmaps {
-public:
-    explicit MaskedBitmaps(const Bitmap& picture, Color maskColor) {
-        const KeyedPlanes planes = SplitByColorKey(picture, ColorToPixel(maskColor));
-        const BITMAPINFO bi = TopDownDibInfo(picture.Width(), picture.Height());
-        void* bits = nullptr;
-        colour_ = CreateDIBSection(nullptr, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
-        if (colour_)
-            std::memcpy(bits, planes.colour.Data(), planes.colour.PixelCount() * sizeof(uint32_t));
-        mask_ = CreateBitmap(picture.Width(), picture.Height(), 1, 1, planes.mask.data());
-    }
-    ~MaskedBitmaps() {
-        if (colour_) DeleteObject(colour_);
-        if (mask_) DeleteObject(mask_);
-    }
-    MaskedBitmaps(const MaskedBitmaps&) = delete;
-    MaskedBitmaps& operator=(const MaskedBitmaps&) = delete;
+HBITMAP ColourBitmap(const Bitmap& colour) {
+    const BITMAPINFO bi = TopDownDibInfo(colour.Width(), colour.Height());
+    void* bits = nullptr;
+    HBITMAP bitmap = CreateDIBSection(nullptr, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
+    if (bitmap) std::memcpy(bits, colour.Data(), colour.PixelCount() * sizeof(uint32_t));
+    return bitmap;
+}
 
-    bool Valid() const { return colour_ && mask_; }
-    HBITMAP Colour() const { return colour_; }
-    HBITMAP Mask() const { return mask_; }
+// The colour and mask bitmaps that GDI draws a colour-keyed picture from,
+// deleted on exit.
+struct MaskedBitmaps {
+    MaskedBitmaps(const Bitmap& picture, Color maskColor)
+        : planes(SplitByColorKey(picture, ColorToPixel(maskColor))),
+          colour(ColourBitmap(planes.colour)),
+          mask(CreateBitmap(picture.Width(), picture.Height(), 1, 1, planes.mask.data())) {}
+    bool Valid() const { return colour.get() && mask.get(); }
+    HBITMAP Colour() const { return static_cast<HBITMAP>(colour.get()); }
+    HBITMAP Mask() const { return static_cast<HBITMAP>(mask.get()); }
 
-private:
-    HBITMAP colour_ = nullptr;
-    HBITMAP mask_ = nullptr;
+    KeyedPlanes planes;
+    ScopedGdiObject colour;
+    ScopedGdiObject mask;
 };
 
 }  // namespace
@@ -59,7 +56,7 @@ int ImageList::AddMasked(const Bitmap& strip, Color maskColor) {
     Bitmap whole(cells * cellWidth_, cellHeight_);
     for (int y = 0; y < cellHeight_; ++y)
         std::copy_n(strip.ScanLine(y), whole.Width(), whole.ScanLine(y));
-    MaskedBitmaps bitmaps(whole, maskColor);
+    const MaskedBitmaps bitmaps(whole, maskColor);
     if (!bitmaps.Valid()) return -1;
     const int first = ImageList_Add(list_, bitmaps.Colour(), bitmaps.Mask());
     if (first >= 0) Notify(ImageListChange::Cells);
@@ -82,7 +79,7 @@ Bitmap ImageList::GetBitmap(int index, Color background) const {
 
 bool ImageList::ReplaceMasked(int index, const Bitmap& cell, Color maskColor) {
     if (index < 0 || index >= Count() || cell.Width() != cellWidth_ || cell.Height() != cellHeight_) return false;
-    MaskedBitmaps bitmaps(cell, maskColor);
+    const MaskedBitmaps bitmaps(cell, maskColor);
     if (!bitmaps.Valid() || !ImageList_Replace(list_, index, bitmaps.Colour(), bitmaps.Mask())) return false;
     Notify(ImageListChange::Cells);
     return true;

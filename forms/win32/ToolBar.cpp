@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "forms/win32/Application.h"
+#include "forms/win32/GdiScope.h"
 #include "forms/win32/ImageList.h"
 #include "forms/win32/PaintBuffer.h"
 #include "forms/win32/ToolButton.h"
@@ -206,11 +207,18 @@ LRESULT ToolBar::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
             return 0;
         break;
     }
+    case WM_ERASEBKGND: {
+        // A flat bar would leave its background to the parent, which paints
+        // its own children (and so nothing here): the bar fills it itself.
+        RECT client;
+        GetClientRect(Handle(), &client);
+        FillRect(reinterpret_cast<HDC>(wParam), &client, BackgroundBrush());
+        return 1;
+    }
     case WM_PAINT: {
         const LRESULT result = WinControl::WndProc(msg, wParam, lParam);
-        HDC dc = GetDC(Handle());
+        ScopedGetDC dc(Handle());
         PaintGraphicChildren(dc);
-        ReleaseDC(Handle(), dc);
         return result;
     }
     case WM_PRINTCLIENT: {
