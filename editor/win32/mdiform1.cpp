@@ -164,6 +164,12 @@ void TMDIForm1Cls::FormCreate() {
 
     StatusBar1->SetPanelText(1, " Version: " + GetFileVersion(forms::ExecutablePath(), 1));
 
+    // The options are read before the window takes any input, so that a
+    // close at any moment writes back what was read.
+    SnapToGrid = 1;
+    GridSize = editor::kDefaultGridSize;
+    LoadSettings();
+
     ClipButton = TAQButton();
     EnableFormattingControls(false);
     EnableToolbars(0, 1);

@@ -172,6 +172,9 @@ private:
     void MakeCurrent(int slot);
 
     editor::DataFolders DataFolders_;
+    // Where the start-up sequence on Timer2's ticks has come.
+    enum class StartupStep { SetUp, AwaitSplash, StartDialog, Done };
+    StartupStep StartupStep_ = StartupStep::SetUp;
     int CurMenu_ = -1;
     std::array<std::unique_ptr<TMenuDocument>, kMaxDocuments + 1> Menus_;
     bool runStartup_ = true;

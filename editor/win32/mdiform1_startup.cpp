@@ -1,8 +1,8 @@
-// The start-up sequence on the first tick of Timer2 (splash, editor state,
-// tab-order markers and sizing handles, settings, the File menu's list, then
-// the command-line document or the start dialog), the clock and selection
-// blink of Timer1, the shape countdown of Timer3, and closing the editor
-// with a save question for each modified document.
+// The start-up sequence on Timer2's ticks (splash, editor state, tab-order
+// markers and sizing handles, the File menu's list, then the command-line
+// document, or tip 2 and the start dialog once the splash has closed), the
+// clock and selection blink of Timer1, the shape countdown of Timer3, and
+// closing the editor with a save question for each modified document.
 #include <windows.h>
 
 #include <cstdlib>
@@ -32,21 +32,39 @@ std::string FirstArgument() { return __argc > 1 && __argv[1] ? __argv[1] : ""; }
 }  // namespace
 
 void TMDIForm1Cls::Timer2Timer() {
+    // The start-up runs in three ticks, so that each window it shows and
+    // frees is gone before the next one comes: the set-up, the tip once the
+    // splash has closed, then the start dialog.
+    switch (StartupStep_) {
+    case StartupStep::SetUp: break;
+    case StartupStep::AwaitSplash:
+        if (!SplashDone) return;
+        StartupStep_ = StartupStep::StartDialog;
+        ShowTip(2);
+        return;
+    case StartupStep::StartDialog:
+        Timer2->SetInterval(0);
+        StartupStep_ = StartupStep::Done;
+        ShowStartDlg();
+        return;
+    case StartupStep::Done: return;
+    }
     Timer2->SetInterval(0);
+    // A close request handled meanwhile ends the start-up.
     forms::Application().ProcessMessages();
+    if (forms::Application().Terminated()) return;
 
     auto* splash = forms::Application().CreateForm<TfrmSplashCls>();
     if (splash) splash->Show();
     forms::Application().ProcessMessages();
+    if (forms::Application().Terminated()) return;
 
     ClipButton = TAQButton();
     LastBtnKind = 0;
     DraggedObject = -1;
     DraggedHandle = -1;
-    SnapToGrid = 1;
     UndoBusy = 0;
     SharedBmp = forms::Bitmap();
-    GridSize = editor::kDefaultGridSize;
     ScaleCache = forms::Bitmap();
     PicWork1 = forms::Bitmap();
     PicWork2 = forms::Bitmap();
@@ -62,7 +80,6 @@ void TMDIForm1Cls::Timer2Timer() {
         marker->SetBevelInner(forms::PanelBevel::Lowered);
         TabOrdPanels_[static_cast<size_t>(n)] = marker;
     }
-    for (int32_t& colour : EditorOptions.CustomColors) colour = 0;
 
     // Sizing handles, parked in the drawer; the cursor follows the edge or
     // corner each one sits on.
@@ -79,8 +96,8 @@ void TMDIForm1Cls::Timer2Timer() {
     }
 
     forms::Application().ProcessMessages();
+    if (forms::Application().Terminated()) return;
     EditorDrive = EditorFolder.substr(0, 2);
-    LoadSettings();
     SaturationPos = 100;
     LoadMenuList();
     if (splash) splash->Timer1->SetInterval(330);
@@ -90,12 +107,14 @@ void TMDIForm1Cls::Timer2Timer() {
         const editor::FileLocation where = editor::SplitFileLocation(argument);
         StartFileName = where.Name;
         MenuFolder = where.Folder;
+        StartupStep_ = StartupStep::Done;
         LoadMenu(where.Name, where.Folder, false);
         return;
     }
-    while (splash && !SplashDone && !forms::Application().Terminated()) forms::Application().HandleMessage();
-    ShowTip(2);
-    ShowStartDlg();
+    // Without a splash there is nothing to wait for.
+    if (!splash) SplashDone = 1;
+    StartupStep_ = StartupStep::AwaitSplash;
+    Timer2->SetInterval(10);
 }
 
 void TMDIForm1Cls::ShowStartDlg() {

@@ -41,6 +41,11 @@ protected:
             answers_.pop_front();
             return answer;
         };
+        AskOpenMenuPath = [this](std::string& path) {
+            if (openPath_.empty()) return false;
+            path = openPath_;
+            return true;
+        };
         AskSaveMenuPath = [this](std::string& path) {
             ++saveDialogs_;
             if (savePath_.empty()) return false;
@@ -76,6 +81,7 @@ protected:
     std::deque<int> answers_;
     std::vector<std::string> asked_;
     std::string savePath_;
+    std::string openPath_;
     int saveDialogs_ = 0;
 };
 
@@ -409,6 +415,39 @@ TEST_F(MainWindowTest, OptionsFlipTheirChecksAndResetTipsClearsEveryFlag) {
     for (int32_t& flag : EditorOptions.TipShown) flag = 1;
     Item("mnuResetTips").Click();
     for (int32_t flag : EditorOptions.TipShown) EXPECT_EQ(flag, 0);
+}
+
+TEST_F(MainWindowTest, ShortcutsRunTheirCommandsOnlyWhileTheyApply) {
+    EXPECT_TRUE(form_->ExecuteShortCut(forms::MakeShortCut('N', forms::scCtrl)));
+    EXPECT_EQ(Pages().PageCount(), 1);
+    EXPECT_TRUE(form_->ExecuteShortCut(forms::MakeShortCut('S', forms::scCtrl)));
+    EXPECT_EQ(saveDialogs_, 1);  // "Menu 1" has no file name yet: Save As
+    answers_ = {mrNo};
+    Cmd("cmdClose").Execute();
+    // Without a document Save is disabled and its key goes on unused.
+    EXPECT_FALSE(form_->ExecuteShortCut(forms::MakeShortCut('S', forms::scCtrl)));
+    EXPECT_EQ(saveDialogs_, 1);
+    // Operations still to be built take no keys either.
+    EXPECT_FALSE(form_->ExecuteShortCut(forms::MakeShortCut('Z', forms::scCtrl)));
+}
+
+TEST_F(MainWindowTest, OpenReportsAMissingFileAndTakesTheFolderOfAnExistingOne) {
+    TempFolder folder;
+    openPath_ = folder.Path() + "gone.mnu";
+    Cmd("cmdOpen").Execute();
+    ASSERT_EQ(asked_.size(), 1u);
+    EXPECT_EQ(asked_[0], "The menu \"gone.mnu\" could no be found.");
+
+    folder.Touch("there.mnu");
+    openPath_ = folder.Path() + "there.mnu";
+    asked_.clear();
+    Cmd("cmdOpen").Execute();
+    EXPECT_EQ(MenuFolder, folder.Path());
+    // Reading menu files is not part of this version: said so, nothing opened.
+    ASSERT_EQ(asked_.size(), 1u);
+    EXPECT_NE(asked_[0].find("not available"), std::string::npos);
+    EXPECT_EQ(Pages().PageCount(), 0);
+    EXPECT_EQ(Item("mnuMenuName000").Caption(), "there.mnu");
 }
 
 }  // namespace
