@@ -191,15 +191,6 @@ bool ToolBar::Notification(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& resu
 
 LRESULT ToolBar::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
     switch (msg) {
-    case WM_ERASEBKGND: {
-        // A flat bar would let its parent erase below it, but containers
-        // paint their background through their own buffer only: the bar
-        // fills its face colour itself.
-        RECT client;
-        GetClientRect(Handle(), &client);
-        FillRect(reinterpret_cast<HDC>(wParam), &client, GetSysColorBrush(COLOR_BTNFACE));
-        return 1;
-    }
     case WM_NOTIFY: {
         // The bar's own tooltip asks it for the text of a button.
         auto* header = reinterpret_cast<NMHDR*>(lParam);
