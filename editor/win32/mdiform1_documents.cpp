@@ -224,9 +224,13 @@ void TMDIForm1Cls::EnableToolbars(uint8_t enabled, uint8_t force) {
 // ---- the File menu's list ----
 
 void TMDIForm1Cls::LoadMenuList() {
-    File1->SetDirectory(MenuFolder);
-    File1->Update();
-    const std::vector<std::string> names = editor::MenuListNames(File1->Items());
+    // A folder that cannot be listed shows no menus rather than those of the
+    // folder listed before.
+    std::vector<std::string> names;
+    if (File1->SetDirectory(MenuFolder)) {
+        File1->Update();
+        names = editor::MenuListNames(File1->Items());
+    }
     mnuMenuName000->SetEnabled(true);
     if (names.empty()) {
         mnuMenuName000->SetEnabled(false);

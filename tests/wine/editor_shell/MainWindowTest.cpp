@@ -357,6 +357,14 @@ TEST_F(MainWindowTest, TheFileMenuListsTheFirstTwentyMenusOfTheMenuFolder) {
     EXPECT_EQ(Item("mnuMenuName019").Caption(), "m19.mnu");
     EXPECT_TRUE(Item("mnuMenuName019").Visible());
 
+    // A menu folder that is gone lists nothing.
+    MenuFolder = folder.Path() + "gone\\";
+    form_->LoadMenuList();
+    EXPECT_EQ(Item("mnuMenuName000").Caption(), "No menus found");
+    EXPECT_FALSE(Item("mnuMenuName001").Visible());
+    MenuFolder = folder.Path();
+    form_->LoadMenuList();
+
     // A listed file that went away meanwhile is reported, not opened.
     DeleteFileA((folder.Path() + "m03.mnu").c_str());
     Item("mnuMenuName003").Click();
