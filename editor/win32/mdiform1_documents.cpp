@@ -17,6 +17,7 @@
 #include "editor/win32/mdiform1.h"
 #include "forms/portable/FileSystem.h"
 #include "forms/win32/Application.h"
+#include "forms/win32/ComboBox.h"
 #include "forms/win32/Command.h"
 #include "forms/win32/FileListBox.h"
 #include "forms/win32/Image.h"
@@ -209,6 +210,17 @@ void TMDIForm1Cls::SyncMenuTools() {
     TMenuDocument* doc = CurrentDoc();
     if (!doc) return;
     for (int i = 0; i < 11; ++i) ListItems_[static_cast<size_t>(20 + i)]->SetChecked(i == doc->Menu.ScreenPos);
+    // The text box's format: font, size, styles and alignment.
+    const forms::CharFormat format = RichAccEdit->SelectionFormat();
+    cmbTB000->SetItemIndex(cmbTB000->IndexOf(format.fontName));
+    cmbTB001->SetText(std::to_string(format.size));
+    Cmd("cmdBold")->SetChecked((format.style & forms::fsBold) != 0);
+    Cmd("cmdItalic")->SetChecked((format.style & forms::fsItalic) != 0);
+    Cmd("cmdUnderline")->SetChecked((format.style & forms::fsUnderline) != 0);
+    const forms::Alignment alignment = RichAccEdit->SelectionAlignment();
+    Cmd("cmdAlignLeft")->SetChecked(alignment == forms::Alignment::Left);
+    Cmd("cmdAlignCenter")->SetChecked(alignment == forms::Alignment::Center);
+    Cmd("cmdAlignRight")->SetChecked(alignment == forms::Alignment::Right);
     Cmd("cmdShowTime")->SetChecked(doc->TimeLabel->Visible());
     Cmd("cmdShowDate")->SetChecked(doc->DateLabel->Visible());
     Cmd("cmdTabOrder")->SetChecked(doc->TabOrderShown == 1);

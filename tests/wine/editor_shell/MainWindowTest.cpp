@@ -405,6 +405,26 @@ TEST_F(MainWindowTest, TheWindowStartsWithItsFontListSizesAndVersion) {
     EXPECT_EQ(form_->Caption(), "Autorun Quorvel Menu Editor");
 }
 
+TEST_F(MainWindowTest, TheFormattingToolbarShowsTheTextBoxFormat) {
+    auto* textBox = dynamic_cast<forms::RichEdit*>(form_->FindComponent("RichAccEdit"));
+    textBox->SetText("text");
+    textBox->SelectAll();
+    textBox->SetSelectionFontName("Impact");
+    textBox->SetSelectionSize(18);
+    textBox->SetSelectionStyle(forms::fsBold | forms::fsUnderline);
+    textBox->SetSelectionAlignment(forms::Alignment::Center);
+    Cmd("cmdNew").Execute();
+    auto* fonts = dynamic_cast<forms::ComboBox*>(form_->FindComponent("cmbTB000"));
+    auto* sizes = dynamic_cast<forms::ComboBox*>(form_->FindComponent("cmbTB001"));
+    EXPECT_EQ(fonts->ItemIndex(), 12);
+    EXPECT_EQ(sizes->Text(), "18");
+    EXPECT_TRUE(Cmd("cmdBold").Checked());
+    EXPECT_FALSE(Cmd("cmdItalic").Checked());
+    EXPECT_TRUE(Cmd("cmdUnderline").Checked());
+    EXPECT_TRUE(Cmd("cmdAlignCenter").Checked());
+    EXPECT_FALSE(Cmd("cmdAlignLeft").Checked());
+}
+
 TEST_F(MainWindowTest, TheClockAndTheMenuCaptionsFollowTheDocument) {
     Cmd("cmdNew").Execute();
     TMenuDocument& doc = *form_->CurrentDoc();
