@@ -141,6 +141,9 @@ private:
     void CreateTimers();
     // Gives the visible toolbars their places, top to bottom in fixed order.
     void LayoutBars();
+    // The first step of the start-up: splash, editor state, markers and
+    // handles, the File menu's list, the command-line document.
+    void SetUpEditor();
     // Menu bar, toolbars and commands (mdiform1_commands.cpp).
     void CreateCommands();
     void CreateMenuBar();

@@ -33,8 +33,12 @@ void TMDIForm1Cls::Timer2Timer() {
     // The start-up runs in three ticks, so that each window it shows and
     // frees is gone before the next one comes: the set-up, the tip once the
     // splash has closed, then the start dialog.
+    if (forms::Application().Terminated()) return;
     switch (StartupStep_) {
-    case StartupStep::SetUp: break;
+    case StartupStep::SetUp:
+        Timer2->SetInterval(0);
+        SetUpEditor();
+        return;
     case StartupStep::AwaitSplash:
         if (!SplashDone) return;
         StartupStep_ = StartupStep::StartDialog;
@@ -47,7 +51,9 @@ void TMDIForm1Cls::Timer2Timer() {
         return;
     case StartupStep::Done: return;
     }
-    Timer2->SetInterval(0);
+}
+
+void TMDIForm1Cls::SetUpEditor() {
     // A close request handled meanwhile ends the start-up.
     forms::Application().ProcessMessages();
     if (forms::Application().Terminated()) return;
