@@ -7,7 +7,8 @@
 //   mdiform1.cpp            construction and the fixed controls
 //   mdiform1_startup.cpp    start-up sequence, timers, closing the editor
 //   mdiform1_documents.cpp  creating, switching, closing and saving documents
-//   mdiform1_commands.cpp   menu bar, toolbars, shortcuts and small commands
+//   mdiform1_bars.cpp       the commands with their menu bar, toolbars, shortcuts
+//   mdiform1_commands.cpp   the window's own small commands
 //   mdiform1_settings.cpp   the settings file applied to menus and toolbars
 //   mdiform1_menufile.cpp   reading and writing menu files
 //
@@ -144,7 +145,7 @@ private:
     // The first step of the start-up: splash, editor state, markers and
     // handles, the File menu's list, the command-line document.
     void SetUpEditor();
-    // Menu bar, toolbars and commands (mdiform1_commands.cpp).
+    // Commands, menu bar and toolbars (mdiform1_bars.cpp).
     void CreateCommands();
     void CreateMenuBar();
     void CreateToolBars();
@@ -155,19 +156,24 @@ private:
     forms::MenuItem* AddMenuItem(forms::MenuItem* parent, const std::string& name, forms::Command* command);
     forms::MenuItem* AddMenuItem(forms::MenuItem* parent, const std::string& name, const std::string& caption,
                                  std::function<void(forms::Component&)> onClick);
+    // The command of that name.
     forms::Command* Cmd(const std::string& name) const;
+    // The formatting toolbar's font and size boxes follow the text edit.
+    void EnableFormattingControls(bool enabled);
+    // The window's own small commands (mdiform1_commands.cpp): a toolbar
+    // shown or hidden with its View item; tooltips on or off everywhere.
     void SetToolbarShown(forms::ToolBar* bar, forms::MenuItem* item, bool shown);
     void ApplyShowHint();
-    void EnableFormattingControls(bool enabled);
-    // The status pop-up: shown with a text; later given its last text and
-    // the time after which it closes itself.
+    // The status pop-up (mdiform1_startup.cpp): shown with a text; later
+    // given its last text and the time after which it closes itself.
     TfrmSaveCls* ShowStatusPopup(const std::string& text);
     void FinishStatusPopup(TfrmSaveCls* status, const std::string& text, int closeAfterMs);
     // Documents (mdiform1_documents.cpp).
     void CreateDocumentControls(TMenuDocument& doc, int slot);
     void FreeDocumentControls(TMenuDocument& doc);
+    // Puts the selection frame, handles, text box and its bar back in the
+    // drawer before a document's controls go.
     void ParkSharedEditors();
-    void ActivateTabOf(int slot);
     // Asks the save question of the current document; true when it may close
     // (No, or Yes and saved), false to keep it (Cancel, or a save that failed).
     bool ConfirmCloseCurrent();
