@@ -9,7 +9,6 @@
 #include "editor/win32/frmsplash.h"
 #include "editor/win32/mdiform1.h"
 #include "forms/win32/Application.h"
-#include "forms/win32/ComboBox.h"
 #include "forms/win32/Command.h"
 #include "forms/win32/Image.h"
 #include "forms/win32/Label.h"
