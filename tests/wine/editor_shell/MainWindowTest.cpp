@@ -14,6 +14,7 @@
 
 #include "editor/logic/EditorSettings.h"
 #include "editor/win32/EditorGlobals.h"
+#include "editor/win32/frmstart.h"
 #include "editor/win32/mdiform1.h"
 #include "forms/portable/FileSystem.h"
 #include "forms/win32/Application.h"
@@ -26,6 +27,7 @@
 #include "forms/win32/Panel.h"
 #include "forms/win32/RichEdit.h"
 #include "forms/win32/StatusBar.h"
+#include "forms/win32/Timer.h"
 #include "forms/win32/ToolBar.h"
 
 namespace {
@@ -483,6 +485,61 @@ TEST_F(MainWindowTest, OpenReportsAMissingFileAndTakesTheFolderOfAnExistingOne) 
     EXPECT_NE(asked_[0].find("not available"), std::string::npos);
     EXPECT_EQ(Pages().PageCount(), 0);
     EXPECT_EQ(Item("mnuMenuName000").Caption(), "there.mnu");
+}
+
+// Answers the start dialog as its OK or Cancel would: once it shows, the
+// choice is stored and the dialog closed.
+class StartDialogAnswer {
+public:
+    StartDialogAnswer(uint8_t newMenu, std::string fileName) : timer_(nullptr) {
+        timer_.OnTimer = [this, newMenu, fileName](forms::Component&) {
+            for (forms::Form* form : forms::Application().Forms()) {
+                auto* start = dynamic_cast<TfrmStartCls*>(form);
+                if (!start || !start->IsModal()) continue;
+                timer_.SetInterval(0);
+                StartNewMenu = newMenu;
+                StartFileName = fileName;
+                start->SetModalResult(mrOk);
+            }
+        };
+        timer_.SetInterval(20);
+    }
+
+private:
+    forms::Timer timer_;
+};
+
+TEST_F(MainWindowTest, TheStartDialogsChoiceLeadsToNewOpenOrNothing) {
+    {
+        StartDialogAnswer answer(1, "");
+        form_->ShowStartDlg();
+    }
+    EXPECT_EQ(TabCaptions(), (std::vector<std::string>{"Menu 1"}));
+
+    {
+        StartDialogAnswer answer(0, "null");
+        form_->ShowStartDlg();
+    }
+    EXPECT_EQ(Pages().PageCount(), 1);
+    EXPECT_TRUE(asked_.empty());
+
+    // No file chosen: the Open dialog.
+    int openDialogs = 0;
+    AskOpenMenuPath = [&openDialogs](std::string&) { return ++openDialogs, false; };
+    {
+        StartDialogAnswer answer(0, "");
+        form_->ShowStartDlg();
+    }
+    EXPECT_EQ(openDialogs, 1);
+
+    // A file chosen: it is loaded (which this version says it cannot do).
+    {
+        StartDialogAnswer answer(0, "chosen.mnu");
+        form_->ShowStartDlg();
+    }
+    ASSERT_EQ(asked_.size(), 1u);
+    EXPECT_NE(asked_[0].find("\"chosen.mnu\""), std::string::npos);
+    EXPECT_EQ(Pages().PageCount(), 1);
 }
 
 }  // namespace
