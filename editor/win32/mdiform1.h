@@ -33,8 +33,6 @@ class Button;
 class Command;
 class ComboBox;
 class FileListBox;
-class Image;
-class ImageList;
 class Label;
 class MainMenu;
 class MenuItem;
@@ -58,8 +56,9 @@ constexpr int kToolBarHeight = 26;
 
 class TMDIForm1Cls : public forms::Form {
 public:
-    // runStartup false leaves out the start-up sequence (splash, settings,
-    // start dialog), for programs that drive the window themselves.
+    // runStartup false leaves out the start-up sequence on Timer2 (splash,
+    // markers and handles, tip, start dialog), for programs that drive the
+    // window themselves; the settings are read either way.
     explicit TMDIForm1Cls(bool runStartup = true);
     ~TMDIForm1Cls() override;
 
