@@ -169,8 +169,9 @@ void TMDIForm1Cls::FreeMenu() {
         if (marker) marker->SetVisible(false);
     doc->SelObject = kSelNone;
     ParkSharedEditors();
-    for (int n = 1; n <= doc->Menu.BtnCount && n < kButtonSlots; ++n) {
-        TAQButton& object = doc->Menu.Buttons[static_cast<size_t>(n)];
+    // Every picture of the menu goes: the objects', the background's (slot
+    // 0) and the scratch slot's; the records stay for the closed slot.
+    for (TAQButton& object : doc->Menu.Buttons) {
         for (auto& state : object.Pics)
             for (PicRef& frame : state) frame.reset();
         object.LookPNG = forms::PngImage();

@@ -111,6 +111,7 @@ TEST_F(MainWindowTest, NewDocumentsAreNamedBySlotAndTheCurrentOneFollowsTheActiv
 TEST_F(MainWindowTest, ClosingTheLastDocumentLeavesNoneAndDisablesTheDocumentCommands) {
     EXPECT_FALSE(Cmd("cmdSave").Enabled());
     Cmd("cmdNew").Execute();
+    form_->CurrentDoc()->Menu.Buttons[0].Pics[Up][0] = std::make_shared<forms::Bitmap>(40, 30);
     // The shared text box and its bar, in use on the document, survive it.
     auto* textBox = dynamic_cast<forms::RichEdit*>(form_->FindComponent("RichAccEdit"));
     auto* textBar = dynamic_cast<forms::ToolBar*>(form_->FindComponent("ToolBar6"));
@@ -128,6 +129,7 @@ TEST_F(MainWindowTest, ClosingTheLastDocumentLeavesNoneAndDisablesTheDocumentCom
     EXPECT_EQ(form_->CurMenu(), 0);
     EXPECT_EQ(Pages().PageCount(), 0);
     EXPECT_TRUE(form_->MenuDoc(1)->Closed);
+    EXPECT_EQ(form_->MenuDoc(1)->Menu.Buttons[0].Pics[Up][0], nullptr);
     forms::Application().ProcessMessages();
     EXPECT_EQ(textBox->Parent(), drawer);
     EXPECT_EQ(textBar->Parent(), drawer);
