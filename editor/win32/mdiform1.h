@@ -47,8 +47,6 @@ class ToolBar;
 class ToolButton;
 }  // namespace forms
 
-class TfrmSaveCls;
-
 // Capacity of one run of the editor.
 constexpr int kMaxDocuments = 100;
 // Height of each of the window's toolbars.
@@ -163,10 +161,6 @@ private:
     // shown or hidden with its View item; tooltips on or off everywhere.
     void SetToolbarShown(forms::ToolBar* bar, forms::MenuItem* item, bool shown);
     void ApplyShowHint();
-    // The status pop-up (mdiform1_startup.cpp): shown with a text; later
-    // given its last text and the time after which it closes itself.
-    TfrmSaveCls* ShowStatusPopup(const std::string& text);
-    void FinishStatusPopup(TfrmSaveCls* status, const std::string& text, int closeAfterMs);
     // Documents (mdiform1_documents.cpp).
     void CreateDocumentControls(TMenuDocument& doc, int slot);
     void FreeDocumentControls(TMenuDocument& doc);

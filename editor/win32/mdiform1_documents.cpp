@@ -285,13 +285,13 @@ void TMDIForm1Cls::mnuNew_Click() { NewMenu(1); }
 void TMDIForm1Cls::mnuOpen_Click() {
     std::string path;
     if (!AskOpenMenuPath(path)) return;
-    TfrmSaveCls* status = ShowStatusPopup("Loading Menu...");
+    ShowStatusPopup("Loading Menu...");
     if (!path.empty() && forms::FileExists(path)) {
         const editor::FileLocation where = editor::SplitFileLocation(path);
         MenuFolder = where.Folder;
         const bool loaded = LoadMenu(where.Name, MenuFolder, false);
         LoadMenuList();
-        if (loaded) FinishStatusPopup(status, "Settings Loaded.", 200);
+        if (loaded) FinishStatusPopup("Settings Loaded.", 200);
     } else {
         EditorMsg("The menu \"" + editor::FileNamePart(path) + "\" could no be found.", TMsgDlgType::mtInformation,
                   TMsgDlgButtons::mbOK);

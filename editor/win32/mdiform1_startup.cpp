@@ -133,26 +133,11 @@ void TMDIForm1Cls::ShowStartDlg() {
     } else if (StartFileName == "null") {
         return;
     } else if (!StartFileName.empty()) {
-        TfrmSaveCls* status = ShowStatusPopup("Loading Menu...");
-        if (LoadMenu(StartFileName, MenuFolder, false)) FinishStatusPopup(status, "Settings Loaded.", 200);
+        ShowStatusPopup("Loading Menu...");
+        if (LoadMenu(StartFileName, MenuFolder, false)) FinishStatusPopup("Settings Loaded.", 200);
     } else {
         mnuOpen_Click();
     }
-}
-
-TfrmSaveCls* TMDIForm1Cls::ShowStatusPopup(const std::string& text) {
-    auto* status = forms::Application().CreateForm<TfrmSaveCls>();
-    if (!status) return nullptr;
-    status->Label1->SetCaption(text);
-    status->Show();
-    forms::Application().ProcessMessages();
-    return status;
-}
-
-void TMDIForm1Cls::FinishStatusPopup(TfrmSaveCls* status, const std::string& text, int closeAfterMs) {
-    if (!status) return;
-    status->Label1->SetCaption(text);
-    status->Timer1->SetInterval(closeAfterMs);
 }
 
 void TMDIForm1Cls::Timer1Timer() {
