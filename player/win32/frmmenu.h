@@ -24,6 +24,7 @@
 #include "forms/win32/Menus.h"
 #include "forms/win32/Timer.h"
 #include "shared/MenuType.h"
+#include "shared/mdlfilebin.h"
 
 class TfrmMenuCls : public forms::Form {
 public:
@@ -145,7 +146,7 @@ private:
     // Reads the rest of the menu file and shows the menu; false (nothing
     // shown) when the menu has no background picture. May throw when memory
     // runs out.
-    bool ReadAndShowMenu();
+    bool ReadAndShowMenu(TMenuFile& menuFile);
     // Gives the keyboard to the selected object, else to the window.
     void TakeKeyboardFocus();
     // Enter on object n: Down, launch, Active.

@@ -15,11 +15,19 @@
 #include "player/win32/launch.h"
 #include "player/win32/sounds.h"
 #include "shared/MenuBody.h"
-#include "shared/mdlfilebin.h"
+#include "shared/win32/mdlfilebin_win32.h"
 
 TfrmMenuCls* frmMenu = nullptr;
 
 namespace {
+
+// The menu-file readers' own messages (a refused header) are the player's
+// messages: captioned with its title and sent through its message seam.
+class PlayerFileHost : public DialogMenuFileHost {
+public:
+    void ShowError(const std::string& text) override { PlayerMsg(text, TMsgDlgType::mtError); }
+    void ShowInformation(const std::string& text) override { PlayerMsg(text, TMsgDlgType::mtInformation); }
+};
 
 const char* const kMenuUnreadable = "Menu could not be read.";
 const char* const kNotVersion8 =
@@ -110,9 +118,6 @@ void TfrmMenuCls::Form_Load(forms::Component&) {
     }
 
     StartTitle = forms::Application().Title();
-    // The menu-file readers caption their own messages (a refused header)
-    // with the program's title too.
-    DlgCaption = StartTitle;
     ExeFileName = player::ExtractFileName(PlayerExePath);
 
     const std::string iconFile = AppFolder + ChangeFileExt(ExeFileName, ".ico");
@@ -265,18 +270,20 @@ void TfrmMenuCls::LoadMenu(std::string name) {
         DelayedShutdown();
         return;
     }
-    SetMnuStream(std::move(file));
-    ClearMnuError();
-    if (!player::SeekPacked(Pack, name, *MnuStream())) {
+    PlayerFileHost host;
+    TMenuFile menuFile(host);
+    menuFile.SetMnuStream(std::move(file));
+    menuFile.ClearMnuError();
+    if (!player::SeekPacked(Pack, name, *menuFile.MnuStream())) {
         PlayerMsg(player::NotPackedMessage(name), TMsgDlgType::mtWarning);
         PlayerMsg(kMenuUnreadable, TMsgDlgType::mtError);
-        CloseMnuFile();
+        menuFile.CloseMnuFile();
         DelayedShutdown();
         return;
     }
-    if (!ReadMnuHeader()) {
+    if (!menuFile.ReadMnuHeader()) {
         PlayerMsg(kMenuUnreadable, TMsgDlgType::mtError);
-        CloseMnuFile();
+        menuFile.CloseMnuFile();
         DelayedShutdown();
         return;
     }
@@ -285,14 +292,14 @@ void TfrmMenuCls::LoadMenu(std::string name) {
     Menu = TAQMenu();
     ResetRunState();
 
-    if (MnuHeader().HdrMajor < 8) {
-        CloseMnuFile();
+    if (menuFile.MnuHeader().HdrMajor < 8) {
+        menuFile.CloseMnuFile();
         PlayerMsg(kNotVersion8, TMsgDlgType::mtInformation);
         DelayedShutdown();
         return;
     }
-    if (MnuHeader().HdrObjects > kMaxObjects) {
-        CloseMnuFile();
+    if (menuFile.MnuHeader().HdrObjects > kMaxObjects) {
+        menuFile.CloseMnuFile();
         PlayerMsg(kMenuUnreadable, TMsgDlgType::mtError);
         DelayedShutdown();
         return;
@@ -302,20 +309,20 @@ void TfrmMenuCls::LoadMenu(std::string name) {
     // background would be an invisible program that never ends.
     bool shown = false;
     try {
-        shown = ReadAndShowMenu();
+        shown = ReadAndShowMenu(menuFile);
     } catch (const std::exception&) {
         // Out of memory for a picture, for instance.
-        CloseMnuFile();
-        SetMnuError();
+        menuFile.CloseMnuFile();
+        menuFile.SetMnuError();
     }
     if (!shown) {
         Hide();
-        if (MnuError()) ShowPlayerMsg(kBinaryDataError, TMsgDlgType::mtWarning, "");
+        if (menuFile.MnuError()) ShowPlayerMsg(kBinaryDataError, TMsgDlgType::mtWarning, "");
         PlayerMsg(kMenuUnreadable, TMsgDlgType::mtError);
         DelayedShutdown();
         return;
     }
-    if (MnuError()) ShowPlayerMsg(kBinaryDataError, TMsgDlgType::mtWarning, "");
+    if (menuFile.MnuError()) ShowPlayerMsg(kBinaryDataError, TMsgDlgType::mtWarning, "");
 
     Timer3->SetInterval(Menu.AnimInterval > 0 ? Menu.AnimInterval : 0);
     Timer4->SetInterval(Menu.ScrollTitle ? 160 : 0);
@@ -332,15 +339,15 @@ void TfrmMenuCls::LoadMenu(std::string name) {
     TakeKeyboardFocus();
 }
 
-bool TfrmMenuCls::ReadAndShowMenu() {
+bool TfrmMenuCls::ReadAndShowMenu(TMenuFile& menuFile) {
     // Only the pictures of the first paint are decoded while the file is
     // read; the other frames follow once the menu is on the screen.
     std::vector<DeferredPicture> laterPictures;
     MenuReadOptions reading;
     reading.Deferred = &laterPictures;
     reading.DecodeNow = &player::ShownAtOnce;
-    ReadMenuBody(Menu, reading, nullptr);
-    CloseMnuFile();
+    ReadMenuBody(menuFile, Menu, reading, nullptr);
+    menuFile.CloseMnuFile();
     Menu.BtnCount = std::clamp(Menu.BtnCount, 0, kMaxObjects);
     const PicRef& background = Menu.Buttons[0].Pics[Up][0];
     if (!HasPic(background)) return false;
@@ -365,7 +372,7 @@ bool TfrmMenuCls::ReadAndShowMenu() {
     Repaint();
     GdiFlush();
     ShowShortcutButtons();
-    if (!DecodeDeferredPictures(Menu, laterPictures)) SetMnuError();
+    if (!DecodeDeferredPictures(Menu, laterPictures)) menuFile.SetMnuError();
     CountFrames();
     return true;
 }

@@ -276,16 +276,16 @@ void PutHeader(forms::MemoryStream& s, int major, int objects, int images) {
     s.Write(head, sizeof head);
 }
 
-void I(int32_t v) { WriteMnuField(mftInt, v, ""); }
-void L(int32_t v) { WriteMnuField(mftLong, v, ""); }
-void S(const std::string& t) { WriteMnuField(mftString, 0, t); }
+void I(int32_t v) { KitFile().WriteMnuField(mftInt, v, ""); }
+void L(int32_t v) { KitFile().WriteMnuField(mftLong, v, ""); }
+void S(const std::string& t) { KitFile().WriteMnuField(mftString, 0, t); }
 
 // An old file with one text button and one graphical button with a picture.
 std::vector<uint8_t> OldFile(int major) {
     auto owned = std::make_unique<forms::MemoryStream>();
     forms::MemoryStream* s = owned.get();
-    SetMnuStream(std::move(owned));
-    ClearMnuError();
+    KitFile().SetMnuStream(std::move(owned));
+    KitFile().ClearMnuError();
     PutHeader(*s, major, 2, 2);
     S("Old Menu");
     I(7);
@@ -370,9 +370,9 @@ std::vector<uint8_t> OldFile(int major) {
     }
     const PicRef back = Picture(4, 3, 60);
     const PicRef up = Picture(2, 2, 61);
-    WriteMnuBitmap(1, 0, Up, 0, *back, "", major == 6);
-    WriteMnuBitmap(1, 2, Up, 0, *up, "", major == 6);
-    WriteMnuEnd();
+    KitFile().WriteMnuBitmap(1, 0, Up, 0, *back, "", major == 6);
+    KitFile().WriteMnuBitmap(1, 2, Up, 0, *up, "", major == 6);
+    KitFile().WriteMnuEnd();
     return WrittenBytes();
 }
 
@@ -452,17 +452,17 @@ TEST(MenuRead, BlocksOutsideTheRecordAreReadAndDropped) {
     auto m = std::make_unique<TAQMenu>();
     MenuWriteOptions skip;
     skip.SkipImages = true;
-    ASSERT_TRUE(WriteMenuFile(*m, skip));
+    ASSERT_TRUE(WriteMenuFile(KitFile(), *m, skip));
     std::vector<uint8_t> bytes = WrittenBytes();
     bytes.pop_back();  // closing byte: blocks follow instead
     bytes[9] = 5;      // five blocks announced
     bytes[10] = 0;
     auto blocks = std::make_unique<forms::MemoryStream>();
     forms::MemoryStream* s = blocks.get();
-    SetMnuStream(std::move(blocks));
+    KitFile().SetMnuStream(std::move(blocks));
     const int where[5][3] = {{250, 0, 0}, {1, 4, 0}, {1, 0, 102}, {1, 0, 101}, {201, 3, 0}};
-    for (const auto& w : where) WriteMnuBitmap(1, w[0], w[1], w[2], *Picture(2, 1, w[0]), "", false);
-    WriteMnuEnd();
+    for (const auto& w : where) KitFile().WriteMnuBitmap(1, w[0], w[1], w[2], *Picture(2, 1, w[0]), "", false);
+    KitFile().WriteMnuEnd();
     bytes.insert(bytes.end(), s->Bytes().begin(), s->Bytes().end());
 
     MenuReadReport report;
@@ -479,7 +479,7 @@ TEST(MenuRead, ObjectCountBeyondTheRecordIsRefused) {
     bytes[8] = 201;
     m->BtnCount = 3;
     EXPECT_FALSE(ReadFromBytes(bytes, *m, {}));
-    EXPECT_EQ(MnuError(), 1);
+    EXPECT_EQ(KitFile().MnuError(), 1);
     EXPECT_EQ(m->BtnCount, 3);
 }
 
@@ -491,7 +491,7 @@ TEST(MenuRead, CutOrDamagedFilesSetTheErrorFlagWithoutCrashing) {
         const std::vector<uint8_t> cut(bytes.begin(), bytes.begin() + length);
         MenuReadReport report;
         EXPECT_FALSE(ReadFromBytes(cut, *m, {}, &report)) << length;
-        EXPECT_EQ(MnuError(), 1) << length;
+        EXPECT_EQ(KitFile().MnuError(), 1) << length;
         if (!report.BodyOk) {
             EXPECT_EQ(report.BlocksRead, 0) << length;
         }
@@ -616,7 +616,7 @@ TEST(MenuRead, WholeButUndecodableBlocksAreSkippedAndReadingGoesOn) {
         }
         MenuReadReport report;
         EXPECT_FALSE(ReadFromBytes(bytes, *out, options, &report));
-        EXPECT_EQ(MnuError(), 1);
+        EXPECT_EQ(KitFile().MnuError(), 1);
         EXPECT_TRUE(report.BodyOk);
         EXPECT_TRUE(report.PicturesOk);
         EXPECT_EQ(report.BlocksDamaged, 3);

@@ -5,7 +5,7 @@
 
 #include "forms/portable/Stream.h"
 #include "shared/MenuBody.h"
-#include "shared/mdlfilebin.h"
+#include "shared/win32/mdlfilebin_win32.h"
 
 namespace qvtest {
 
@@ -77,11 +77,12 @@ int AddPlacedImage(TAQMenu& menu, int left, int top, int w, int h, uint32_t colo
 }
 
 std::vector<uint8_t> MenuBytes(const TAQMenu& menu) {
-    ClearMnuError();
-    SetMnuStream(std::make_unique<forms::MemoryStream>());
-    WriteMenuFile(menu, MenuWriteOptions());
-    std::vector<uint8_t> bytes = static_cast<forms::MemoryStream*>(MnuStream())->Bytes();
-    CloseMnuFile();
+    DialogMenuFileHost host;
+    TMenuFile file(host);
+    file.SetMnuStream(std::make_unique<forms::MemoryStream>());
+    WriteMenuFile(file, menu, MenuWriteOptions());
+    std::vector<uint8_t> bytes = static_cast<forms::MemoryStream*>(file.MnuStream())->Bytes();
+    file.CloseMnuFile();
     return bytes;
 }
 

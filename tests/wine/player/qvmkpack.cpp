@@ -33,7 +33,7 @@
 #include <cstdio>
 #include <string>
 
-#include "shared/mdlfilebin.h"
+#include "shared/win32/mdlfilebin_win32.h"
 #include "tests/wine/player/TestMenus.h"
 
 using namespace qvtest;
@@ -187,10 +187,11 @@ int BuildThroughTheEditor(const std::string& scenario, const std::string& output
         }
         PackFiles[k + 1] = path;
     }
-    ClearMnuError();
-    const bool built = BuildAutorunExe(folder, output.substr(folder.size()));
-    CloseMnuFile();
-    if (!built || MnuError()) {
+    DialogMenuFileHost host;
+    TMenuFile file(host);
+    const bool built = file.BuildAutorunExe(folder, output.substr(folder.size()));
+    file.CloseMnuFile();
+    if (!built || file.MnuError()) {
         std::fprintf(stderr, "the builder failed\n");
         return 1;
     }
