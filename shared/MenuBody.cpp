@@ -188,18 +188,6 @@ class BodyReader {
 public:
     explicit BodyReader(TMenuFile& file) : file(file) {}
 
-    // Reads one PNG block and reads on past a damaged one: the block was taken
-    // whole, so the stream is still in step; the picture keeps its value and the
-    // error flag is raised again once the whole file has been read.
-    void ReadPngReadingOn(forms::PngImage& png, MenuReadReport& rep) {
-        const bool hadError = file.MnuError() != 0;
-        file.ReadMnuPNG(png);
-        if (!hadError && file.MnuError() && file.PicDamaged()) {
-            file.ClearMnuError();
-            ++rep.BlocksDamaged;
-        }
-    }
-
     void ReadMenuFields(TAQMenu& m, int version, bool reload, MenuReadReport& rep) {
         m.MenuTitle = file.ReadMnuString();
         m.ScreenPos = file.ReadMnuInt();
@@ -352,6 +340,18 @@ public:
     }
 
 private:
+    // Reads one PNG block and reads on past a damaged one: the block was taken
+    // whole, so the stream is still in step; the picture keeps its value and the
+    // error flag is raised again once the whole file has been read.
+    void ReadPngReadingOn(forms::PngImage& png, MenuReadReport& rep) {
+        const bool hadError = file.MnuError() != 0;
+        file.ReadMnuPNG(png);
+        if (!hadError && file.MnuError() && file.PicDamaged()) {
+            file.ClearMnuError();
+            ++rep.BlocksDamaged;
+        }
+    }
+
     int32_t GetColor() {
         int32_t r = file.ReadMnuInt();
         int32_t g = file.ReadMnuInt();
