@@ -154,7 +154,19 @@ void WriteObjectFields(const TAQButton& b, bool quiet) {
 
 // ---- reading ----
 
-void ReadMenuFields(TAQMenu& m, int version, bool reload) {
+// Reads one PNG block and reads on past a damaged one: the block was taken
+// whole, so the stream is still in step; the picture keeps its value and the
+// error flag is raised again once the whole file has been read.
+void ReadPngReadingOn(forms::PngImage& png, MenuReadReport& rep) {
+    const bool hadError = MnuError() != 0;
+    ReadMnuPNG(png);
+    if (!hadError && MnuError() && PicDamaged()) {
+        ClearMnuError();
+        ++rep.BlocksDamaged;
+    }
+}
+
+void ReadMenuFields(TAQMenu& m, int version, bool reload, MenuReadReport& rep) {
     m.MenuTitle = ReadMnuString();
     m.ScreenPos = ReadMnuInt();
     if (version >= 8) {
@@ -163,7 +175,7 @@ void ReadMenuFields(TAQMenu& m, int version, bool reload) {
         m.AccTextWidth = ReadMnuInt();
         m.AccTextHeight = ReadMnuInt();
         m.AccRTF = ReadMnuString();
-        if (!reload) ReadMnuPNG(m.AccPNG);
+        if (!reload) ReadPngReadingOn(m.AccPNG, rep);
         m.SoundsOn = ReadMnuInt() != 0 ? 1 : 0;
         m.PlainAccText.clear();
     } else {
@@ -203,7 +215,7 @@ void ReadMenuFields(TAQMenu& m, int version, bool reload) {
         for (int i = 0; i < 4; ++i) ReadMnuString();
 }
 
-void ReadObjectFields(TAQButton& b, int version, bool reload) {
+void ReadObjectFields(TAQButton& b, int version, bool reload, MenuReadReport& rep) {
     b.ButtonCommand = ReadMnuString();
     b.ButtonArgs = ReadMnuString();
     if (version >= 8) {
@@ -226,8 +238,8 @@ void ReadObjectFields(TAQButton& b, int version, bool reload) {
     b.ObjHeight = ReadMnuInt();
     if (version >= 8) {
         if (!reload) {
-            if (HasAccPng(b.ObjectKind)) ReadMnuPNG(b.AccPNG);
-            if (HasLookPng(b.ObjectKind)) ReadMnuPNG(b.LookPNG);
+            if (HasAccPng(b.ObjectKind)) ReadPngReadingOn(b.AccPNG, rep);
+            if (HasLookPng(b.ObjectKind)) ReadPngReadingOn(b.LookPNG, rep);
             if (b.ObjectKind == PlcShape) {
                 TShapeRec& r = b.ShapeRec;
                 r.ShapeKind = ReadMnuInt();
@@ -301,6 +313,13 @@ void ReadPictures(TAQMenu& m, int count, const MenuReadOptions& options, MenuRea
         }
         auto pic = std::make_shared<forms::Bitmap>();
         ReadMnuBitmapPixels(*pic, options.Reload);
+        if (MnuError() && PicDamaged()) {
+            // Whole but undecodable: the slot stays as it was, reading goes on.
+            ClearMnuError();
+            ++rep.BlocksDamaged;
+            ++rep.BlocksRead;
+            continue;
+        }
         if (MnuError()) return;
         ++rep.BlocksRead;
         if (!inSlots) {
@@ -371,16 +390,17 @@ bool ReadMenuBody(TAQMenu& menu, const MenuReadOptions& options, MenuReadReport*
     }
     const int version = h.HdrMajor;
     menu.BtnCount = h.HdrObjects;
-    ReadMenuFields(menu, version, options.Reload);
+    ReadMenuFields(menu, version, options.Reload, rep);
     for (int n = 1; n <= menu.BtnCount && !MnuError(); ++n)
-        ReadObjectFields(menu.Buttons[n], version, options.Reload);
+        ReadObjectFields(menu.Buttons[n], version, options.Reload, rep);
     rep.BodyOk = MnuError() == 0;
     if (rep.BodyOk) {
         ReadPictures(menu, h.HdrImages, options, rep);
         rep.PicturesOk = MnuError() == 0;
     }
+    if (rep.BlocksDamaged > 0) SetMnuError();
     if (report) *report = rep;
-    return rep.BodyOk && rep.PicturesOk;
+    return rep.BodyOk && rep.PicturesOk && rep.BlocksDamaged == 0;
 }
 
 bool DecodeDeferredPictures(TAQMenu& menu, std::vector<DeferredPicture>& pictures) {

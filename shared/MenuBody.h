@@ -68,6 +68,7 @@ struct MenuReadReport {
     int BlocksRead = 0;     // picture blocks read in good order
     int BlocksSkipped = 0;  // of those, blocks outside the record's slots
     bool PicturesOk = false;  // every announced picture block was read
+    int BlocksDamaged = 0;  // PNG and picture blocks that were whole but undecodable
 };
 
 // Reads the body and the image section after a successful ReadMnuHeader(),
@@ -79,7 +80,10 @@ struct MenuReadReport {
 // frame lies outside the record's slots are read and dropped (counted in
 // BlocksSkipped). A header object count above 200 is refused before anything
 // is read. After a field of the wrong type (the stream is then out of step)
-// no pictures are read; the first bad picture block ends the pictures.
+// no pictures are read; the first bad picture block ends the pictures. A PNG
+// or picture block that is whole but whose data cannot be decoded is skipped
+// (its picture keeps its value) and reading goes on: such blocks are counted
+// in BlocksDamaged and MnuError is set once everything has been read.
 // Returns true when the whole file was read without error; MnuError is set
 // otherwise.
 bool ReadMenuBody(TAQMenu& menu, const MenuReadOptions& options, MenuReadReport* report = nullptr);

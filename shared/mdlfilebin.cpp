@@ -19,6 +19,7 @@ uint8_t g_error = 0;
 MenuFileHeader g_header;
 PictureBlockHeader g_block;
 uint8_t g_picMissing = 0;
+uint8_t g_picDamaged = 0;
 
 // A write that replaces its target on a successful close.
 struct PendingReplace {
@@ -144,6 +145,7 @@ void ClearMnuError() { g_error = 0; }
 const MenuFileHeader& MnuHeader() { return g_header; }
 const PictureBlockHeader& MnuBlockHeader() { return g_block; }
 uint8_t PicMissing() { return g_picMissing; }
+uint8_t PicDamaged() { return g_picDamaged; }
 
 namespace mnuio {
 
@@ -247,6 +249,7 @@ void SetBlockHeader(int flag, int object, int state, int frame) {
 }
 
 void SetPicMissing(uint8_t value) { g_picMissing = value; }
+void SetPicDamaged(uint8_t value) { g_picDamaged = value; }
 
 bool FinishingWrite() { return g_finishing; }
 
@@ -307,6 +310,7 @@ void ResetMnuReadState() {
     g_header = MenuFileHeader();
     g_block = PictureBlockHeader();
     g_picMissing = 0;
+    g_picDamaged = 0;
 }
 
 bool ReadMnuHeader() {

@@ -55,7 +55,11 @@ void ClearMnuError();
 const MenuFileHeader& MnuHeader();
 const PictureBlockHeader& MnuBlockHeader();
 uint8_t PicMissing();
-// Forgets the last header and block header read and PicMissing, for a caller
+// Set by the last block read when the block was whole but its picture data
+// could not be decoded: the block was skipped, MnuError set, and the stream
+// stands at the next field, so a reader may go on.
+uint8_t PicDamaged();
+// Forgets the last header and block header read, PicMissing and PicDamaged, for a caller
 // that reads blocks of a new stream without reading its header first.
 void ResetMnuReadState();
 

@@ -21,6 +21,7 @@ void WriteBlockHeader(int type, int flag, int object, int state, int frame) {
 // consumes one more byte, as every reader of these blocks always has.
 bool ExpectBlockType(int type) {
     mnuio::SetPicMissing(0);
+    mnuio::SetPicDamaged(0);
     if (mnuio::ReadByte() == type) return true;
     SetMnuError();
     mnuio::ReadByte();
@@ -71,8 +72,19 @@ bool MnuPixelsRaw(bool raw) { return raw || MnuHeader().HdrMajor == 6; }
 
 void ReadMnuBitmapPixels(forms::Bitmap& bitmap, bool raw) {
     forms::Stream* s = MnuStream();
+    if (!MnuPixelsRaw(raw)) {
+        // Compressed pixels carry their length: once they are taken whole,
+        // data that does not inflate damages this picture only.
+        std::vector<uint8_t> zipPixels;
+        if (!TakeMnuBitmapPixels(zipPixels)) return;
+        if (!DecodeMnuBitmap(zipPixels, bitmap)) {
+            mnuio::SetPicDamaged(1);
+            SetMnuError();
+        }
+        return;
+    }
     TBmpArray work;
-    if (!s || !(MnuPixelsRaw(raw) ? ReadRawPixels(*s, work) : ReadZipPixels(*s, work))) {
+    if (!s || !ReadRawPixels(*s, work)) {
         SetMnuError();
         return;
     }
@@ -128,8 +140,11 @@ void ReadMnuPNG(forms::PngImage& png) {
         return;
     }
     std::vector<uint8_t> data(static_cast<size_t>(length));
+    if (!mnuio::Read(data.data(), data.size())) return;
     forms::PngImage loaded;
-    if (!mnuio::Read(data.data(), data.size()) || !loaded.LoadFromMemory(data.data(), data.size())) {
+    if (!loaded.LoadFromMemory(data.data(), data.size())) {
+        // The block was read whole: only its picture is lost.
+        mnuio::SetPicDamaged(1);
         SetMnuError();
         return;
     }

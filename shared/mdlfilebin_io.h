@@ -44,5 +44,6 @@ void ShowError(const std::string& text);
 // The picture-block reader's state.
 void SetBlockHeader(int flag, int object, int state, int frame);
 void SetPicMissing(uint8_t value);
+void SetPicDamaged(uint8_t value);
 
 }  // namespace mnuio

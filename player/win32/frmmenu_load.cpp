@@ -84,6 +84,8 @@ TfrmMenuCls::TfrmMenuCls() {
     OnMouseWheelUp = [this](forms::Control& s, forms::ShiftState sh, int x, int y, bool& h) {
         FormMouseWheelUp(s, sh, x, y, h);
     };
+    OnKeyDown = [this](forms::Control& s, uint16_t& k, forms::ShiftState sh) { FormKeyDown(s, k, sh); };
+    OnKeyPress = [this](forms::Control& s, char& k) { FormKeyPress(s, k); };
 }
 
 TfrmMenuCls::~TfrmMenuCls() {
@@ -289,45 +291,30 @@ void TfrmMenuCls::LoadMenu(std::string name) {
         DelayedShutdown();
         return;
     }
-
-    // Only the pictures of the first paint are decoded while the file is
-    // read; the other frames follow once the menu is on the screen.
-    std::vector<DeferredPicture> laterPictures;
-    MenuReadOptions reading;
-    reading.Deferred = &laterPictures;
-    reading.DecodeNow = &player::ShownAtOnce;
-    ReadMenuBody(Menu, reading, nullptr);
-    CloseMnuFile();
-    Menu.BtnCount = std::clamp(Menu.BtnCount, 0, kMaxObjects);
-
-    ApplyMenuSettings();
-    for (int n = 1; n <= Menu.BtnCount; ++n) {
-        CreateButtonControls(n);
-        ApplyObject(n);
+    if (MnuHeader().HdrObjects > kMaxObjects) {
+        CloseMnuFile();
+        PlayerMsg(kMenuUnreadable, TMsgDlgType::mtError);
+        DelayedShutdown();
+        return;
     }
-    AccessoryText->BringToFront();
 
-    UpdateClock();
-    const PicRef& background = Menu.Buttons[0].Pics[Up][0];
-    if (HasPic(background)) {
-        MenBck->SetPicture(*background);
-    } else {
-        MenBck->ClearPicture();
-        MenBck->SetBounds(0, 0, 0, 0);
+    // A menu that cannot be shown ends the program: a window without a
+    // background would be an invisible program that never ends.
+    bool shown = false;
+    try {
+        shown = ReadAndShowMenu();
+    } catch (const std::exception&) {
+        // Out of memory for a picture, for instance.
+        CloseMnuFile();
+        SetMnuError();
     }
-    PositionWindow(Menu.ScreenPos);
-    ApplyWinRgn();
-
-    for (int n = 1; n <= Menu.BtnCount; ++n) ShowObject(n);
-
-    SelectedBtn = -2;
-    ShowAccessory(-1);
-    Show();
-    Repaint();
-    GdiFlush();
-    ShowShortcutButtons();
-    if (!DecodeDeferredPictures(Menu, laterPictures)) SetMnuError();
-    CountFrames();
+    if (!shown) {
+        Hide();
+        if (MnuError()) ShowPlayerMsg(kBinaryDataError, TMsgDlgType::mtWarning, "");
+        PlayerMsg(kMenuUnreadable, TMsgDlgType::mtError);
+        DelayedShutdown();
+        return;
+    }
     if (MnuError()) ShowPlayerMsg(kBinaryDataError, TMsgDlgType::mtWarning, "");
 
     Timer3->SetInterval(Menu.AnimInterval > 0 ? Menu.AnimInterval : 0);
@@ -341,6 +328,65 @@ void TfrmMenuCls::LoadMenu(std::string name) {
     forms::Application().ProcessMessages();
     if (serial != MenuSerial) return;
     if (Menu.DefaultBtn >= 1 && Menu.DefaultBtn <= Menu.BtnCount) SelectButton(Menu.DefaultBtn);
+    if (serial != MenuSerial) return;
+    TakeKeyboardFocus();
+}
+
+bool TfrmMenuCls::ReadAndShowMenu() {
+    // Only the pictures of the first paint are decoded while the file is
+    // read; the other frames follow once the menu is on the screen.
+    std::vector<DeferredPicture> laterPictures;
+    MenuReadOptions reading;
+    reading.Deferred = &laterPictures;
+    reading.DecodeNow = &player::ShownAtOnce;
+    ReadMenuBody(Menu, reading, nullptr);
+    CloseMnuFile();
+    Menu.BtnCount = std::clamp(Menu.BtnCount, 0, kMaxObjects);
+    const PicRef& background = Menu.Buttons[0].Pics[Up][0];
+    if (!HasPic(background)) return false;
+
+    ApplyMenuSettings();
+    for (int n = 1; n <= Menu.BtnCount; ++n) {
+        CreateButtonControls(n);
+        ApplyObject(n);
+    }
+    AccessoryText->BringToFront();
+
+    UpdateClock();
+    MenBck->SetPicture(*background);
+    PositionWindow(Menu.ScreenPos);
+    ApplyWinRgn();
+
+    for (int n = 1; n <= Menu.BtnCount; ++n) ShowObject(n);
+
+    SelectedBtn = -2;
+    ShowAccessory(-1);
+    Show();
+    Repaint();
+    GdiFlush();
+    ShowShortcutButtons();
+    if (!DecodeDeferredPictures(Menu, laterPictures)) SetMnuError();
+    CountFrames();
+    return true;
+}
+
+void TfrmMenuCls::TakeKeyboardFocus() {
+    // The selected (or default) object takes the focus, so that Return acts
+    // on it; with none, the window itself takes the keys and the arrows
+    // start from the first or the last object.
+    const int n = SelectedBtn >= 1 && SelectedBtn <= Menu.BtnCount ? SelectedBtn : 0;
+    forms::WinControl* target = nullptr;
+    if (n > 0 && Ctl[n].KeyBtn->Visible()) {
+        target = Ctl[n].KeyBtn;
+    } else if (n > 0 && Ctl[n].WinBtn->Visible()) {
+        target = Ctl[n].WinBtn;
+    }
+    if (target) {
+        SetActiveControl(target);
+    } else {
+        SetActiveControl(nullptr);
+        if (Handle()) ::SetFocus(Handle());
+    }
 }
 
 void TfrmMenuCls::ApplyMenuSettings() {

@@ -24,7 +24,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (!ReadMnuHeader()) return 0;
     MenuReadReport report;
     bool ok = ReadMenuBody(*menu, options, &report);
-    Check(ok == (report.BodyOk && report.PicturesOk));
+    Check(ok == (report.BodyOk && report.PicturesOk && report.BlocksDamaged == 0));
+    Check(ok == (MnuError() == 0));
     ok = DecodeDeferredPictures(*menu, later) && ok;
     Check(menu->BtnCount >= 0 && menu->BtnCount <= kMaxObjects);
     Check(report.BlocksSkipped <= report.BlocksRead);

@@ -560,3 +560,85 @@ TEST(MenuRead, DeferredPicturesArriveWhenDecodedAndACorruptOneIsLeftOut) {
     EXPECT_FALSE(HasPic(again->Buttons[4].Pics[Up][1]));
     ExpectSamePicture(again->Buttons[1].Pics[Down][0], in->Buttons[1].Pics[Down][0], "undamaged picture");
 }
+
+namespace {
+
+// Offset of the count-th (0-based) PNG signature in bytes.
+size_t NthPng(const std::vector<uint8_t>& bytes, int count) {
+    static const uint8_t kSignature[8] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
+    for (size_t i = 0; i + 8 <= bytes.size(); ++i) {
+        if (std::equal(kSignature, kSignature + 8, bytes.begin() + i) && count-- == 0) return i;
+    }
+    return bytes.size();
+}
+
+// Offset of the zlib data of the bitmap block of object, Up, frame 0 with the
+// given sides.
+size_t ZipDataOf(const std::vector<uint8_t>& bytes, int object, int w, int h) {
+    auto le32 = [&bytes](size_t at) {
+        return static_cast<int32_t>(bytes[at] | bytes[at + 1] << 8 | bytes[at + 2] << 16 |
+                                    static_cast<uint32_t>(bytes[at + 3]) << 24);
+    };
+    for (size_t i = 0; i + 26 < bytes.size(); ++i) {
+        if (bytes[i] == mftBitmap && bytes[i + 1] == 1 && bytes[i + 2] == object && bytes[i + 3] == Up &&
+            le32(i + 4) == 0 && le32(i + 8) == w && le32(i + 12) == h)
+            return i + 24;
+    }
+    return bytes.size();
+}
+
+}  // namespace
+
+TEST(MenuRead, WholeButUndecodableBlocksAreSkippedAndReadingGoesOn) {
+    const auto in = RichMenu();
+    std::vector<uint8_t> bytes = WriteToBytes(*in, {});
+    // The menu's accessory text is the first PNG; object 1's accessory the
+    // second. Their chunks and the background's zlib data become garbage,
+    // every length stays as written.
+    for (int png : {0, 1}) {
+        const size_t at = NthPng(bytes, png);
+        ASSERT_LT(at, bytes.size());
+        for (size_t i = at + 8; i < at + 24; ++i) bytes[i] = 0xA5;
+    }
+    const size_t zip = ZipDataOf(bytes, 0, 12, 8);
+    ASSERT_LT(zip, bytes.size());
+    bytes[zip] = bytes[zip + 1] = 0xFF;
+
+    for (bool deferred : {false, true}) {
+        SCOPED_TRACE(deferred ? "deferred" : "at once");
+        auto out = std::make_unique<TAQMenu>();
+        out->AccPNG = Png(2, 2, 9);  // kept when its block is damaged
+        std::vector<DeferredPicture> later;
+        MenuReadOptions options;
+        if (deferred) {
+            options.Deferred = &later;
+            options.DecodeNow = [](const TAQMenu&, int object, int, int) { return object == 0; };
+        }
+        MenuReadReport report;
+        EXPECT_FALSE(ReadFromBytes(bytes, *out, options, &report));
+        EXPECT_EQ(MnuError(), 1);
+        EXPECT_TRUE(report.BodyOk);
+        EXPECT_TRUE(report.PicturesOk);
+        EXPECT_EQ(report.BlocksDamaged, 3);
+        EXPECT_EQ(report.BlocksRead, CountImageBlocks(*in));
+        if (deferred) EXPECT_TRUE(DecodeDeferredPictures(*out, later));
+
+        EXPECT_EQ(out->AccPNG.Width(), 2);
+        EXPECT_EQ(out->MenuTitle, in->MenuTitle);
+        EXPECT_EQ(out->ShadowColor, in->ShadowColor);
+        ASSERT_EQ(out->BtnCount, in->BtnCount);
+        for (int n = 1; n <= in->BtnCount; ++n) ExpectSameObjectFields(out->Buttons[n], in->Buttons[n], n);
+        EXPECT_TRUE(out->Buttons[2].AccPNG == in->Buttons[2].AccPNG);
+        EXPECT_FALSE(HasPic(out->Buttons[0].Pics[Up][0]));
+        ExpectSamePicture(out->Buttons[1].Pics[Down][2], in->Buttons[1].Pics[Down][2], "later picture");
+        ExpectSamePicture(out->Buttons[4].Pics[Up][1], in->Buttons[4].Pics[Up][1], "placed image");
+    }
+
+    // A block cut short is not merely damaged: it still ends the reading.
+    std::vector<uint8_t> cut(bytes.begin(), bytes.begin() + static_cast<long>(NthPng(bytes, 0)) + 4);
+    auto out = std::make_unique<TAQMenu>();
+    MenuReadReport report;
+    EXPECT_FALSE(ReadFromBytes(cut, *out, {}, &report));
+    EXPECT_FALSE(report.BodyOk);
+    EXPECT_EQ(report.BlocksDamaged, 0);
+}

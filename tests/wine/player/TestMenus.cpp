@@ -112,6 +112,17 @@ std::vector<uint8_t> MenuBytesWithBadPicture(const TAQMenu& menu, int object, in
     return {};
 }
 
+std::vector<uint8_t> MenuBytesWithBadPng(const TAQMenu& menu, int index) {
+    std::vector<uint8_t> bytes = MenuBytes(menu);
+    static const uint8_t kSignature[8] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
+    for (size_t i = 0; i + 24 <= bytes.size(); ++i) {
+        if (std::memcmp(bytes.data() + i, kSignature, 8) != 0 || index-- > 0) continue;
+        for (size_t k = i + 8; k < i + 24; ++k) bytes[k] = 0xA5;  // the header chunk
+        return bytes;
+    }
+    return {};
+}
+
 std::vector<uint8_t> PackedExe(const std::vector<uint8_t>& image, const std::vector<PackFile>& files) {
     std::vector<uint8_t> out = image;
     const size_t p = out.size();
@@ -132,6 +143,12 @@ std::vector<uint8_t> PackedExe(const std::vector<uint8_t>& image, const std::vec
     }
     PutInt32(out, static_cast<int32_t>(p + 1));
     return out;
+}
+
+void SetPackedOffset(std::vector<uint8_t>& exe, size_t imageSize, int index, int32_t stored) {
+    // "FPAK" and its fields take 18 bytes, the count one; each entry is a
+    // 256-byte name and the position.
+    PutInt32At(exe, imageSize + 19 + 260 * static_cast<size_t>(index) + 256, stored);
 }
 
 bool ReadBytes(const std::string& path, std::vector<uint8_t>& bytes) { return forms::ReadWholeFile(path, bytes); }
