@@ -140,6 +140,22 @@ class Session:
         ppm = subprocess.run(["convert", "xwd:-", "ppm:-"], input=xwd, capture_output=True, check=True).stdout
         return parse_ppm(ppm)
 
+    def grab(self):
+        """The screen as (width, height, rgb bytes), read inside Wine: unlike
+        xwd it shows dialogs that lie over another window of their program."""
+        path = os.path.join(self.work, "grab.bmp")
+        code, _ = self.run(find_built("qvprobe.exe"), "--grab", "Z:" + path.replace("/", "\\"))
+        assert code == 0, "the probe could not grab the screen"
+        with open(path, "rb") as f:
+            return parse_bmp(f.read())
+
+    def grab_png(self, path):
+        """Saves the screen as Wine painted it as PNG; returns path."""
+        w, h, rgb = self.grab()
+        ppm = b"P6 %d %d 255\n" % (w, h) + rgb
+        subprocess.run(["convert", "ppm:-", path], input=ppm, check=True)
+        return path
+
     def xdotool(self, *args):
         subprocess.run(["xdotool", *map(str, args)], env=self.env, check=True, capture_output=True)
 
@@ -173,6 +189,22 @@ def parse_ppm(data):
     assert fields[0] == b"P6"
     w, h = int(fields[1]), int(fields[2])
     return w, h, data[pos + 1:pos + 1 + w * h * 3]
+
+
+def parse_bmp(data):
+    """(width, height, rgb top-down) of a 24-bit bottom-up BMP."""
+    assert data[:2] == b"BM"
+    off = int.from_bytes(data[10:14], "little")
+    w = int.from_bytes(data[18:22], "little", signed=True)
+    h = int.from_bytes(data[22:26], "little", signed=True)
+    stride = (w * 3 + 3) & ~3
+    rows = []
+    for y in range(h - 1, -1, -1):
+        row = data[off + y * stride: off + y * stride + w * 3]
+        rgb = bytearray(row)
+        rgb[0::3], rgb[2::3] = row[2::3], row[0::3]
+        rows.append(bytes(rgb))
+    return w, h, b"".join(rows)
 
 
 def pixel(shot, x, y):

@@ -2,6 +2,9 @@
 // end-to-end tests that drive the programs under Wine. Usage:
 //   qvprobe.exe TITLE [TIMEOUT_MS]   window whose caption is exactly TITLE
 //   qvprobe.exe --list               every visible top-level window
+//   qvprobe.exe --grab FILE.bmp      the whole screen as Wine painted it, as a
+//                                    24-bit BMP (X screenshots show a window
+//                                    over another of its program black)
 // The object holds the window's rectangle, visibility, its region's rectangles
 // (in window coordinates) and each child control's class, text, visibility
 // and rectangle. Exit code 0 when found, 1 when not.
@@ -116,11 +119,46 @@ BOOL CALLBACK ListTop(HWND h, LPARAM lp) {
     return TRUE;
 }
 
+// Copies the screen DC into a 24-bit bottom-up DIB and writes it as a BMP.
+int GrabScreen(const char* path) {
+    HDC screen = GetDC(nullptr);
+    int w = GetDeviceCaps(screen, HORZRES), h = GetDeviceCaps(screen, VERTRES);
+    BITMAPINFO bi = {};
+    bi.bmiHeader.biSize = sizeof bi.bmiHeader;
+    bi.bmiHeader.biWidth = w;
+    bi.bmiHeader.biHeight = h;
+    bi.bmiHeader.biPlanes = 1;
+    bi.bmiHeader.biBitCount = 24;
+    bi.bmiHeader.biCompression = BI_RGB;
+    void* bits = nullptr;
+    HBITMAP dib = CreateDIBSection(screen, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HDC mem = CreateCompatibleDC(screen);
+    HGDIOBJ old = SelectObject(mem, dib);
+    BitBlt(mem, 0, 0, w, h, screen, 0, 0, SRCCOPY);
+    GdiFlush();
+    DWORD stride = (static_cast<DWORD>(w) * 3 + 3) & ~3u, size = stride * static_cast<DWORD>(h);
+    BITMAPFILEHEADER fh = {};
+    fh.bfType = 0x4D42;
+    fh.bfOffBits = sizeof fh + sizeof bi.bmiHeader;
+    fh.bfSize = fh.bfOffBits + size;
+    bool ok = false;
+    if (FILE* f = std::fopen(path, "wb")) {
+        ok = std::fwrite(&fh, sizeof fh, 1, f) == 1 && std::fwrite(&bi.bmiHeader, sizeof bi.bmiHeader, 1, f) == 1 &&
+             std::fwrite(bits, 1, size, f) == size;
+        ok = std::fclose(f) == 0 && ok;
+    }
+    SelectObject(mem, old);
+    DeleteDC(mem);
+    DeleteObject(dib);
+    ReleaseDC(nullptr, screen);
+    return ok ? 0 : 1;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
     if (argc < 2) {
-        std::fprintf(stderr, "usage: qvprobe TITLE [TIMEOUT_MS] | --list\n");
+        std::fprintf(stderr, "usage: qvprobe TITLE [TIMEOUT_MS] | --list | --grab FILE.bmp\n");
         return 2;
     }
     if (std::string(argv[1]) == "--list") {
@@ -129,6 +167,7 @@ int main(int argc, char** argv) {
         std::printf("%s]\n", out.c_str());
         return 0;
     }
+    if (std::string(argv[1]) == "--grab") return argc > 2 ? GrabScreen(argv[2]) : 2;
     Search s;
     s.title = argv[1];
     int timeout = argc > 2 ? std::atoi(argv[2]) : 0;
