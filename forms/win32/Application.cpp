@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <exception>
 
+#include "forms/win32/Control.h"
+#include "forms/win32/Form.h"
 #include "forms/win32/Timer.h"
 
 namespace forms {
@@ -17,11 +19,13 @@ LRESULT CALLBACK UtilityProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) 
         case WM_TIMER:
             if (Timer* t = Timer::FromId(wParam)) t->Tick();
             return 0;
-        case WM_COMMAND:
-            if (WinControl::ReflectCommand(wParam, lParam)) return 0;
+        default: {
+            // Controls without a parent live on this window: their
+            // notifications go back to them as on any other parent.
+            LRESULT result = 0;
+            if (WinControl::ReflectNotification(msg, wParam, lParam, result)) return result;
             break;
-        default:
-            break;
+        }
         }
     } catch (...) {
         Application().HandleException();
@@ -101,13 +105,84 @@ void ApplicationClass::RemoveForm(Form* form) {
     if (mainForm_ == form) mainForm_ = nullptr;
 }
 
+bool ApplicationClass::Filter(MSG& msg) {
+    // A filter may remove itself (or others) while it runs: only filters
+    // still registered are asked.
+    const std::vector<MessageFilter*> filters = filters_;
+    for (MessageFilter* f : filters) {
+        if (std::find(filters_.begin(), filters_.end(), f) == filters_.end()) continue;
+        if (f->FilterMessage(msg)) return true;
+    }
+    return false;
+}
+
 void ApplicationClass::Dispatch(MSG& msg) {
+    {
+        DispatchScope scope;
+        try {
+            if (Filter(msg)) return;
+        } catch (...) {
+            HandleException();
+            return;
+        }
+    }
     TranslateMessage(&msg);
     DispatchMessageA(&msg);
 }
 
+void ApplicationClass::RunIdleStep() {
+    DispatchScope scope;
+    const std::vector<IdleHandler*> handlers = idleHandlers_;
+    for (IdleHandler* h : handlers) {
+        if (std::find(idleHandlers_.begin(), idleHandlers_.end(), h) == idleHandlers_.end()) continue;
+        try {
+            h->Idle();
+        } catch (...) {
+            HandleException();
+        }
+    }
+}
+
+void ApplicationClass::IdleIfQueueEmpty() {
+    MSG msg;
+    if (!PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE)) RunIdleStep();
+}
+
+void ApplicationClass::AddMessageFilter(MessageFilter* filter) {
+    if (filter && std::find(filters_.begin(), filters_.end(), filter) == filters_.end()) filters_.push_back(filter);
+}
+
+void ApplicationClass::RemoveMessageFilter(MessageFilter* filter) {
+    filters_.erase(std::remove(filters_.begin(), filters_.end(), filter), filters_.end());
+}
+
+void ApplicationClass::AddIdleHandler(IdleHandler* handler) {
+    if (handler && std::find(idleHandlers_.begin(), idleHandlers_.end(), handler) == idleHandlers_.end())
+        idleHandlers_.push_back(handler);
+}
+
+void ApplicationClass::RemoveIdleHandler(IdleHandler* handler) {
+    idleHandlers_.erase(std::remove(idleHandlers_.begin(), idleHandlers_.end(), handler), idleHandlers_.end());
+}
+
+void ApplicationClass::SetScreenCursor(Cursor cursor) {
+    if (cursor == screenCursor_) return;
+    screenCursor_ = cursor;
+    // Show the change now: the window under the pointer picks its cursor
+    // again (the screen cursor, or its own one when back to Default).
+    POINT p;
+    GetCursorPos(&p);
+    HWND under = WindowFromPoint(p);
+    if (under && WinControl::FromHandle(under))
+        SendMessageA(under, WM_SETCURSOR, reinterpret_cast<WPARAM>(under), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+    else if (cursor != Cursor::Default)
+        ::SetCursor(CursorHandle(cursor));
+}
+
 void ApplicationClass::Run() {
     while (!terminated_) {
+        IdleIfQueueEmpty();
+        if (terminated_) break;
         MSG msg;
         BOOL r = GetMessageA(&msg, nullptr, 0, 0);
         if (r <= 0) {
@@ -143,6 +218,7 @@ void ApplicationClass::ProcessMessages() {
 }
 
 void ApplicationClass::HandleMessage() {
+    IdleIfQueueEmpty();
     MSG msg;
     BOOL r = GetMessageA(&msg, nullptr, 0, 0);
     if (r <= 0) {
@@ -212,6 +288,10 @@ void ApplicationClass::DeletePending() {
     }
     deleting_ = false;
 }
+
+WaitCursor::WaitCursor() : previous_(Application().ScreenCursor()) { Application().SetScreenCursor(Cursor::Wait); }
+
+WaitCursor::~WaitCursor() { Application().SetScreenCursor(previous_); }
 
 DispatchScope::DispatchScope() { ++Application().dispatchDepth_; }
 

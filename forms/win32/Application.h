@@ -1,6 +1,12 @@
-// The application object: title, icon, the message loop, the main form, and
-// the exception handler that keeps a C++ exception escaping an event handler
-// from crashing the program (it is reported in a message box instead).
+// The application object: title, icon, the message loop, the main form, the
+// screen-wide cursor, and the exception handler that keeps a C++ exception
+// escaping an event handler from crashing the program (it is reported in a
+// message box instead).
+//
+// The message loop (Run, HandleMessage, ProcessMessages) hands every message
+// to the registered filters before translating and dispatching it; Run and
+// HandleMessage run the idle handlers each time the queue has become empty
+// (MessageLoop.h).
 //
 //   int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
 //       forms::Application().SetTitle("Title");
@@ -15,9 +21,13 @@
 #include <utility>
 #include <vector>
 
-#include "forms/win32/Form.h"
+#include "forms/win32/MessageLoop.h"
+#include "forms/win32/Types.h"
 
 namespace forms {
+
+class Component;
+class Form;
 
 class ApplicationClass {
 public:
@@ -55,10 +65,24 @@ public:
     // Runs the message loop until Terminate() (or the main form closes), then
     // destroys the remaining application-owned forms (OnDestroy first).
     void Run();
-    // Handles every waiting message, then returns.
+    // Handles every waiting message, then returns (no idle step).
     void ProcessMessages();
-    // Waits for one message and handles it.
+    // Runs the idle step when the queue is empty, then waits for one message
+    // and handles it.
     void HandleMessage();
+    // Runs every idle handler once, now.
+    void RunIdleStep();
+
+    void AddMessageFilter(MessageFilter* filter);
+    void RemoveMessageFilter(MessageFilter* filter);
+    void AddIdleHandler(IdleHandler* handler);
+    void RemoveIdleHandler(IdleHandler* handler);
+
+    // A cursor shown over every window of the application while it is not
+    // Default (the hourglass during long work); Default gives each control
+    // its own cursor back. Takes effect at once.
+    Cursor ScreenCursor() const { return screenCursor_; }
+    void SetScreenCursor(Cursor cursor);
     void Terminate();
     bool Terminated() const { return terminated_; }
 
@@ -95,6 +119,8 @@ private:
     void ScheduleDelete(Component* c);
     void DeletePending();
     void Dispatch(MSG& msg);
+    bool Filter(MSG& msg);
+    void IdleIfQueueEmpty();
 
     HINSTANCE instance_ = nullptr;
     HWND utilityWindow_ = nullptr;
@@ -103,6 +129,9 @@ private:
     Form* mainForm_ = nullptr;
     std::vector<Form*> forms_;
     std::vector<Component*> pendingDelete_;
+    std::vector<MessageFilter*> filters_;
+    std::vector<IdleHandler*> idleHandlers_;
+    Cursor screenCursor_ = Cursor::Default;
     bool terminated_ = false;
     bool deleting_ = false;
     int dispatchDepth_ = 0;
@@ -110,6 +139,19 @@ private:
 
 // The one application object.
 ApplicationClass& Application();
+
+// Shows the hourglass over the whole application for its lifetime and puts
+// back the cursor that was set before.
+class WaitCursor {
+public:
+    WaitCursor();
+    ~WaitCursor();
+    WaitCursor(const WaitCursor&) = delete;
+    WaitCursor& operator=(const WaitCursor&) = delete;
+
+private:
+    Cursor previous_;
+};
 
 // Marks a stretch of code that runs on behalf of a window message or timer:
 // components freed meanwhile are deleted only when the outermost scope ends.

@@ -38,8 +38,11 @@ char Button::AccelChar() const {
     return 0;
 }
 
-void Button::CommandNotify(WORD code) {
-    if (code == BN_CLICKED) Click();
+bool Button::Notification(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+    if (msg != WM_COMMAND || HIWORD(wParam) != BN_CLICKED) return WinControl::Notification(msg, wParam, lParam, result);
+    Click();
+    result = 0;
+    return true;
 }
 
 }  // namespace forms

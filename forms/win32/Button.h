@@ -23,10 +23,10 @@ public:
     void Click() override;
 
     // The character that "&" marks in the caption (upper case), or 0.
-    char AccelChar() const;
+    char AccelChar() const override;
 
 protected:
-    void CommandNotify(WORD code) override;
+    bool Notification(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
 
 private:
     bool default_ = false;

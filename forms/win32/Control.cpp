@@ -1,6 +1,5 @@
 #include "forms/win32/Control.h"
 
-#include "forms/win32/Form.h"
 #include "forms/win32/WinControl.h"
 
 namespace forms {
@@ -46,10 +45,10 @@ void Control::SetParent(WinControl* parent) {
     if (parent_) parent_->AddChild(this);
 }
 
-Form* Control::ParentForm() const {
+Control* Control::RootControl() const {
     const Control* c = this;
     while (c->parent_) c = c->parent_;
-    return dynamic_cast<Form*>(const_cast<Control*>(c));
+    return const_cast<Control*>(c);
 }
 
 void Control::SetBounds(int left, int top, int width, int height) {
@@ -62,17 +61,25 @@ void Control::SetBounds(int left, int top, int width, int height) {
     width_ = width;
     height_ = height;
     BoundsChanged(old);
+    if (parent_) parent_->ChildLayoutChanged(*this);
+}
+
+void Control::SetAlign(Align align) {
+    if (align == align_) return;
+    align_ = align;
+    if (parent_) parent_->ChildLayoutChanged(*this);
 }
 
 void Control::SetVisible(bool visible) {
     if (visible == visible_) return;
     visible_ = visible;
     VisibleChanged();
+    if (parent_) parent_->ChildLayoutChanged(*this);
 }
 
 bool Control::Showing() const {
     if (!visible_) return false;
-    return parent_ ? parent_->Showing() : dynamic_cast<const Form*>(this) != nullptr;
+    return parent_ ? parent_->Showing() : IsTopLevel();
 }
 
 void Control::SetEnabled(bool enabled) { enabled_ = enabled; }
@@ -161,12 +168,34 @@ void Control::MouseUp(MouseButton button, ShiftState shift, int x, int y) {
     if (handler) handler(*this, button, shift, x, y);
 }
 
+void Control::DblClick() {
+    auto handler = OnDblClick;
+    if (handler) handler(*this);
+}
+
+void Control::MouseEnter() {
+    if (mouseInside_) return;
+    mouseInside_ = true;
+    auto handler = OnMouseEnter;
+    if (handler) handler(*this);
+}
+
+void Control::MouseLeave() {
+    if (!mouseInside_) return;
+    mouseInside_ = false;
+    auto handler = OnMouseLeave;
+    if (handler) handler(*this);
+}
+
 void Control::Detach() {
     // Freed controls leave the screen at once and run no more handlers.
     OnClick = nullptr;
+    OnDblClick = nullptr;
     OnMouseDown = nullptr;
     OnMouseUp = nullptr;
     OnMouseMove = nullptr;
+    OnMouseEnter = nullptr;
+    OnMouseLeave = nullptr;
     SetParent(nullptr);
 }
 

@@ -1,5 +1,7 @@
 // Controls: components with a place on a parent. `Control` holds the common
-// geometry, visibility, enabled state, cursor, pop-up menu and mouse events;
+// geometry, visibility, enabled state, cursor, pop-up menu and mouse events
+// (press, move, release, click, double click, and the pointer entering and
+// leaving the control);
 // `GraphicControl` is a windowless control that its parent paints (in z-order,
 // into the parent's off-screen buffer) and hit-tests for mouse events.
 // Windowed controls derive from `WinControl` (WinControl.h).
@@ -14,10 +16,20 @@ namespace forms {
 
 class WinControl;
 class Form;
-class PopupMenu;
+class Control;
 
 // The system cursor for a shape (Default gives the arrow).
 HCURSOR CursorHandle(Cursor cursor);
+
+// A menu that a right-button release over a control opens (PopupMenu).
+class ContextMenu {
+public:
+    // Opens the menu at a screen point on behalf of target.
+    virtual void PopupFor(Control& target, POINT screen) = 0;
+
+protected:
+    ~ContextMenu() = default;
+};
 
 class Control : public Component {
 public:
@@ -29,6 +41,8 @@ public:
     virtual void SetParent(WinControl* parent);
     // The form this control is on (itself for a form), or nullptr.
     Form* ParentForm() const;
+    // The top of the parent chain (itself when it has no parent).
+    Control* RootControl() const;
 
     // Position relative to the parent's client area; size in pixels.
     int Left() const { return left_; }
@@ -40,6 +54,10 @@ public:
     void SetWidth(int v) { SetBounds(left_, top_, v, height_); }
     void SetHeight(int v) { SetBounds(left_, top_, width_, v); }
     virtual void SetBounds(int left, int top, int width, int height);
+
+    // Set: the parent lays the control out (WinControl::Realign).
+    Align GetAlign() const { return align_; }
+    void SetAlign(Align align);
 
     bool Visible() const { return visible_; }
     virtual void SetVisible(bool visible);
@@ -57,8 +75,8 @@ public:
     void SetCursor(Cursor cursor);
 
     // Shown on a right-button release over the control (nullptr: the parent's).
-    PopupMenu* GetPopupMenu() const { return popupMenu_; }
-    void SetPopupMenu(PopupMenu* menu) { popupMenu_ = menu; }
+    ContextMenu* GetPopupMenu() const { return popupMenu_; }
+    void SetPopupMenu(ContextMenu* menu) { popupMenu_ = menu; }
 
     // Top or bottom of the parent's z-order (among controls of the same kind:
     // windowed controls always cover graphic ones).
@@ -77,14 +95,23 @@ public:
     virtual void Click();
 
     NotifyEvent OnClick;
+    // The second press of a double click: OnDblClick runs, then OnMouseDown
+    // as for any press (its release clicks as any release does).
+    NotifyEvent OnDblClick;
     MouseEvent OnMouseDown;
     MouseEvent OnMouseUp;
     MouseMoveEvent OnMouseMove;
+    NotifyEvent OnMouseEnter;
+    NotifyEvent OnMouseLeave;
 
     // Entry points for the parent's mouse routing (x, y in control coordinates).
     void MouseDown(MouseButton button, ShiftState shift, int x, int y);
     void MouseMove(ShiftState shift, int x, int y);
     void MouseUp(MouseButton button, ShiftState shift, int x, int y);
+    void DblClick();
+    // The pointer came over the control / went away (each once per visit).
+    void MouseEnter();
+    void MouseLeave();
 
 protected:
     void Detach() override;
@@ -98,6 +125,8 @@ protected:
         left_ = left; top_ = top; width_ = width; height_ = height;
     }
     void StoreVisible(bool visible) { visible_ = visible; }
+    // True for windows without a parent window (forms).
+    virtual bool IsTopLevel() const { return false; }
 
 private:
     friend class WinControl;
@@ -106,9 +135,12 @@ private:
     bool visible_ = true;
     bool enabled_ = true;
     Cursor cursor_ = Cursor::Default;
-    PopupMenu* popupMenu_ = nullptr;
+    ContextMenu* popupMenu_ = nullptr;
+    Align align_ = Align::None;
     // Press seen on this control; a release inside it is a click.
     bool clickArmed_ = false;
+    // Between MouseEnter and MouseLeave.
+    bool mouseInside_ = false;
 };
 
 // Where a graphic control draws: a 32-bit top-down DIB of the parent's client

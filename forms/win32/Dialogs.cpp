@@ -5,6 +5,7 @@
 #include "forms/win32/Application.h"
 #include "forms/win32/Button.h"
 #include "forms/win32/Edit.h"
+#include "forms/win32/Form.h"
 #include "forms/win32/Label.h"
 
 namespace forms {

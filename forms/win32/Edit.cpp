@@ -14,16 +14,18 @@ Edit::Edit(Component* owner, WinControl* parent) : WinControl(owner, parent) {
 
 void Edit::SelectAll() { SendMessageA(Handle(), EM_SETSEL, 0, -1); }
 
-void Edit::CommandNotify(WORD code) {
-    if (code != EN_CHANGE || inChange_) return;
+bool Edit::Notification(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+    if (msg != WM_COMMAND || HIWORD(wParam) != EN_CHANGE) return WinControl::Notification(msg, wParam, lParam, result);
+    result = 0;
     auto handler = OnChange;
-    if (!handler) return;
+    if (!handler || inChange_) return true;
     inChange_ = true;
     struct Reset {
         bool& flag;
         ~Reset() { flag = false; }
     } reset{inChange_};
     handler(*this);
+    return true;
 }
 
 }  // namespace forms

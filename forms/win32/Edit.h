@@ -18,9 +18,10 @@ public:
 
     NotifyEvent OnChange;
 
-protected:
-    void CommandNotify(WORD code) override;
     bool WantsChars() const override { return true; }
+
+protected:
+    bool Notification(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
 
 private:
     bool inChange_ = false;

@@ -1,5 +1,7 @@
 #include "forms/win32/Font.h"
 
+#include "forms/win32/GdiScope.h"
+
 #include <cstring>
 
 namespace forms {
@@ -50,9 +52,8 @@ HFONT Font::Handle() const {
         if (pixelHeight_ > 0) {
             lf.lfHeight = -pixelHeight_;
         } else {
-            HDC screen = GetDC(nullptr);
+            ScopedGetDC screen(nullptr);
             lf.lfHeight = -MulDiv(size_ > 0 ? size_ : 8, GetDeviceCaps(screen, LOGPIXELSY), 72);
-            ReleaseDC(nullptr, screen);
         }
         lf.lfWeight = bold_ ? FW_BOLD : FW_NORMAL;
         lf.lfItalic = italic_ ? TRUE : FALSE;

@@ -8,6 +8,8 @@
 
 #include "forms/win32/Application.h"
 #include "forms/win32/Button.h"
+#include "forms/win32/Command.h"
+#include "forms/win32/MainMenu.h"
 #include "forms/win32/TextUtil.h"
 
 namespace forms {
@@ -20,6 +22,7 @@ void RegisterFormClass() {
     static bool registered = false;
     if (registered) return;
     WNDCLASSA wc{};
+    wc.style = CS_DBLCLKS;
     wc.lpfnWndProc = DefWindowProcA;
     wc.hInstance = Application().Instance();
     wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
@@ -28,14 +31,34 @@ void RegisterFormClass() {
     registered = true;
 }
 
-void CollectWinControls(const WinControl* root, std::vector<WinControl*>& out) {
-    for (int i = 0; i < root->ControlCount(); ++i) {
-        if (auto* w = dynamic_cast<WinControl*>(root->Controls(i))) {
-            out.push_back(w);
-            CollectWinControls(w, out);
-        }
-    }
+bool EnabledChain(const Control* c) {
+    for (; c; c = c->Parent())
+        if (!c->Enabled()) return false;
+    return true;
 }
+
+ShiftState KeyShift() {
+    ShiftState s = 0;
+    if (GetKeyState(VK_SHIFT) < 0) s |= ssShift;
+    if (GetKeyState(VK_MENU) < 0) s |= ssAlt;
+    if (GetKeyState(VK_CONTROL) < 0) s |= ssCtrl;
+    return s;
+}
+
+bool IsKeyMessage(UINT msg) {
+    return msg == WM_KEYDOWN || msg == WM_KEYUP || msg == WM_SYSKEYDOWN || msg == WM_SYSKEYUP || msg == WM_CHAR ||
+           msg == WM_SYSCHAR;
+}
+
+LRESULT DialogCode(const WinControl& c) {
+    return c.HandleAllocated() ? SendMessageA(c.Handle(), WM_GETDLGCODE, 0, 0) : 0;
+}
+
+}  // namespace
+
+Form* Control::ParentForm() const { return dynamic_cast<Form*>(RootControl()); }
+
+namespace {
 
 Control* FindControlIn(const Component* root, const std::string& name) {
     for (int i = 0; i < root->ComponentCount(); ++i) {
@@ -49,7 +72,7 @@ Control* FindControlIn(const Component* root, const std::string& name) {
 }  // namespace
 
 Form::Form(Component* owner) : WinControl(owner, nullptr) {
-    topLevel_ = true;
+    SetTopLevel();
     StoreVisible(false);
     RegisterFormClass();
     DWORD style, exStyle;
@@ -61,9 +84,13 @@ Form::Form(Component* owner) : WinControl(owner, nullptr) {
     AttachWindow(hwnd);
     SyncBoundsFromWindow();
     Application().AddForm(this);
+    Application().AddMessageFilter(this);
 }
 
 Form::~Form() {
+    Application().RemoveMessageFilter(this);
+    // The window would destroy an attached menu bar with it.
+    SetMenu(nullptr);
     DestroyComponents();
     Application().RemoveForm(this);
 }
@@ -128,7 +155,8 @@ int Form::ClientHeight() const {
 
 void Form::SetClientSize(int width, int height) {
     RECT r{0, 0, width, height};
-    AdjustWindowRectEx(&r, static_cast<DWORD>(GetWindowLongPtrA(Handle(), GWL_STYLE)), FALSE,
+    AdjustWindowRectEx(&r, static_cast<DWORD>(GetWindowLongPtrA(Handle(), GWL_STYLE)),
+                       ::GetMenu(Handle()) ? TRUE : FALSE,
                        static_cast<DWORD>(GetWindowLongPtrA(Handle(), GWL_EXSTYLE)));
     SetBounds(Left(), Top(), r.right - r.left, r.bottom - r.top);
 }
@@ -136,6 +164,56 @@ void Form::SetClientSize(int width, int height) {
 void Form::CenterOnScreen() {
     SetBounds((GetSystemMetrics(SM_CXSCREEN) - Width()) / 2, (GetSystemMetrics(SM_CYSCREEN) - Height()) / 2, Width(),
               Height());
+}
+
+void Form::CenterOnOwner() {
+    Form* owner = nullptr;
+    for (Component* c = Owner(); c && !owner; c = c->Owner()) owner = dynamic_cast<Form*>(c);
+    if (!owner) owner = Application().MainForm();
+    RECT area;
+    if (owner && owner != this && IsWindowVisible(owner->Handle()) && !IsIconic(owner->Handle())) {
+        GetWindowRect(owner->Handle(), &area);
+    } else {
+        area = RECT{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+    }
+    int x = area.left + (area.right - area.left - Width()) / 2;
+    int y = area.top + (area.bottom - area.top - Height()) / 2;
+    RECT place{x, y, x + Width(), y + Height()};
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof(monitor);
+    if (GetMonitorInfoA(MonitorFromRect(&place, MONITOR_DEFAULTTONEAREST), &monitor)) {
+        const RECT& work = monitor.rcWork;
+        x = std::max<int>(work.left, std::min<int>(x, work.right - Width()));
+        y = std::max<int>(work.top, std::min<int>(y, work.bottom - Height()));
+    }
+    SetBounds(x, y, Width(), Height());
+}
+
+void Form::SetMinSize(int width, int height) {
+    minWidth_ = std::max(width, 0);
+    minHeight_ = std::max(height, 0);
+    // Grow a window that is now below the limit.
+    if (Width() < minWidth_ || Height() < minHeight_)
+        SetBounds(Left(), Top(), std::max(Width(), minWidth_), std::max(Height(), minHeight_));
+}
+
+void Form::SetStayOnTop(bool on) {
+    stayOnTop_ = on;
+    SetWindowPos(Handle(), on ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
+void Form::SetMenu(MainMenu* menu) {
+    if (menu == menu_) return;
+    if (menu_) menu_->AttachTo(nullptr);
+    menu_ = menu;
+    if (menu_) {
+        if (Form* previous = menu_->AttachedForm()) previous->SetMenu(nullptr);
+        menu_->AttachTo(this);
+        ::SetMenu(Handle(), menu_->Handle());
+    } else {
+        ::SetMenu(Handle(), nullptr);
+    }
+    DrawMenuBar(Handle());
 }
 
 WindowState Form::GetWindowState() const {
@@ -275,12 +353,13 @@ void Form::FocusChanged(WinControl* now) {
 
 void Form::SelectNext(WinControl* from, bool forward) {
     std::vector<WinControl*> all;
-    CollectWinControls(this, all);
+    CollectWinControls(all);
     std::vector<WinControl*> stops;
     for (WinControl* w : all)
         if (w->TabStop() && w->CanFocus()) stops.push_back(w);
     if (stops.empty()) return;
-    std::sort(stops.begin(), stops.end(), [](WinControl* a, WinControl* b) { return a->tabSerial_ < b->tabSerial_; });
+    std::sort(stops.begin(), stops.end(),
+              [](WinControl* a, WinControl* b) { return a->CreationSerial() < b->CreationSerial(); });
     auto it = std::find(stops.begin(), stops.end(), from);
     size_t next;
     if (it == stops.end()) {
@@ -292,9 +371,27 @@ void Form::SelectNext(WinControl* from, bool forward) {
     stops[next]->SetFocus();
 }
 
+bool Form::SelectRadio(WinControl& from, bool forward) {
+    WinControl* parent = from.Parent();
+    if (!parent) return false;
+    std::vector<WinControl*> group;
+    for (int i = 0; i < parent->ControlCount(); ++i) {
+        auto* w = dynamic_cast<WinControl*>(parent->Controls(i));
+        if (w && (w == &from || (w->CanFocus() && (DialogCode(*w) & DLGC_RADIOBUTTON)))) group.push_back(w);
+    }
+    std::sort(group.begin(), group.end(),
+              [](WinControl* a, WinControl* b) { return a->CreationSerial() < b->CreationSerial(); });
+    const size_t i = static_cast<size_t>(std::find(group.begin(), group.end(), &from) - group.begin());
+    if (group.size() < 2) return true;
+    WinControl* next = group[forward ? (i + 1) % group.size() : (i + group.size() - 1) % group.size()];
+    next->SetFocus();
+    SendMessageA(next->Handle(), BM_CLICK, 0, 0);
+    return true;
+}
+
 Button* Form::DefaultButton() const {
     std::vector<WinControl*> all;
-    CollectWinControls(this, all);
+    CollectWinControls(all);
     for (WinControl* w : all) {
         auto* b = dynamic_cast<Button*>(w);
         if (b && b->Default() && b->CanFocus()) return b;
@@ -304,7 +401,7 @@ Button* Form::DefaultButton() const {
 
 Button* Form::CancelButton() const {
     std::vector<WinControl*> all;
-    CollectWinControls(this, all);
+    CollectWinControls(all);
     for (WinControl* w : all) {
         auto* b = dynamic_cast<Button*>(w);
         if (b && b->Cancel() && b->CanFocus()) return b;
@@ -312,38 +409,123 @@ Button* Form::CancelButton() const {
     return nullptr;
 }
 
-Control* Form::FindControl(const std::string& name) const { return FindControlIn(this, name); }
+WinControl* Form::FindAccelControl(char ch) const {
+    if (ch == 0) return nullptr;
+    const char want = static_cast<char>(std::toupper(static_cast<unsigned char>(ch)));
+    std::vector<WinControl*> all;
+    CollectWinControls(all);
+    for (WinControl* w : all)
+        if (w->AccelChar() == want && w->Showing() && EnabledChain(w)) return w;
+    return nullptr;
+}
 
-void Form::SetWindowRegion(HRGN region, bool redraw) { ::SetWindowRgn(Handle(), region, redraw ? TRUE : FALSE); }
+void Form::PreviewKey(UINT msg, WPARAM& key, ShiftState shift) {
+    if (!keyPreview_) return;
+    if (msg == WM_CHAR) {
+        char ch = static_cast<char>(key);
+        auto handler = OnKeyPress;
+        if (handler) handler(*this, ch);
+        key = static_cast<unsigned char>(ch);
+        return;
+    }
+    uint16_t k = static_cast<uint16_t>(key);
+    auto handler = msg == WM_KEYUP ? OnKeyUp : OnKeyDown;
+    if (handler) handler(*this, k, shift);
+    key = k;
+}
 
-void WinControl::PrintChildren(PaintTarget& target, int originX, int originY) {
-    // Each windowed child draws into a surface of its own (controls assume
-    // their client area starts at the device origin), which is then copied
-    // into place, clipped to this control's area.
-    for (Control* c : children_) {
-        auto* child = dynamic_cast<WinControl*>(c);
-        if (!child || !child->Visible() || child->Width() <= 0 || child->Height() <= 0) continue;
-        DibBuffer surface;
-        if (!surface.Create(child->Width(), child->Height())) continue;
-        PaintTarget own{surface.dc(), surface.bits(), surface.width(), surface.height(),
-                        RECT{0, 0, surface.width(), surface.height()}};
-        if (child->IsContainer()) {
-            child->PaintContainer(own);
-        } else {
-            SendMessageA(child->Handle(), WM_PRINT, reinterpret_cast<WPARAM>(surface.dc()),
-                         PRF_CLIENT | PRF_NONCLIENT | PRF_ERASEBKGND);
+bool Form::DialogKey(WinControl& focused, UINT msg, WPARAM key, ShiftState shift) {
+    const LRESULT code = DialogCode(focused);
+    if (msg == WM_KEYDOWN) {
+        if (key == VK_TAB && !(shift & (ssAlt | ssCtrl)) && !(code & DLGC_WANTTAB)) {
+            SelectNext(&focused, !(shift & ssShift));
+            return true;
         }
-        child->PrintChildren(own, 0, 0);
-        GdiFlush();
-        const int x0 = originX + child->Left(), y0 = originY + child->Top();
-        RECT place{x0, y0, x0 + surface.width(), y0 + surface.height()}, r;
-        if (!IntersectRect(&r, &place, &target.clip)) continue;
-        for (int y = r.top; y < r.bottom; ++y) {
-            const uint32_t* src = surface.bits() + static_cast<size_t>(y - y0) * surface.width() + (r.left - x0);
-            std::copy(src, src + (r.right - r.left), target.bits + static_cast<size_t>(y) * target.width + r.left);
+        const bool arrow = key == VK_LEFT || key == VK_RIGHT || key == VK_UP || key == VK_DOWN;
+        if (arrow && (code & DLGC_RADIOBUTTON) && !(code & DLGC_WANTARROWS))
+            return SelectRadio(focused, key == VK_RIGHT || key == VK_DOWN);
+        return false;
+    }
+    if (msg == WM_CHAR) {
+        if (key == '\t') return !(code & DLGC_WANTTAB);
+        if (key == '\r') {
+            // A multi-line text box keeps its Enter.
+            if (code & DLGC_WANTALLKEYS) return false;
+            if (code & (DLGC_DEFPUSHBUTTON | DLGC_UNDEFPUSHBUTTON)) {
+                focused.Click();
+                return true;
+            }
+            Button* b = DefaultButton();
+            if (!b) return false;
+            b->Click();
+            return true;
+        }
+        if (key == 27) {
+            Button* b = CancelButton();
+            if (!b) return false;
+            b->Click();
+            return true;
+        }
+        if (focused.WantsChars()) return false;
+    }
+    if (WinControl* target = FindAccelControl(static_cast<char>(key))) {
+        target->Click();
+        return true;
+    }
+    return false;
+}
+
+void Form::ChildRemoved(Control& control) {
+    for (Control* a = activeControl_; a; a = a->Parent()) {
+        if (a == &control) {
+            activeControl_ = nullptr;
+            break;
         }
     }
 }
+
+void Form::AddCommand(Command* command) {
+    if (std::find(commands_.begin(), commands_.end(), command) == commands_.end()) commands_.push_back(command);
+}
+
+void Form::RemoveCommand(Command* command) {
+    commands_.erase(std::remove(commands_.begin(), commands_.end(), command), commands_.end());
+}
+
+bool Form::ExecuteShortCut(ShortCut shortCut) {
+    if (shortCut == scNone) return false;
+    if (menu_ && menu_->ExecuteShortCut(shortCut)) return true;
+    for (Command* c : commands_) {
+        if (c->GetShortCut() != shortCut) continue;
+        c->Update();
+        return c->Execute();
+    }
+    return false;
+}
+
+bool Form::FilterMessage(MSG& msg) {
+    if (!IsKeyMessage(msg.message) || !msg.hwnd) return false;
+    HWND own = Handle();
+    if (msg.hwnd != own && !IsChild(own, msg.hwnd)) return false;
+    if (msg.message == WM_KEYDOWN || msg.message == WM_SYSKEYDOWN) {
+        const ShiftState shift = KeyShift();
+        ShortCut modifiers = 0;
+        if (shift & ssShift) modifiers |= scShift;
+        if (shift & ssCtrl) modifiers |= scCtrl;
+        if (shift & ssAlt) modifiers |= scAlt;
+        if (ExecuteShortCut(MakeShortCut(static_cast<uint16_t>(msg.wParam), modifiers))) return true;
+    }
+    // Keys of a window inside one of our controls (a combo box's edit) do
+    // not pass our window procedures: route them here.
+    WinControl* owner = nullptr;
+    for (HWND h = msg.hwnd; h && !owner; h = GetParent(h)) owner = FromHandle(h);
+    if (owner && owner->Handle() != msg.hwnd) return owner->HandleKeyMessage(msg.message, msg.wParam, msg.lParam);
+    return false;
+}
+
+Control* Form::FindControl(const std::string& name) const { return FindControlIn(this, name); }
+
+void Form::SetWindowRegion(HRGN region, bool redraw) { ::SetWindowRgn(Handle(), region, redraw ? TRUE : FALSE); }
 
 void Form::PaintTo(Bitmap& out) {
     const int w = ClientWidth(), h = ClientHeight();
@@ -409,10 +591,30 @@ LRESULT Form::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_WINDOWPOSCHANGED:
         SyncBoundsFromWindow();
         break;
+    case WM_GETMINMAXINFO: {
+        auto* info = reinterpret_cast<MINMAXINFO*>(lParam);
+        info->ptMinTrackSize.x = std::max<LONG>(info->ptMinTrackSize.x, minWidth_);
+        info->ptMinTrackSize.y = std::max<LONG>(info->ptMinTrackSize.y, minHeight_);
+        return 0;
+    }
+    case WM_INITMENU:
+        if (menu_) menu_->MenuLoopStarting();
+        break;
+    case WM_INITMENUPOPUP:
+        if (menu_ && !HIWORD(lParam)) menu_->PopupOpening(reinterpret_cast<HMENU>(wParam));
+        break;
+    case WM_EXITMENULOOP:
+        if (menu_) menu_->MenuLoopEnded();
+        break;
+    case WM_COMMAND:
+        // A menu bar entry (no control, no accelerator table).
+        if (lParam == 0 && HIWORD(wParam) == 0 && menu_ && menu_->Choose(LOWORD(wParam))) return 0;
+        break;
     case WM_SIZE: {
+        Realign();
         auto handler = OnResize;
         if (handler) handler(*this);
-        break;
+        return DefaultProc(msg, wParam, lParam);
     }
     case WM_MOUSEWHEEL: {
         const int delta = GET_WHEEL_DELTA_WPARAM(wParam);

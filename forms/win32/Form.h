@@ -20,10 +20,26 @@
 // Closing: Close() asks OnCloseQuery, then OnClose chooses what happens
 // (default: the main form ends the application, other forms hide). A modal
 // form's Close() sets ModalResult to mrCancel instead.
+//
+// Keys: the form decides what the keys that its focused control leaves
+// unhandled do (WinControl.h): Tab and Shift+Tab move the focus through the
+// controls with TabStop (in creation order); arrow keys move the focus and
+// the check through a group of radio buttons (the radio buttons of one
+// parent); Enter clicks the focused push button, or else the Default button,
+// unless the focused control takes Enter itself (a multi-line text box);
+// Escape clicks the Cancel button; a letter or digit typed with Alt, or typed
+// plainly on a control that takes no text, clicks the first showing,
+// enabled control whose caption marks that character with "&". Before any
+// of that, in the message loop, a key that is the shortcut of an enabled
+// command of the form runs that command and goes no further.
 #pragma once
 #include <windows.h>
 
+#include <vector>
+
 #include "forms/portable/Bitmap.h"
+#include "forms/portable/ShortCut.h"
+#include "forms/win32/MessageLoop.h"
 #include "forms/win32/WinControl.h"
 
 namespace forms {
@@ -40,8 +56,10 @@ using CloseEvent = std::function<void(Component& sender, CloseAction& action)>;
 using CloseQueryEvent = std::function<void(Component& sender, bool& canClose)>;
 
 class Button;
+class Command;
+class MainMenu;
 
-class Form : public WinControl {
+class Form : public WinControl, private MessageFilter {
 public:
     // The window exists (hidden) from construction on. owner nullptr: the
     // application owns the form and frees it when Run() ends.
@@ -57,6 +75,24 @@ public:
     int ClientHeight() const;
     void SetClientSize(int width, int height);
     void CenterOnScreen();
+    // Centres the form over its owner form (the main form when it has none),
+    // or on the screen while that one is hidden or minimised; the window is
+    // kept inside the work area of the screen it lands on.
+    void CenterOnOwner();
+
+    // The smallest outer size the window takes, by the user's sizing or the
+    // program's (0: no limit).
+    int MinWidth() const { return minWidth_; }
+    int MinHeight() const { return minHeight_; }
+    void SetMinSize(int width, int height);
+
+    // Above every window that does not stay on top itself.
+    bool StayOnTop() const { return stayOnTop_; }
+    void SetStayOnTop(bool on);
+
+    // The menu bar (MainMenu.h); nullptr removes it. The menu's owner owns it.
+    MainMenu* GetMenu() const { return menu_; }
+    void SetMenu(MainMenu* menu);
 
     WindowState GetWindowState() const;
     void SetWindowState(WindowState state);
@@ -91,6 +127,17 @@ public:
     bool KeyPreview() const { return keyPreview_; }
     void SetKeyPreview(bool on) { keyPreview_ = on; }
 
+    // Runs what a shortcut stands for on this form: the menu bar's entry
+    // with that shortcut, else the first command of the form with it,
+    // brought up to date first. True when it ran; a disabled one lets the
+    // key go on to the focused control.
+    bool ExecuteShortCut(ShortCut shortCut);
+
+    // Commands register themselves with the form that owns them (directly
+    // or through other components); Command.h.
+    void AddCommand(Command* command);
+    void RemoveCommand(Command* command);
+
     // Any control owned by this form or by its components, by name
     // (case-insensitive), or nullptr.
     Control* FindControl(const std::string& name) const;
@@ -120,18 +167,27 @@ public:
     MouseWheelUpDownEvent OnMouseWheelDown;
     MouseWheelUpDownEvent OnMouseWheelUp;
 
+    bool WantsChars() const override { return false; }
+
 protected:
     LRESULT WndProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
     bool IsContainer() const override { return true; }
-    bool WantsChars() const override { return false; }
     void VisibleChanged() override;
+    void PreviewKey(UINT msg, WPARAM& key, ShiftState shift) override;
+    bool DialogKey(WinControl& focused, UINT msg, WPARAM key, ShiftState shift) override;
+    void ChildFocused(WinControl& control) override { FocusChanged(&control); }
+    void ChildRemoved(Control& control) override;
 
 private:
-    friend class WinControl;
+    // The message loop's filter step: shortcuts, and the keys of inner
+    // windows that a control of the form owns.
+    bool FilterMessage(MSG& msg) override;
     void ApplyStyle();
     bool CloseQuery();
     void FocusChanged(WinControl* now);
     void SelectNext(WinControl* from, bool forward);
+    bool SelectRadio(WinControl& from, bool forward);
+    WinControl* FindAccelControl(char ch) const;
     void SyncBoundsFromWindow();
     void StyleBits(DWORD& style, DWORD& exStyle) const;
 
@@ -139,6 +195,11 @@ private:
     BorderIcons borderIcons_ = biSystemMenu | biMinimize | biMaximize;
     WindowState windowState_ = WindowState::Normal;
     WinControl* activeControl_ = nullptr;
+    std::vector<Command*> commands_;
+    MainMenu* menu_ = nullptr;
+    int minWidth_ = 0;
+    int minHeight_ = 0;
+    bool stayOnTop_ = false;
     int modalResult_ = mrNone;
     bool modal_ = false;
     bool keyPreview_ = false;

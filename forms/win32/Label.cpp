@@ -1,5 +1,6 @@
 #include "forms/win32/Label.h"
 
+#include "forms/win32/GdiScope.h"
 #include "forms/win32/PaintBuffer.h"
 
 namespace forms {
@@ -59,13 +60,13 @@ UINT Label::DrawFlags() const {
 void Label::TextChanged() {
     Invalidate();
     if (!autoSize_) return;
-    HDC dc = CreateCompatibleDC(nullptr);
-    HGDIOBJ old = SelectObject(dc, font_.Handle());
     RECT r{0, 0, wordWrap_ ? Width() : 0, 0};
-    // An empty caption still measures one line of height.
-    DrawTextA(dc, caption_.empty() ? " " : caption_.c_str(), -1, &r, DrawFlags() | DT_CALCRECT);
-    SelectObject(dc, old);
-    DeleteDC(dc);
+    {
+        MemoryDC dc;
+        ScopedSelectObject font(dc, font_.Handle());
+        // An empty caption still measures one line of height.
+        DrawTextA(dc, caption_.empty() ? " " : caption_.c_str(), -1, &r, DrawFlags() | DT_CALCRECT);
+    }
     const int width = wordWrap_ ? Width() : (caption_.empty() ? 0 : r.right);
     SetBounds(Left(), Top(), width, r.bottom);
 }
@@ -80,11 +81,10 @@ void Label::Paint(PaintTarget& target, int x, int y) {
         }
     }
     if (caption_.empty()) return;
-    HGDIOBJ old = SelectObject(target.dc, font_.Handle());
+    ScopedSelectObject font(target.dc, font_.Handle());
     SetTextColor(target.dc, ColorToRGB(font_.GetColor()));
     SetBkMode(target.dc, TRANSPARENT);
     DrawTextA(target.dc, caption_.c_str(), -1, &r, DrawFlags());
-    SelectObject(target.dc, old);
 }
 
 }  // namespace forms

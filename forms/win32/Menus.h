@@ -2,31 +2,52 @@
 // order); caption "-" makes a separator. A PopupMenu is shown by a right-button
 // release over a control that has it (Control::SetPopupMenu) or by Popup();
 // the chosen item's OnClick runs with the item as sender.
+//
+// An item linked to a command (SetCommand) is one of the command's faces: it
+// shows the command's caption (when the command has one), shortcut, enabled
+// and checked state, and choosing it runs the command instead of OnClick.
+// The shortcut is shown after the caption ("Ctrl+N"). A checked RadioItem
+// shows a dot instead of a tick, and checking it unchecks the radio items
+// of the same GroupIndex under the same parent item.
 #pragma once
 #include <windows.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
-#include "forms/win32/Component.h"
+#include "forms/portable/ShortCut.h"
+#include "forms/win32/Command.h"
+#include "forms/win32/Control.h"
 
 namespace forms {
 
-class Control;
-
-class MenuItem : public Component {
+class MenuItem : public Component, private CommandFace {
 public:
     explicit MenuItem(Component* owner);
     ~MenuItem() override;
 
     const std::string& Caption() const { return caption_; }
-    void SetCaption(const std::string& caption) { caption_ = caption; }
+    void SetCaption(const std::string& caption);
     bool Enabled() const { return enabled_; }
-    void SetEnabled(bool on) { enabled_ = on; }
+    void SetEnabled(bool on);
     bool Checked() const { return checked_; }
-    void SetChecked(bool on) { checked_ = on; }
+    void SetChecked(bool on);
     bool Visible() const { return visible_; }
-    void SetVisible(bool on) { visible_ = on; }
+    void SetVisible(bool on);
+    ShortCut GetShortCut() const { return shortCut_; }
+    void SetShortCut(ShortCut shortCut);
+    bool RadioItem() const { return radioItem_; }
+    void SetRadioItem(bool on);
+    int GroupIndex() const { return groupIndex_; }
+    void SetGroupIndex(int group) { groupIndex_ = group; }
+    // The caption as a menu shows it: the shortcut's text after a tab.
+    std::string MenuText() const;
+
+    // Links the item to a command (nullptr: unlinks; the item keeps the
+    // state it showed last).
+    Command* GetCommand() const { return command_; }
+    void SetCommand(Command* command);
 
     // Sub-items. Add appends (taking it from a previous parent item).
     int Count() const { return static_cast<int>(items_.size()); }
@@ -34,24 +55,52 @@ public:
     void Add(MenuItem* item);
     void Remove(MenuItem* item);
     MenuItem* ParentItem() const { return parentItem_; }
+    // True when item is below this one (at any depth).
+    bool Contains(const MenuItem* item) const;
 
+    // Runs the linked command, or else OnClick.
     void Click();
     NotifyEvent OnClick;
 
     // Builds a Win32 pop-up menu of the visible sub-items; command id k
     // stands for items[k - 1] (items is filled in the same order).
     HMENU BuildMenu(std::vector<MenuItem*>& items) const;
+    // Appends this item's visible sub-items to menu: leaves get the command
+    // id idOf(item), items with sub-items the pop-up menu popupOf(item).
+    void AppendItems(HMENU menu, const std::function<UINT(MenuItem*)>& idOf,
+                     const std::function<HMENU(MenuItem*)>& popupOf) const;
+
+protected:
+    void Detach() override;
 
 private:
+    friend class MainMenu;
+    void CommandChanged(Command& command) override;
+    void CommandDestroyed(Command& command) override;
+    void TakeCommandState();
+    // Something a menu shows changed: tells the menu that holds the item.
+    void Changed();
+    void UncheckRadioSiblings();
+
     std::string caption_;
     bool enabled_ = true;
     bool checked_ = false;
     bool visible_ = true;
+    bool radioItem_ = false;
+    int groupIndex_ = 0;
+    ShortCut shortCut_ = scNone;
+    Command* command_ = nullptr;
     std::vector<MenuItem*> items_;
     MenuItem* parentItem_ = nullptr;
+    // Set on the root item of a menu bar: runs after a change below it.
+    std::function<void()> rootChanged_;
+    // The item's command id and pop-up menu in a menu bar (0 / nullptr
+    // until the bar shows it).
+    UINT menuId_ = 0;
+    HMENU popup_ = nullptr;
 };
 
-class PopupMenu : public Component {
+class PopupMenu : public Component, public ContextMenu {
 public:
     explicit PopupMenu(Component* owner);
 
@@ -62,6 +111,8 @@ public:
 
     // Shows the menu at a screen point and runs the chosen item's OnClick.
     void Popup(int screenX, int screenY);
+    // A right-button release over target (or a control inside it).
+    void PopupFor(Control& target, POINT screen) override;
     // The control the menu was last opened for (nullptr for Popup()).
     Control* PopupComponent() const { return popupComponent_; }
     void SetPopupComponent(Control* c) { popupComponent_ = c; }

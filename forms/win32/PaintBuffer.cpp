@@ -61,6 +61,18 @@ void FillPixels(PaintTarget& target, const RECT& rect, uint32_t pixel) {
     }
 }
 
+void DrawFrame(PaintTarget& target, const RECT& rect, uint32_t topLeft, uint32_t bottomRight) {
+    if (rect.right <= rect.left || rect.bottom <= rect.top) return;
+    auto fill = [&target](RECT edge, uint32_t pixel) {
+        RECT r;
+        if (IntersectRect(&r, &edge, &target.clip)) FillPixels(target, r, pixel);
+    };
+    fill(RECT{rect.left, rect.top, rect.right, rect.top + 1}, topLeft);
+    fill(RECT{rect.left, rect.top, rect.left + 1, rect.bottom}, topLeft);
+    fill(RECT{rect.left, rect.bottom - 1, rect.right, rect.bottom}, bottomRight);
+    fill(RECT{rect.right - 1, rect.top, rect.right, rect.bottom}, bottomRight);
+}
+
 void DrawPictureRows(PaintTarget& target, const Picture& picture, int x, int y, const RECT& clip) {
     RECT pic{x, y, x + picture.Width(), y + picture.Height()};
     RECT surface{0, 0, target.width, target.height};

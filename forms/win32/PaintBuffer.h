@@ -48,5 +48,9 @@ void FillPixels(PaintTarget& target, const RECT& rect, uint32_t pixel);
 void DrawPictureRows(PaintTarget& target, const Picture& picture, int x, int y, const RECT& clip);
 // The pixel value of a colour in a 32-bit DIB (blue low), opaque.
 uint32_t ColorToPixel(Color color);
+// Draws the one-pixel outline of rect: its top and left edges in topLeft,
+// its bottom and right edges in bottomRight (a 3-D frame), limited to
+// target.clip.
+void DrawFrame(PaintTarget& target, const RECT& rect, uint32_t topLeft, uint32_t bottomRight);
 
 }  // namespace forms

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <utility>
 
+#include "forms/win32/GdiScope.h"
 #include "forms/win32/PaintBuffer.h"
 
 namespace forms {
@@ -76,21 +77,17 @@ Picture IconToPicture(HICON icon, int size) {
     // Drawing the icon once on black and once on white gives both its colour
     // (premultiplied, as seen on black) and its coverage (the difference).
     const BITMAPINFO bi = TopDownDibInfo(size, size);
-    HDC dc = CreateCompatibleDC(nullptr);
+    MemoryDC dc;
     void* bits[2] = {nullptr, nullptr};
-    HBITMAP bmp[2];
+    ScopedGdiObject onBlackBitmap(CreateDIBSection(dc, &bi, DIB_RGB_COLORS, &bits[0], nullptr, 0));
+    ScopedGdiObject onWhiteBitmap(CreateDIBSection(dc, &bi, DIB_RGB_COLORS, &bits[1], nullptr, 0));
+    if (!dc.get() || !onBlackBitmap.get() || !onWhiteBitmap.get()) return Picture();
+    const HGDIOBJ bitmaps[2] = {onBlackBitmap.get(), onWhiteBitmap.get()};
     for (int i = 0; i < 2; ++i) {
-        bmp[i] = CreateDIBSection(dc, &bi, DIB_RGB_COLORS, &bits[i], nullptr, 0);
-        if (!bmp[i]) {
-            if (i == 1) DeleteObject(bmp[0]);
-            DeleteDC(dc);
-            return Picture();
-        }
         std::fill_n(static_cast<uint32_t*>(bits[i]), static_cast<size_t>(size) * size, i == 0 ? 0u : 0x00FFFFFFu);
-        HGDIOBJ old = SelectObject(dc, bmp[i]);
+        ScopedSelectObject selected(dc, bitmaps[i]);
         DrawIconEx(dc, 0, 0, icon, size, size, 0, nullptr, DI_NORMAL);
         GdiFlush();
-        SelectObject(dc, old);
     }
     Bitmap premultiplied(size, size);
     const uint32_t* onBlack = static_cast<const uint32_t*>(bits[0]);
@@ -104,9 +101,6 @@ Picture IconToPicture(HICON icon, int size) {
         uint32_t a = static_cast<uint32_t>(255 - std::clamp(diff, 0, 255));
         out[i] = (k & 0xFFFFFF) | (a << 24);
     }
-    DeleteObject(bmp[0]);
-    DeleteObject(bmp[1]);
-    DeleteDC(dc);
     // The colours seen on black are premultiplied already.
     return Picture::FromPremultiplied(std::move(premultiplied));
 }

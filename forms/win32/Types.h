@@ -23,10 +23,13 @@ constexpr Color clWhite = 0xFFFFFF;
 constexpr Color clRed = 0x0000FF;
 constexpr Color clGreen = 0x008000;
 constexpr Color clBlue = 0xFF0000;
+constexpr Color clGray = 0x808080;
 constexpr Color clNone = 0x1FFFFFFF;
 constexpr Color clWindow = SystemColor(5);       // COLOR_WINDOW
 constexpr Color clWindowText = SystemColor(8);   // COLOR_WINDOWTEXT
 constexpr Color clBtnFace = SystemColor(15);     // COLOR_BTNFACE
+constexpr Color clBtnShadow = SystemColor(16);   // COLOR_BTNSHADOW
+constexpr Color clBtnHighlight = SystemColor(20);  // COLOR_BTNHIGHLIGHT
 constexpr Color clBtnText = SystemColor(18);     // COLOR_BTNTEXT
 constexpr Color clInfoText = SystemColor(23);    // COLOR_INFOTEXT
 constexpr Color clInfoBk = SystemColor(24);      // COLOR_INFOBK
@@ -53,6 +56,11 @@ enum class Cursor {
 };
 
 enum class Alignment { Left, Right, Center };
+
+// Where a container puts a child (WinControl::Realign): along one edge
+// (taking the whole width or height there), over all that is left (Client),
+// or where the child's own bounds say (None).
+enum class Align { None, Top, Bottom, Left, Right, Client };
 
 // Results of modal forms and buttons that close them.
 constexpr int mrNone = 0;

@@ -8,9 +8,7 @@
 #include <stdexcept>
 
 #include "forms/win32/Application.h"
-#include "forms/win32/Button.h"
-#include "forms/win32/Form.h"
-#include "forms/win32/Menus.h"
+#include "forms/win32/GdiScope.h"
 
 namespace forms {
 namespace {
@@ -40,16 +38,45 @@ ShiftState MouseShift(WPARAM wParam) {
 
 bool IsMouseMessage(UINT msg) {
     return msg == WM_MOUSEMOVE || msg == WM_LBUTTONDOWN || msg == WM_LBUTTONUP || msg == WM_RBUTTONDOWN ||
-           msg == WM_RBUTTONUP || msg == WM_MBUTTONDOWN || msg == WM_MBUTTONUP;
+           msg == WM_RBUTTONUP || msg == WM_MBUTTONDOWN || msg == WM_MBUTTONUP || msg == WM_LBUTTONDBLCLK ||
+           msg == WM_RBUTTONDBLCLK || msg == WM_MBUTTONDBLCLK;
+}
+
+bool IsPress(UINT msg) {
+    return msg == WM_LBUTTONDOWN || msg == WM_RBUTTONDOWN || msg == WM_MBUTTONDOWN || msg == WM_LBUTTONDBLCLK ||
+           msg == WM_RBUTTONDBLCLK || msg == WM_MBUTTONDBLCLK;
 }
 
 MouseButton ButtonOf(UINT msg) {
     switch (msg) {
     case WM_RBUTTONDOWN:
-    case WM_RBUTTONUP: return MouseButton::Right;
+    case WM_RBUTTONUP:
+    case WM_RBUTTONDBLCLK: return MouseButton::Right;
     case WM_MBUTTONDOWN:
-    case WM_MBUTTONUP: return MouseButton::Middle;
+    case WM_MBUTTONUP:
+    case WM_MBUTTONDBLCLK: return MouseButton::Middle;
     default: return MouseButton::Left;
+    }
+}
+
+// The window that sent a notification message, or nullptr when the message
+// carries none (menus, window scroll bars).
+HWND SenderWindow(UINT msg, WPARAM wParam, LPARAM lParam) {
+    switch (msg) {
+    case WM_COMMAND:
+    case WM_HSCROLL:
+    case WM_VSCROLL:
+    case WM_CTLCOLORBTN:
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORLISTBOX:
+    case WM_CTLCOLORSCROLLBAR:
+    case WM_CTLCOLORDLG: return reinterpret_cast<HWND>(lParam);
+    case WM_NOTIFY: return lParam ? reinterpret_cast<const NMHDR*>(lParam)->hwndFrom : nullptr;
+    case WM_DRAWITEM:
+        // wParam 0: an item of a menu (hwndItem is then a menu handle).
+        return wParam && lParam ? reinterpret_cast<const DRAWITEMSTRUCT*>(lParam)->hwndItem : nullptr;
+    default: return nullptr;
     }
 }
 
@@ -57,29 +84,6 @@ bool EnabledChain(const Control* c) {
     for (; c; c = c->Parent())
         if (!c->Enabled()) return false;
     return true;
-}
-
-// Windowed controls below root (depth first, each container's children in
-// z-order).
-void CollectWinControls(const WinControl* root, std::vector<WinControl*>& out) {
-    for (int i = 0; i < root->ControlCount(); ++i) {
-        if (auto* w = dynamic_cast<WinControl*>(root->Controls(i))) {
-            out.push_back(w);
-            CollectWinControls(w, out);
-        }
-    }
-}
-
-Button* FindAccelButton(const Form* form, char ch) {
-    if (!form || ch == 0) return nullptr;
-    const char want = static_cast<char>(std::toupper(static_cast<unsigned char>(ch)));
-    std::vector<WinControl*> all;
-    CollectWinControls(form, all);
-    for (WinControl* w : all) {
-        auto* b = dynamic_cast<Button*>(w);
-        if (b && b->AccelChar() == want && b->Showing() && EnabledChain(b)) return b;
-    }
-    return nullptr;
 }
 
 }  // namespace
@@ -90,10 +94,10 @@ WinControl::WinControl(Component* owner, WinControl* parent) : Control(owner, pa
 
 WinControl::~WinControl() {
     DestroyComponents();
+    aligning_ = true;  // no layout work while the children leave
     while (!children_.empty()) children_.back()->SetParent(nullptr);
     if (Parent()) {
-        Form* form = ParentForm();
-        if (form && form->activeControl_ == this) form->activeControl_ = nullptr;
+        if (auto* root = dynamic_cast<WinControl*>(RootControl())) root->ChildRemoved(*this);
     }
     if (hwnd_) {
         // Detach first, so that no message of the dying window reaches a
@@ -110,11 +114,30 @@ WinControl* WinControl::FromHandle(HWND hwnd) {
     return hwnd ? static_cast<WinControl*>(GetPropA(hwnd, kControlProp)) : nullptr;
 }
 
-bool WinControl::ReflectCommand(WPARAM wParam, LPARAM lParam) {
-    WinControl* c = FromHandle(reinterpret_cast<HWND>(lParam));
-    if (!c) return false;
-    c->CommandNotify(HIWORD(wParam));
-    return true;
+WinControl* WinControl::NotificationSender(UINT msg, WPARAM wParam, LPARAM lParam) {
+    return FromHandle(SenderWindow(msg, wParam, lParam));
+}
+
+bool WinControl::ReflectNotification(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+    WinControl* c = NotificationSender(msg, wParam, lParam);
+    return c && c->Notification(msg, wParam, lParam, result);
+}
+
+bool WinControl::Notification(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+    (void)msg;
+    (void)wParam;
+    (void)lParam;
+    (void)result;
+    return false;
+}
+
+void WinControl::CollectWinControls(std::vector<WinControl*>& out) const {
+    for (Control* c : children_) {
+        if (auto* w = dynamic_cast<WinControl*>(c)) {
+            out.push_back(w);
+            w->CollectWinControls(out);
+        }
+    }
 }
 
 void WinControl::CreateChildWindow(const char* className, DWORD style, DWORD exStyle) {
@@ -144,6 +167,7 @@ void WinControl::CreateHandle() {
     AttachWindow(hwnd);
     SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font_.Handle()), FALSE);
     PlaceInZOrder();
+    HandleCreated();
     if (Showing()) CreateVisibleChildHandles();
 }
 
@@ -213,18 +237,43 @@ LRESULT WinControl::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
         if (HandleKeyMessage(msg, wParam, lParam)) return 0;
         break;
     case WM_SETFOCUS: {
-        Form* form = ParentForm();
-        if (form && form != this) form->FocusChanged(this);
+        auto* root = dynamic_cast<WinControl*>(RootControl());
+        if (root && root != this) root->ChildFocused(*this);
         break;
     }
     case WM_COMMAND:
-        if (ReflectCommand(wParam, lParam)) return 0;
+    case WM_NOTIFY:
+    case WM_HSCROLL:
+    case WM_VSCROLL:
+    case WM_DRAWITEM:
+    case WM_CTLCOLORMSGBOX:
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORLISTBOX:
+    case WM_CTLCOLORBTN:
+    case WM_CTLCOLORDLG:
+    case WM_CTLCOLORSCROLLBAR:
+    case WM_CTLCOLORSTATIC: {
+        LRESULT result = 0;
+        if (ReflectNotification(msg, wParam, lParam, result)) return result;
+        // Buttons, check boxes and static text take a container's colour.
+        if (IsContainer() && (msg == WM_CTLCOLORBTN || msg == WM_CTLCOLORSTATIC)) {
+            SetBkColor(reinterpret_cast<HDC>(wParam), ColorToRGB(color_));
+            return reinterpret_cast<LRESULT>(BackgroundBrush());
+        }
         break;
+    }
     case WM_SETCURSOR:
+        if (Application().ScreenCursor() != Cursor::Default) {
+            ::SetCursor(CursorHandle(Application().ScreenCursor()));
+            return TRUE;
+        }
         if (reinterpret_cast<HWND>(wParam) == hwnd_ && LOWORD(lParam) == HTCLIENT && ApplyCursor()) return TRUE;
         break;
-    case WM_CTLCOLORBTN:
-        if (IsContainer()) return reinterpret_cast<LRESULT>(BackgroundBrush());
+    case WM_MOUSELEAVE:
+        MouseLeft();
+        break;
+    case WM_SIZE:
+        Realign();
         break;
     case WM_ERASEBKGND:
         if (IsContainer()) return 1;
@@ -266,15 +315,34 @@ void WinControl::FireMouse(UINT msg, WPARAM wParam, LPARAM lParam) {
     const int x = GET_X_LPARAM(lParam), y = GET_Y_LPARAM(lParam);
     const ShiftState shift = MouseShift(wParam);
     if (msg == WM_MOUSEMOVE) {
+        TrackMouseLeave();
+        MouseEnter();
         auto handler = OnMouseMove;
         if (handler) handler(*this, shift, x, y);
-    } else if (msg == WM_LBUTTONDOWN || msg == WM_RBUTTONDOWN || msg == WM_MBUTTONDOWN) {
+    } else if (IsPress(msg)) {
+        if (msg == WM_LBUTTONDBLCLK) DblClick();
         auto handler = OnMouseDown;
         if (handler) handler(*this, ButtonOf(msg), shift, x, y);
     } else {
         auto handler = OnMouseUp;
         if (handler) handler(*this, ButtonOf(msg), shift, x, y);
     }
+}
+
+void WinControl::TrackMouseLeave() {
+    if (!mouseInside_ && hwnd_) {
+        TRACKMOUSEEVENT track{sizeof(TRACKMOUSEEVENT), TME_LEAVE, hwnd_, 0};
+        TrackMouseEvent(&track);
+    }
+}
+
+void WinControl::MouseLeft() {
+    if (hovered_) {
+        Control* old = hovered_;
+        hovered_ = nullptr;
+        old->MouseLeave();
+    }
+    MouseLeave();
 }
 
 bool WinControl::HandleContainerMouse(UINT msg, WPARAM wParam, LPARAM lParam) {
@@ -285,20 +353,29 @@ bool WinControl::HandleContainerMouse(UINT msg, WPARAM wParam, LPARAM lParam) {
     if (!target) target = this;
     const int cx = target == this ? x : x - target->Left();
     const int cy = target == this ? y : y - target->Top();
-    switch (msg) {
-    case WM_MOUSEMOVE:
+    if (msg == WM_MOUSEMOVE) {
+        TrackMouseLeave();
+        MouseEnter();
+        Control* over = target == this ? nullptr : target;
+        if (over != hovered_) {
+            Control* old = hovered_;
+            hovered_ = over;
+            if (old) old->MouseLeave();
+            if (over) over->MouseEnter();
+        }
         target->MouseMove(shift, cx, cy);
         return true;
-    case WM_LBUTTONDOWN:
-    case WM_RBUTTONDOWN:
-    case WM_MBUTTONDOWN:
+    }
+    if (IsPress(msg)) {
         if (!captured_) {
             captured_ = target;
             SetCapture(hwnd_);
         }
+        if (msg == WM_LBUTTONDBLCLK) target->DblClick();
         target->MouseDown(ButtonOf(msg), shift, cx, cy);
         return true;
-    default: {
+    }
+    {
         const bool last = (wParam & (MK_LBUTTON | MK_RBUTTON | MK_MBUTTON)) == 0;
         if (last) {
             captured_ = nullptr;
@@ -308,15 +385,12 @@ bool WinControl::HandleContainerMouse(UINT msg, WPARAM wParam, LPARAM lParam) {
         if (msg == WM_RBUTTONUP) ShowPopupFor(target, ClientToScreen(POINT{x, y}));
         return true;
     }
-    }
 }
 
 void WinControl::ShowPopupFor(Control* target, POINT screen) {
-    PopupMenu* menu = nullptr;
+    ContextMenu* menu = nullptr;
     for (Control* c = target; c && !menu; c = c->Parent()) menu = c->GetPopupMenu();
-    if (!menu) return;
-    menu->SetPopupComponent(target);
-    menu->Popup(screen.x, screen.y);
+    if (menu) menu->PopupFor(*target, screen);
 }
 
 bool WinControl::ApplyCursor() {
@@ -349,81 +423,49 @@ GraphicControl* WinControl::GraphicControlAt(int x, int y) const {
 
 bool WinControl::HandleKeyMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     (void)lParam;
-    Form* form = ParentForm();
-    Form* preview = form && form != this && form->KeyPreview() ? form : nullptr;
+    auto* root = dynamic_cast<WinControl*>(RootControl());
+    WinControl* preview = root != this ? root : nullptr;
     const ShiftState shift = KeyShift();
     switch (msg) {
     case WM_KEYDOWN:
     case WM_SYSKEYDOWN: {
-        uint16_t key = static_cast<uint16_t>(wParam);
+        WPARAM previewKey = wParam;
         if (preview) {
-            auto handler = preview->OnKeyDown;
-            if (handler) handler(*preview, key, shift);
-            if (key == 0) return true;
+            preview->PreviewKey(WM_KEYDOWN, previewKey, shift);
+            if (previewKey == 0) return true;
         }
+        uint16_t key = static_cast<uint16_t>(previewKey);
         auto handler = OnKeyDown;
         if (handler) handler(*this, key, shift);
         if (key == 0) return true;
-        if (key == VK_TAB && !(shift & (ssAlt | ssCtrl)) && form &&
-            !(SendMessageA(hwnd_, WM_GETDLGCODE, 0, 0) & DLGC_WANTTAB)) {
-            form->SelectNext(this, !(shift & ssShift));
-            return true;
-        }
-        return false;
+        return msg == WM_KEYDOWN && root && root->DialogKey(*this, WM_KEYDOWN, key, shift);
     }
     case WM_KEYUP:
     case WM_SYSKEYUP: {
-        uint16_t key = static_cast<uint16_t>(wParam);
+        WPARAM previewKey = wParam;
         if (preview) {
-            auto handler = preview->OnKeyUp;
-            if (handler) handler(*preview, key, shift);
-            if (key == 0) return true;
+            preview->PreviewKey(WM_KEYUP, previewKey, shift);
+            if (previewKey == 0) return true;
         }
+        uint16_t key = static_cast<uint16_t>(previewKey);
         auto handler = OnKeyUp;
         if (handler) handler(*this, key, shift);
         return key == 0;
     }
     case WM_CHAR: {
-        char ch = static_cast<char>(wParam);
+        WPARAM previewKey = wParam;
         if (preview) {
-            auto handler = preview->OnKeyPress;
-            if (handler) handler(*preview, ch);
-            if (ch == 0) return true;
+            preview->PreviewKey(WM_CHAR, previewKey, shift);
+            if (previewKey == 0) return true;
         }
+        char ch = static_cast<char>(previewKey);
         auto handler = OnKeyPress;
         if (handler) handler(*this, ch);
         if (ch == 0) return true;
-        if (ch == '\t') return !(SendMessageA(hwnd_, WM_GETDLGCODE, 0, 0) & DLGC_WANTTAB);
-        if (ch == '\r') {
-            // A multi-line text box keeps its Enter.
-            if (SendMessageA(hwnd_, WM_GETDLGCODE, 0, 0) & DLGC_WANTALLKEYS) return false;
-            Button* b = dynamic_cast<Button*>(this);
-            if (!b && form) b = form->DefaultButton();
-            if (!b) return false;
-            b->Click();
-            return true;
-        }
-        if (ch == 27) {
-            Button* b = form ? form->CancelButton() : nullptr;
-            if (!b) return false;
-            b->Click();
-            return true;
-        }
-        if (!WantsChars()) {
-            if (Button* b = FindAccelButton(form, ch)) {
-                b->Click();
-                return true;
-            }
-        }
-        return false;
+        return root && root->DialogKey(*this, WM_CHAR, static_cast<unsigned char>(ch), shift);
     }
-    case WM_SYSCHAR: {
-        if (Button* b = FindAccelButton(form, static_cast<char>(wParam))) {
-            b->Click();
-            return true;
-        }
-        return false;
-    }
+    case WM_SYSCHAR:
+        return root && root->DialogKey(*this, WM_SYSCHAR, wParam, shift);
     default:
         return false;
     }
@@ -432,6 +474,67 @@ bool WinControl::HandleKeyMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
 void WinControl::AddChild(Control* c) {
     children_.push_back(c);
     c->Invalidate();
+    ChildLayoutChanged(*c);
+}
+
+RECT WinControl::AlignArea() const {
+    RECT r{0, 0, Width(), Height()};
+    if (hwnd_) GetClientRect(hwnd_, &r);
+    return r;
+}
+
+void WinControl::ChildLayoutChanged(Control& child) {
+    if (child.GetAlign() != Align::None) Realign();
+}
+
+void WinControl::Realign() {
+    if (aligning_) return;
+    std::vector<Control*> aligned;
+    for (Control* c : children_)
+        if (c->GetAlign() != Align::None && c->Visible()) aligned.push_back(c);
+    if (aligned.empty()) return;
+    aligning_ = true;
+    struct Reset {
+        bool& flag;
+        ~Reset() { flag = false; }
+    } reset{aligning_};
+    // Controls on the same edge keep the order of their positions (the one
+    // nearer the edge stays nearer); ties keep the z-order.
+    std::stable_sort(aligned.begin(), aligned.end(), [](const Control* a, const Control* b) {
+        if (a->GetAlign() != b->GetAlign()) return a->GetAlign() < b->GetAlign();
+        switch (a->GetAlign()) {
+        case Align::Top: return a->Top() < b->Top();
+        case Align::Bottom: return a->Top() + a->Height() > b->Top() + b->Height();
+        case Align::Left: return a->Left() < b->Left();
+        case Align::Right: return a->Left() + a->Width() > b->Left() + b->Width();
+        default: return false;
+        }
+    });
+    RECT r = AlignArea();
+    for (Control* c : aligned) {
+        const int w = std::max<int>(r.right - r.left, 0), h = std::max<int>(r.bottom - r.top, 0);
+        switch (c->GetAlign()) {
+        case Align::Top:
+            c->SetBounds(r.left, r.top, w, c->Height());
+            r.top += c->Height();
+            break;
+        case Align::Bottom:
+            c->SetBounds(r.left, r.bottom - c->Height(), w, c->Height());
+            r.bottom -= c->Height();
+            break;
+        case Align::Left:
+            c->SetBounds(r.left, r.top, c->Width(), h);
+            r.left += c->Width();
+            break;
+        case Align::Right:
+            c->SetBounds(r.right - c->Width(), r.top, c->Width(), h);
+            r.right -= c->Width();
+            break;
+        default:
+            c->SetBounds(r.left, r.top, w, h);
+            break;
+        }
+    }
 }
 
 void WinControl::RemoveChild(Control* c) {
@@ -440,14 +543,9 @@ void WinControl::RemoveChild(Control* c) {
         captured_ = nullptr;
         if (hwnd_ && GetCapture() == hwnd_) ReleaseCapture();
     }
-    if (Form* form = ParentForm()) {
-        for (Control* a = form->activeControl_; a; a = a->Parent()) {
-            if (a == c) {
-                form->activeControl_ = nullptr;
-                break;
-            }
-        }
-    }
+    if (hovered_ == c) hovered_ = nullptr;
+    if (auto* root = dynamic_cast<WinControl*>(RootControl())) root->ChildRemoved(*c);
+    ChildLayoutChanged(*c);
     if (hwnd_) {
         RECT r = c->BoundsRect();
         InvalidateRect(hwnd_, &r, FALSE);
@@ -485,6 +583,7 @@ void WinControl::SetCaption(const std::string& text) {
         SetWindowTextA(hwnd_, text.c_str());
     else
         caption_ = text;
+    TextChanged();
 }
 
 void WinControl::SetFont(const Font& font) {
@@ -513,8 +612,9 @@ bool WinControl::Focused() const { return hwnd_ && GetFocus() == hwnd_; }
 
 bool WinControl::CanFocus() const {
     if (!Showing() || !EnabledChain(this)) return false;
-    Form* form = ParentForm();
-    return !form || IsWindowEnabled(form->Handle());
+    // A form disabled by a modal one gives no focus to its controls.
+    auto* root = dynamic_cast<WinControl*>(RootControl());
+    return !root || !root->IsTopLevel() || IsWindowEnabled(root->Handle());
 }
 
 void WinControl::SetFocus() {
@@ -541,8 +641,11 @@ void WinControl::Invalidate() {
 }
 
 void WinControl::BoundsChanged(const RECT& oldBounds) {
-    (void)oldBounds;
-    if (!hwnd_) return;
+    // With a window, its WM_SIZE realigns the children.
+    if (!hwnd_) {
+        if (oldBounds.right - oldBounds.left != Width() || oldBounds.bottom - oldBounds.top != Height()) Realign();
+        return;
+    }
     if (topLevel_)
         SetWindowPos(hwnd_, nullptr, Left(), Top(), Width(), Height(), SWP_NOZORDER | SWP_NOACTIVATE);
     else
@@ -577,8 +680,9 @@ namespace {
 std::vector<RECT> UpdateRects(HWND hwnd) {
     constexpr DWORD kMaxRects = 64;
     std::vector<RECT> rects;
-    HRGN region = CreateRectRgn(0, 0, 0, 0);
-    if (GetUpdateRgn(hwnd, region, FALSE) == COMPLEXREGION) {
+    ScopedGdiObject regionObject(CreateRectRgn(0, 0, 0, 0));
+    HRGN region = static_cast<HRGN>(regionObject.get());
+    if (region && GetUpdateRgn(hwnd, region, FALSE) == COMPLEXREGION) {
         const DWORD size = GetRegionData(region, 0, nullptr);
         std::vector<uint8_t> bytes(size);
         auto* data = reinterpret_cast<RGNDATA*>(bytes.data());
@@ -588,7 +692,6 @@ std::vector<RECT> UpdateRects(HWND hwnd) {
             rects.assign(r, r + data->rdh.nCount);
         }
     }
-    DeleteObject(region);
     return rects;
 }
 
@@ -596,13 +699,8 @@ std::vector<RECT> UpdateRects(HWND hwnd) {
 
 void WinControl::PaintMessage() {
     std::vector<RECT> parts = UpdateRects(hwnd_);
-    PAINTSTRUCT ps;
-    HDC dc = BeginPaint(hwnd_, &ps);
-    struct EndPaintOnExit {
-        HWND hwnd;
-        PAINTSTRUCT* ps;
-        ~EndPaintOnExit() { EndPaint(hwnd, ps); }
-    } endPaint{hwnd_, &ps};
+    ScopedPaint paint(hwnd_);
+    HDC dc = paint.dc();
     RECT client;
     GetClientRect(hwnd_, &client);
     if (client.right <= 0 || client.bottom <= 0) return;
@@ -610,7 +708,7 @@ void WinControl::PaintMessage() {
         if (!buffer_.Create(std::max<int>(client.right, buffer_.width()), std::max<int>(client.bottom, buffer_.height())))
             return;
     }
-    if (parts.empty()) parts.push_back(ps.rcPaint);
+    if (parts.empty()) parts.push_back(paint.Area());
     for (const RECT& part : parts) {
         RECT clip;
         if (!IntersectRect(&clip, &part, &client)) continue;
@@ -621,12 +719,45 @@ void WinControl::PaintMessage() {
     }
 }
 
+void WinControl::PrintChildren(PaintTarget& target, int originX, int originY) {
+    // Each windowed child draws into a surface of its own (controls assume
+    // their client area starts at the device origin), which is then copied
+    // into place, clipped to this control's area.
+    for (Control* c : children_) {
+        auto* child = dynamic_cast<WinControl*>(c);
+        if (!child || !child->Visible() || child->Width() <= 0 || child->Height() <= 0) continue;
+        DibBuffer surface;
+        if (!surface.Create(child->Width(), child->Height())) continue;
+        PaintTarget own{surface.dc(), surface.bits(), surface.width(), surface.height(),
+                        RECT{0, 0, surface.width(), surface.height()}};
+        if (child->IsContainer()) {
+            child->PaintContainer(own);
+        } else {
+            SendMessageA(child->Handle(), WM_PRINT, reinterpret_cast<WPARAM>(surface.dc()),
+                         PRF_CLIENT | PRF_NONCLIENT | PRF_ERASEBKGND);
+        }
+        child->PrintChildren(own, 0, 0);
+        GdiFlush();
+        const int x0 = originX + child->Left(), y0 = originY + child->Top();
+        RECT place{x0, y0, x0 + surface.width(), y0 + surface.height()}, r;
+        if (!IntersectRect(&r, &place, &target.clip)) continue;
+        for (int y = r.top; y < r.bottom; ++y) {
+            const uint32_t* src = surface.bits() + static_cast<size_t>(y - y0) * surface.width() + (r.left - x0);
+            std::copy(src, src + (r.right - r.left), target.bits + static_cast<size_t>(y) * target.width + r.left);
+        }
+    }
+}
+
+void WinControl::PaintBackground(PaintTarget& target) { FillPixels(target, target.clip, ColorToPixel(color_)); }
+
 void WinControl::PaintContainer(PaintTarget& target) {
-    HRGN region = CreateRectRgnIndirect(&target.clip);
-    SelectClipRgn(target.dc, region);
-    DeleteObject(region);
+    {
+        // The DC keeps a copy of the region.
+        ScopedGdiObject region(CreateRectRgnIndirect(&target.clip));
+        SelectClipRgn(target.dc, static_cast<HRGN>(region.get()));
+    }
     GdiFlush();
-    FillPixels(target, target.clip, ColorToPixel(color_));
+    PaintBackground(target);
     for (Control* c : children_) {
         auto* g = dynamic_cast<GraphicControl*>(c);
         if (!g || !c->Visible()) continue;

@@ -2,20 +2,23 @@
 // (or wraps) the window, subclasses it to route keyboard, focus and mouse
 // messages to the std::function events, and — for containers such as forms —
 // holds child controls and paints its graphic children double-buffered.
+// Children with an Align are laid out by the control itself (Realign).
+//
+// Notifications: WM_COMMAND, WM_NOTIFY, WM_HSCROLL / WM_VSCROLL, WM_DRAWITEM
+// and WM_CTLCOLOR* that a window receives from a child control go back to
+// that control's Notification(), which may handle them and give the result.
+// Each control thereby owns its own events; parents stay unaware of them.
 //
 // Keyboard handling (the same on every windowed control of a form):
-//  - Key down/up: the form's OnKeyDown/OnKeyUp first when its KeyPreview is
-//    on, then the control's own; a handler that sets the key to 0 swallows it.
-//    Tab and Shift+Tab then move the focus to the next/previous control with
-//    TabStop (in creation order) unless the control wants Tab itself.
-//  - Characters: the form's OnKeyPress (KeyPreview), then the control's. An
-//    unhandled Enter (one a multi-line text box does not take for itself)
-//    clicks the focused button, or else the form's Default
-//    button; Escape clicks the form's Cancel button. An unhandled letter or
-//    digit typed with Alt, or typed plainly on a control that takes no text
-//    (a button, the form itself), clicks the first visible, enabled button of
-//    the form whose caption marks that character with "&".
-//  - Arrow keys are not used for navigation: the control's OnKeyDown gets them.
+//  - Key down/up and characters reach the root container's key preview (a
+//    form with KeyPreview on) first, then the control's own OnKeyDown /
+//    OnKeyUp / OnKeyPress; a handler that sets the key to 0 swallows it.
+//  - A key or character that is still unhandled goes to the root container's
+//    DialogKey (Form: Tab, Enter, Escape, arrows in radio groups, "&"
+//    accelerators). A control that claims a key through WM_GETDLGCODE keeps
+//    it.
+//  - Keyboard shortcuts of commands and menus are taken earlier, in the
+//    message loop's filter step (Form).
 #pragma once
 #include <windows.h>
 
@@ -71,13 +74,45 @@ public:
     void SetEnabled(bool enabled) override;
     void Invalidate() override;
 
+    // Lays out the visible children that have an Align: Top ones stack down
+    // from the top edge and Bottom ones up from the bottom (each in the order
+    // of their positions, taking the whole width), then Left and Right ones
+    // likewise, and Client ones fill what is left. Runs by itself when the
+    // client area or an aligned child changes.
+    void Realign();
+
     // The top-most visible, enabled graphic child at (x, y) of the client
     // area, or nullptr.
     GraphicControl* GraphicControlAt(int x, int y) const;
 
-    // Hands a WM_COMMAND that a window received from a child control to that
-    // control; false when lParam is not a control of this layer.
-    static bool ReflectCommand(WPARAM wParam, LPARAM lParam);
+    // A solid brush of Color (owned by the control): the background that
+    // containers give their children on WM_CTLCOLOR*.
+    HBRUSH BackgroundBrush();
+
+    // Hands a notification message that a window received from a child
+    // window (see the file comment) to the control of this layer that sent
+    // it. True when that control handled it; result is then the answer.
+    static bool ReflectNotification(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result);
+    // The control of this layer that sent a notification message, or nullptr.
+    static WinControl* NotificationSender(UINT msg, WPARAM wParam, LPARAM lParam);
+
+    // The windowed controls below this one, depth first (each container's
+    // children in z-order).
+    void CollectWinControls(std::vector<WinControl*>& out) const;
+    // The position in creation order: the order of Tab navigation.
+    unsigned CreationSerial() const { return tabSerial_; }
+
+    // Routes a key message (WM_KEYDOWN, WM_KEYUP, WM_SYSKEYDOWN,
+    // WM_SYSKEYUP, WM_CHAR, WM_SYSCHAR) as described in the file comment;
+    // true when it was used. The control's window calls it; forms call it for
+    // keys of inner windows that a control owns (a combo box's edit).
+    bool HandleKeyMessage(UINT msg, WPARAM wParam, LPARAM lParam);
+
+    // True for controls that take typed text (no plain-letter accelerators).
+    virtual bool WantsChars() const { return false; }
+    // The accelerator character (upper case) that "&" marks in the caption
+    // of controls that show one, or 0.
+    virtual char AccelChar() const { return 0; }
 
     KeyEvent OnKeyDown;
     KeyEvent OnKeyUp;
@@ -100,10 +135,43 @@ protected:
     // and passes everything on to DefaultProc.
     virtual LRESULT WndProc(UINT msg, WPARAM wParam, LPARAM lParam);
     LRESULT DefaultProc(UINT msg, WPARAM wParam, LPARAM lParam);
-    // WM_COMMAND / WM_NOTIFY that the parent received from this control.
-    virtual void CommandNotify(WORD code) { (void)code; }
-    // True for controls that take typed text (no plain-letter accelerators).
-    virtual bool WantsChars() const { return false; }
+    // A notification message (WM_COMMAND, WM_NOTIFY, WM_HSCROLL,
+    // WM_VSCROLL, WM_DRAWITEM, WM_CTLCOLOR*) that the parent window received
+    // from this control's window, with the parent's wParam and lParam.
+    // Return true with result set to handle it, false to leave it to the
+    // parent's default handling.
+    virtual bool Notification(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result);
+
+    // The part of the client area that aligned children share.
+    virtual RECT AlignArea() const;
+    // A child was added or removed, or changed its bounds, visibility or
+    // Align. The default realigns when the child has an Align.
+    virtual void ChildLayoutChanged(Control& child);
+    // The window has just been created (derived controls send it what they
+    // kept while there was none).
+    virtual void HandleCreated() {}
+    // The caption changed (containers that draw it repaint).
+    virtual void TextChanged() {}
+    // Containers: fills the part target.clip of the client area (in target
+    // coordinates) before the graphic children are drawn. The default fills
+    // Color.
+    virtual void PaintBackground(PaintTarget& target);
+
+    // Root containers (forms) only: a key message of a control below them
+    // before that control's own events (msg WM_KEYDOWN, WM_KEYUP or WM_CHAR;
+    // key set to 0 swallows it) ...
+    virtual void PreviewKey(UINT msg, WPARAM& key, ShiftState shift) {
+        (void)msg; (void)key; (void)shift;
+    }
+    // ... and a key message (WM_KEYDOWN, WM_CHAR, WM_SYSCHAR) that the
+    // focused control left unhandled; true when used.
+    virtual bool DialogKey(WinControl& focused, UINT msg, WPARAM key, ShiftState shift) {
+        (void)focused; (void)msg; (void)key; (void)shift;
+        return false;
+    }
+    // Root containers: a control below got the focus / is leaving the tree.
+    virtual void ChildFocused(WinControl& control) { (void)control; }
+    virtual void ChildRemoved(Control& control) { (void)control; }
     // True for containers: WM_PAINT then paints the background and the
     // graphic children through an off-screen buffer.
     virtual bool IsContainer() const { return false; }
@@ -117,15 +185,17 @@ protected:
     void BoundsChanged(const RECT& oldBounds) override;
     void VisibleChanged() override;
     void Detach() override;
+    bool IsTopLevel() const override { return topLevel_; }
+    // Marks the control as a window without a parent window (forms).
+    void SetTopLevel() { topLevel_ = true; }
 
-    // Key routing shared by all windowed controls (see the file comment).
-    bool HandleKeyMessage(UINT msg, WPARAM wParam, LPARAM lParam);
     // Mouse routing of containers to their graphic children.
     bool HandleContainerMouse(UINT msg, WPARAM wParam, LPARAM lParam);
+    // Creates the windows of the visible windowed children (and theirs).
+    void CreateVisibleChildHandles();
 
 private:
     friend class Control;
-    friend class Form;
     static LRESULT CALLBACK SubclassProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
     void AddChild(Control* c);
     void RemoveChild(Control* c);
@@ -134,9 +204,8 @@ private:
     void PaintMessage();
     void FireMouse(UINT msg, WPARAM wParam, LPARAM lParam);
     void ShowPopupFor(Control* target, POINT screen);
-    HBRUSH BackgroundBrush();
-    // Creates the windows of the visible windowed children (and theirs).
-    void CreateVisibleChildHandles();
+    void TrackMouseLeave();
+    void MouseLeft();
     // Puts a new window below the nearest sibling in front of it that has
     // a window (at the top when there is none).
     void PlaceInZOrder();
@@ -155,11 +224,14 @@ private:
     HBRUSH brush_ = nullptr;
     bool tabStop_ = false;
     bool topLevel_ = false;
+    bool aligning_ = false;
     // Creation order: the order of Tab navigation.
     unsigned tabSerial_ = 0;
     // Graphic child that received the press and gets every mouse message
     // until the buttons are released.
     Control* captured_ = nullptr;
+    // Graphic child under the pointer (it had MouseEnter).
+    Control* hovered_ = nullptr;
     // Off-screen surface of containers (grows to the largest client size).
     DibBuffer buffer_;
 };

@@ -40,7 +40,7 @@ TfrmAboutCls::TfrmAboutCls(const forms::Picture& icon) : icon_(icon) {
     SetClientSize(441, 289);
     CenterOnScreen();
 
-    Bevel1 = new TBevel(this, this, BevelShape::RaisedBox);
+    Bevel1 = new forms::Bevel(this, this, forms::BevelShape::Box, forms::BevelStyle::Raised);
     Bevel1->SetBounds(8, 8, 425, 237);
     Picture2 = new forms::Image(this, this);
     Picture2->SetName("Picture2");
@@ -62,7 +62,7 @@ TfrmAboutCls::TfrmAboutCls(const forms::Picture& icon) : icon_(icon) {
     Label2->SetBounds(60, 40, 300, 16);
     Label2->SetCaption("Vovaroz Ovidedid");
 
-    Bevel2 = new TBevel(this, this, BevelShape::TopLine);
+    Bevel2 = new forms::Bevel(this, this, forms::BevelShape::TopLine);
     Bevel2->SetBounds(14, 66, 410, 3);
 
     Picture3 = new forms::Image(this, this);

@@ -2,12 +2,12 @@
 // and a link to the maker's web page. Each request opens a new window, which
 // frees itself when closed.
 #pragma once
+#include "forms/win32/Bevel.h"
 #include "forms/win32/Button.h"
 #include "forms/win32/Form.h"
 #include "forms/win32/Image.h"
 #include "forms/win32/Label.h"
 #include "forms/win32/Picture.h"
-#include "player/win32/Bevel.h"
 
 class TfrmAboutCls : public forms::Form {
 public:
@@ -19,11 +19,11 @@ public:
     void Label5_Click(forms::Component& sender);
 
     forms::Image* Picture2 = nullptr;
-    TBevel* Bevel1 = nullptr;
+    forms::Bevel* Bevel1 = nullptr;
     forms::Image* Image1 = nullptr;
     forms::Label* Label1 = nullptr;
     forms::Label* Label2 = nullptr;
-    TBevel* Bevel2 = nullptr;
+    forms::Bevel* Bevel2 = nullptr;
     forms::Image* Picture3 = nullptr;
     forms::Label* Label3002 = nullptr;
     forms::Label* Label5 = nullptr;

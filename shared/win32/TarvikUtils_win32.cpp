@@ -9,6 +9,7 @@
 #include "shared/win32/TarvikUtils_win32.h"
 
 #include "forms/win32/Application.h"
+#include "forms/win32/Form.h"
 
 #include <objbase.h>
 #include <shlobj.h>

@@ -98,6 +98,17 @@ TEST(PopupMenuTest, RightClickOpensTheNearestMenuAndRunsTheItem) {
     SendMessageA(form.Handle(), WM_RBUTTONDOWN, MK_RBUTTON, At(65, 65));
     SendMessageA(form.Handle(), WM_RBUTTONUP, 0, At(65, 65));  // returns at once: no menu
     EXPECT_EQ(chosen.size(), 1u);
+    // An item freed while the menu is open is not run when chosen.
+    keys->OnTimer = [keys, menu](Component&) {
+        keys->SetInterval(0);
+        delete menu->Items().Item(1);
+        HWND target = GetFocus() ? GetFocus() : GetActiveWindow();
+        for (WPARAM k : {VK_DOWN, VK_DOWN, VK_RETURN}) PostMessageA(target, WM_KEYDOWN, k, 0);
+    };
+    keys->SetInterval(30);
+    SendMessageA(form.Handle(), WM_RBUTTONDOWN, MK_RBUTTON, At(10, 10));
+    SendMessageA(form.Handle(), WM_RBUTTONUP, 0, At(10, 10));
+    EXPECT_EQ(chosen.size(), 1u);
 }
 
 class ButtonTest : public ::testing::Test {

@@ -1,6 +1,7 @@
 // The shell's folder browser, driven from a timer (DialogDriver.h).
 #include "shared/win32/TarvikUtils_win32.h"
 #include "forms/win32/Application.h"
+#include "forms/win32/Form.h"
 #include "tests/wine/shared/DialogDriver.h"
 
 #include <gtest/gtest.h>
