@@ -9,6 +9,7 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <string>
 
 #include "forms/win32/Component.h"
 
@@ -78,6 +79,11 @@ public:
     ContextMenu* GetPopupMenu() const { return popupMenu_; }
     void SetPopupMenu(ContextMenu* menu) { popupMenu_ = menu; }
 
+    // Shown in a tooltip while the pointer rests on the control, when its
+    // form's ShowHint is on; "\r" starts a new line (Hints.h).
+    const std::string& Hint() const { return hint_; }
+    void SetHint(const std::string& hint) { hint_ = hint; }
+
     // Top or bottom of the parent's z-order (among controls of the same kind:
     // windowed controls always cover graphic ones).
     virtual void BringToFront();
@@ -136,6 +142,7 @@ private:
     bool enabled_ = true;
     Cursor cursor_ = Cursor::Default;
     ContextMenu* popupMenu_ = nullptr;
+    std::string hint_;
     Align align_ = Align::None;
     // Press seen on this control; a release inside it is a click.
     bool clickArmed_ = false;

@@ -9,6 +9,7 @@
 #include "forms/win32/Application.h"
 #include "forms/win32/Button.h"
 #include "forms/win32/Command.h"
+#include "forms/win32/Hints.h"
 #include "forms/win32/MainMenu.h"
 #include "forms/win32/TextUtil.h"
 
@@ -417,6 +418,11 @@ WinControl* Form::FindAccelControl(char ch) const {
     for (WinControl* w : all)
         if (w->AccelChar() == want && w->Showing() && EnabledChain(w)) return w;
     return nullptr;
+}
+
+void Form::SetShowHint(bool on) {
+    showHint_ = on;
+    if (on) EnableHints();
 }
 
 void Form::PreviewKey(UINT msg, WPARAM& key, ShiftState shift) {

@@ -127,6 +127,10 @@ public:
     bool KeyPreview() const { return keyPreview_; }
     void SetKeyPreview(bool on) { keyPreview_ = on; }
 
+    // The controls' hints show as tooltips over this form (Hints.h).
+    bool ShowHint() const { return showHint_; }
+    void SetShowHint(bool on);
+
     // Runs what a shortcut stands for on this form: the menu bar's entry
     // with that shortcut, else the first command of the form with it,
     // brought up to date first. True when it ran; a disabled one lets the
@@ -203,6 +207,7 @@ private:
     int modalResult_ = mrNone;
     bool modal_ = false;
     bool keyPreview_ = false;
+    bool showHint_ = false;
     bool created_ = false;
     bool destroyed_ = false;
     bool releasing_ = false;

@@ -172,6 +172,28 @@ TEST_F(PaintTest, ScreenShowsWhatPaintToDraws) {
     EXPECT_EQ(out.Pixel(12, 12), kBackPixel);
 }
 
+TEST_F(PaintTest, ShapesDrawInZOrderAndInvertWhatLiesBelow) {
+    auto* frame = new Shape(form.get(), form.get());
+    frame->SetBounds(40, 0, 30, 30);  // half over the background picture, half over the form
+    frame->SetBrushStyle(BrushStyle::Clear);
+    frame->SetPenMode(PenMode::Not);
+    auto* swatch = new Shape(form.get(), form.get());
+    swatch->SetBounds(0, 60, 10, 10);
+    swatch->SetBrushColor(clRed);
+    swatch->SetPenStyle(PenStyle::Clear);
+    Bitmap out = Paint();
+    const uint32_t inverted = 0xFF000000u | (~kBackPixel & 0xFFFFFF);
+    EXPECT_EQ(out.Pixel(45, 0), inverted);
+    EXPECT_EQ(out.Pixel(65, 0), 0xFFFF00FFu);  // lime inverted
+    EXPECT_EQ(out.Pixel(45, 10), kBackPixel);  // clear brush: inside untouched
+    EXPECT_EQ(out.Pixel(0, 60), 0xFFFF0000u);
+    EXPECT_EQ(out.Pixel(9, 69), 0xFFFF0000u);  // no pen: filled to the edge
+
+    frame->SetPenStyle(PenStyle::Clear);  // the flashing frame's "off" phase
+    out = Paint();
+    EXPECT_EQ(out.Pixel(45, 0), kBackPixel);
+}
+
 TEST(PictureTest, PremultipliedRoundTrip) {
     PngImage png = PngImage::CreateBlank(2, 1);
     uint8_t* row = png.Row(0);

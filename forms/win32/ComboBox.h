@@ -1,0 +1,76 @@
+// A combo box (Win32 "COMBOBOX"): an editable box with a drop-down list
+// (ComboStyle::DropDown) or a pick-only drop-down list (DropDownList); the
+// style is fixed at construction.
+//
+// Events, from the user only (the program's own changes of Items, ItemIndex
+// and Text fire none; code that wants the handler calls it):
+//  - picking an item from the list (mouse or arrow keys): the text becomes
+//    the item, then OnClick, OnSelect and OnChange run, in this order;
+//  - typing into the editable box: OnChange.
+//
+// DropDownCount is the number of rows the opened list shows. The list's
+// height is given through the window's height (CB_SETMINVISIBLE does not
+// work everywhere); Height() stays the height of the closed box.
+#pragma once
+#include <string>
+#include <vector>
+
+#include "forms/win32/WinControl.h"
+
+namespace forms {
+
+enum class ComboStyle { DropDown, DropDownList };
+
+class ComboBox : public WinControl {
+public:
+    ComboBox(Component* owner, WinControl* parent, ComboStyle style = ComboStyle::DropDown);
+
+    ComboStyle Style() const { return style_; }
+
+    int ItemCount() const;
+    // The item's text; empty for an index out of range.
+    std::string Item(int index) const;
+    std::vector<std::string> Items() const;
+    void SetItems(const std::vector<std::string>& items);
+    // Adds at the end; returns the new item's index.
+    int AddItem(const std::string& text);
+    // Inserts before index (at the end when index is out of range).
+    void InsertItem(int index, const std::string& text);
+    void DeleteItem(int index);
+    void ClearItems();
+    // The first item equal to text (case and all), or -1.
+    int IndexOf(const std::string& text) const;
+
+    // The selected item, -1 for none. Setting it also sets the text (-1
+    // empties it).
+    int ItemIndex() const;
+    void SetItemIndex(int index);
+    // The box's text. A drop-down list selects the item equal to text (none
+    // when there is none).
+    std::string Text() const { return Caption(); }
+    void SetText(const std::string& text);
+
+    int DropDownCount() const { return dropDownCount_; }
+    void SetDropDownCount(int rows);
+
+    NotifyEvent OnChange;
+    NotifyEvent OnSelect;
+
+protected:
+    bool Notification(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+    bool WantsChars() const override { return style_ == ComboStyle::DropDown; }
+    void BoundsChanged(const RECT& oldBounds) override;
+
+private:
+    void Fire(const NotifyEvent& event);
+    // Sizes the window: the closed box plus DropDownCount rows of the list.
+    void ApplyDroppedHeight();
+    // Sets the text without running OnChange.
+    void SetBoxText(const std::string& text);
+
+    ComboStyle style_;
+    int dropDownCount_ = 8;
+    bool quiet_ = false;
+};
+
+}  // namespace forms
