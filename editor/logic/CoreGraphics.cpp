@@ -150,8 +150,8 @@ bool SameSize(const forms::Bitmap& source, int width, int height) {
 uint32_t GetAverageColor(const forms::Bitmap& bmp, int left, int top, int width, int height) {
     const int64_t first = std::max(left, 1);
     const int64_t firstRow = std::max(top, 1);
-    const int64_t last = std::min<int64_t>(static_cast<int64_t>(left) + width, bmp.Width() - 1);
-    const int64_t lastRow = std::min<int64_t>(static_cast<int64_t>(top) + height, bmp.Height() - 1);
+    const int64_t last = std::min<int64_t>(first + width, bmp.Width() - 1);
+    const int64_t lastRow = std::min<int64_t>(firstRow + height, bmp.Height() - 1);
     if (first > last || firstRow > lastRow) return kNoPixelsAverageColor;
 
     int64_t red = 0, green = 0, blue = 0;

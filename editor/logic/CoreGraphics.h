@@ -21,8 +21,8 @@ namespace editor {
 constexpr uint32_t kNoPixelsAverageColor = 0xFFFFFF;
 
 // Mean colour of the pixels from (left, top) to (left + width, top + height),
-// both ends included: left and top below 1 are raised to 1 (column 0 and row
-// 0 are never sampled) and the right and bottom ends are cut to the last
+// both ends included, after left and top below 1 are raised to 1 (column 0
+// and row 0 are never sampled); the right and bottom ends are cut to the last
 // column and row. Each channel's mean is rounded, halves to the even
 // neighbour. The result is red | green << 8 | blue << 16.
 uint32_t GetAverageColor(const forms::Bitmap& bmp, int left, int top, int width, int height);

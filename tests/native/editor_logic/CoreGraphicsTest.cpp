@@ -37,6 +37,8 @@ TEST(AverageColor, SamplesFromOneOneToTheIncludedEdgesAndAnswersRedLow) {
     // (1,1)..(3,2): six pixels, one of them different.
     const uint32_t expected = ((5 * 200 + 3) / 6) | (90 / 6) << 8 | (30 / 6) << 16;
     EXPECT_EQ(GetAverageColor(bmp, 0, 0, 100, 100), expected);
+    // The far ends count from the raised left and top.
+    EXPECT_EQ(GetAverageColor(bmp, -7, -7, 1, 0), 200u);
     // A uniform picture gives its own colour in the colour-value order.
     EXPECT_EQ(GetAverageColor(Bitmap(5, 5, Px(0x11, 0x22, 0x33, 0xFF)), 1, 1, 2, 2), 0x332211u);
 }
