@@ -170,18 +170,35 @@ uint32_t GetAverageColor(const forms::Bitmap& bmp, int left, int top, int width,
     return mean(red) | mean(green) << 8 | mean(blue) << 16;
 }
 
+// Every pixel word is mixed into the running value through a multiply and a
+// rotation (so that order matters and one changed bit changes about half of
+// the result), then the value is avalanched once more at the end.
+ScaleCache::SourceKey ScaleCache::KeyOf(const forms::Bitmap& source) {
+    uint64_t hash = 0x9E3779B97F4A7C15ull;
+    const uint32_t* pixels = source.Data();
+    for (size_t i = 0; i < source.PixelCount(); ++i) {
+        hash ^= pixels[i] * 0xFF51AFD7ED558CCDull;
+        hash = ((hash << 29) | (hash >> 35)) * 0xC4CEB9FE1A85EC53ull;
+    }
+    hash ^= hash >> 33;
+    hash *= 0xFF51AFD7ED558CCDull;
+    hash ^= hash >> 33;
+    return SourceKey{source.Width(), source.Height(), hash};
+}
+
 void ScaleCache::Clear() {
-    source_ = forms::Bitmap();
+    source_ = SourceKey();
     result_ = forms::Bitmap();
     scaleCacheStale_ = true;
 }
 
 bool ScaleCache::Serves(const forms::Bitmap& source, int width, int height) const {
-    return !scaleCacheStale_ && !result_.Empty() && SameSize(result_, width, height) && source_ == source;
+    return !scaleCacheStale_ && !result_.Empty() && SameSize(result_, width, height) &&
+           source_ == KeyOf(source);
 }
 
 void ScaleCache::Store(const forms::Bitmap& source, const forms::Bitmap& result) {
-    source_ = source;
+    source_ = KeyOf(source);
     result_ = result;
     scaleCacheStale_ = false;
 }

@@ -5,8 +5,10 @@
 //
 // Pictures are 32-bit bitmaps (pixel words blue low, then green, red and a
 // fourth byte); GetAverageColor answers a colour value (red low, then green,
-// blue). The cache is keyed by its source picture as well as its size, so a
-// resize of one picture is never answered with another picture's result.
+// blue). The cache is keyed by its source picture (its size and a 64-bit
+// fingerprint of every pixel word) as well as the result's size, so a resize
+// of one picture is not answered with another picture's result, without
+// keeping a copy of a source that may be large.
 // Sizes below 1, empty sources and sizes beyond the picture limits are
 // refused: the destination becomes empty and the resize reports false.
 #pragma once
@@ -40,14 +42,24 @@ public:
     int Height() const { return result_.Height(); }
 
     // True when the cache holds a result, not stale, made from a picture
-    // equal to source at width x height.
+    // with source's size and pixels at width x height.
     bool Serves(const forms::Bitmap& source, int width, int height) const;
     const forms::Bitmap& Result() const { return result_; }
     // Keeps result as the resize of source; clears the stale mark.
     void Store(const forms::Bitmap& source, const forms::Bitmap& result);
 
 private:
-    forms::Bitmap source_;
+    struct SourceKey {
+        int width = 0;
+        int height = 0;
+        uint64_t fingerprint = 0;
+        bool operator==(const SourceKey& o) const {
+            return width == o.width && height == o.height && fingerprint == o.fingerprint;
+        }
+    };
+    static SourceKey KeyOf(const forms::Bitmap& source);
+
+    SourceKey source_;
     forms::Bitmap result_;
     bool scaleCacheStale_ = true;
 };

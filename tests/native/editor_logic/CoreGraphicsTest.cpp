@@ -78,7 +78,9 @@ TEST(ScaleBitmapSmooth, AveragesTheWeightedSpanEndingAtEachPixel) {
 
 TEST(ScaleCacheSharing, ServesOnlyItsOwnPictureAtItsOwnSize) {
     ScaleCache cache, fresh;
-    const Bitmap first = Pattern(400, 200, 1), second = Pattern(400, 200, 90);
+    const Bitmap first = Pattern(400, 200, 1);
+    Bitmap second = first;
+    second.SetPixel(399, 199, second.Pixel(399, 199) ^ 1);  // one bit differs
     Bitmap smooth, fast, expected;
     ASSERT_TRUE(ScaleBitmapHQ(first, smooth, 300, 150, true, cache));
     ASSERT_TRUE(ScaleBitmap(first, fast, 300, 150, cache));
@@ -87,6 +89,7 @@ TEST(ScaleCacheSharing, ServesOnlyItsOwnPictureAtItsOwnSize) {
     ASSERT_TRUE(ScaleBitmap(second, fast, 300, 150, cache));
     ASSERT_TRUE(ScaleBitmap(second, expected, 300, 150, fresh));
     EXPECT_EQ(fast, expected);  // another picture is resampled afresh
+    EXPECT_NE(fast, smooth);
     ASSERT_TRUE(ScaleBitmapHQ(second, smooth, 300, 150, false, cache));
     ASSERT_TRUE(ScaleBitmapHQ(second, expected, 300, 150, true, fresh));
     EXPECT_EQ(smooth, expected);
