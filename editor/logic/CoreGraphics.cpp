@@ -1,7 +1,6 @@
 #include "editor/logic/CoreGraphics.h"
 
 #include <algorithm>
-#include <cmath>
 #include <cstddef>
 #include <utility>
 #include <vector>
