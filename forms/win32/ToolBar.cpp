@@ -198,6 +198,14 @@ LRESULT ToolBar::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
             return 0;
         break;
     }
+    case WM_ERASEBKGND: {
+        // A flat bar would leave its background to the parent, which paints
+        // its own children (and so nothing here): the bar fills it itself.
+        RECT client;
+        GetClientRect(Handle(), &client);
+        FillRect(reinterpret_cast<HDC>(wParam), &client, BackgroundBrush());
+        return 1;
+    }
     case WM_PAINT: {
         const LRESULT result = WinControl::WndProc(msg, wParam, lParam);
         ScopedGetDC dc(Handle());

@@ -227,9 +227,11 @@ TEST_F(ToolBarTest, SeparatorsMakeRoomForControlsOnTheBar) {
     EXPECT_GE(last->BoundsRect().left, label->Left() + label->Width());
     EXPECT_EQ(edit->Left(), room2->BoundsRect().left);
 
-    // The label is drawn over the bar; the glyphs come from the image list.
+    // The label is drawn over the bar's own face; the glyphs come from the
+    // image list.
     Bitmap shot;
     form->PaintTo(shot);
+    EXPECT_EQ(shot.Pixel(r.right + 2, 2), ColorToPixel(clBtnFace));
     int ink = 0;
     for (int y = label->Top(); y < label->Top() + label->Height(); ++y)
         for (int x = label->Left(); x < label->Left() + label->Width(); ++x)
