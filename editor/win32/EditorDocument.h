@@ -5,12 +5,14 @@
 // closed slots, never reusing them. The controls belong to the main window
 // (their owner) and are freed when the document closes.
 #pragma once
+#include <array>
 #include <cstdint>
 #include <string>
 
 #include "shared/MenuType.h"
 
 namespace forms {
+class Button;
 class Image;
 class Label;
 class Panel;
@@ -25,8 +27,18 @@ constexpr int32_t kSelAccessoryText = 0;
 constexpr int32_t kSelTimeLabel = -4;
 constexpr int32_t kSelDateLabel = -5;
 
+// The two design-time controls of one object: the push button a Windows
+// button shows and the picture every other kind shows. Null while the
+// object has none.
+struct TObjControls {
+    forms::Button* WinBtn = nullptr;
+    forms::Image* ImgBtn = nullptr;
+};
+
 struct TMenuDocument {
     TAQMenu Menu;
+    // Controls of objects 1..Menu.BtnCount, indexed by object number.
+    std::array<TObjControls, kButtonSlots> Ctl{};
 
     // Controls on the document's tab, in the order they are created.
     forms::TabSheet* TabSheet = nullptr;        // Tag = slot; caption = FileName

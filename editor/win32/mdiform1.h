@@ -10,7 +10,9 @@
 //   mdiform1_bars.cpp       the commands with their menu bar, toolbars, shortcuts
 //   mdiform1_commands.cpp   the window's own small commands
 //   mdiform1_settings.cpp   the settings file applied to menus and toolbars
-//   mdiform1_menufile.cpp   reading and writing menu files
+//   mdiform1_saveload.cpp   reading and writing menu files
+//   mdiform1_objects.cpp    the design-time controls of a menu's objects
+//   mdiform1_undo.cpp       undo and redo through snapshot files
 //
 // Every command that needs a document does nothing while none is open
 // (CurMenu below 1); the commands of operations not built yet are shown
@@ -87,10 +89,41 @@ public:
     void LoadMenuList();
     void mnuMenuName_Click(forms::Component& sender);
 
-    // Writes the document of slot CurMenu to folder + fileName; reads a menu
-    // file into a new document. False after reporting a failure.
+    // Writes the current document to folder + fileName. A user's save (not
+    // quiet) shows the status pop-up, renders the texts still waiting to be
+    // rendered, names the tab, warns when the menu has no exit button and
+    // clears Modified; a quiet save (an undo snapshot) only writes. Without
+    // images the file has no picture section. False when nothing was
+    // written: the old file, if any, is kept.
     bool SaveMenu(const std::string& folder, const std::string& fileName, bool withImages, bool quiet);
+    // Reads folder + fileName into a new document, or with reload over the
+    // current one (keeping its tab, names, Modified and undo counts). The
+    // whole file is read before any document changes: a file that cannot be
+    // read whole leaves no document behind and the current one untouched,
+    // after the failure was reported. False then, and while another load
+    // runs.
     bool LoadMenu(const std::string& fileName, const std::string& folder, bool reload);
+    // 1 while LoadMenu runs.
+    uint8_t MenuLoading() const { return MenuLoading_; }
+
+    // ---- objects ----
+    // Creates the controls of object n of the current document, hidden.
+    void CreateObjControls(int n);
+    // Brings every object's controls in line with its record and shows them.
+    void RefreshObjects();
+
+    // ---- undo and redo ----
+    // Records the current document as the next undo step before an edit
+    // (skipImages: the edit changes no pictures, the snapshot holds none);
+    // marks the document modified and empties the redo stack.
+    void PushUndo(uint8_t skipImages);
+    void DoUndo();
+    void DoRedo();
+    void mnuUndo_Click() { DoUndo(); }
+    void mnuRedo_Click() { DoRedo(); }
+    // Deletes the current document's undo and redo snapshot files and
+    // empties both stacks.
+    void DeleteUndoFiles();
 
     // ---- start-up, timers and closing ----
     void FormCreate();
@@ -172,12 +205,31 @@ private:
     bool ConfirmCloseCurrent();
     // Makes slot current and its tab active.
     void MakeCurrent(int slot);
+    // Menu files (mdiform1_saveload.cpp).
+    // Turns an older file's plain accessory and caption texts into RTF.
+    void ConvertPlainTexts(TAQMenu& menu, int version);
+    // Puts the labels, boxes, background and frame of doc where its record says.
+    void ShowMenuLayout(TMenuDocument& doc);
+    // Renders doc's placed texts, text buttons and shapes marked to be
+    // rendered again, and with accessoryTexts its accessory texts so marked.
+    void RenderMissingPictures(TMenuDocument& doc, bool accessoryTexts);
+    // rtf rendered as the menu shows texts: width x height with its shadow.
+    forms::PngImage RenderRichText(const TAQMenu& menu, const std::string& rtf, int width, int height);
+    // Objects (mdiform1_objects.cpp).
+    void CreateObjControls(TMenuDocument& doc, int n);
+    void FreeObjControls(TMenuDocument& doc);
+    void RefreshObjects(TMenuDocument& doc);
+    // Undo and redo (mdiform1_undo.cpp): saves the current document quietly
+    // as a snapshot; loads one back over it.
+    bool SaveSnapshot(const std::string& name, bool withImages);
+    bool LoadSnapshot(const std::string& name);
 
     editor::DataFolders DataFolders_;
     // Where the start-up sequence on Timer2's ticks has come.
     enum class StartupStep { SetUp, AwaitSplash, StartDialog, Done };
     StartupStep StartupStep_ = StartupStep::SetUp;
     int CurMenu_ = -1;
+    uint8_t MenuLoading_ = 0;
     std::array<std::unique_ptr<TMenuDocument>, kMaxDocuments + 1> Menus_;
     bool runStartup_ = true;
 

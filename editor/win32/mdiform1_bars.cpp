@@ -93,8 +93,10 @@ void TMDIForm1Cls::CreateCommands() {
     AddLaterCommand("cmdCreateEXE", "Create Autorun &EXE...", "Create Autorun EXE", MakeShortCut('E', scCtrl));
     AddCommand("cmdExit", "E&xit", "", 0, [this] { mnuExit_Click(); });
     // Edit
-    AddLaterCommand("cmdUndo", "&Undo", "Undo", MakeShortCut('Z', scCtrl));
-    AddLaterCommand("cmdRedo", "&Redo", "Redo", MakeShortCut('Y', scCtrl));
+    DocCommands_.push_back(
+        AddCommand("cmdUndo", "&Undo", "Undo", MakeShortCut('Z', scCtrl), [this] { mnuUndo_Click(); }));
+    DocCommands_.push_back(
+        AddCommand("cmdRedo", "&Redo", "Redo", MakeShortCut('Y', scCtrl), [this] { mnuRedo_Click(); }));
     AddLaterCommand("cmdCut", "Cu&t", "Cut", MakeShortCut('X', scCtrl));
     AddLaterCommand("cmdCopy", "&Copy", "Copy", MakeShortCut('C', scCtrl));
     AddLaterCommand("cmdPaste", "&Paste", "Paste", MakeShortCut('V', scCtrl));

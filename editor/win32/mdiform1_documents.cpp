@@ -146,6 +146,7 @@ void TMDIForm1Cls::ParkSharedEditors() {
 
 void TMDIForm1Cls::FreeDocumentControls(TMenuDocument& doc) {
     // Children first, the tab last.
+    FreeObjControls(doc);
     FreeControl(doc.DateLabel);
     FreeControl(doc.TimeLabel);
     FreeControl(doc.AccessoryText);
@@ -164,6 +165,7 @@ void TMDIForm1Cls::FreeMenu() {
         forms::Beep();
         return;
     }
+    DeleteUndoFiles();
     doc->Closed = 1;
     for (forms::Panel* marker : TabOrdPanels_)
         if (marker) marker->SetVisible(false);

@@ -178,4 +178,11 @@ void TMDIForm1Cls::FormCloseQuery(bool& canClose) {
 void TMDIForm1Cls::FormClose(forms::CloseAction& action) {
     action = forms::CloseAction::Free;
     SaveSettings();
+    // The undo history of every open document goes with the editor.
+    for (int slot = 1; slot <= MenuCounter; ++slot) {
+        TMenuDocument* doc = MenuDoc(slot);
+        if (!doc || doc->Closed) continue;
+        CurMenu_ = slot;
+        DeleteUndoFiles();
+    }
 }

@@ -1,0 +1,83 @@
+// The design-time controls of a menu's objects: each object has a push
+// button (shown for a Windows button) and a picture (shown for every other
+// kind), both on the document's client panel. RefreshObjects brings them in
+// line with the records after a load or any change of the records.
+#include "editor/logic/MenuLoadRules.h"
+#include "editor/win32/ControlNames.h"
+#include "editor/win32/mdiform1.h"
+#include "forms/win32/Button.h"
+#include "forms/win32/Image.h"
+#include "forms/win32/Panel.h"
+
+void TMDIForm1Cls::CreateObjControls(int n) {
+    if (TMenuDocument* doc = CurrentDoc()) CreateObjControls(*doc, n);
+}
+
+void TMDIForm1Cls::CreateObjControls(TMenuDocument& doc, int n) {
+    if (n < 1 || n >= kButtonSlots) return;
+    TObjControls& ctl = doc.Ctl[static_cast<size_t>(n)];
+    if (ctl.WinBtn || ctl.ImgBtn) return;
+    TAQButton& object = doc.Menu.Buttons[static_cast<size_t>(n)];
+    ctl.WinBtn = new forms::Button(this, doc.ClientPanel);
+    ctl.WinBtn->SetName(NumberedName("WinBtn", n));
+    ctl.WinBtn->SetVisible(false);
+    ctl.WinBtn->SetBounds(object.Left, object.Top, 97, 25);
+    ctl.WinBtn->SetCaption(object.Caption);
+    ctl.WinBtn->SetCursor(forms::Cursor::Hand);
+    ctl.WinBtn->SetHint("Windows Button\r Right-click to edit");
+    ctl.ImgBtn = new forms::Image(this, doc.ClientPanel);
+    ctl.ImgBtn->SetName(NumberedName("ImgBtn", n));
+    ctl.ImgBtn->SetVisible(false);
+    ctl.ImgBtn->SetStretch(true);
+    ctl.ImgBtn->SetCursor(forms::Cursor::Hand);
+    ctl.ImgBtn->SetHint(editor::ObjectHintForKind(object.ObjectKind));
+    ctl.ImgBtn->SetBounds(object.Left, object.Top, object.ObjWidth, object.ObjHeight);
+    // Later objects lie above earlier ones; the accessory text box above all.
+    ctl.WinBtn->BringToFront();
+    ctl.ImgBtn->BringToFront();
+    if (doc.AccessoryText) doc.AccessoryText->BringToFront();
+}
+
+void TMDIForm1Cls::FreeObjControls(TMenuDocument& doc) {
+    for (TObjControls& ctl : doc.Ctl) {
+        if (ctl.WinBtn) ctl.WinBtn->Free();
+        if (ctl.ImgBtn) ctl.ImgBtn->Free();
+        ctl = TObjControls{};
+    }
+}
+
+void TMDIForm1Cls::RefreshObjects() {
+    if (TMenuDocument* doc = CurrentDoc()) RefreshObjects(*doc);
+}
+
+void TMDIForm1Cls::RefreshObjects(TMenuDocument& doc) {
+    for (int j = 1; j <= doc.Menu.BtnCount && j <= kMaxObjects; ++j) {
+        const TAQButton& object = doc.Menu.Buttons[static_cast<size_t>(j)];
+        TObjControls& ctl = doc.Ctl[static_cast<size_t>(j)];
+        if (!ctl.WinBtn || !ctl.ImgBtn) continue;
+        const PicRef& up0 = object.Pics[Up][0];
+        const PicRef& up1 = object.Pics[Up][1];
+        switch (object.ObjectKind) {
+            case WindowsButton:
+                ctl.WinBtn->SetCaption(object.Caption);
+                ctl.WinBtn->SetBounds(object.Left, object.Top, object.ObjWidth, object.ObjHeight);
+                break;
+            case PlcImage:
+                if (up1) ctl.ImgBtn->SetPicture(*up1); else ctl.ImgBtn->ClearPicture();
+                break;
+            case TextButton:
+            case PlcText:
+            case PlcShape:
+                ctl.ImgBtn->SetPicture(object.LookPNG);
+                break;
+            default:
+                if (up0) ctl.ImgBtn->SetPicture(*up0); else ctl.ImgBtn->ClearPicture();
+                break;
+        }
+        if (object.ObjectKind != WindowsButton)
+            ctl.ImgBtn->SetBounds(object.Left, object.Top, object.ObjWidth, object.ObjHeight);
+        ctl.ImgBtn->SetHint(editor::ObjectHintForKind(object.ObjectKind));
+        ctl.WinBtn->SetVisible(object.ObjectKind == WindowsButton);
+        ctl.ImgBtn->SetVisible(object.ObjectKind != WindowsButton);
+    }
+}
