@@ -108,6 +108,57 @@ void FillMenu(TAQMenu& m) {
     b3.LookPNG = SomePng(30, 8, 4);
 }
 
+// A version 7 file: plain accessory texts with their fonts, one text button
+// with its caption font, and a 30 x 20 background.
+std::vector<uint8_t> Version7File() {
+    EditorMenuFileHost host;
+    TMenuFile file(host);
+    auto stream = std::make_unique<forms::MemoryStream>();
+    forms::MemoryStream* memory = stream.get();
+    file.SetMnuStream(std::move(stream));
+    const uint8_t head[11] = {'M', 'E', 'N', 'U', 1, 7, 0, 0, 1, 1, 0};
+    memory->Write(head, sizeof head);
+    auto s = [&file](const std::string& t) { file.WriteMnuField(mftString, 0, t); };
+    auto i = [&file](int32_t v) { file.WriteMnuField(mftInt, v, ""); };
+    auto l = [&file](int32_t v) { file.WriteMnuField(mftLong, v, ""); };
+    s("Old Menu");
+    i(2);
+    s("menu text");
+    s("Arial");
+    l(11);
+    for (int32_t v : {-1, 0, 0, 0, 0, 128, 10, 12, 150, 60, kAlignCenter}) i(v);  // styles, colour, box, alignment
+    for (int32_t v : {-1, 0, 0, 0, 0, 20, 200, 95, 200, 1, 3, 0, 0, 100, 0}) i(v);  // labels .. scroll title
+    s("NULL");
+    for (int font = 0; font < 2; ++font) {
+        s("Arial");
+        l(8);
+        for (int k = 0; k < 3; ++k) i(0);
+    }
+    for (int32_t v : {3, 0, 0, 0}) i(v);  // shadow depth and colour
+    for (int k = 0; k < 4; ++k) s("");
+    s("run.exe");
+    s("");
+    s("button text");
+    for (int32_t v : {4, 5, 0, -1, 0}) i(v);
+    s("A");
+    i(0);
+    i(0);
+    i(TextButton);
+    s("Caption");
+    i(90);
+    i(20);
+    s("Arial");
+    for (int32_t v : {14, 255, kAlignLeft, -1, 0, 0}) i(v);
+    i(0);
+    s("");
+    s("");
+    i(0);
+    file.WriteMnuBitmap(1, 0, Up, 0, forms::Bitmap(30, 20, 0x00808080u), "", false);
+    file.WriteMnuEnd();
+    EXPECT_EQ(file.MnuError(), 0);
+    return memory->Bytes();
+}
+
 class SaveLoadTest : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -206,6 +257,35 @@ TEST_F(SaveLoadTest, ASavedMenuLoadsBackWholeWithItsControlsShown) {
     EXPECT_FALSE(form_->mnuSaveAsClick());
     EXPECT_EQ(form_->CurrentDoc()->Modified, 1);
     EXPECT_EQ(asked_, (std::vector<std::string>{"A problem occured when saving the menu."}));
+}
+
+TEST_F(SaveLoadTest, AVersion7MenuGetsRichTextsRenderedWithItsSettings) {
+    WriteBytes(folder_ + "old.mnu", Version7File());
+    ASSERT_TRUE(form_->LoadMenu("old.mnu", folder_, false));
+    EXPECT_TRUE(asked_.empty());
+    TMenuDocument& doc = *form_->CurrentDoc();
+    EXPECT_EQ(doc.Modified, 0);
+    EXPECT_EQ(doc.TabSheet->Caption(), "old.mnu (Old Menu)");
+    const TAQMenu& menu = doc.Menu;
+    EXPECT_EQ(menu.SoundsOn, 1);
+    EXPECT_EQ(menu.ScreenPos, 2);
+    EXPECT_EQ(menu.AccRTF.rfind("{\\rtf", 0), 0u);
+    EXPECT_NE(menu.AccRTF.find("menu text"), std::string::npos);
+    EXPECT_EQ(menu.AccPNG.Width(), 150);
+    const TAQButton& button = menu.Buttons[1];
+    EXPECT_NE(button.AccRTF.find("button text"), std::string::npos);
+    EXPECT_EQ(button.AccDirty, 0);
+    EXPECT_EQ(button.AccPNG.Width(), 150);
+    EXPECT_EQ(button.AccPNG.Height(), 60);
+    EXPECT_NE(button.Caption.find("Caption"), std::string::npos);
+    EXPECT_EQ(button.Caption.rfind("{\\rtf", 0), 0u);
+    EXPECT_EQ(button.LookPNG.Width(), 90);
+    EXPECT_TRUE(doc.Ctl[1].ImgBtn->Visible());
+    // Saved again, it is a version 8 file that reads back the same.
+    savePath_ = folder_ + "new.mnu";
+    ASSERT_TRUE(form_->mnuSaveAsClick());
+    ASSERT_TRUE(form_->LoadMenu("new.mnu", folder_, false));
+    EXPECT_EQ(RecordBytes(form_->CurrentDoc()->Menu), RecordBytes(form_->MenuDoc(1)->Menu));
 }
 
 TEST_F(SaveLoadTest, DamagedFilesAreReportedAndLeaveNoDocumentBehind) {

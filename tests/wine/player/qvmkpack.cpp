@@ -29,6 +29,10 @@
 // packs a menu scenario through the editor's own builder instead: the
 // player comes out of the editor file beside qvmkpack.exe, and the menus are
 // written as files beside OUTPUT_EXE first.
+//
+//   qvmkpack.exe --files PLAYER_EXE OUTPUT_EXE MENU_FILE...
+// packs menu files as they are (for menus another program wrote), each
+// under its own name without folder, the first one opening.
 #include <algorithm>
 #include <cstdio>
 #include <string>
@@ -200,7 +204,33 @@ int BuildThroughTheEditor(const std::string& scenario, const std::string& output
 
 }  // namespace
 
+// Packs existing menu files behind the player.
+int PackMenuFiles(const std::string& player, const std::string& output, int count, char** paths) {
+    std::vector<uint8_t> image;
+    if (!ReadBytes(player, image)) {
+        std::fprintf(stderr, "cannot read %s\n", player.c_str());
+        return 1;
+    }
+    std::vector<PackFile> files;
+    for (int k = 0; k < count; ++k) {
+        const std::string path = paths[k];
+        std::vector<uint8_t> bytes;
+        if (!ReadBytes(path, bytes)) {
+            std::fprintf(stderr, "cannot read %s\n", path.c_str());
+            return 1;
+        }
+        const size_t cut = path.find_last_of("\\/");
+        files.push_back({cut == std::string::npos ? path : path.substr(cut + 1), std::move(bytes)});
+    }
+    if (!WriteBytes(output, PackedExe(image, files))) {
+        std::fprintf(stderr, "cannot write %s\n", output.c_str());
+        return 1;
+    }
+    return 0;
+}
+
 int main(int argc, char** argv) {
+    if (argc >= 5 && std::string(argv[1]) == "--files") return PackMenuFiles(argv[2], argv[3], argc - 4, argv + 4);
     if (argc != 4) {
         std::fprintf(stderr, "usage: qvmkpack SCENARIO PLAYER_EXE OUTPUT_EXE | --build SCENARIO OUTPUT_EXE\n");
         return 2;
