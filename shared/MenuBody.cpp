@@ -326,6 +326,7 @@ public:
                 // Whole but undecodable: the slot stays as it was, reading goes on.
                 file.ClearMnuError();
                 ++rep.BlocksDamaged;
+                ++rep.PicturesDamaged;
                 ++rep.BlocksRead;
                 continue;
             }

@@ -71,6 +71,7 @@ struct MenuReadReport {
     int BlocksSkipped = 0;  // of those, blocks outside the record's slots
     bool PicturesOk = false;  // every announced picture block was read
     int BlocksDamaged = 0;  // PNG and picture blocks that were whole but undecodable
+    int PicturesDamaged = 0;  // of those, the picture blocks of the image section
 };
 
 // Reads the body and the image section after a successful file.ReadMnuHeader(),

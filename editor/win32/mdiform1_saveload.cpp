@@ -47,8 +47,8 @@ forms::FontStyles StylesOf(bool bold, bool italic, bool underline) {
     return (bold ? forms::fsBold : 0u) | (italic ? forms::fsItalic : 0u) | (underline ? forms::fsUnderline : 0u);
 }
 
-// An older file's alignment code; nullptr-like false for codes that leave the
-// alignment as it was.
+// The alignment of an older file's alignment code; false for a code that
+// leaves the alignment as it was.
 bool AlignmentOf(int code, forms::Alignment& alignment) {
     switch (code) {
         case kAlignLeft: alignment = forms::Alignment::Left; return true;
@@ -251,7 +251,7 @@ bool TMDIForm1Cls::LoadMenu(const std::string& fileName, const std::string& fold
         return false;
     }
     if (!report.PicturesOk || report.BlocksDamaged > 0) {
-        const int loaded = report.BlocksRead - report.BlocksDamaged;
+        const int loaded = report.BlocksRead - report.PicturesDamaged;
         if (header.HdrImages > 0 && loaded < header.HdrImages)
             EditorMsg("Only " + std::to_string(loaded) + " of " + std::to_string(header.HdrImages) + " images loaded.",
                       TMsgDlgType::mtWarning, TMsgDlgButtons::mbOK);
@@ -264,6 +264,9 @@ bool TMDIForm1Cls::LoadMenu(const std::string& fileName, const std::string& fold
             return false;
         }
     }
+    // Rendered texts and shapes whose pictures could not be read are
+    // rendered again, so that none is saved empty.
+    const bool renderedLost = report.BlocksDamaged > report.PicturesDamaged;
     editor::BringLoadedValuesInRange(staged);
     if (header.HdrMajor < 8) ConvertPlainTexts(staged, header.HdrMajor);
 
@@ -286,7 +289,7 @@ bool TMDIForm1Cls::LoadMenu(const std::string& fileName, const std::string& fold
     TAQMenu& menu = doc.Menu;
     if (!reload) {
         doc.TabSheet->SetCaption(fileName + " (" + menu.MenuTitle + ")");
-        doc.AccPNGDirty = header.HdrMajor < 8 ? 1 : 0;
+        doc.AccPNGDirty = header.HdrMajor < 8 || renderedLost ? 1 : 0;
     } else {
         // A snapshot carries no rendered pictures: render them again.
         doc.AccPNGDirty = 1;
@@ -294,7 +297,7 @@ bool TMDIForm1Cls::LoadMenu(const std::string& fileName, const std::string& fold
     for (int n = 1; n <= menu.BtnCount; ++n) {
         TAQButton& object = menu.Buttons[static_cast<size_t>(n)];
         CreateObjControls(doc, n);
-        if (reload) {
+        if (reload || renderedLost) {
             if (object.ObjectKind <= TextButton) object.AccDirty = 1;
             if (object.ObjectKind == TextButton || object.ObjectKind == PlcText || object.ObjectKind == PlcShape)
                 object.LookDirty = 1;

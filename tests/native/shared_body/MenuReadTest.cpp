@@ -620,6 +620,7 @@ TEST(MenuRead, WholeButUndecodableBlocksAreSkippedAndReadingGoesOn) {
         EXPECT_TRUE(report.BodyOk);
         EXPECT_TRUE(report.PicturesOk);
         EXPECT_EQ(report.BlocksDamaged, 3);
+        EXPECT_EQ(report.PicturesDamaged, 1);  // the background; the other two are PNGs
         EXPECT_EQ(report.BlocksRead, CountImageBlocks(*in));
         if (deferred) EXPECT_TRUE(DecodeDeferredPictures(*out, later));
 

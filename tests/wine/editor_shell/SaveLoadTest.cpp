@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <deque>
 #include <fstream>
 #include <iterator>
@@ -333,6 +334,22 @@ TEST_F(SaveLoadTest, DamagedFilesAreReportedAndLeaveNoDocumentBehind) {
     EXPECT_EQ(MenuCounter, 2);
     EXPECT_FALSE(form_->CurrentDoc()->Menu.Buttons[1].Pics[Active][0]);
 
+    // A rendered picture that cannot be decoded is rendered again before a save.
+    std::vector<uint8_t> badPng = good;
+    const uint8_t signature[4] = {0x89, 'P', 'N', 'G'};
+    const auto png = std::search(badPng.begin(), badPng.end(), signature, signature + 4);
+    ASSERT_NE(png, badPng.end());
+    for (auto byte = png + 41; byte < png + 47; ++byte) *byte ^= 0x5A;  // the first image data
+    WriteBytes(folder_ + "png.mnu", badPng);
+    asked_.clear();
+    EXPECT_TRUE(form_->LoadMenu("png.mnu", folder_, false));
+    EXPECT_EQ(asked_, (std::vector<std::string>{"Error loading binary menu data."}));
+    EXPECT_EQ(form_->CurrentDoc()->AccPNGDirty, 1);
+    savePath_ = folder_ + "png-saved.mnu";
+    ASSERT_TRUE(form_->mnuSaveAsClick());
+    EXPECT_EQ(Menu().AccPNG.Width(), Menu().AccTextWidth);
+    EXPECT_EQ(Menu().Buttons[1].AccDirty, 0);
+
     // Without its background the menu is not loaded at all.
     Cmd("cmdNew").Execute();
     Menu().Buttons[0].Pics[Up][0] = std::make_shared<forms::Bitmap>(30, 20, 0x00123456u);
@@ -345,7 +362,7 @@ TEST_F(SaveLoadTest, DamagedFilesAreReportedAndLeaveNoDocumentBehind) {
     EXPECT_FALSE(form_->LoadMenu("bg.mnu", folder_, false));
     EXPECT_EQ(asked_, (std::vector<std::string>{"Only 0 of 1 images loaded.", "Error loading binary menu data.",
                                                 "No background image could be found, menu could not be loaded."}));
-    EXPECT_EQ(MenuCounter, 3);
+    EXPECT_EQ(MenuCounter, 4);
     EXPECT_EQ(form_->MenuLoading(), 0);
 
     // After all of that a good file still loads.
