@@ -3,6 +3,7 @@
 #include <richedit.h>
 
 #include <algorithm>
+#include <climits>
 #include <cstring>
 
 #include "forms/win32/PaintBuffer.h"
@@ -64,7 +65,8 @@ int RichEdit::SelLength() const {
 
 void RichEdit::SetSelection(int start, int length) {
     start = std::max(start, 0);
-    CHARRANGE range{start, start + std::max(length, 0)};
+    const LONG end = static_cast<LONG>(std::min<long long>(static_cast<long long>(start) + std::max(length, 0), INT_MAX));
+    CHARRANGE range{start, end};
     SendMessageA(Handle(), EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&range));
 }
 
