@@ -38,6 +38,16 @@ const char* WebAddress(WebPage page) {
 
 }  // namespace
 
+const HelpTopic kHelpTopics[kHelpTopicCount] = {
+    {"Step-by-Step Instructions", "quor3b3t"},
+    {"Creating Your Autorun Application", "quor4351"},
+    {"Using the AutoSeek Feature", "quor9wvf"},
+    {"Design Tips", "quor3koj"},
+    {"Enhancing Your Menu", "quor4704"},
+    {"Creating Menu Transparency", "quor5hpv"},
+    {"Implementing Custom Sounds", "quor4jms"},
+};
+
 std::string EditorHelpFile() { return EditorFolder + "Autorun Quorvel Help.chm"; }
 
 bool ShowHelpPage(const std::string& page) {

@@ -16,6 +16,14 @@ std::string EditorHelpFile();
 // as "::html/quor2bjj.htm"). False when HTML Help is missing or refused.
 bool ShowHelpPage(const std::string& page);
 
+// The pages of the Help Topics drop-down, in menu order.
+struct HelpTopic {
+    const char* Caption;
+    const char* Page;
+};
+constexpr int kHelpTopicCount = 7;
+extern const HelpTopic kHelpTopics[kHelpTopicCount];
+
 // The three web pages of the Help menu.
 enum class WebPage { Product, Feedback, Troubleshooter };
 // Opens the page with the verb "open"; false when the shell refused.

@@ -7,7 +7,8 @@
 //   mdiform1.cpp            construction and the fixed controls
 //   mdiform1_startup.cpp    start-up sequence, timers, closing the editor
 //   mdiform1_documents.cpp  creating, switching, closing and saving documents
-//   mdiform1_commands.cpp   menu bar, toolbars, shortcuts and small commands
+//   mdiform1_bars.cpp       the commands with their menu bar, toolbars, shortcuts
+//   mdiform1_commands.cpp   the window's own small commands
 //   mdiform1_settings.cpp   the settings file applied to menus and toolbars
 //   mdiform1_menufile.cpp   reading and writing menu files
 //
@@ -32,8 +33,6 @@ class Button;
 class Command;
 class ComboBox;
 class FileListBox;
-class Image;
-class ImageList;
 class Label;
 class MainMenu;
 class MenuItem;
@@ -48,8 +47,6 @@ class ToolBar;
 class ToolButton;
 }  // namespace forms
 
-class TfrmSaveCls;
-
 // Capacity of one run of the editor.
 constexpr int kMaxDocuments = 100;
 // Height of each of the window's toolbars.
@@ -57,8 +54,9 @@ constexpr int kToolBarHeight = 26;
 
 class TMDIForm1Cls : public forms::Form {
 public:
-    // runStartup false leaves out the start-up sequence (splash, settings,
-    // start dialog), for programs that drive the window themselves.
+    // runStartup false leaves out the start-up sequence on Timer2 (splash,
+    // markers and handles, tip, start dialog), for programs that drive the
+    // window themselves; the settings are read either way.
     explicit TMDIForm1Cls(bool runStartup = true);
     ~TMDIForm1Cls() override;
 
@@ -141,7 +139,10 @@ private:
     void CreateTimers();
     // Gives the visible toolbars their places, top to bottom in fixed order.
     void LayoutBars();
-    // Menu bar, toolbars and commands (mdiform1_commands.cpp).
+    // The first step of the start-up: splash, editor state, markers and
+    // handles, the File menu's list, the command-line document.
+    void SetUpEditor();
+    // Commands, menu bar and toolbars (mdiform1_bars.cpp).
     void CreateCommands();
     void CreateMenuBar();
     void CreateToolBars();
@@ -152,19 +153,20 @@ private:
     forms::MenuItem* AddMenuItem(forms::MenuItem* parent, const std::string& name, forms::Command* command);
     forms::MenuItem* AddMenuItem(forms::MenuItem* parent, const std::string& name, const std::string& caption,
                                  std::function<void(forms::Component&)> onClick);
+    // The command of that name.
     forms::Command* Cmd(const std::string& name) const;
+    // The formatting toolbar's font and size boxes follow the text edit.
+    void EnableFormattingControls(bool enabled);
+    // The window's own small commands (mdiform1_commands.cpp): a toolbar
+    // shown or hidden with its View item; tooltips on or off everywhere.
     void SetToolbarShown(forms::ToolBar* bar, forms::MenuItem* item, bool shown);
     void ApplyShowHint();
-    void EnableFormattingControls(bool enabled);
-    // The status pop-up: shown with a text; later given its last text and
-    // the time after which it closes itself.
-    TfrmSaveCls* ShowStatusPopup(const std::string& text);
-    void FinishStatusPopup(TfrmSaveCls* status, const std::string& text, int closeAfterMs);
     // Documents (mdiform1_documents.cpp).
     void CreateDocumentControls(TMenuDocument& doc, int slot);
     void FreeDocumentControls(TMenuDocument& doc);
+    // Puts the selection frame, handles, text box and its bar back in the
+    // drawer before a document's controls go.
     void ParkSharedEditors();
-    void ActivateTabOf(int slot);
     // Asks the save question of the current document; true when it may close
     // (No, or Yes and saved), false to keep it (Cancel, or a save that failed).
     bool ConfirmCloseCurrent();
@@ -183,7 +185,6 @@ private:
     int HandleOfs_ = 3;
     int ShapeDelay_ = -1;
     int PlacingSel_ = 0;
-    uint8_t SelectingAll_ = 0;
     uint8_t ToolsEnabled_ = 0;
     TAQButton DefButton_;
     forms::Label* DefButtonLabel_ = nullptr;
@@ -215,7 +216,6 @@ private:
     forms::ComboBox* cmbTB001 = nullptr;
     forms::Label* Label2 = nullptr;
     forms::Label* Label3 = nullptr;
-    forms::Label* Label4 = nullptr;
     forms::PopupMenu* PopupMenu2 = nullptr;
     forms::Timer* Timer1 = nullptr;
     forms::Timer* Timer2 = nullptr;
@@ -230,11 +230,9 @@ private:
     forms::MenuItem* ButtonToolbar1 = nullptr;
     forms::MenuItem* mnuScrPos = nullptr;
     std::array<forms::MenuItem*, 7> GridSizeItems_{};
-    forms::ToolButton* ToolButton19 = nullptr;  // Snap to Grid
     forms::ToolButton* ToolButton25 = nullptr;  // Help Topics
     forms::ToolButton* ToolButton37 = nullptr;  // Show/Hide Time
     forms::ToolButton* ToolButton38 = nullptr;  // Show/Hide Date
-    forms::ToolButton* ToolButton56 = nullptr;  // Tab Order
 
     // Commands that need an open document (EnableToolbars switches them);
     // commands of operations still to be built stay disabled.

@@ -17,16 +17,17 @@
 #include "editor/win32/mdiform1.h"
 #include "forms/portable/FileSystem.h"
 #include "forms/win32/Application.h"
+#include "forms/win32/ComboBox.h"
 #include "forms/win32/Command.h"
-#include "forms/win32/PageControl.h"
-#include "forms/win32/Panel.h"
-#include "forms/win32/ScrollBox.h"
 #include "forms/win32/FileListBox.h"
 #include "forms/win32/Image.h"
 #include "forms/win32/Label.h"
 #include "forms/win32/Menus.h"
+#include "forms/win32/PageControl.h"
+#include "forms/win32/Panel.h"
 #include "forms/win32/RichEdit.h"
 #include "forms/win32/Screen.h"
+#include "forms/win32/ScrollBox.h"
 #include "forms/win32/Shape.h"
 #include "forms/win32/ToolBar.h"
 
@@ -168,8 +169,9 @@ void TMDIForm1Cls::FreeMenu() {
         if (marker) marker->SetVisible(false);
     doc->SelObject = kSelNone;
     ParkSharedEditors();
-    for (int n = 1; n <= doc->Menu.BtnCount && n < kButtonSlots; ++n) {
-        TAQButton& object = doc->Menu.Buttons[static_cast<size_t>(n)];
+    // Every picture of the menu goes: the objects', the background's (slot
+    // 0) and the scratch slot's; the records stay for the closed slot.
+    for (TAQButton& object : doc->Menu.Buttons) {
         for (auto& state : object.Pics)
             for (PicRef& frame : state) frame.reset();
         object.LookPNG = forms::PngImage();
@@ -209,6 +211,17 @@ void TMDIForm1Cls::SyncMenuTools() {
     TMenuDocument* doc = CurrentDoc();
     if (!doc) return;
     for (int i = 0; i < 11; ++i) ListItems_[static_cast<size_t>(20 + i)]->SetChecked(i == doc->Menu.ScreenPos);
+    // The text box's format: font, size, styles and alignment.
+    const forms::CharFormat format = RichAccEdit->SelectionFormat();
+    cmbTB000->SetItemIndex(cmbTB000->IndexOf(format.fontName));
+    cmbTB001->SetText(std::to_string(format.size));
+    Cmd("cmdBold")->SetChecked((format.style & forms::fsBold) != 0);
+    Cmd("cmdItalic")->SetChecked((format.style & forms::fsItalic) != 0);
+    Cmd("cmdUnderline")->SetChecked((format.style & forms::fsUnderline) != 0);
+    const forms::Alignment alignment = RichAccEdit->SelectionAlignment();
+    Cmd("cmdAlignLeft")->SetChecked(alignment == forms::Alignment::Left);
+    Cmd("cmdAlignCenter")->SetChecked(alignment == forms::Alignment::Center);
+    Cmd("cmdAlignRight")->SetChecked(alignment == forms::Alignment::Right);
     Cmd("cmdShowTime")->SetChecked(doc->TimeLabel->Visible());
     Cmd("cmdShowDate")->SetChecked(doc->DateLabel->Visible());
     Cmd("cmdTabOrder")->SetChecked(doc->TabOrderShown == 1);
@@ -224,9 +237,14 @@ void TMDIForm1Cls::EnableToolbars(uint8_t enabled, uint8_t force) {
 // ---- the File menu's list ----
 
 void TMDIForm1Cls::LoadMenuList() {
-    File1->SetDirectory(MenuFolder);
-    File1->Update();
-    const std::vector<std::string> names = editor::MenuListNames(File1->Items());
+    // A folder that cannot be listed shows no menus rather than those of the
+    // folder listed before.
+    std::vector<std::string> names;
+    for (std::string& path : MenuListPaths_) path.clear();
+    if (File1->SetDirectory(MenuFolder)) {
+        File1->Update();
+        names = editor::MenuListNames(File1->Items());
+    }
     mnuMenuName000->SetEnabled(true);
     if (names.empty()) {
         mnuMenuName000->SetEnabled(false);
@@ -241,7 +259,6 @@ void TMDIForm1Cls::LoadMenuList() {
             ListItems_[i]->SetCaption(names[i]);
             ListItems_[i]->SetVisible(true);
         } else {
-            MenuListPaths_[i].clear();
             ListItems_[i]->SetVisible(false);
         }
     }
@@ -268,13 +285,13 @@ void TMDIForm1Cls::mnuNew_Click() { NewMenu(1); }
 void TMDIForm1Cls::mnuOpen_Click() {
     std::string path;
     if (!AskOpenMenuPath(path)) return;
-    TfrmSaveCls* status = ShowStatusPopup("Loading Menu...");
+    ShowStatusPopup("Loading Menu...");
     if (!path.empty() && forms::FileExists(path)) {
         const editor::FileLocation where = editor::SplitFileLocation(path);
         MenuFolder = where.Folder;
         const bool loaded = LoadMenu(where.Name, MenuFolder, false);
         LoadMenuList();
-        if (loaded) FinishStatusPopup(status, "Settings Loaded.", 200);
+        if (loaded) FinishStatusPopup("Settings Loaded.", 200);
     } else {
         EditorMsg("The menu \"" + editor::FileNamePart(path) + "\" could no be found.", TMsgDlgType::mtInformation,
                   TMsgDlgButtons::mbOK);

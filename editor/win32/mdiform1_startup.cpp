@@ -10,17 +10,15 @@
 #include "editor/logic/DocumentNames.h"
 #include "editor/win32/ControlNames.h"
 #include "editor/win32/EditorGlobals.h"
+#include "editor/win32/LocaleClock.h"
 #include "editor/win32/frmfutip.h"
 #include "editor/win32/frmsave.h"
 #include "editor/win32/frmsplash.h"
 #include "editor/win32/frmstart.h"
-#include "editor/win32/LocaleClock.h"
 #include "editor/win32/mdiform1.h"
 #include "forms/win32/Application.h"
-#include "forms/win32/PageControl.h"
-#include "forms/win32/Panel.h"
-#include "forms/win32/ScrollBox.h"
 #include "forms/win32/Label.h"
+#include "forms/win32/Panel.h"
 #include "forms/win32/Shape.h"
 #include "forms/win32/Timer.h"
 
@@ -35,8 +33,12 @@ void TMDIForm1Cls::Timer2Timer() {
     // The start-up runs in three ticks, so that each window it shows and
     // frees is gone before the next one comes: the set-up, the tip once the
     // splash has closed, then the start dialog.
+    if (forms::Application().Terminated()) return;
     switch (StartupStep_) {
-    case StartupStep::SetUp: break;
+    case StartupStep::SetUp:
+        Timer2->SetInterval(0);
+        SetUpEditor();
+        return;
     case StartupStep::AwaitSplash:
         if (!SplashDone) return;
         StartupStep_ = StartupStep::StartDialog;
@@ -49,7 +51,9 @@ void TMDIForm1Cls::Timer2Timer() {
         return;
     case StartupStep::Done: return;
     }
-    Timer2->SetInterval(0);
+}
+
+void TMDIForm1Cls::SetUpEditor() {
     // A close request handled meanwhile ends the start-up.
     forms::Application().ProcessMessages();
     if (forms::Application().Terminated()) return;
@@ -129,26 +133,11 @@ void TMDIForm1Cls::ShowStartDlg() {
     } else if (StartFileName == "null") {
         return;
     } else if (!StartFileName.empty()) {
-        TfrmSaveCls* status = ShowStatusPopup("Loading Menu...");
-        if (LoadMenu(StartFileName, MenuFolder, false)) FinishStatusPopup(status, "Settings Loaded.", 200);
+        ShowStatusPopup("Loading Menu...");
+        if (LoadMenu(StartFileName, MenuFolder, false)) FinishStatusPopup("Settings Loaded.", 200);
     } else {
         mnuOpen_Click();
     }
-}
-
-TfrmSaveCls* TMDIForm1Cls::ShowStatusPopup(const std::string& text) {
-    auto* status = forms::Application().CreateForm<TfrmSaveCls>();
-    if (!status) return nullptr;
-    status->Label1->SetCaption(text);
-    status->Show();
-    forms::Application().ProcessMessages();
-    return status;
-}
-
-void TMDIForm1Cls::FinishStatusPopup(TfrmSaveCls* status, const std::string& text, int closeAfterMs) {
-    if (!status) return;
-    status->Label1->SetCaption(text);
-    status->Timer1->SetInterval(closeAfterMs);
 }
 
 void TMDIForm1Cls::Timer1Timer() {

@@ -14,6 +14,7 @@
 
 #include "editor/logic/EditorSettings.h"
 #include "editor/win32/EditorGlobals.h"
+#include "editor/win32/frmstart.h"
 #include "editor/win32/mdiform1.h"
 #include "forms/portable/FileSystem.h"
 #include "forms/win32/Application.h"
@@ -26,6 +27,7 @@
 #include "forms/win32/Panel.h"
 #include "forms/win32/RichEdit.h"
 #include "forms/win32/StatusBar.h"
+#include "forms/win32/Timer.h"
 #include "forms/win32/ToolBar.h"
 
 namespace {
@@ -109,6 +111,7 @@ TEST_F(MainWindowTest, NewDocumentsAreNamedBySlotAndTheCurrentOneFollowsTheActiv
 TEST_F(MainWindowTest, ClosingTheLastDocumentLeavesNoneAndDisablesTheDocumentCommands) {
     EXPECT_FALSE(Cmd("cmdSave").Enabled());
     Cmd("cmdNew").Execute();
+    form_->CurrentDoc()->Menu.Buttons[0].Pics[Up][0] = std::make_shared<forms::Bitmap>(40, 30);
     // The shared text box and its bar, in use on the document, survive it.
     auto* textBox = dynamic_cast<forms::RichEdit*>(form_->FindComponent("RichAccEdit"));
     auto* textBar = dynamic_cast<forms::ToolBar*>(form_->FindComponent("ToolBar6"));
@@ -126,6 +129,7 @@ TEST_F(MainWindowTest, ClosingTheLastDocumentLeavesNoneAndDisablesTheDocumentCom
     EXPECT_EQ(form_->CurMenu(), 0);
     EXPECT_EQ(Pages().PageCount(), 0);
     EXPECT_TRUE(form_->MenuDoc(1)->Closed);
+    EXPECT_EQ(form_->MenuDoc(1)->Menu.Buttons[0].Pics[Up][0], nullptr);
     forms::Application().ProcessMessages();
     EXPECT_EQ(textBox->Parent(), drawer);
     EXPECT_EQ(textBar->Parent(), drawer);
@@ -186,6 +190,13 @@ TEST_F(MainWindowTest, ClosingTheEditorStopsAtACancelledQuestionWithThatDocument
     EXPECT_EQ(asked_.size(), 2u);
     EXPECT_EQ(form_->CurMenu(), 3);
     EXPECT_EQ(Pages().ActivePage()->Tag(), 3);
+
+    // Yes, but the Save As that follows is cancelled: the editor stays too.
+    answers_ = {mrNo, mrYes};
+    canClose = true;
+    form_->FormCloseQuery(canClose);
+    EXPECT_FALSE(canClose);
+    EXPECT_EQ(form_->CurMenu(), 3);
 
     // Nothing modified: no question, the editor may close.
     for (int slot = 1; slot <= 3; ++slot) form_->MenuDoc(slot)->Modified = 0;
@@ -350,6 +361,14 @@ TEST_F(MainWindowTest, TheFileMenuListsTheFirstTwentyMenusOfTheMenuFolder) {
     EXPECT_EQ(Item("mnuMenuName019").Caption(), "m19.mnu");
     EXPECT_TRUE(Item("mnuMenuName019").Visible());
 
+    // A menu folder that is gone lists nothing.
+    MenuFolder = folder.Path() + "gone\\";
+    form_->LoadMenuList();
+    EXPECT_EQ(Item("mnuMenuName000").Caption(), "No menus found");
+    EXPECT_FALSE(Item("mnuMenuName001").Visible());
+    MenuFolder = folder.Path();
+    form_->LoadMenuList();
+
     // A listed file that went away meanwhile is reported, not opened.
     DeleteFileA((folder.Path() + "m03.mnu").c_str());
     Item("mnuMenuName003").Click();
@@ -388,6 +407,26 @@ TEST_F(MainWindowTest, TheWindowStartsWithItsFontListSizesAndVersion) {
     EXPECT_EQ(status->PanelText(0), "Autorun Quorvel");
     EXPECT_EQ(status->PanelText(1).rfind(" Version: ", 0), 0u);
     EXPECT_EQ(form_->Caption(), "Autorun Quorvel Menu Editor");
+}
+
+TEST_F(MainWindowTest, TheFormattingToolbarShowsTheTextBoxFormat) {
+    auto* textBox = dynamic_cast<forms::RichEdit*>(form_->FindComponent("RichAccEdit"));
+    textBox->SetText("text");
+    textBox->SelectAll();
+    textBox->SetSelectionFontName("Impact");
+    textBox->SetSelectionSize(18);
+    textBox->SetSelectionStyle(forms::fsBold | forms::fsUnderline);
+    textBox->SetSelectionAlignment(forms::Alignment::Center);
+    Cmd("cmdNew").Execute();
+    auto* fonts = dynamic_cast<forms::ComboBox*>(form_->FindComponent("cmbTB000"));
+    auto* sizes = dynamic_cast<forms::ComboBox*>(form_->FindComponent("cmbTB001"));
+    EXPECT_EQ(fonts->ItemIndex(), 12);
+    EXPECT_EQ(sizes->Text(), "18");
+    EXPECT_TRUE(Cmd("cmdBold").Checked());
+    EXPECT_FALSE(Cmd("cmdItalic").Checked());
+    EXPECT_TRUE(Cmd("cmdUnderline").Checked());
+    EXPECT_TRUE(Cmd("cmdAlignCenter").Checked());
+    EXPECT_FALSE(Cmd("cmdAlignLeft").Checked());
 }
 
 TEST_F(MainWindowTest, TheClockAndTheMenuCaptionsFollowTheDocument) {
@@ -448,6 +487,61 @@ TEST_F(MainWindowTest, OpenReportsAMissingFileAndTakesTheFolderOfAnExistingOne) 
     EXPECT_NE(asked_[0].find("not available"), std::string::npos);
     EXPECT_EQ(Pages().PageCount(), 0);
     EXPECT_EQ(Item("mnuMenuName000").Caption(), "there.mnu");
+}
+
+// Answers the start dialog as its OK or Cancel would: once it shows, the
+// choice is stored and the dialog closed.
+class StartDialogAnswer {
+public:
+    StartDialogAnswer(uint8_t newMenu, std::string fileName) : timer_(nullptr) {
+        timer_.OnTimer = [this, newMenu, fileName](forms::Component&) {
+            for (forms::Form* form : forms::Application().Forms()) {
+                auto* start = dynamic_cast<TfrmStartCls*>(form);
+                if (!start || !start->IsModal()) continue;
+                timer_.SetInterval(0);
+                StartNewMenu = newMenu;
+                StartFileName = fileName;
+                start->SetModalResult(mrOk);
+            }
+        };
+        timer_.SetInterval(20);
+    }
+
+private:
+    forms::Timer timer_;
+};
+
+TEST_F(MainWindowTest, TheStartDialogsChoiceLeadsToNewOpenOrNothing) {
+    {
+        StartDialogAnswer answer(1, "");
+        form_->ShowStartDlg();
+    }
+    EXPECT_EQ(TabCaptions(), (std::vector<std::string>{"Menu 1"}));
+
+    {
+        StartDialogAnswer answer(0, "null");
+        form_->ShowStartDlg();
+    }
+    EXPECT_EQ(Pages().PageCount(), 1);
+    EXPECT_TRUE(asked_.empty());
+
+    // No file chosen: the Open dialog.
+    int openDialogs = 0;
+    AskOpenMenuPath = [&openDialogs](std::string&) { return ++openDialogs, false; };
+    {
+        StartDialogAnswer answer(0, "");
+        form_->ShowStartDlg();
+    }
+    EXPECT_EQ(openDialogs, 1);
+
+    // A file chosen: it is loaded (which this version says it cannot do).
+    {
+        StartDialogAnswer answer(0, "chosen.mnu");
+        form_->ShowStartDlg();
+    }
+    ASSERT_EQ(asked_.size(), 1u);
+    EXPECT_NE(asked_[0].find("\"chosen.mnu\""), std::string::npos);
+    EXPECT_EQ(Pages().PageCount(), 1);
 }
 
 }  // namespace

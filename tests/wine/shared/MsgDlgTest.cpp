@@ -107,6 +107,20 @@ TEST(ShowMsgDlgTest, EscapeIsCancelOrTheOnlyButton)
               mrOk);
 }
 
+// A Yes/No question has no Cancel: Escape answers No, never Yes.
+TEST(ShowMsgDlgTest, YesNoQuestionTakesEscapeAsNo)
+{
+    Seen seen;
+    const int result = RunDialog(
+        [] { return ShowMsgDlg("Continue?", TMsgDlgType::mtConfirmation, TMsgDlgButtons::mbYesNo, "T"); },
+        [&](HWND dialog) {
+            seen = Inspect(dialog);
+            PressKey(VK_ESCAPE);
+        });
+    EXPECT_EQ(seen.buttons, (std::vector<std::string>{"&Yes", "&No"}));
+    EXPECT_EQ(result, mrNo);
+}
+
 TEST(ShowMsgDlgTest, EmptyCaptionShowsStandardCaptionOfType)
 {
     const struct {
