@@ -300,6 +300,8 @@ TEST_F(SaveLoadTest, DamagedFilesAreReportedAndLeaveNoDocumentBehind) {
         std::vector<std::string> messages;
     };
     std::vector<uint8_t> cutInBody(good.begin(), good.begin() + 60);
+    std::vector<uint8_t> wrongType = good;
+    wrongType[11] = mftBitmap;  // the title, the first field after the header
     std::vector<uint8_t> badPixels = good;
     // The last picture block's compressed data: the background is written first.
     for (size_t i = badPixels.size() - 30; i < badPixels.size() - 2; ++i) badPixels[i] ^= 0x5A;
@@ -307,6 +309,7 @@ TEST_F(SaveLoadTest, DamagedFilesAreReportedAndLeaveNoDocumentBehind) {
         {"gone.mnu", {}, {"Menu not found."}},
         {"text.mnu", {'h', 'e', 'l', 'l', 'o', ' ', 'm', 'e', 'n', 'u', ' ', 'f', 'i', 'l', 'e'}, {}},
         {"cut.mnu", cutInBody, {"Error loading binary menu data."}},
+        {"type.mnu", wrongType, {"Error loading binary menu data."}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
