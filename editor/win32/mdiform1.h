@@ -12,6 +12,9 @@
 //   mdiform1_settings.cpp   the settings file applied to menus and toolbars
 //   mdiform1_saveload.cpp   reading and writing menu files
 //   mdiform1_objects.cpp    the design-time controls of a menu's objects
+//   mdiform1_surface.cpp    selecting, dragging, resizing, nudging, stepping
+//   mdiform1_objectcmds.cpp adding, deleting, clipboard, picture size, shapes
+//   mdiform1_order.cpp      stacking order and tab order
 //   mdiform1_undo.cpp       undo and redo through snapshot files
 //
 // Every command that needs a document does nothing while none is open
@@ -27,6 +30,7 @@
 
 #include "editor/logic/DataFolders.h"
 #include "editor/logic/EditorSettings.h"
+#include "editor/logic/SurfaceGeometry.h"
 #include "editor/win32/EditorDocument.h"
 #include "forms/win32/Form.h"
 
@@ -113,6 +117,72 @@ public:
     void CreateObjControls(int n);
     // Brings every object's controls in line with its record and shows them.
     void RefreshObjects();
+
+    // ---- design surface (mdiform1_surface.cpp) ----
+    // The selection frame and the eight sizing handles follow SelRect; the
+    // object toolbar shows the selected object and its place. Every handler
+    // acts on the current document and does nothing without one.
+    void SnapPos();
+    // Shows SelRect in the position label, places the handles and the frame;
+    // apply 1 also gives the selected object (or the accessory text box)
+    // the rectangle's place and size.
+    void ApplySelRect(uint8_t apply);
+    void ShowSelHandles(uint8_t visible);
+    // Commits an in-place text edit to the object it belongs to, then (unless
+    // keepSel) ends the selection; hideMarkers hides frame and handles.
+    void DeselectObj(uint8_t keepSel, uint8_t hideMarkers);
+    void UpdateButtonBar();
+    void EnableObjToolbar(uint8_t enable);
+    void ShowCommandStatus(int n);
+    void MsgNoSelection();
+    void ImgBtnMouseDown(forms::Control& sender, forms::MouseButton button, forms::ShiftState shift, int x, int y);
+    void ImgBtnMouseMove(forms::Control& sender, forms::ShiftState shift, int x, int y);
+    void ImgBtnMouseUp(forms::Control& sender, forms::MouseButton button, forms::ShiftState shift, int x, int y);
+    void cmdButton_MouseDown(forms::Control& sender, forms::MouseButton button, forms::ShiftState shift, int x, int y);
+    void cmdButton_MouseMove(forms::Control& sender, forms::ShiftState shift, int x, int y);
+    void cmdButton_MouseUp(forms::Control& sender, forms::MouseButton button, forms::ShiftState shift, int x, int y);
+    void cmdButton_KeyDown(forms::Control& sender, uint16_t& key, forms::ShiftState shift);
+    void shpHandleMouseDown(forms::Control& sender, forms::MouseButton button, forms::ShiftState shift, int x, int y);
+    void shpHandleMouseMove(forms::Control& sender, forms::ShiftState shift, int x, int y);
+    void shpHandleMouseUp(forms::Control& sender, forms::MouseButton button, forms::ShiftState shift, int x, int y);
+    void MenPnlClick();
+    // Nudge of the selected object by one pixel (Move Left/Right/Up/Down).
+    void ToolButton47Click(editor::Nudge direction);
+    // First, Previous, Next, Last object.
+    void ToolButton48Click(editor::Navigate step);
+    // The sizing handle k (0..7), made when first needed.
+    forms::Shape* SelHandle(int k);
+    // The current selection rectangle (left, right, top, bottom).
+    const editor::SelBox& SelRect() const { return SelRect_; }
+
+    // ---- objects (mdiform1_objectcmds.cpp) ----
+    // Insert Button and the three Add commands. The properties dialogs come
+    // later: the new object keeps its defaults and stays.
+    void AddButton();
+    void AddPlcImage();
+    void AddPlcText();
+    void AddPlcShape();
+    void CopyObject();
+    void CutObject();
+    void PasteObject();
+    void DeleteObject();
+    // Original Image Size: the object takes the size of its picture.
+    void ToolButton64Click();
+    // Fits the selected placed image's picture to the selection size.
+    void ShowPicImg();
+    // Draws the selected placed shape again.
+    void DoPNGShape();
+
+    // ---- order (mdiform1_order.cpp) ----
+    void ToolButton22Click();  // Bring to Front
+    void ToolButton73Click();  // Send To Back
+    void ToolButton72Click();  // Bring Forward
+    void ToolButton71Click();  // Send Backward
+    // Tab-order markers shown or hidden (the Show/Set Tab Order button).
+    void ToolButton56Click();
+    void ShowTabOrder(uint8_t show);
+    // One click on a tab-order marker.
+    void Panel4Click(forms::Component& sender);
 
     // ---- undo and redo ----
     // Records the current document as the next undo step before an edit
@@ -221,6 +291,32 @@ private:
     void CreateObjControls(TMenuDocument& doc, int n);
     void FreeObjControls(TMenuDocument& doc);
     void RefreshObjects(TMenuDocument& doc);
+    // Design surface: command wiring, the object toolbar's own commands.
+    void WireSurfaceCommands();
+    // Reads the object number of a control's name; 0 when it is no object
+    // of doc.
+    int ObjectOfControl(const TMenuDocument& doc, const forms::Component& sender) const;
+    // Starts the drag protocol after a left press on an object's control.
+    void StartObjectDrag(int x, int y);
+    // Moves the selected object's controls and record to DragX, DragY.
+    void PlaceSelectedObject(TMenuDocument& doc);
+    // Frame around a control: bounds - 2 / + 4.
+    void FrameAround(int left, int top, int width, int height);
+    // Starts and ends the in-place edit of a placed text.
+    void BeginPlacedTextEdit(TMenuDocument& doc, int n);
+    void CommitPlacedTextEdit(TMenuDocument& doc);
+    // Frees the controls of slot n and clears its record.
+    void ClearObjectSlot(TMenuDocument& doc, int n);
+    // Makes object n of the current document selected with frame and handles.
+    void SelectPlacedObject(TMenuDocument& doc, int n, uint8_t handles);
+    // The common start of the Add commands: a new slot with its controls.
+    int NewObjectSlot(TMenuDocument& doc, int kind, const char* limitMessage);
+    // Puts the objects of doc in the order given (order[k] = old number of
+    // the object that becomes k) and brings the controls up to date.
+    void ReorderObjects(TMenuDocument& doc, const std::vector<int>& order);
+    void RunRestack(editor::Restack command);
+    // Tab-order marker n (1..100), made when first needed.
+    forms::Panel* TabOrdMarker(int n);
     // Undo and redo (mdiform1_undo.cpp): saves the current document quietly
     // as a snapshot; loads one back over it.
     bool SaveSnapshot(const std::string& name, bool withImages);
@@ -236,6 +332,26 @@ private:
     bool runStartup_ = true;
 
     // State of the design surface.
+    editor::SelBox SelRect_;
+    // Drag state: -1 idle, -2 pressed while the undo snapshot is written,
+    // -3 released meanwhile, 0 or more the grab offset inside the control.
+    int GrabX_ = -1;
+    int GrabY_ = 0;
+    int DragX_ = 0;
+    int DragY_ = 0;
+    int DragW_ = 0;
+    int DragH_ = 0;
+    uint8_t MoveBusy_ = 0;
+    int HoverObj_ = -1;
+    int CascadeOfs_ = 0;
+    int ClipLeft_ = 0;
+    int ClipTop_ = 0;
+    int TabOrdMenu_ = -1;
+    int TabOrdNext_ = 0;
+    // Object whose text the in-place editor holds (0 none) and its document.
+    int EditedObj_ = 0;
+    int EditedMenu_ = 0;
+    std::vector<forms::Command*> ObjCommands_;
     int HandleOfs_ = 3;
     int ShapeDelay_ = -1;
     int PlacingSel_ = 0;

@@ -145,6 +145,7 @@ void TMDIForm1Cls::CreateCommands() {
         {"cmdTextNext", "Next"},            {"cmdCloseTextBox", "Close Editing Box"},
     };
     for (const auto& [name, hint] : hints) Cmd(name)->SetHint(hint);
+    WireSurfaceCommands();
 }
 
 forms::Command* TMDIForm1Cls::Cmd(const std::string& name) const {
@@ -342,34 +343,34 @@ void TMDIForm1Cls::CreateToolBars() {
         return bar;
     };
     ToolBar1 = newBar("ToolBar1", "Standard Toolbar", glyph::kStandardGlyphResource);
-    AddButton(this, ToolBar1, "ToolButton1", Cmd("cmdNew"), glyph::StandardGlyph::New);
-    AddButton(this, ToolBar1, "ToolButton3", Cmd("cmdOpen"), glyph::StandardGlyph::Open);
-    AddButton(this, ToolBar1, "ToolButton4", Cmd("cmdSave"), glyph::StandardGlyph::Save);
-    AddButton(this, ToolBar1, "ToolButton6", Cmd("cmdCreateEXE"), glyph::StandardGlyph::CreateAutorunExe);
+    ::AddButton(this, ToolBar1, "ToolButton1", Cmd("cmdNew"), glyph::StandardGlyph::New);
+    ::AddButton(this, ToolBar1, "ToolButton3", Cmd("cmdOpen"), glyph::StandardGlyph::Open);
+    ::AddButton(this, ToolBar1, "ToolButton4", Cmd("cmdSave"), glyph::StandardGlyph::Save);
+    ::AddButton(this, ToolBar1, "ToolButton6", Cmd("cmdCreateEXE"), glyph::StandardGlyph::CreateAutorunExe);
     AddSeparator(this, ToolBar1);
-    AddButton(this, ToolBar1, "ToolButton7", Cmd("cmdCut"), glyph::StandardGlyph::Cut);
-    AddButton(this, ToolBar1, "ToolButton8", Cmd("cmdCopy"), glyph::StandardGlyph::Copy);
-    AddButton(this, ToolBar1, "ToolButton10", Cmd("cmdPaste"), glyph::StandardGlyph::Paste);
+    ::AddButton(this, ToolBar1, "ToolButton7", Cmd("cmdCut"), glyph::StandardGlyph::Cut);
+    ::AddButton(this, ToolBar1, "ToolButton8", Cmd("cmdCopy"), glyph::StandardGlyph::Copy);
+    ::AddButton(this, ToolBar1, "ToolButton10", Cmd("cmdPaste"), glyph::StandardGlyph::Paste);
     AddSeparator(this, ToolBar1);
-    AddButton(this, ToolBar1, "ToolButton12", Cmd("cmdUndo"), glyph::StandardGlyph::Undo);
-    AddButton(this, ToolBar1, "ToolButton13", Cmd("cmdRedo"), glyph::StandardGlyph::Redo);
+    ::AddButton(this, ToolBar1, "ToolButton12", Cmd("cmdUndo"), glyph::StandardGlyph::Undo);
+    ::AddButton(this, ToolBar1, "ToolButton13", Cmd("cmdRedo"), glyph::StandardGlyph::Redo);
     AddSeparator(this, ToolBar1);
-    AddButton(this, ToolBar1, "ToolButton52", Cmd("cmdMenuProps"), glyph::StandardGlyph::MenuProperties);
-    AddButton(this, ToolBar1, "ToolButton15", Cmd("cmdBtnProps"), glyph::StandardGlyph::ObjectProperties);
-    AddButton(this, ToolBar1, "ToolButton16", Cmd("cmdInsertBtn"), glyph::StandardGlyph::InsertButton);
-    AddButton(this, ToolBar1, "ToolButton61", Cmd("cmdAddImage"), glyph::StandardGlyph::InsertImage);
-    AddButton(this, ToolBar1, "ToolButton62", Cmd("cmdAddText"), glyph::StandardGlyph::InsertText);
-    AddButton(this, ToolBar1, "ToolButton63", Cmd("cmdAddShape"), glyph::StandardGlyph::InsertShape);
-    AddButton(this, ToolBar1, "ToolButton17", Cmd("cmdDelete"), glyph::StandardGlyph::DeleteObject);
+    ::AddButton(this, ToolBar1, "ToolButton52", Cmd("cmdMenuProps"), glyph::StandardGlyph::MenuProperties);
+    ::AddButton(this, ToolBar1, "ToolButton15", Cmd("cmdBtnProps"), glyph::StandardGlyph::ObjectProperties);
+    ::AddButton(this, ToolBar1, "ToolButton16", Cmd("cmdInsertBtn"), glyph::StandardGlyph::InsertButton);
+    ::AddButton(this, ToolBar1, "ToolButton61", Cmd("cmdAddImage"), glyph::StandardGlyph::InsertImage);
+    ::AddButton(this, ToolBar1, "ToolButton62", Cmd("cmdAddText"), glyph::StandardGlyph::InsertText);
+    ::AddButton(this, ToolBar1, "ToolButton63", Cmd("cmdAddShape"), glyph::StandardGlyph::InsertShape);
+    ::AddButton(this, ToolBar1, "ToolButton17", Cmd("cmdDelete"), glyph::StandardGlyph::DeleteObject);
     AddSeparator(this, ToolBar1);
-    AddButton(this, ToolBar1, "ToolButton19", Cmd("cmdSnapToGrid"), glyph::StandardGlyph::SnapToGrid,
+    ::AddButton(this, ToolBar1, "ToolButton19", Cmd("cmdSnapToGrid"), glyph::StandardGlyph::SnapToGrid,
               ToolButtonStyle::Check);
-    AddButton(this, ToolBar1, "ToolButton21", Cmd("cmdAutoSeek"), glyph::StandardGlyph::AutoSeek);
-    AddButton(this, ToolBar1, "ToolButton64", Cmd("cmdOriginalSize"), glyph::StandardGlyph::OriginalImageSize);
-    AddButton(this, ToolBar1, "ToolButton56", Cmd("cmdTabOrder"), glyph::StandardGlyph::TabOrder,
+    ::AddButton(this, ToolBar1, "ToolButton21", Cmd("cmdAutoSeek"), glyph::StandardGlyph::AutoSeek);
+    ::AddButton(this, ToolBar1, "ToolButton64", Cmd("cmdOriginalSize"), glyph::StandardGlyph::OriginalImageSize);
+    ::AddButton(this, ToolBar1, "ToolButton56", Cmd("cmdTabOrder"), glyph::StandardGlyph::TabOrder,
               ToolButtonStyle::Check);
     AddSeparator(this, ToolBar1);
-    ToolButton25 = AddButton(this, ToolBar1, "ToolButton25", nullptr, glyph::StandardGlyph::HelpTopics,
+    ToolButton25 = ::AddButton(this, ToolBar1, "ToolButton25", nullptr, glyph::StandardGlyph::HelpTopics,
                              ToolButtonStyle::DropDown);
     ToolButton25->SetHint("Help Topics");
     ToolButton25->SetDropdownMenu(PopupMenu2);
@@ -389,17 +390,17 @@ void TMDIForm1Cls::CreateToolBars() {
     cmbTB001->SetDropDownCount(16);
     (new forms::ToolButton(this, ToolBar2))->SetControl(cmbTB001);
     AddDropDown(this, ToolBar2, "ToolButton27", Cmd("cmdTextColor"), glyph::FormattingGlyph::TextColor, "PopupMenu4");
-    AddButton(this, ToolBar2, "ToolButton29", Cmd("cmdBold"), glyph::FormattingGlyph::Bold, ToolButtonStyle::Check);
-    AddButton(this, ToolBar2, "ToolButton30", Cmd("cmdItalic"), glyph::FormattingGlyph::Italic,
+    ::AddButton(this, ToolBar2, "ToolButton29", Cmd("cmdBold"), glyph::FormattingGlyph::Bold, ToolButtonStyle::Check);
+    ::AddButton(this, ToolBar2, "ToolButton30", Cmd("cmdItalic"), glyph::FormattingGlyph::Italic,
               ToolButtonStyle::Check);
-    AddButton(this, ToolBar2, "ToolButton31", Cmd("cmdUnderline"), glyph::FormattingGlyph::Underline,
+    ::AddButton(this, ToolBar2, "ToolButton31", Cmd("cmdUnderline"), glyph::FormattingGlyph::Underline,
               ToolButtonStyle::Check);
     AddSeparator(this, ToolBar2);
-    AddButton(this, ToolBar2, "ToolButton33", Cmd("cmdAlignLeft"), glyph::FormattingGlyph::AlignLeft,
+    ::AddButton(this, ToolBar2, "ToolButton33", Cmd("cmdAlignLeft"), glyph::FormattingGlyph::AlignLeft,
               ToolButtonStyle::CheckGroup);
-    AddButton(this, ToolBar2, "ToolButton34", Cmd("cmdAlignCenter"), glyph::FormattingGlyph::AlignCenter,
+    ::AddButton(this, ToolBar2, "ToolButton34", Cmd("cmdAlignCenter"), glyph::FormattingGlyph::AlignCenter,
               ToolButtonStyle::CheckGroup);
-    AddButton(this, ToolBar2, "ToolButton35", Cmd("cmdAlignRight"), glyph::FormattingGlyph::AlignRight,
+    ::AddButton(this, ToolBar2, "ToolButton35", Cmd("cmdAlignRight"), glyph::FormattingGlyph::AlignRight,
               ToolButtonStyle::CheckGroup);
     AddSeparator(this, ToolBar2);
     AddDropDown(this, ToolBar2, "ToolButton40", Cmd("cmdShadowColor"), glyph::FormattingGlyph::ShadowColor,
@@ -407,9 +408,9 @@ void TMDIForm1Cls::CreateToolBars() {
     AddDropDown(this, ToolBar2, "ToolButton54", Cmd("cmdShadowDepth"), glyph::FormattingGlyph::ShadowDepth,
                 "PopupMenu3");
     AddSeparator(this, ToolBar2);
-    ToolButton37 = AddButton(this, ToolBar2, "ToolButton37", Cmd("cmdShowTime"), glyph::FormattingGlyph::ShowTime,
+    ToolButton37 = ::AddButton(this, ToolBar2, "ToolButton37", Cmd("cmdShowTime"), glyph::FormattingGlyph::ShowTime,
                              ToolButtonStyle::Check);
-    ToolButton38 = AddButton(this, ToolBar2, "ToolButton38", Cmd("cmdShowDate"), glyph::FormattingGlyph::ShowDate,
+    ToolButton38 = ::AddButton(this, ToolBar2, "ToolButton38", Cmd("cmdShowDate"), glyph::FormattingGlyph::ShowDate,
                              ToolButtonStyle::Check);
     AddDropDown(this, ToolBar2, "ToolButton39", Cmd("cmdDateTimeColor"), glyph::FormattingGlyph::DateTimeColor,
                 "PopupMenu5");
@@ -418,24 +419,24 @@ void TMDIForm1Cls::CreateToolBars() {
                 "PopupMenu6");
 
     ToolBar3 = newBar("ToolBar3", "Object Toolbar", glyph::kObjectGlyphResource);
-    AddButton(this, ToolBar3, "ToolButton46", Cmd("cmdFindControls"), glyph::ObjectGlyph::FindControls);
+    ::AddButton(this, ToolBar3, "ToolButton46", Cmd("cmdFindControls"), glyph::ObjectGlyph::FindControls);
     AddSeparator(this, ToolBar3);
-    AddButton(this, ToolBar3, "ToolButton48", Cmd("cmdFirst"), glyph::ObjectGlyph::First);
-    AddButton(this, ToolBar3, "ToolButton43", Cmd("cmdSelectPrevious"), glyph::ObjectGlyph::Previous);
+    ::AddButton(this, ToolBar3, "ToolButton48", Cmd("cmdFirst"), glyph::ObjectGlyph::First);
+    ::AddButton(this, ToolBar3, "ToolButton43", Cmd("cmdSelectPrevious"), glyph::ObjectGlyph::Previous);
     Label2 = AddLabel(this, ToolBar3, "Label2", "(na)", 40);
-    AddButton(this, ToolBar3, "ToolButton44", Cmd("cmdSelectNext"), glyph::ObjectGlyph::Next);
-    AddButton(this, ToolBar3, "ToolButton45", Cmd("cmdLast"), glyph::ObjectGlyph::Last);
+    ::AddButton(this, ToolBar3, "ToolButton44", Cmd("cmdSelectNext"), glyph::ObjectGlyph::Next);
+    ::AddButton(this, ToolBar3, "ToolButton45", Cmd("cmdLast"), glyph::ObjectGlyph::Last);
     AddSeparator(this, ToolBar3);
-    AddButton(this, ToolBar3, "ToolButton47", Cmd("cmdMoveLeft"), glyph::ObjectGlyph::MoveLeft);
-    AddButton(this, ToolBar3, "ToolButton49", Cmd("cmdMoveRight"), glyph::ObjectGlyph::MoveRight);
-    AddButton(this, ToolBar3, "ToolButton50", Cmd("cmdMoveUp"), glyph::ObjectGlyph::MoveUp);
-    AddButton(this, ToolBar3, "ToolButton51", Cmd("cmdMoveDown"), glyph::ObjectGlyph::MoveDown);
+    ::AddButton(this, ToolBar3, "ToolButton47", Cmd("cmdMoveLeft"), glyph::ObjectGlyph::MoveLeft);
+    ::AddButton(this, ToolBar3, "ToolButton49", Cmd("cmdMoveRight"), glyph::ObjectGlyph::MoveRight);
+    ::AddButton(this, ToolBar3, "ToolButton50", Cmd("cmdMoveUp"), glyph::ObjectGlyph::MoveUp);
+    ::AddButton(this, ToolBar3, "ToolButton51", Cmd("cmdMoveDown"), glyph::ObjectGlyph::MoveDown);
     Label3 = AddLabel(this, ToolBar3, "Label3", "Button location and size", 180);
     AddSeparator(this, ToolBar3);
-    AddButton(this, ToolBar3, "ToolButton22", Cmd("cmdBringToFront"), glyph::ObjectGlyph::BringToFront);
-    AddButton(this, ToolBar3, "ToolButton73", Cmd("cmdSendToBack"), glyph::ObjectGlyph::SendToBack);
-    AddButton(this, ToolBar3, "ToolButton72", Cmd("cmdBringForward"), glyph::ObjectGlyph::BringForward);
-    AddButton(this, ToolBar3, "ToolButton71", Cmd("cmdSendBackward"), glyph::ObjectGlyph::SendBackward);
+    ::AddButton(this, ToolBar3, "ToolButton22", Cmd("cmdBringToFront"), glyph::ObjectGlyph::BringToFront);
+    ::AddButton(this, ToolBar3, "ToolButton73", Cmd("cmdSendToBack"), glyph::ObjectGlyph::SendToBack);
+    ::AddButton(this, ToolBar3, "ToolButton72", Cmd("cmdBringForward"), glyph::ObjectGlyph::BringForward);
+    ::AddButton(this, ToolBar3, "ToolButton71", Cmd("cmdSendBackward"), glyph::ObjectGlyph::SendBackward);
 
     // The bar of the in-place text box; parked in the drawer until a text is edited.
     ToolBar6 = new forms::ToolBar(this, pnlDrawer);
@@ -443,10 +444,10 @@ void TMDIForm1Cls::CreateToolBars() {
     ToolBar6->SetImages(LoadGlyphs(this, glyph::kTextBoxGlyphResource));
     ToolBar6->SetBounds(0, 0, 210, 24);
     ToolBar6->SetVisible(false);
-    AddButton(this, ToolBar6, "ToolButton67", Cmd("cmdTextPrevious"), glyph::TextBoxGlyph::Previous);
-    AddButton(this, ToolBar6, "ToolButton68", Cmd("cmdTextNext"), glyph::TextBoxGlyph::Next);
+    ::AddButton(this, ToolBar6, "ToolButton67", Cmd("cmdTextPrevious"), glyph::TextBoxGlyph::Previous);
+    ::AddButton(this, ToolBar6, "ToolButton68", Cmd("cmdTextNext"), glyph::TextBoxGlyph::Next);
     AddLabel(this, ToolBar6, "Label4", "Current Text", 80);
-    AddButton(this, ToolBar6, "ToolButton65", Cmd("cmdCloseTextBox"), glyph::TextBoxGlyph::CloseEditing);
+    ::AddButton(this, ToolBar6, "ToolButton65", Cmd("cmdCloseTextBox"), glyph::TextBoxGlyph::CloseEditing);
 }
 
 void TMDIForm1Cls::EnableFormattingControls(bool enabled) {

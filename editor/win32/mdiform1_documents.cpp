@@ -112,6 +112,7 @@ void TMDIForm1Cls::CreateDocumentControls(TMenuDocument& doc, int slot) {
     doc.ClientPanel->SetColor(forms::clBtnFace);
     doc.BackImage = new forms::Image(this, doc.ClientPanel);
     doc.BackImage->SetAutoSize(true);
+    doc.BackImage->OnClick = [this](forms::Component&) { MenPnlClick(); };
     doc.AccessoryImage = new forms::Image(this, doc.ClientPanel);
     doc.AccessoryImage->SetAutoSize(true);
     doc.AccessoryImage->SetHint("Accessory Image\r (Shows dynamic button content)");

@@ -25,12 +25,33 @@ void TMDIForm1Cls::CreateObjControls(TMenuDocument& doc, int n) {
     ctl.WinBtn->SetCaption(object.Caption);
     ctl.WinBtn->SetCursor(forms::Cursor::Hand);
     ctl.WinBtn->SetHint("Windows Button\r Right-click to edit");
+    ctl.WinBtn->OnMouseDown = [this](forms::Control& s, forms::MouseButton b, forms::ShiftState sh, int x, int y) {
+        cmdButton_MouseDown(s, b, sh, x, y);
+    };
+    ctl.WinBtn->OnMouseMove = [this](forms::Control& s, forms::ShiftState sh, int x, int y) {
+        cmdButton_MouseMove(s, sh, x, y);
+    };
+    ctl.WinBtn->OnMouseUp = [this](forms::Control& s, forms::MouseButton b, forms::ShiftState sh, int x, int y) {
+        cmdButton_MouseUp(s, b, sh, x, y);
+    };
+    ctl.WinBtn->OnKeyDown = [this](forms::Control& s, uint16_t& key, forms::ShiftState sh) {
+        cmdButton_KeyDown(s, key, sh);
+    };
     ctl.ImgBtn = new forms::Image(this, doc.ClientPanel);
     ctl.ImgBtn->SetName(NumberedName("ImgBtn", n));
     ctl.ImgBtn->SetVisible(false);
     ctl.ImgBtn->SetStretch(true);
     ctl.ImgBtn->SetCursor(forms::Cursor::Hand);
     ctl.ImgBtn->SetHint(editor::ObjectHintForKind(object.ObjectKind));
+    ctl.ImgBtn->OnMouseDown = [this](forms::Control& s, forms::MouseButton b, forms::ShiftState sh, int x, int y) {
+        ImgBtnMouseDown(s, b, sh, x, y);
+    };
+    ctl.ImgBtn->OnMouseMove = [this](forms::Control& s, forms::ShiftState sh, int x, int y) {
+        ImgBtnMouseMove(s, sh, x, y);
+    };
+    ctl.ImgBtn->OnMouseUp = [this](forms::Control& s, forms::MouseButton b, forms::ShiftState sh, int x, int y) {
+        ImgBtnMouseUp(s, b, sh, x, y);
+    };
     ctl.ImgBtn->SetBounds(object.Left, object.Top, object.ObjWidth, object.ObjHeight);
     // Later objects lie above earlier ones; the accessory text box above all.
     ctl.WinBtn->BringToFront();

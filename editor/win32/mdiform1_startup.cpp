@@ -75,29 +75,9 @@ void TMDIForm1Cls::SetUpEditor() {
     MenuCounter = 0;
     CurMenu_ = -1;
 
-    // Tab-order markers: shown on a document by the tab-order display.
-    for (int n = 1; n <= kMaxDocuments; ++n) {
-        auto* marker = new forms::Panel(this, nullptr);
-        marker->SetName(NumberedName("TabOrd", n));
-        marker->SetColor(forms::clInfoBk);
-        marker->SetFont(forms::Font("Tahoma", 8, false, false, false, forms::clInfoText));
-        marker->SetBevelInner(forms::PanelBevel::Lowered);
-        TabOrdPanels_[static_cast<size_t>(n)] = marker;
-    }
-
-    // Sizing handles, parked in the drawer; the cursor follows the edge or
-    // corner each one sits on.
-    const forms::Cursor cursors[4] = {forms::Cursor::SizeNWSE, forms::Cursor::SizeNS, forms::Cursor::SizeNESW,
-                                      forms::Cursor::SizeWE};
-    for (int k = 0; k < 16; ++k) {
-        auto* handle = new forms::Shape(this, pnlDrawer);
-        handle->SetName(NumberedName("Handle", k));
-        handle->SetBounds(0, 0, 7, 7);
-        handle->SetPenMode(forms::PenMode::Not);
-        handle->SetCursor(cursors[k % 4]);
-        handle->BringToFront();
-        SelHandles_[static_cast<size_t>(k)] = handle;
-    }
+    // Tab-order markers and sizing handles (made on first use otherwise).
+    for (int n = 1; n <= kMaxDocuments; ++n) TabOrdMarker(n);
+    for (int k = 0; k < 16; ++k) SelHandle(k);
 
     forms::Application().ProcessMessages();
     if (forms::Application().Terminated()) return;
@@ -146,7 +126,7 @@ void TMDIForm1Cls::Timer1Timer() {
     if (!doc) return;
     doc->TimeLabel->SetCaption(LocaleTimeText());
     doc->DateLabel->SetCaption(LocaleDateText());
-    if (doc->SelObject >= 1) {
+    if (doc->SelObject >= 1 && doc->SelObject <= doc->Menu.BtnCount) {
         FlashOn = FlashOn ? 0 : 1;
         shpSelection->SetPenStyle(FlashOn ? forms::PenStyle::Dot : forms::PenStyle::Clear);
         shpSelection->SetVisible(true);
@@ -154,7 +134,9 @@ void TMDIForm1Cls::Timer1Timer() {
 }
 
 void TMDIForm1Cls::Timer3Timer() {
-    if (ShapeDelay_ >= 0) --ShapeDelay_;
+    if (ShapeDelay_ < 0) return;
+    // A resized shape is drawn again once the resizing has paused.
+    if (--ShapeDelay_ == 0) DoPNGShape();
 }
 
 void TMDIForm1Cls::FormCloseQuery(bool& canClose) {

@@ -1,0 +1,215 @@
+// The design surface driven through the main window: adding objects,
+// selecting and dragging them with the grid, resizing by a handle, deleting,
+// copying and pasting, and restacking with undo.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "editor/win32/EditorGlobals.h"
+#include "editor/win32/mdiform1.h"
+#include "forms/win32/Application.h"
+#include "forms/win32/Button.h"
+#include "forms/win32/Command.h"
+#include "forms/win32/Image.h"
+#include "forms/win32/Shape.h"
+
+namespace {
+
+class SurfaceTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        MenuCounter = 0;
+        UndoBusy = 0;
+        SnapToGrid = 1;
+        GridSize = 6;
+        ClipButton = TAQButton();
+        EditorMsg = [this](const std::string& text, TMsgDlgType, TMsgDlgButtons) {
+            asked_.push_back(text);
+            return mrOk;
+        };
+        form_ = forms::Application().CreateForm<TMDIForm1Cls>(false);
+        ASSERT_NE(form_, nullptr);
+        Cmd("cmdNew").Execute();
+        ASSERT_NE(form_->CurrentDoc(), nullptr);
+        // A known background: objects are kept on it while dragged.
+        Doc().BackImage->SetPicture(forms::Bitmap(400, 300, 0x808080));
+    }
+    void TearDown() override {
+        form_->DeleteUndoFiles();
+        delete form_;
+        forms::Application().ProcessMessages();
+    }
+
+    forms::Command& Cmd(const std::string& name) { return *dynamic_cast<forms::Command*>(form_->FindComponent(name)); }
+    TMenuDocument& Doc() { return *form_->CurrentDoc(); }
+    TAQButton& Obj(int n) { return Doc().Menu.Buttons[static_cast<size_t>(n)]; }
+    forms::Image& Img(int n) { return *Doc().Ctl[static_cast<size_t>(n)].ImgBtn; }
+    // Adds a placed image whose full-size picture has the given colour.
+    void AddImage(uint32_t colour) {
+        Cmd("cmdAddImage").Execute();
+        const int n = Doc().Menu.BtnCount;
+        Obj(n).Pics[Up][0] = std::make_shared<forms::Bitmap>(30, 20, colour);
+        Obj(n).Pics[Up][1] = std::make_shared<forms::Bitmap>(30, 20, colour);
+    }
+    void Press(int n, int x, int y) {
+        Img(n).MouseDown(forms::MouseButton::Left, forms::ssLeft, x, y);
+    }
+
+    TMDIForm1Cls* form_ = nullptr;
+    std::vector<std::string> asked_;
+};
+
+TEST_F(SurfaceTest, AddedObjectsCascadeAreSelectedAndCanBeUndone) {
+    Cmd("cmdAddShape").Execute();
+    Cmd("cmdAddText").Execute();
+    ASSERT_EQ(Doc().Menu.BtnCount, 2);
+    EXPECT_EQ(Obj(1).Left, 8);
+    EXPECT_EQ(Obj(2).Left, 16);
+    EXPECT_EQ(Obj(1).ObjectKind, PlcShape);
+    EXPECT_EQ(Img(2).Left(), 16);
+    EXPECT_TRUE(Img(2).Visible());
+    EXPECT_EQ(Doc().SelObject, 2);
+    EXPECT_EQ(Doc().Modified, 1);
+    form_->DoUndo();
+    EXPECT_EQ(Doc().Menu.BtnCount, 1);
+}
+
+TEST_F(SurfaceTest, DraggingSnapsToTheGridStaysOnTheBackgroundAndEndsOnRelease) {
+    Cmd("cmdAddShape").Execute();  // 250 x 100 at 8, 8
+    Press(1, 5, 5);
+    // The pointer's place inside the object stays under the pointer.
+    Img(1).MouseMove(forms::ssLeft, 14, 5);  // left 17 snaps to 12
+    EXPECT_EQ(Img(1).Left(), 12);
+    EXPECT_EQ(Obj(1).Left, 12);
+    Img(1).MouseMove(forms::ssLeft, 1000, -500);
+    EXPECT_EQ(Obj(1).Left, 150);
+    EXPECT_EQ(Obj(1).Top, 0);
+    Img(1).MouseUp(forms::MouseButton::Left, 0, 1000, -500);
+    Img(1).MouseMove(0, 3, 3);
+    EXPECT_EQ(Obj(1).Left, 150);
+    EXPECT_EQ(form_->SelRect().Left, 150);
+}
+
+TEST_F(SurfaceTest, AWindowsButtonMovesItsImageControlAlong) {
+    LastBtnKind = WindowsButton;
+    Cmd("cmdInsertBtn").Execute();
+    forms::Button& button = *Doc().Ctl[1].WinBtn;
+    EXPECT_TRUE(button.Visible());
+    button.MouseDown(forms::MouseButton::Left, forms::ssLeft, 2, 2);
+    button.MouseMove(forms::ssLeft, 50, 40);
+    button.MouseUp(forms::MouseButton::Left, 0, 50, 40);
+    EXPECT_EQ(button.Left(), 54);
+    EXPECT_EQ(Img(1).Left(), button.Left());
+    EXPECT_EQ(Img(1).Top(), button.Top());
+    EXPECT_EQ(Obj(1).Left, button.Left());
+    LastBtnKind = 0;
+}
+
+TEST_F(SurfaceTest, AHandleResizesTheObjectDownToItsMinimumSize) {
+    Cmd("cmdAddShape").Execute();
+    Press(1, 5, 5);
+    Img(1).MouseUp(forms::MouseButton::Left, 0, 5, 5);
+    forms::Shape& right = *form_->SelHandle(3);
+    EXPECT_EQ(right.Left(), 8 + 250 - 3);
+    right.MouseDown(forms::MouseButton::Left, forms::ssLeft, 3, 3);
+    right.MouseMove(forms::ssLeft, -100, 3);  // x 158 snaps to 156
+    EXPECT_EQ(Obj(1).ObjWidth, 148);
+    EXPECT_EQ(Img(1).Width(), 148);
+    right.MouseMove(forms::ssLeft, -145, 3);  // refused: would leave under 4
+    EXPECT_EQ(Obj(1).ObjWidth, 148);
+    right.MouseUp(forms::MouseButton::Left, 0, 0, 0);
+    EXPECT_EQ(Obj(1).ObjHeight, 100);
+}
+
+TEST_F(SurfaceTest, DeletingMovesTheLaterObjectsDownAndClearsTheVacatedSlot) {
+    AddImage(0x0000FF);
+    Cmd("cmdAddShape").Execute();
+    AddImage(0x00FF00);
+    Press(1, 1, 1);
+    Img(1).MouseUp(forms::MouseButton::Left, 0, 1, 1);
+    Cmd("cmdDelete").Execute();
+    ASSERT_EQ(Doc().Menu.BtnCount, 2);
+    EXPECT_EQ(Obj(1).ObjectKind, PlcShape);
+    EXPECT_EQ(Obj(1).Left, 16);
+    EXPECT_EQ(Img(1).Left(), 16);
+    EXPECT_EQ(Obj(2).Pics[Up][0]->Pixel(0, 0), 0x00FF00u);
+    EXPECT_EQ(Doc().Ctl[3].ImgBtn, nullptr);
+    EXPECT_FALSE(Obj(3).Pics[Up][0]);
+    EXPECT_EQ(Obj(3).ObjHeight, 0);
+    // The next object starts afresh in the vacated slot.
+    Cmd("cmdAddText").Execute();
+    EXPECT_FALSE(Obj(3).Pics[Up][0]);
+    EXPECT_EQ(Obj(3).ObjectKind, PlcText);
+    Cmd("cmdDelete").Execute();
+    EXPECT_TRUE(asked_.empty());
+    Cmd("cmdDelete").Execute();  // nothing selected
+    EXPECT_EQ(asked_.back(), "There is currently no object selected.");
+}
+
+TEST_F(SurfaceTest, PastesStepDownAndRightAndCanBeUndone) {
+    Cmd("cmdAddShape").Execute();
+    Cmd("cmdCopy").Execute();
+    const int undoBefore = Doc().UndoCount;
+    Doc().Modified = 0;
+    Cmd("cmdPaste").Execute();
+    Cmd("cmdPaste").Execute();
+    ASSERT_EQ(Doc().Menu.BtnCount, 3);
+    EXPECT_EQ(Obj(2).Left, 14);
+    EXPECT_EQ(Obj(3).Top, 20);
+    EXPECT_EQ(Img(3).Left(), 20);
+    EXPECT_EQ(Obj(3).ShapeRec.CornerRounding, 20);
+    EXPECT_EQ(Doc().SelObject, 3);
+    EXPECT_EQ(Doc().Modified, 1);
+    EXPECT_EQ(Doc().UndoCount, undoBefore + 2);
+    form_->DoUndo();
+    EXPECT_EQ(Doc().Menu.BtnCount, 2);
+}
+
+TEST_F(SurfaceTest, RestackingKeepsPlacesAndAnUndoBringsThePicturesBack) {
+    AddImage(0x0000FF);
+    AddImage(0x00FF00);
+    AddImage(0xFF0000);
+    Press(1, 1, 1);
+    Img(1).MouseUp(forms::MouseButton::Left, 0, 1, 1);
+    Cmd("cmdBringForward").Execute();
+    EXPECT_EQ(Doc().SelObject, 2);
+    EXPECT_EQ(Obj(2).Pics[Up][0]->Pixel(0, 0), 0x0000FFu);
+    EXPECT_EQ(Obj(2).Left, 8);
+    EXPECT_EQ(Img(2).Left(), 8);
+    EXPECT_EQ(Img(1).Left(), 16);
+    Cmd("cmdBringToFront").Execute();
+    EXPECT_EQ(Doc().SelObject, 3);
+    EXPECT_EQ(Obj(3).Pics[Up][0]->Pixel(0, 0), 0x0000FFu);
+    asked_.clear();
+    Cmd("cmdBringForward").Execute();  // already in front: refused
+    EXPECT_EQ(Doc().SelObject, 3);
+    form_->DoUndo();
+    form_->DoUndo();
+    ASSERT_EQ(Doc().Menu.BtnCount, 3);
+    ASSERT_TRUE(HasPic(Obj(1).Pics[Up][0]));
+    EXPECT_EQ(Obj(1).Pics[Up][0]->Pixel(0, 0), 0x0000FFu);
+    EXPECT_EQ(Obj(3).Pics[Up][0]->Pixel(0, 0), 0xFF0000u);
+}
+
+TEST_F(SurfaceTest, NudgeAndNavigationActOnTheSelectedObject) {
+    Cmd("cmdAddShape").Execute();
+    Cmd("cmdAddShape").Execute();
+    Cmd("cmdFirst").Execute();
+    EXPECT_EQ(Doc().SelObject, 1);
+    const int undoBefore = Doc().UndoCount;
+    Cmd("cmdMoveLeft").Execute();
+    Cmd("cmdMoveDown").Execute();
+    EXPECT_EQ(Obj(1).Left, 7);
+    EXPECT_EQ(Img(1).Top(), 9);
+    EXPECT_EQ(Doc().UndoCount, undoBefore + 2);
+    Cmd("cmdSelectPrevious").Execute();
+    EXPECT_EQ(Doc().SelObject, 1);
+    Cmd("cmdLast").Execute();
+    EXPECT_EQ(Doc().SelObject, 2);
+}
+
+}  // namespace
