@@ -24,7 +24,13 @@ public:
                                30, host_, nullptr, wc.hInstance, nullptr);
         SetForegroundWindow(host_);
         SetFocus(box_);
-        Pump();
+        // The display's focus notice arrives a little later and resets the
+        // modifier keys' state: let it land before keys are sent.
+        const DWORD until = GetTickCount() + 200;
+        while (GetTickCount() < until) {
+            MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_ALLINPUT);
+            Pump();
+        }
     }
     ~FocusedTextBox() { DestroyWindow(host_); }
 
