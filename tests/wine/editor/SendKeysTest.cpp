@@ -45,8 +45,7 @@ public:
         return buffer;
     }
     static void Pump() {
-        MSG msg;
-        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        for (MSG msg; PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE);) {
             TranslateMessage(&msg);
             DispatchMessageA(&msg);
         }
@@ -82,19 +81,12 @@ TEST(SendKeys, ShiftedWordsArriveAndShiftIsReleased) {
     EXPECT_EQ(box.Text(), "Hello WORld{");
     EXPECT_TRUE(ShiftIsUp());
 
-    // Without wait the keys still arrive once the queue is pumped.
+    // Without wait the keys arrive once the queue is pumped; empty texts
+    // send nothing.
     box.SetText("");
     EXPECT_TRUE(SendKeys("ok", false));
-    FocusedTextBox::Pump();
-    EXPECT_EQ(box.Text(), "ok");
-}
-
-TEST(SendKeys, EmptyTextsFailAndSendNothing) {
-    FocusedTextBox box("EDIT");
-    ASSERT_TRUE(box.Ready());
-    box.SetText("xy");
     EXPECT_FALSE(SendKeys("", true));
     EXPECT_FALSE(SendKeys(nullptr, true));
     FocusedTextBox::Pump();
-    EXPECT_EQ(box.Text(), "xy");
+    EXPECT_EQ(box.Text(), "ok");
 }
