@@ -1,6 +1,7 @@
-// A rich edit control's content as RTF text and back. Kept apart from the
-// other shared routines so that a program without rich edit controls does not
-// link it.
+// A rich edit control's content as RTF text and back, under the names the
+// editor's code uses; the streaming itself is the forms layer's
+// (forms/win32/RichTextStream.h). Kept apart from the other shared routines so
+// that a program without rich edit controls does not link it.
 #pragma once
 #include <windows.h>
 

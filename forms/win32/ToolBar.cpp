@@ -1,0 +1,265 @@
+#include "forms/win32/ToolBar.h"
+
+#include <commctrl.h>
+
+#include <algorithm>
+
+#include "forms/win32/Application.h"
+#include "forms/win32/GdiScope.h"
+#include "forms/win32/ImageList.h"
+#include "forms/win32/PaintBuffer.h"
+#include "forms/win32/ToolButton.h"
+
+namespace forms {
+namespace {
+
+constexpr int kTipWidth = 400;  // lets "\r\n" in a hint break the line
+
+void LoadBarClasses() {
+    static const bool loaded = [] {
+        INITCOMMONCONTROLSEX init{sizeof(INITCOMMONCONTROLSEX), ICC_BAR_CLASSES};
+        return InitCommonControlsEx(&init) != FALSE;
+    }();
+    (void)loaded;
+}
+
+BYTE StyleBits(ToolButtonStyle style) {
+    switch (style) {
+    case ToolButtonStyle::Check: return BTNS_CHECK;
+    case ToolButtonStyle::CheckGroup: return BTNS_CHECKGROUP;
+    case ToolButtonStyle::DropDown: return BTNS_DROPDOWN;
+    case ToolButtonStyle::Separator: return BTNS_SEP;
+    default: return BTNS_BUTTON;
+    }
+}
+
+}  // namespace
+
+ToolBar::ToolBar(Component* owner, WinControl* parent) : WinControl(owner, parent) {
+    LoadBarClasses();
+    StoreBounds(0, 0, 150, 29);
+    // The parent lays the bar out: no moving or sizing itself.
+    CreateChildWindow(TOOLBARCLASSNAMEA, TBSTYLE_FLAT | TBSTYLE_TOOLTIPS | CCS_NOPARENTALIGN | CCS_NORESIZE | CCS_NODIVIDER,
+                      0);
+    // Created at once: buttons go straight into the window.
+    CreateHandle();
+    HWND bar = Handle();
+    SendMessageA(bar, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
+    SendMessageA(bar, TB_SETEXTENDEDSTYLE, 0, TBSTYLE_EX_DRAWDDARROWS);
+    SendMessageA(bar, TB_SETBITMAPSIZE, 0, MAKELONG(16, 16));
+    SendMessageA(bar, TB_SETBUTTONSIZE, 0, MAKELONG(23, 22));
+    if (auto tips = reinterpret_cast<HWND>(SendMessageA(bar, TB_GETTOOLTIPS, 0, 0)))
+        SendMessageA(tips, TTM_SETMAXTIPWIDTH, 0, kTipWidth);
+    // Aligned bars stack in the order of their positions: a new bar starts
+    // below those already at the top, so bars stack in creation order.
+    int top = 0;
+    for (int i = 0; parent && i < parent->ControlCount(); ++i) {
+        const Control* c = parent->Controls(i);
+        if (c != this && c->Visible() && c->GetAlign() == Align::Top) top = std::max(top, c->Top() + c->Height());
+    }
+    StoreBounds(0, top, Width(), Height());
+    SetAlign(Align::Top);
+}
+
+ToolBar::~ToolBar() {
+    if (images_) images_->Unsubscribe(imagesToken_);
+    for (ToolButton* button : buttons_) button->BarDestroyed();
+}
+
+void ToolBar::SetImages(ImageList* images) {
+    if (images == images_) return;
+    if (images_) images_->Unsubscribe(imagesToken_);
+    images_ = images;
+    imagesToken_ = 0;
+    if (images_) {
+        imagesToken_ = images_->Subscribe([this](ImageListChange change) {
+            ImagesChanged(change == ImageListChange::Destroyed);
+        });
+        SendMessageA(Handle(), TB_SETBITMAPSIZE, 0, MAKELONG(images_->CellWidth(), images_->CellHeight()));
+    }
+    SendMessageA(Handle(), TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(images_ ? images_->Handle() : nullptr));
+    PlaceControls();
+    Invalidate();
+}
+
+void ToolBar::ImagesChanged(bool destroyed) {
+    if (destroyed) {
+        images_ = nullptr;
+        imagesToken_ = 0;
+        SendMessageA(Handle(), TB_SETIMAGELIST, 0, 0);
+    }
+    Invalidate();
+}
+
+void ToolBar::SetButtonSize(int width, int height) {
+    SendMessageA(Handle(), TB_SETBUTTONSIZE, 0, MAKELONG(std::max(width, 0), std::max(height, 0)));
+    PlaceControls();
+    Invalidate();
+}
+
+void ToolBar::SetParent(WinControl* parent) {
+    WinControl::SetParent(parent);
+    // The bar tells the window it was created in about clicks unless told
+    // where its notifications go now.
+    SendMessageA(Handle(), TB_SETPARENT,
+                 reinterpret_cast<WPARAM>(parent ? parent->Handle() : Application().UtilityWindow()), 0);
+}
+
+void ToolBar::Join(ToolButton* button) {
+    button->id_ = nextId_++;
+    buttons_.push_back(button);
+    InsertIntoWindow(button, ButtonCount() - 1, false, true, false);
+    PlaceControls();
+}
+
+void ToolBar::Leave(ToolButton* button) {
+    auto it = std::find(buttons_.begin(), buttons_.end(), button);
+    if (it == buttons_.end()) return;
+    SendMessageA(Handle(), TB_DELETEBUTTON, static_cast<WPARAM>(it - buttons_.begin()), 0);
+    buttons_.erase(it);
+    PlaceControls();
+}
+
+void ToolBar::Rebuild(ToolButton* button) {
+    const int index = button->Index();
+    if (index < 0) return;
+    const bool down = button->Down(), enabled = button->Enabled(), hidden = !button->Visible();
+    SendMessageA(Handle(), TB_DELETEBUTTON, static_cast<WPARAM>(index), 0);
+    InsertIntoWindow(button, index, down, enabled, hidden);
+    PlaceControls();
+}
+
+void ToolBar::InsertIntoWindow(ToolButton* button, int index, bool down, bool enabled, bool hidden) {
+    TBBUTTON item{};
+    item.idCommand = button->id_;
+    item.fsStyle = StyleBits(button->style_);
+    item.fsState = static_cast<BYTE>((enabled ? TBSTATE_ENABLED : 0) | (down ? TBSTATE_CHECKED : 0) |
+                                     (hidden ? TBSTATE_HIDDEN : 0));
+    if (button->style_ == ToolButtonStyle::Separator)
+        item.iBitmap = button->control_ ? button->control_->Width() : button->separatorWidth_;  // its width
+    else
+        item.iBitmap = button->imageIndex_ >= 0 ? button->imageIndex_ : I_IMAGENONE;
+    item.iString = -1;
+    SendMessageA(Handle(), TB_INSERTBUTTONA, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&item));
+}
+
+ToolButton* ToolBar::ButtonById(int id) const {
+    for (ToolButton* button : buttons_)
+        if (button->id_ == id) return button;
+    return nullptr;
+}
+
+bool ToolBar::HasChild(const Control* control) const {
+    for (int i = 0; i < ControlCount(); ++i)
+        if (Controls(i) == control) return true;
+    return false;
+}
+
+void ToolBar::PlaceControls() {
+    for (ToolButton* button : buttons_) {
+        Control* control = button->control_;
+        if (!control) continue;
+        if (!HasChild(control)) {
+            // Freed, or moved to another parent: the room stays, empty.
+            button->control_ = nullptr;
+            continue;
+        }
+        const RECT r = button->BoundsRect();
+        if (r.right <= r.left) continue;
+        control->SetBounds(r.left, r.top + (r.bottom - r.top - control->Height()) / 2, control->Width(),
+                           control->Height());
+    }
+}
+
+bool ToolBar::Notification(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+    if (msg == WM_COMMAND) {
+        ToolButton* button = ButtonById(LOWORD(wParam));
+        if (!button) return false;
+        result = 0;
+        button->UserClicked();
+        return true;
+    }
+    if (msg == WM_NOTIFY && reinterpret_cast<const NMHDR*>(lParam)->code == TBN_DROPDOWN) {
+        ToolButton* button = ButtonById(reinterpret_cast<const NMTOOLBARA*>(lParam)->iItem);
+        if (!button) return false;
+        result = TBDDRET_DEFAULT;
+        button->DropDown();
+        return true;
+    }
+    return false;
+}
+
+LRESULT ToolBar::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
+    switch (msg) {
+    case WM_NOTIFY: {
+        // The bar's own tooltip asks it for the text of a button.
+        auto* header = reinterpret_cast<NMHDR*>(lParam);
+        if (header && (header->code == TTN_GETDISPINFOA || header->code == TTN_GETDISPINFOW) && TooltipText(header))
+            return 0;
+        break;
+    }
+    case WM_ERASEBKGND: {
+        // A flat bar would leave its background to the parent, which paints
+        // its own children (and so nothing here): the bar fills it itself.
+        RECT client;
+        GetClientRect(Handle(), &client);
+        FillRect(reinterpret_cast<HDC>(wParam), &client, BackgroundBrush());
+        return 1;
+    }
+    case WM_PAINT: {
+        const LRESULT result = WinControl::WndProc(msg, wParam, lParam);
+        ScopedGetDC dc(Handle());
+        PaintGraphicChildren(dc);
+        return result;
+    }
+    case WM_PRINTCLIENT: {
+        const LRESULT result = WinControl::WndProc(msg, wParam, lParam);
+        PaintGraphicChildren(reinterpret_cast<HDC>(wParam));
+        return result;
+    }
+    default:
+        break;
+    }
+    return WinControl::WndProc(msg, wParam, lParam);
+}
+
+bool ToolBar::TooltipText(NMHDR* header) {
+    ToolButton* button = ButtonById(static_cast<int>(header->idFrom));
+    if (!button) return false;
+    const std::string text = showHint_ ? button->Hint() : std::string();
+    if (header->code == TTN_GETDISPINFOA) {
+        auto* info = reinterpret_cast<NMTTDISPINFOA*>(header);
+        tipA_ = text;
+        info->hinst = nullptr;
+        info->lpszText = &tipA_[0];
+    } else {
+        auto* info = reinterpret_cast<NMTTDISPINFOW*>(header);
+        const int n = MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, nullptr, 0);
+        tipW_.assign(static_cast<size_t>(std::max(n, 1)), L'\0');
+        if (n > 0) MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, &tipW_[0], n);
+        info->hinst = nullptr;
+        info->lpszText = &tipW_[0];
+    }
+    return true;
+}
+
+void ToolBar::PaintGraphicChildren(HDC dc) {
+    // A windowless control (a label) is drawn over the bar's own painting:
+    // the bar's pixels below it are copied into a surface, the control draws
+    // on them there, and the result goes back.
+    for (int i = 0; i < ControlCount(); ++i) {
+        auto* control = dynamic_cast<GraphicControl*>(Controls(i));
+        if (!control || !control->Visible() || control->Width() <= 0 || control->Height() <= 0) continue;
+        DibBuffer surface;
+        if (!surface.Create(control->Width(), control->Height())) continue;
+        BitBlt(surface.dc(), 0, 0, surface.width(), surface.height(), dc, control->Left(), control->Top(), SRCCOPY);
+        GdiFlush();
+        PaintTarget target{surface.dc(), surface.bits(), surface.width(), surface.height(),
+                           RECT{0, 0, surface.width(), surface.height()}};
+        control->Paint(target, 0, 0);
+        GdiFlush();
+        BitBlt(dc, control->Left(), control->Top(), surface.width(), surface.height(), surface.dc(), 0, 0, SRCCOPY);
+    }
+}
+
+}  // namespace forms

@@ -1,0 +1,141 @@
+#include "forms/win32/ToolButton.h"
+
+#include <commctrl.h>
+
+#include <algorithm>
+
+#include "forms/win32/Menus.h"
+#include "forms/win32/ToolBar.h"
+
+namespace forms {
+
+ToolButton::ToolButton(Component* owner, ToolBar* bar) : Component(owner), bar_(bar) {
+    if (bar_) bar_->Join(this);
+}
+
+ToolButton::~ToolButton() { Detach(); }
+
+void ToolButton::Detach() {
+    if (command_) command_->RemoveFace(this);
+    command_ = nullptr;
+    if (bar_) bar_->Leave(this);
+    bar_ = nullptr;
+    OnClick = nullptr;
+}
+
+int ToolButton::Index() const {
+    if (!bar_) return -1;
+    for (int i = 0; i < bar_->ButtonCount(); ++i)
+        if (bar_->Buttons(i) == this) return i;
+    return -1;
+}
+
+void ToolButton::SetStyle(ToolButtonStyle style) {
+    if (style == style_) return;
+    style_ = style;
+    if (bar_) bar_->Rebuild(this);
+}
+
+void ToolButton::SetImageIndex(int index) {
+    imageIndex_ = std::max(index, -1);
+    if (bar_ && style_ != ToolButtonStyle::Separator)
+        SendMessageA(bar_->Handle(), TB_CHANGEBITMAP, static_cast<WPARAM>(id_),
+                     imageIndex_ >= 0 ? imageIndex_ : I_IMAGENONE);
+}
+
+std::string ToolButton::Hint() const {
+    if (!hint_.empty() || !command_) return hint_;
+    return command_->Hint();
+}
+
+void ToolButton::SetSeparatorWidth(int width) {
+    separatorWidth_ = std::max(width, 0);
+    if (bar_ && style_ == ToolButtonStyle::Separator) bar_->Rebuild(this);
+}
+
+bool ToolButton::Down() const {
+    return bar_ && SendMessageA(bar_->Handle(), TB_ISBUTTONCHECKED, static_cast<WPARAM>(id_), 0) != 0;
+}
+
+void ToolButton::SetDown(bool down) {
+    if (bar_) SendMessageA(bar_->Handle(), TB_CHECKBUTTON, static_cast<WPARAM>(id_), MAKELONG(down ? TRUE : FALSE, 0));
+}
+
+bool ToolButton::Enabled() const {
+    return bar_ && SendMessageA(bar_->Handle(), TB_ISBUTTONENABLED, static_cast<WPARAM>(id_), 0) != 0;
+}
+
+void ToolButton::SetEnabled(bool enabled) {
+    if (bar_)
+        SendMessageA(bar_->Handle(), TB_ENABLEBUTTON, static_cast<WPARAM>(id_), MAKELONG(enabled ? TRUE : FALSE, 0));
+}
+
+bool ToolButton::Visible() const {
+    return bar_ && SendMessageA(bar_->Handle(), TB_ISBUTTONHIDDEN, static_cast<WPARAM>(id_), 0) == 0;
+}
+
+void ToolButton::SetVisible(bool visible) {
+    if (!bar_) return;
+    SendMessageA(bar_->Handle(), TB_HIDEBUTTON, static_cast<WPARAM>(id_), MAKELONG(visible ? FALSE : TRUE, 0));
+    bar_->PlaceControls();
+}
+
+RECT ToolButton::BoundsRect() const {
+    RECT r{0, 0, 0, 0};
+    if (!Visible() || !SendMessageA(bar_->Handle(), TB_GETRECT, static_cast<WPARAM>(id_), reinterpret_cast<LPARAM>(&r)))
+        return RECT{0, 0, 0, 0};
+    return r;
+}
+
+void ToolButton::DropDown() {
+    if (!dropdownMenu_ || !bar_) return;
+    const RECT r = BoundsRect();
+    const POINT below = bar_->ClientToScreen(POINT{r.left, r.bottom});
+    dropdownMenu_->Popup(below.x, below.y);
+}
+
+void ToolButton::SetControl(Control* control) {
+    if (control == control_) return;
+    control_ = control;
+    if (control_ && bar_) control_->SetParent(bar_);
+    if (control_) style_ = ToolButtonStyle::Separator;
+    if (bar_) bar_->Rebuild(this);
+}
+
+void ToolButton::SetCommand(Command* command) {
+    if (command == command_) return;
+    if (command_) command_->RemoveFace(this);
+    command_ = command;
+    if (command_) {
+        command_->AddFace(this);
+        CommandChanged(*command_);
+    }
+}
+
+void ToolButton::CommandChanged(Command& command) {
+    SetEnabled(command.Enabled());
+    SetDown(command.Checked());
+}
+
+void ToolButton::CommandDestroyed(Command& command) {
+    if (&command == command_) command_ = nullptr;
+}
+
+void ToolButton::Click() {
+    if (command_) {
+        command_->Execute();
+        return;
+    }
+    auto handler = OnClick;
+    if (handler) handler(*this);
+}
+
+void ToolButton::UserClicked() {
+    // The bar has already flipped a check button; its command learns the
+    // new state before it runs.
+    if (command_ && (style_ == ToolButtonStyle::Check || style_ == ToolButtonStyle::CheckGroup))
+        command_->SetChecked(Down());
+    Click();
+}
+
+}  // namespace forms
