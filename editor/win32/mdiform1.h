@@ -15,6 +15,7 @@
 //   mdiform1_surface.cpp    selecting, dragging, resizing, nudging, stepping
 //   mdiform1_objectcmds.cpp adding, deleting, clipboard, picture size, shapes
 //   mdiform1_order.cpp      stacking order and tab order
+//   mdiform1_boxes.cpp      dragging the accessory boxes and the clock labels
 //   mdiform1_undo.cpp       undo and redo through snapshot files
 //
 // Every command that needs a document does nothing while none is open
@@ -146,6 +147,18 @@ public:
     void shpHandleMouseMove(forms::Control& sender, forms::ShiftState shift, int x, int y);
     void shpHandleMouseUp(forms::Control& sender, forms::MouseButton button, forms::ShiftState shift, int x, int y);
     void MenPnlClick();
+    // The accessory text box (and the selection frame, which acts as it),
+    // the accessory image box, and the time and date labels are dragged
+    // with the left button.
+    void mmoAccPNGMouseDown(forms::Control& sender, forms::MouseButton button, forms::ShiftState shift, int x, int y);
+    void mmoAccPNGMouseMove(forms::Control& sender, forms::ShiftState shift, int x, int y);
+    void mmoAccPNGEditMouseUp(forms::Control& sender, forms::MouseButton button, forms::ShiftState shift, int x, int y);
+    void AccImgMouseDown(forms::Control& sender, forms::MouseButton button, forms::ShiftState shift, int x, int y);
+    void AccImgMouseMove(forms::Control& sender, forms::ShiftState shift, int x, int y);
+    void AccImgMouseUp(forms::Control& sender, forms::MouseButton button, forms::ShiftState shift, int x, int y);
+    void ControlDragMouseDown(forms::Control& sender, forms::MouseButton button, forms::ShiftState shift, int x, int y);
+    void ControlDragMouseMove(forms::Control& sender, forms::ShiftState shift, int x, int y);
+    void ControlDragMouseUp(forms::Control& sender, forms::MouseButton button, forms::ShiftState shift, int x, int y);
     // Nudge of the selected object by one pixel (Move Left/Right/Up/Down).
     void ToolButton47Click(editor::Nudge direction);
     // First, Previous, Next, Last object.
@@ -293,6 +306,9 @@ private:
     void RefreshObjects(TMenuDocument& doc);
     // Design surface: command wiring, the object toolbar's own commands.
     void WireSurfaceCommands();
+    // Binds the surface handlers of a new document's background, boxes and
+    // labels (mdiform1_boxes.cpp).
+    void WireSurfaceControls(TMenuDocument& doc);
     // Reads the object number of a control's name; 0 when it is no object
     // of doc.
     int ObjectOfControl(const TMenuDocument& doc, const forms::Component& sender) const;

@@ -112,7 +112,6 @@ void TMDIForm1Cls::CreateDocumentControls(TMenuDocument& doc, int slot) {
     doc.ClientPanel->SetColor(forms::clBtnFace);
     doc.BackImage = new forms::Image(this, doc.ClientPanel);
     doc.BackImage->SetAutoSize(true);
-    doc.BackImage->OnClick = [this](forms::Component&) { MenPnlClick(); };
     doc.AccessoryImage = new forms::Image(this, doc.ClientPanel);
     doc.AccessoryImage->SetAutoSize(true);
     doc.AccessoryImage->SetHint("Accessory Image\r (Shows dynamic button content)");
@@ -128,6 +127,7 @@ void TMDIForm1Cls::CreateDocumentControls(TMenuDocument& doc, int slot) {
     // Shown only when the menu shows its time and date.
     doc.TimeLabel->SetVisible(doc.Menu.TimeVisible);
     doc.DateLabel->SetVisible(doc.Menu.DateVisible);
+    WireSurfaceControls(doc);
     doc.ScrollBox->SetParent(doc.TabSheet);
 }
 

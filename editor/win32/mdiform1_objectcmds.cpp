@@ -6,14 +6,13 @@
 // marks the document modified). A new object starts from a cleared record,
 // so nothing of an object deleted before is inherited; a deleted object's
 // slot is cleared with its pictures.
-#include <windows.h>
-
 #include <cmath>
 
 #include "editor/logic/CoreGraphics.h"
 #include "editor/logic/PNGDraw.h"
 #include "editor/win32/EditorGlobals.h"
 #include "editor/win32/mdiform1.h"
+#include "editor/win32/sndkey32.h"
 #include "forms/win32/Application.h"
 #include "forms/win32/Button.h"
 #include "forms/win32/Image.h"
@@ -212,7 +211,8 @@ void TMDIForm1Cls::DeleteObject() {
     if (!doc) return;
     if (RichAccEdit->Visible() && RichAccEdit->Parent() == doc->ClientPanel) {
         // While a text is edited in place, Delete belongs to the text.
-        SendMessageA(RichAccEdit->Handle(), WM_KEYDOWN, VK_DELETE, 0);
+        RichAccEdit->SetFocus();
+        SendKeys("{DEL}", true);
         return;
     }
     if (doc->SelObject == kSelTimeLabel || doc->SelObject == kSelDateLabel) {

@@ -15,6 +15,9 @@
 #include "forms/win32/Button.h"
 #include "forms/win32/Command.h"
 #include "forms/win32/Image.h"
+#include "forms/win32/Label.h"
+#include "forms/win32/Panel.h"
+#include "forms/win32/RichEdit.h"
 #include "forms/win32/Shape.h"
 
 namespace {
@@ -210,6 +213,62 @@ TEST_F(SurfaceTest, NudgeAndNavigationActOnTheSelectedObject) {
     EXPECT_EQ(Doc().SelObject, 1);
     Cmd("cmdLast").Execute();
     EXPECT_EQ(Doc().SelObject, 2);
+}
+
+TEST_F(SurfaceTest, TabOrderClicksRenumberTheObjectsAndKeepTheirPlaces) {
+    for (int i = 1; i <= 4; ++i) {
+        Cmd("cmdAddShape").Execute();
+        Obj(i).Left = 8 * i;
+    }
+    form_->RefreshObjects();
+    form_->ShowTabOrder(1);
+    const auto marker = [this](int n) -> forms::Panel& {
+        return *dynamic_cast<forms::Panel*>(form_->FindComponent(n == 4 ? "TabOrd004" : "TabOrd001"));
+    };
+    marker(4).Click();
+    EXPECT_EQ(Obj(1).Left, 32);
+    EXPECT_EQ(Img(1).Left(), 32);
+    EXPECT_EQ(Obj(2).Left, 8);
+    EXPECT_EQ(marker(1).Caption(), "01");
+    marker(1).Click();  // a new pass: the first object stays first
+    EXPECT_EQ(Obj(1).Left, 32);
+    EXPECT_EQ(Obj(4).Left, 24);
+}
+
+TEST_F(SurfaceTest, AnInPlaceTextEditGoesToTheObjectItWasOpenedFor) {
+    Cmd("cmdAddText").Execute();
+    Cmd("cmdAddShape").Execute();
+    auto& editor = *dynamic_cast<forms::RichEdit*>(form_->FindComponent("RichAccEdit"));
+    Img(1).MouseDown(forms::MouseButton::Right, 0, 3, 3);
+    ASSERT_TRUE(editor.Visible());
+    EXPECT_FALSE(Img(1).Visible());
+    editor.SetText("written in place");
+    Press(2, 1, 1);
+    EXPECT_NE(Obj(1).AccRTF.find("written in place"), std::string::npos);
+    EXPECT_TRUE(Obj(2).AccRTF.empty());
+    EXPECT_TRUE(Img(1).Visible());
+    EXPECT_EQ(Doc().SelObject, 2);
+}
+
+TEST_F(SurfaceTest, BoxesAndClockLabelsDragWithTheRecordAndDeleteHidesALabel) {
+    forms::Image& box = *Doc().AccessoryText;
+    box.MouseDown(forms::MouseButton::Left, forms::ssLeft, 5, 5);
+    box.MouseMove(forms::ssLeft, 20, 30);  // left 55 snaps to 54, top 65 to 60
+    box.MouseUp(forms::MouseButton::Left, 0, 20, 30);
+    EXPECT_EQ(box.Left(), 54);
+    EXPECT_EQ(Doc().Menu.AccTextLeft, 54);
+    EXPECT_EQ(Doc().Menu.AccTextTop, 60);
+    forms::Label& time = *Doc().TimeLabel;
+    Doc().Menu.TimeVisible = true;
+    time.SetVisible(true);
+    time.MouseDown(forms::MouseButton::Left, forms::ssLeft, 0, 0);
+    time.MouseMove(forms::ssLeft, 10, -200);
+    time.MouseUp(forms::MouseButton::Left, 0, 10, -200);
+    EXPECT_EQ(Doc().Menu.TimeLeft, time.Left());
+    EXPECT_EQ(Doc().SelObject, kSelTimeLabel);
+    Cmd("cmdDelete").Execute();
+    EXPECT_FALSE(Doc().Menu.TimeVisible);
+    EXPECT_FALSE(time.Visible());
 }
 
 }  // namespace
