@@ -10,6 +10,7 @@
 #include "forms/win32/Application.h"
 #include "forms/win32/Image.h"
 #include "forms/win32/Label.h"
+#include "forms/win32/ScrollBox.h"
 #include "forms/win32/Shape.h"
 
 namespace {
@@ -22,6 +23,7 @@ constexpr int32_t kSelDraggingLabel = -40;
 
 void TMDIForm1Cls::WireSurfaceControls(TMenuDocument& doc) {
     doc.BackImage->OnClick = [this](forms::Component&) { MenPnlClick(); };
+    doc.ScrollBox->OnClick = [this](forms::Component&) { MenPnlClick(); };
     const auto boxDown = [this](forms::Control& s, forms::MouseButton b, forms::ShiftState sh, int x, int y) {
         mmoAccPNGMouseDown(s, b, sh, x, y);
     };

@@ -126,6 +126,26 @@ TEST_F(SurfaceTest, AHandleResizesTheObjectDownToItsMinimumSize) {
     EXPECT_EQ(Obj(1).ObjWidth, 148);
     right.MouseUp(forms::MouseButton::Left, 0, 0, 0);
     EXPECT_EQ(Obj(1).ObjHeight, 100);
+    // The shape is drawn again at its new size once the resizing pauses.
+    for (int tick = 0; tick < 20; ++tick) form_->Timer3Timer();
+    EXPECT_EQ(Obj(1).LookPNG.Width(), 148);
+}
+
+TEST_F(SurfaceTest, OriginalImageSizeTakesThePicturesSizeAndNeedsAPicture) {
+    AddImage(0x0000FF);
+    form_->ToolButton48Click(editor::Navigate::First);
+    const int undoBefore = Doc().UndoCount;
+    Cmd("cmdOriginalSize").Execute();
+    EXPECT_EQ(Obj(1).ObjWidth, 30);
+    EXPECT_EQ(Img(1).Height(), 20);
+    EXPECT_EQ(Obj(1).Pics[Up][1]->Width(), 30);
+    EXPECT_EQ(Doc().UndoCount, undoBefore + 1);
+    Cmd("cmdAddImage").Execute();  // no picture yet
+    Cmd("cmdOriginalSize").Execute();
+    EXPECT_EQ(Obj(2).ObjWidth, 300);
+    Cmd("cmdAddShape").Execute();
+    Cmd("cmdOriginalSize").Execute();
+    EXPECT_EQ(asked_.back(), "The current object is not image based.");
 }
 
 TEST_F(SurfaceTest, DeletingMovesTheLaterObjectsDownAndClearsTheVacatedSlot) {
