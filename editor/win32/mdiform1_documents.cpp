@@ -132,12 +132,15 @@ void TMDIForm1Cls::CreateDocumentControls(TMenuDocument& doc, int slot) {
 }
 
 void TMDIForm1Cls::ParkSharedEditors() {
-    // The selection frame, the handles, the in-place text box and its bar
-    // live on the current document while it is edited; put them back in the
-    // drawer before a document's controls go away.
+    // The selection frame, the handles, the tab-order markers, the in-place
+    // text box and its bar live on the current document while it is edited;
+    // put them back in the drawer before a document's controls go away.
     shpSelection->SetParent(pnlDrawer);
     for (size_t k = 0; k < 8; ++k)
         if (SelHandles_[k]) SelHandles_[k]->SetParent(pnlDrawer);
+    for (forms::Panel* marker : TabOrdPanels_)
+        if (marker) marker->SetParent(pnlDrawer);
+    TabOrdMenu_ = -1;
     RichAccEdit->SetVisible(false);
     RichAccEdit->SetParent(pnlDrawer);
     ToolBar6->SetVisible(false);

@@ -88,8 +88,8 @@ void TMDIForm1Cls::AddButton() {
     if (n == 0) return;
     TAQButton& object = doc->Menu.Buttons[static_cast<size_t>(n)];
     object.VersionOrAbove = -1;
-    object.ObjWidth = DefButton_.ObjWidth > 0 ? DefButton_.ObjWidth : 97;
-    object.ObjHeight = DefButton_.ObjHeight > 0 ? DefButton_.ObjHeight : 25;
+    object.ObjWidth = DefButton_.ObjWidth;
+    object.ObjHeight = DefButton_.ObjHeight;
     object.Caption = "Button " + std::to_string(n);
     object.ShortcutKey = "none";
     if (DefButton_.ObjectKind == TextButton) {

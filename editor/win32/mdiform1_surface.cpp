@@ -503,7 +503,9 @@ void TMDIForm1Cls::CommitPlacedTextEdit(TMenuDocument&) {
     if (!owner || owner->Closed || n > owner->Menu.BtnCount) return;
     TAQButton& object = owner->Menu.Buttons[static_cast<size_t>(n)];
     forms::Image* image = owner->Ctl[static_cast<size_t>(n)].ImgBtn;
-    if (object.ObjectKind != PlcText || !image) return;
+    // The edit hid the object's picture; a picture shown again means the
+    // records were replaced meanwhile (an undo), and the text has no owner.
+    if (object.ObjectKind != PlcText || !image || image->Visible()) return;
     const std::string rtf = RichAccEdit->RTF();
     if (rtf != object.AccRTF) {
         object.AccRTF = rtf;
