@@ -185,6 +185,12 @@ public:
     void ShowPicImg();
     // Draws the selected placed shape again.
     void DoPNGShape();
+    // 1 when that picture of the current document exists and has pixels;
+    // copy 1 also copies it into SharedBmp. 0 for a slot out of range.
+    uint8_t GetBtnPic(int object, int state, int frame, uint8_t copy);
+    // Stores a copy of bitmap in that picture slot of the current document
+    // (the slot's previous picture is let go; the caller keeps its own).
+    void SetBtnPic(int object, int state, int frame, const forms::Bitmap& bitmap);
 
     // ---- order (mdiform1_order.cpp) ----
     void ToolButton22Click();  // Bring to Front
@@ -312,6 +318,9 @@ private:
     // Reads the object number of a control's name; 0 when it is no object
     // of doc.
     int ObjectOfControl(const TMenuDocument& doc, const forms::Component& sender) const;
+    // The pointer over button n: its command in the status bar, its
+    // accessory picture in the accessory image box.
+    void ShowButtonHover(TMenuDocument& doc, int n);
     // Starts the drag protocol after a left press on an object's control.
     void StartObjectDrag(int x, int y);
     // Moves the selected object's controls and record to DragX, DragY.

@@ -297,3 +297,31 @@ void TMDIForm1Cls::DoPNGShape() {
     if (object.ObjectKind != PlcShape || !editor::DrawShape(object)) return;
     if (forms::Image* image = doc->Ctl[static_cast<size_t>(n)].ImgBtn) image->SetPicture(object.LookPNG);
 }
+
+namespace {
+
+// The picture slot of object, state and frame in menu, or nullptr when one
+// of them is out of range.
+PicRef* PictureSlot(TAQMenu& menu, int object, int state, int frame) {
+    if (object < 0 || object >= kButtonSlots || state < 0 || state >= kPicStates || frame < 0 ||
+        frame >= kFrameSlots)
+        return nullptr;
+    return &menu.Buttons[static_cast<size_t>(object)].Pics[state][frame];
+}
+
+}  // namespace
+
+uint8_t TMDIForm1Cls::GetBtnPic(int object, int state, int frame, uint8_t copy) {
+    TMenuDocument* doc = CurrentDoc();
+    if (!doc) return 0;
+    const PicRef* slot = PictureSlot(doc->Menu, object, state, frame);
+    if (!slot || !HasPic(*slot)) return 0;
+    if (copy) SharedBmp = **slot;
+    return 1;
+}
+
+void TMDIForm1Cls::SetBtnPic(int object, int state, int frame, const forms::Bitmap& bitmap) {
+    TMenuDocument* doc = CurrentDoc();
+    if (!doc) return;
+    if (PicRef* slot = PictureSlot(doc->Menu, object, state, frame)) *slot = std::make_shared<forms::Bitmap>(bitmap);
+}

@@ -230,6 +230,16 @@ void TMDIForm1Cls::StartObjectDrag(int x, int y) {
     GrabY_ = y;
 }
 
+void TMDIForm1Cls::ShowButtonHover(TMenuDocument& doc, int n) {
+    const bool sameButton = HoverObj_ == n && StatusBar1->PanelText(0) == " Command: ";
+    ShowCommandStatus(n);
+    if (sameButton) return;
+    if (GetBtnPic(n, Accessory, 0, 0)) {
+        doc.AccessoryImage->SetPicture(*doc.Menu.Buttons[static_cast<size_t>(n)].Pics[Accessory][0]);
+        doc.AccessoryImage->SetVisible(true);
+    }
+}
+
 void TMDIForm1Cls::ImgBtnMouseDown(forms::Control& sender, forms::MouseButton button, forms::ShiftState shift, int x,
                                    int y) {
     TMenuDocument* doc = CurrentDoc();
@@ -279,7 +289,7 @@ void TMDIForm1Cls::ImgBtnMouseMove(forms::Control& sender, forms::ShiftState, in
     doc = MenuDoc(slot);
     if (!doc || doc->Closed || CurMenu_ != slot) return;
     if (n <= doc->Menu.BtnCount && doc->Menu.Buttons[static_cast<size_t>(n)].ObjectKind < PlcImage)
-        ShowCommandStatus(n);
+        ShowButtonHover(*doc, n);
     const int sel = doc->SelObject;
     if (GrabX_ < 0 || sel < 1 || sel > doc->Menu.BtnCount) return;
     MoveBusy_ = 1;
@@ -329,7 +339,7 @@ void TMDIForm1Cls::cmdButton_MouseMove(forms::Control& sender, forms::ShiftState
     if (!doc) return;
     const int n = ObjectOfControl(*doc, sender);
     if (n == 0) return;
-    ShowCommandStatus(n);
+    ShowButtonHover(*doc, n);
     const int sel = doc->SelObject;
     if (GrabX_ < 0 || sel < 1 || sel > doc->Menu.BtnCount) return;
     MoveBusy_ = 1;

@@ -19,6 +19,7 @@
 #include "forms/win32/Panel.h"
 #include "forms/win32/RichEdit.h"
 #include "forms/win32/Shape.h"
+#include "forms/win32/StatusBar.h"
 
 namespace {
 
@@ -118,6 +119,24 @@ TEST_F(SurfaceTest, AWindowsButtonMovesItsImageControlAlong) {
     EXPECT_EQ(Obj(1).Left, 55);
     EXPECT_EQ(Doc().UndoCount, undoBefore + 1);
     LastBtnKind = 0;
+}
+
+TEST_F(SurfaceTest, ThePointerOverAButtonShowsItsCommandAndAccessoryPicture) {
+    Cmd("cmdInsertBtn").Execute();
+    Cmd("cmdInsertBtn").Execute();
+    Obj(1).ButtonCommand = "setup.exe";
+    form_->SetBtnPic(1, Accessory, 0, forms::Bitmap(12, 9, 0x00FF00));
+    EXPECT_EQ(form_->GetBtnPic(1, Accessory, 0, 1), 1);
+    EXPECT_EQ(SharedBmp.Width(), 12);
+    EXPECT_EQ(form_->GetBtnPic(1, Accessory, kFrameSlots, 0), 0);
+    form_->DeselectObj(0, 1);
+    Img(1).MouseMove(0, 2, 2);
+    auto& status = *dynamic_cast<forms::StatusBar*>(form_->FindComponent("StatusBar1"));
+    EXPECT_EQ(status.PanelText(1), "setup.exe");
+    EXPECT_TRUE(Doc().AccessoryImage->Visible());
+    EXPECT_EQ(Doc().AccessoryImage->Width(), 12);
+    Img(2).MouseMove(0, 2, 2);
+    EXPECT_EQ(status.PanelText(1), "(none)");
 }
 
 TEST_F(SurfaceTest, AHandleResizesTheObjectDownToItsMinimumSize) {
