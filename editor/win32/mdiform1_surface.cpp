@@ -110,6 +110,9 @@ void TMDIForm1Cls::ApplySelRect(uint8_t apply) {
                 ctl.ImgBtn->SetPicture(object.LookPNG);
             } else if (object.ObjectKind == PlcShape) {
                 ShapeDelay_ = 20;
+            } else if (object.ObjectKind == TextButton) {
+                // Drawn again at its new size before the menu is saved.
+                object.LookDirty = 1;
             }
         }
     } else if (n <= 0) {
