@@ -217,6 +217,15 @@ TEST_F(SurfaceTest, PastesStepDownAndRightAndCanBeUndone) {
     EXPECT_EQ(Doc().UndoCount, undoBefore + 2);
     form_->DoUndo();
     EXPECT_EQ(Doc().Menu.BtnCount, 2);
+    // A full menu takes no more objects, pasted or added.
+    Doc().Menu.BtnCount = kMaxObjects;
+    Cmd("cmdPaste").Execute();
+    EXPECT_EQ(asked_.back(), "You cannot add more than 200 objects to a single menu.");
+    asked_.clear();
+    Cmd("cmdInsertBtn").Execute();
+    EXPECT_EQ(asked_.back().rfind("You cannot add more than 200 objects.", 0), 0u);
+    EXPECT_EQ(Doc().Menu.BtnCount, kMaxObjects);
+    Doc().Menu.BtnCount = 2;
 }
 
 TEST_F(SurfaceTest, RestackingKeepsPlacesAndAnUndoBringsThePicturesBack) {
