@@ -1,8 +1,9 @@
 // A whole menu file: the one writer and the one reader of the menu fields,
 // the object fields and the image section, shared by the editor's save and
 // undo snapshots and by both programs' loading. Both work at the current
-// position of MnuStream() and report failures through MnuError(), which the
-// caller clears before the sequence as for every field routine.
+// position of the given menu file's stream and report failures through its
+// MnuError(), which the caller clears before the sequence as for every field
+// routine.
 //
 // File layout: header; menu fields; for each object 1..BtnCount its fields;
 // the image section (bitmap blocks); one closing byte.
@@ -21,6 +22,7 @@
 #include <vector>
 
 #include "shared/MenuType.h"
+#include "shared/mdlfilebin.h"
 
 struct MenuWriteOptions {
     bool Quiet = false;       // undo/redo snapshot form, raw pixels
@@ -30,13 +32,13 @@ struct MenuWriteOptions {
 // Number of bitmap blocks the image section of the menu holds.
 int CountImageBlocks(const TAQMenu& menu);
 
-// Writes header, body, image section and closing byte at MnuStream(). The
+// Writes header, body, image section and closing byte at file's stream. The
 // window shape is made from Buttons[0].Pics[Up][0] and TransColor (unless
 // quiet). Refuses (MnuError set, nothing written) a menu whose BtnCount is
 // outside 0..200 or whose picture count does not fit the header's 16-bit
 // field, and a missing stream. Returns true when MnuError is clear at the end.
 // Never throws: an exception while writing (out of memory) sets MnuError.
-bool WriteMenuFile(const TAQMenu& menu, const MenuWriteOptions& options);
+bool WriteMenuFile(TMenuFile& file, const TAQMenu& menu, const MenuWriteOptions& options);
 
 // A picture block whose compressed pixels were kept undecoded.
 struct DeferredPicture {
@@ -68,9 +70,10 @@ struct MenuReadReport {
     int BlocksRead = 0;     // picture blocks read in good order
     int BlocksSkipped = 0;  // of those, blocks outside the record's slots
     bool PicturesOk = false;  // every announced picture block was read
+    int BlocksDamaged = 0;  // PNG and picture blocks that were whole but undecodable
 };
 
-// Reads the body and the image section after a successful ReadMnuHeader(),
+// Reads the body and the image section after a successful file.ReadMnuHeader(),
 // for header versions 6 and later (7 and 6 are the older layouts; newer
 // than 8 read as 8). Sets menu.BtnCount from the header and overwrites the
 // fields the file carries; fields it does not carry keep their values (so
@@ -79,10 +82,14 @@ struct MenuReadReport {
 // frame lies outside the record's slots are read and dropped (counted in
 // BlocksSkipped). A header object count above 200 is refused before anything
 // is read. After a field of the wrong type (the stream is then out of step)
-// no pictures are read; the first bad picture block ends the pictures.
+// no pictures are read; the first bad picture block ends the pictures. A PNG
+// or picture block that is whole but whose data cannot be decoded is skipped
+// (its picture keeps its value) and reading goes on: such blocks are counted
+// in BlocksDamaged and MnuError is set once everything has been read.
 // Returns true when the whole file was read without error; MnuError is set
 // otherwise.
-bool ReadMenuBody(TAQMenu& menu, const MenuReadOptions& options, MenuReadReport* report = nullptr);
+bool ReadMenuBody(TMenuFile& file, TAQMenu& menu, const MenuReadOptions& options,
+                  MenuReadReport* report = nullptr);
 
 // Decodes the deferred pictures into their slots, in order. A picture whose
 // data is corrupt is left out (its slot stays empty); the result is then

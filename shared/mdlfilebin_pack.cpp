@@ -8,7 +8,6 @@
 
 #include "forms/portable/FileSystem.h"
 #include "shared/mdlfilebin.h"
-#include "shared/mdlfilebin_io.h"
 
 std::string PackFiles[101];
 const char* const kEditorExeName = "Autorun Quorvel Menu Editor.exe";
@@ -45,12 +44,6 @@ uint32_t LE32(const uint8_t* p) {
            static_cast<uint32_t>(p[2]) << 16 | static_cast<uint32_t>(p[3]) << 24;
 }
 
-bool Fail(const char* message) {
-    if (message) mnuio::ShowError(message);
-    SetMnuError();
-    return false;
-}
-
 // The player image: "ApEX" at offset O, the image, and O as the last 4 bytes.
 bool ReadPlayerImage(const std::string& editorPath, std::vector<uint8_t>& image) {
     auto file = forms::FileStream::Open(editorPath, forms::FileMode::OpenRead);
@@ -77,7 +70,15 @@ int64_t FileSize(const std::string& path) {
     return file ? file->Size() : -1;
 }
 
-bool BuildPack(const std::string& folder, const std::string& name) {
+}  // namespace
+
+bool TMenuFile::Fail(const char* message) {
+    if (message) host_.ShowError(message);
+    SetMnuError();
+    return false;
+}
+
+bool TMenuFile::BuildPack(const std::string& folder, const std::string& name) {
     const std::string editorPath = FolderOf(forms::ExecutablePath()) + kEditorExeName;
     if (!forms::FileExists(editorPath)) return Fail(kNoEditorMessage);
 
@@ -98,28 +99,28 @@ bool BuildPack(const std::string& folder, const std::string& name) {
     if (total > std::numeric_limits<int32_t>::max()) return Fail(kTooLargeMessage);
 
     const std::string target = folder + name;
-    if (mnuio::FinishingWrite()) return Fail(nullptr);  // a write would be refused: ask nothing
+    if (finishing_) return Fail(nullptr);  // a write would be refused: ask nothing
     // Yes to the question agrees to replace the file whatever its attributes
     // (read-only, hidden): they are cleared once the new file is complete.
     const bool exists = forms::FileExists(target);
-    if (exists && !mnuio::AskYes(kOverwriteQuestion)) return Fail(nullptr);
-    if (!mnuio::BeginReplacingWrite(target, exists)) return false;
+    if (exists && !host_.AskYes(kOverwriteQuestion)) return Fail(nullptr);
+    if (!BeginReplacingWrite(target, exists)) return false;
 
-    bool ok = mnuio::Write(player.data(), player.size());
+    bool ok = Write(player.data(), player.size());
     static const uint8_t kPackHeader[18] = {'F', 'P', 'A', 'K', 2, 0, 0,
                                             mftBitmap, 0, 0, 0, 0,       // an empty bitmap field
                                             mftByte, 1, 0, 0, 0, 0};     // a byte field, value 0
-    ok = ok && mnuio::Write(kPackHeader, sizeof kPackHeader) && mnuio::WriteByte(count);
+    ok = ok && Write(kPackHeader, sizeof kPackHeader) && WriteByte(count);
 
-    forms::Stream& out = *MnuStream();
+    forms::Stream& out = *stream_;
     std::vector<int64_t> offsetPos(count + 1), dataPos(count + 1);
     for (int k = 1; ok && k <= count; ++k) {
         std::string entry(kEntryNameBytes, ' ');
         const std::string fileName = NameOf(PackFiles[k]);
         entry.replace(0, std::min(fileName.size(), kEntryNameBytes), fileName, 0, kEntryNameBytes);
-        ok = mnuio::Write(entry.data(), entry.size());
+        ok = Write(entry.data(), entry.size());
         offsetPos[k] = out.Position();
-        ok = ok && mnuio::WriteInt32(99999);  // replaced once the data position is known
+        ok = ok && WriteInt32(99999);  // replaced once the data position is known
     }
     for (int k = 1; ok && k <= count; ++k) {
         dataPos[k] = out.Position() + 1;
@@ -130,17 +131,15 @@ bool BuildPack(const std::string& folder, const std::string& name) {
     for (int k = 1; ok && k <= count; ++k) {
         ok = out.Seek(offsetPos[k], forms::SeekOrigin::Begin) == offsetPos[k] &&
              dataPos[k] <= std::numeric_limits<int32_t>::max() &&
-             mnuio::WriteInt32(static_cast<int32_t>(dataPos[k]));
+             WriteInt32(static_cast<int32_t>(dataPos[k]));
     }
     ok = ok && out.Seek(0, forms::SeekOrigin::End) >= 0 &&
          out.Position() + 4 <= std::numeric_limits<int32_t>::max() &&
-         mnuio::WriteInt32(static_cast<int32_t>(player.size() + 1));
+         WriteInt32(static_cast<int32_t>(player.size() + 1));
     return ok ? true : Fail(nullptr);
 }
 
-}  // namespace
-
-bool BuildAutorunExe(const std::string& folder, const std::string& name) {
+bool TMenuFile::BuildAutorunExe(const std::string& folder, const std::string& name) {
     try {
         return BuildPack(folder, name);
     } catch (...) {

@@ -71,7 +71,7 @@ PackError ReadDirectory(forms::Stream& file, int64_t size, PackDirectory& direct
         if (!file.ReadExact(name, kPackNameSize) || !ReadInt32(file, stored)) return PackError::Unreadable;
         entry.name = LowerCase(Trim(std::string(name, kPackNameSize)));
         entry.offset = static_cast<int64_t>(stored) - 1;
-        if (entry.offset < 0 || entry.offset > size - 4) return PackError::Unreadable;
+        entry.inFile = entry.offset >= 0 && entry.offset <= size - 4;
     }
     directory.entries = std::move(entries);
     return PackError::None;
@@ -110,13 +110,15 @@ PackError ReadPackFile(const std::string& path, PackDirectory& directory) {
 
 bool IsPacked(const PackDirectory& directory, std::string& name) {
     name = LowerCase(name);
-    return FindEntry(directory, name) >= 0;
+    const int index = FindEntry(directory, name);
+    return index >= 0 && directory.entries[index].inFile;
 }
 
 bool SeekPacked(const PackDirectory& directory, std::string& name, forms::Stream& file) {
     name = LowerCase(name);
     const int index = FindEntry(directory, name);
-    return index >= 0 && file.Seek(directory.entries[index].offset, forms::SeekOrigin::Begin) >= 0;
+    return index >= 0 && directory.entries[index].inFile &&
+           file.Seek(directory.entries[index].offset, forms::SeekOrigin::Begin) >= 0;
 }
 
 std::string NotPackedMessage(const std::string& name) { return "Could not locate specified package:\r\r" + name; }

@@ -9,8 +9,10 @@
 //   then           a type-1 field (type byte 1, int32 length, one byte), ignored
 //   then           the entry count N (one byte)
 //   then N times   a 256-byte name (space padded) and an int32 = data position + 1
-// Every count, length and position is checked against the file's size, so a
-// damaged or foreign file is refused instead of being read past its end.
+// Every count and length is checked against the file's size, so a damaged or
+// foreign file is refused instead of being read past its end. An entry whose
+// data position lies outside the file is kept, marked, and fails only when
+// that menu is asked for: the other menus of the pack stay usable.
 #pragma once
 #include <cstdint>
 #include <string>
@@ -24,8 +26,9 @@ namespace player {
 constexpr int kMaxPackEntries = 100;
 
 struct PackEntry {
-    std::string name;   // trimmed, lower case
-    int64_t offset = 0; // file position of the packed file's first byte
+    std::string name;    // trimmed, lower case
+    int64_t offset = 0;  // file position of the packed file's first byte, as stored
+    bool inFile = true;  // offset lies inside the file, before its trailer
 };
 
 struct PackDirectory {
@@ -52,10 +55,11 @@ PackError ReadPack(forms::Stream& file, PackDirectory& directory);
 PackError ReadPackFile(const std::string& path, PackDirectory& directory);
 
 // Lower-cases name in place; true when it is the name of one of the packed
-// files (an empty name is never packed).
+// files whose data lies inside the file (an empty name is never packed).
 bool IsPacked(const PackDirectory& directory, std::string& name);
 // Lower-cases name in place and moves file to that packed file's first byte.
-// False when the name is not packed (or the seek fails): the caller then shows
+// False when the name is not packed, its data lies outside the file or the
+// seek fails: the caller then shows
 // NotPackedMessage(name) as a warning and treats the menu as unreadable.
 bool SeekPacked(const PackDirectory& directory, std::string& name, forms::Stream& file);
 // "Could not locate specified package:\r\r" + name.

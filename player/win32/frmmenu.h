@@ -24,6 +24,7 @@
 #include "forms/win32/Menus.h"
 #include "forms/win32/Timer.h"
 #include "shared/MenuType.h"
+#include "shared/mdlfilebin.h"
 
 class TfrmMenuCls : public forms::Form {
 public:
@@ -71,6 +72,9 @@ public:
     void btnShortcutKeyPress(forms::Control& sender, char& key);
     void FormMouseWheelDown(forms::Control& sender, forms::ShiftState shift, int x, int y, bool& handled);
     void FormMouseWheelUp(forms::Control& sender, forms::ShiftState shift, int x, int y, bool& handled);
+    // Keys that reach the window itself (no object has the focus).
+    void FormKeyDown(forms::Control& sender, uint16_t& key, forms::ShiftState shift);
+    void FormKeyPress(forms::Control& sender, char& key);
     void About1Click(forms::Component& sender);
 
     // ---- timers ----
@@ -135,7 +139,18 @@ public:
     std::string ScrollText;
     int ScrollPos = 0;
 
+protected:
+    LRESULT WndProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
+
 private:
+    // Reads the rest of the menu file and shows the menu; false (nothing
+    // shown) when the menu has no background picture. May throw when memory
+    // runs out.
+    bool ReadAndShowMenu(TMenuFile& menuFile);
+    // Gives the keyboard to the selected object, else to the window.
+    void TakeKeyboardFocus();
+    // Enter on object n: Down, launch, Active.
+    void PressByEnter(int n);
     void FreeMenuControls();
     void ResetRunState();
     void ApplyMenuSettings();

@@ -178,12 +178,37 @@ void TfrmMenuCls::btnShortcutKeyPress(forms::Control& sender, char& key) {
     const int n = ObjectOf(sender);
     if (n == 0) return;
     key = 0;
+    PressByEnter(n);
+}
+
+void TfrmMenuCls::PressByEnter(int n) {
     const unsigned serial = MenuSerial;
     SetButtonState(n, Down, false);
     LaunchButton(n, *this);
     forms::Application().ProcessMessages();
     if (serial != MenuSerial) return;
     SetButtonState(n, Active, false);
+}
+
+// ---- keys of the window itself ----
+
+void TfrmMenuCls::FormKeyDown(forms::Control& sender, uint16_t& key, forms::ShiftState shift) {
+    // The arrows move on from CurBtn as they do on an object's buttons.
+    btnShortcutKeyDown(sender, key, shift);
+}
+
+void TfrmMenuCls::FormKeyPress(forms::Control&, char& key) {
+    if (!Ready() || key != '\r' || SelectedBtn < 1 || SelectedBtn > Menu.BtnCount) return;
+    key = 0;
+    PressByEnter(SelectedBtn);
+}
+
+LRESULT TfrmMenuCls::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
+    // The window has no menu bar: Alt alone (or with a key no button claims)
+    // would open the system menu at its corner, and that menu would keep
+    // every key until Escape. Alt+F4 and the pop-up menu are not affected.
+    if (msg == WM_SYSCOMMAND && (wParam & 0xFFF0) == SC_KEYMENU) return 0;
+    return Form::WndProc(msg, wParam, lParam);
 }
 
 // ---- wheel and pop-up menu ----

@@ -15,11 +15,19 @@
 #include "player/win32/launch.h"
 #include "player/win32/sounds.h"
 #include "shared/MenuBody.h"
-#include "shared/mdlfilebin.h"
+#include "shared/win32/mdlfilebin_win32.h"
 
 TfrmMenuCls* frmMenu = nullptr;
 
 namespace {
+
+// The menu-file readers' own messages (a refused header) are the player's
+// messages: captioned with its title and sent through its message seam.
+class PlayerFileHost : public DialogMenuFileHost {
+public:
+    void ShowError(const std::string& text) override { PlayerMsg(text, TMsgDlgType::mtError); }
+    void ShowInformation(const std::string& text) override { PlayerMsg(text, TMsgDlgType::mtInformation); }
+};
 
 const char* const kMenuUnreadable = "Menu could not be read.";
 const char* const kNotVersion8 =
@@ -84,6 +92,8 @@ TfrmMenuCls::TfrmMenuCls() {
     OnMouseWheelUp = [this](forms::Control& s, forms::ShiftState sh, int x, int y, bool& h) {
         FormMouseWheelUp(s, sh, x, y, h);
     };
+    OnKeyDown = [this](forms::Control& s, uint16_t& k, forms::ShiftState sh) { FormKeyDown(s, k, sh); };
+    OnKeyPress = [this](forms::Control& s, char& k) { FormKeyPress(s, k); };
 }
 
 TfrmMenuCls::~TfrmMenuCls() {
@@ -108,9 +118,6 @@ void TfrmMenuCls::Form_Load(forms::Component&) {
     }
 
     StartTitle = forms::Application().Title();
-    // The menu-file readers caption their own messages (a refused header)
-    // with the program's title too.
-    DlgCaption = StartTitle;
     ExeFileName = player::ExtractFileName(PlayerExePath);
 
     const std::string iconFile = AppFolder + ChangeFileExt(ExeFileName, ".ico");
@@ -263,18 +270,20 @@ void TfrmMenuCls::LoadMenu(std::string name) {
         DelayedShutdown();
         return;
     }
-    SetMnuStream(std::move(file));
-    ClearMnuError();
-    if (!player::SeekPacked(Pack, name, *MnuStream())) {
+    PlayerFileHost host;
+    TMenuFile menuFile(host);
+    menuFile.SetMnuStream(std::move(file));
+    menuFile.ClearMnuError();
+    if (!player::SeekPacked(Pack, name, *menuFile.MnuStream())) {
         PlayerMsg(player::NotPackedMessage(name), TMsgDlgType::mtWarning);
         PlayerMsg(kMenuUnreadable, TMsgDlgType::mtError);
-        CloseMnuFile();
+        menuFile.CloseMnuFile();
         DelayedShutdown();
         return;
     }
-    if (!ReadMnuHeader()) {
+    if (!menuFile.ReadMnuHeader()) {
         PlayerMsg(kMenuUnreadable, TMsgDlgType::mtError);
-        CloseMnuFile();
+        menuFile.CloseMnuFile();
         DelayedShutdown();
         return;
     }
@@ -283,52 +292,37 @@ void TfrmMenuCls::LoadMenu(std::string name) {
     Menu = TAQMenu();
     ResetRunState();
 
-    if (MnuHeader().HdrMajor < 8) {
-        CloseMnuFile();
+    if (menuFile.MnuHeader().HdrMajor < 8) {
+        menuFile.CloseMnuFile();
         PlayerMsg(kNotVersion8, TMsgDlgType::mtInformation);
         DelayedShutdown();
         return;
     }
-
-    // Only the pictures of the first paint are decoded while the file is
-    // read; the other frames follow once the menu is on the screen.
-    std::vector<DeferredPicture> laterPictures;
-    MenuReadOptions reading;
-    reading.Deferred = &laterPictures;
-    reading.DecodeNow = &player::ShownAtOnce;
-    ReadMenuBody(Menu, reading, nullptr);
-    CloseMnuFile();
-    Menu.BtnCount = std::clamp(Menu.BtnCount, 0, kMaxObjects);
-
-    ApplyMenuSettings();
-    for (int n = 1; n <= Menu.BtnCount; ++n) {
-        CreateButtonControls(n);
-        ApplyObject(n);
+    if (menuFile.MnuHeader().HdrObjects > kMaxObjects) {
+        menuFile.CloseMnuFile();
+        PlayerMsg(kMenuUnreadable, TMsgDlgType::mtError);
+        DelayedShutdown();
+        return;
     }
-    AccessoryText->BringToFront();
 
-    UpdateClock();
-    const PicRef& background = Menu.Buttons[0].Pics[Up][0];
-    if (HasPic(background)) {
-        MenBck->SetPicture(*background);
-    } else {
-        MenBck->ClearPicture();
-        MenBck->SetBounds(0, 0, 0, 0);
+    // A menu that cannot be shown ends the program: a window without a
+    // background would be an invisible program that never ends.
+    bool shown = false;
+    try {
+        shown = ReadAndShowMenu(menuFile);
+    } catch (const std::exception&) {
+        // Out of memory for a picture, for instance.
+        menuFile.CloseMnuFile();
+        menuFile.SetMnuError();
     }
-    PositionWindow(Menu.ScreenPos);
-    ApplyWinRgn();
-
-    for (int n = 1; n <= Menu.BtnCount; ++n) ShowObject(n);
-
-    SelectedBtn = -2;
-    ShowAccessory(-1);
-    Show();
-    Repaint();
-    GdiFlush();
-    ShowShortcutButtons();
-    if (!DecodeDeferredPictures(Menu, laterPictures)) SetMnuError();
-    CountFrames();
-    if (MnuError()) ShowPlayerMsg(kBinaryDataError, TMsgDlgType::mtWarning, "");
+    if (!shown) {
+        Hide();
+        if (menuFile.MnuError()) ShowPlayerMsg(kBinaryDataError, TMsgDlgType::mtWarning, "");
+        PlayerMsg(kMenuUnreadable, TMsgDlgType::mtError);
+        DelayedShutdown();
+        return;
+    }
+    if (menuFile.MnuError()) ShowPlayerMsg(kBinaryDataError, TMsgDlgType::mtWarning, "");
 
     Timer3->SetInterval(Menu.AnimInterval > 0 ? Menu.AnimInterval : 0);
     Timer4->SetInterval(Menu.ScrollTitle ? 160 : 0);
@@ -341,6 +335,65 @@ void TfrmMenuCls::LoadMenu(std::string name) {
     forms::Application().ProcessMessages();
     if (serial != MenuSerial) return;
     if (Menu.DefaultBtn >= 1 && Menu.DefaultBtn <= Menu.BtnCount) SelectButton(Menu.DefaultBtn);
+    if (serial != MenuSerial) return;
+    TakeKeyboardFocus();
+}
+
+bool TfrmMenuCls::ReadAndShowMenu(TMenuFile& menuFile) {
+    // Only the pictures of the first paint are decoded while the file is
+    // read; the other frames follow once the menu is on the screen.
+    std::vector<DeferredPicture> laterPictures;
+    MenuReadOptions reading;
+    reading.Deferred = &laterPictures;
+    reading.DecodeNow = &player::ShownAtOnce;
+    ReadMenuBody(menuFile, Menu, reading, nullptr);
+    menuFile.CloseMnuFile();
+    Menu.BtnCount = std::clamp(Menu.BtnCount, 0, kMaxObjects);
+    const PicRef& background = Menu.Buttons[0].Pics[Up][0];
+    if (!HasPic(background)) return false;
+
+    ApplyMenuSettings();
+    for (int n = 1; n <= Menu.BtnCount; ++n) {
+        CreateButtonControls(n);
+        ApplyObject(n);
+    }
+    AccessoryText->BringToFront();
+
+    UpdateClock();
+    MenBck->SetPicture(*background);
+    PositionWindow(Menu.ScreenPos);
+    ApplyWinRgn();
+
+    for (int n = 1; n <= Menu.BtnCount; ++n) ShowObject(n);
+
+    SelectedBtn = -2;
+    ShowAccessory(-1);
+    Show();
+    Repaint();
+    GdiFlush();
+    ShowShortcutButtons();
+    if (!DecodeDeferredPictures(Menu, laterPictures)) menuFile.SetMnuError();
+    CountFrames();
+    return true;
+}
+
+void TfrmMenuCls::TakeKeyboardFocus() {
+    // The selected (or default) object takes the focus, so that Return acts
+    // on it; with none, the window itself takes the keys and the arrows
+    // start from the first or the last object.
+    const int n = SelectedBtn >= 1 && SelectedBtn <= Menu.BtnCount ? SelectedBtn : 0;
+    forms::WinControl* target = nullptr;
+    if (n > 0 && Ctl[n].KeyBtn->Visible()) {
+        target = Ctl[n].KeyBtn;
+    } else if (n > 0 && Ctl[n].WinBtn->Visible()) {
+        target = Ctl[n].WinBtn;
+    }
+    if (target) {
+        SetActiveControl(target);
+    } else {
+        SetActiveControl(nullptr);
+        if (Handle()) ::SetFocus(Handle());
+    }
 }
 
 void TfrmMenuCls::ApplyMenuSettings() {

@@ -9,7 +9,7 @@
 #include "forms/win32/Application.h"
 #include "player/win32/frmsearch.h"
 #include "player/win32/sounds.h"
-#include "shared/mdlfilebin.h"
+#include "shared/win32/mdlfilebin_win32.h"
 
 Win32PlayerHost::Win32PlayerHost(const std::string& menuName, int n, bool soundsOn)
     : menuName_(menuName), n_(n), soundsOn_(soundsOn) {}

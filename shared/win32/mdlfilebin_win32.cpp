@@ -1,6 +1,7 @@
-// Readers of an executable's version resource: its four version numbers and
-// the product (or company) name used to identify a viewer program.
-#include "shared/mdlfilebin.h"
+// Readers of an executable's version resource (its four version numbers and
+// the product or company name used to identify a viewer program), and the
+// menu-file host of the Win32 programs.
+#include "shared/win32/mdlfilebin_win32.h"
 
 #include <windows.h>
 
@@ -8,6 +9,11 @@
 #include <cstring>
 #include <string>
 #include <vector>
+
+#include "forms/portable/FileSystem.h"
+#include "shared/TarvikUtils.h"
+
+int FileVerMajor = 0, FileVerMinor = 0, FileVerRelease = 0, FileVerBuild = 0;
 
 namespace {
 
@@ -105,4 +111,33 @@ void GetFileVerName(const std::string& path, bool company, std::string& result)
         if (at != std::string::npos) name.erase(at);
     }
     result = name;
+}
+
+bool DialogMenuFileHost::AskYes(const std::string& text)
+{
+    return ShowMsgDlg(text, TMsgDlgType::mtConfirmation, TMsgDlgButtons::mbYesNoCancel, DlgCaption) == mrYes;
+}
+
+void DialogMenuFileHost::ShowError(const std::string& text)
+{
+    ShowMsgDlg(text, TMsgDlgType::mtError, TMsgDlgButtons::mbOK, DlgCaption);
+}
+
+void DialogMenuFileHost::ShowInformation(const std::string& text)
+{
+    ShowMsgDlg(text, TMsgDlgType::mtInformation, TMsgDlgButtons::mbOK, DlgCaption);
+}
+
+void DialogMenuFileHost::ProgramVersion(int& major, int& minor, int& release)
+{
+    GetFileVersion(forms::ExecutablePath(), 2);
+    major = FileVerMajor;
+    minor = FileVerMinor;
+    release = FileVerRelease;
+}
+
+void DialogMenuFileHost::Wait(int ms)
+{
+    forms::ProcessPendingMessages();
+    forms::SleepMs(ms);
 }

@@ -16,6 +16,7 @@
 #include "forms/portable/Stream.h"
 #include "shared/MenuBody.h"
 #include "shared/mdlfilebin.h"
+#include "tests/support/FakeDialogs.h"
 
 namespace {
 
@@ -29,11 +30,12 @@ struct Fixture {
     size_t largestFrame = 0;
 
     Fixture() {
-        SetMnuStream(std::make_unique<forms::MemoryStream>());
-        ClearMnuError();
-        if (!WriteMenuFile(*menu, {})) std::fprintf(stderr, "writing the benchmark menu failed\n");
-        file = dynamic_cast<forms::MemoryStream*>(MnuStream())->Bytes();
-        SetMnuStream(nullptr);
+        TMenuFile menuFile(qvfake::Host());
+        menuFile.SetMnuStream(std::make_unique<forms::MemoryStream>());
+        menuFile.ClearMnuError();
+        if (!WriteMenuFile(menuFile, *menu, {})) std::fprintf(stderr, "writing the benchmark menu failed\n");
+        file = dynamic_cast<forms::MemoryStream*>(menuFile.MnuStream())->Bytes();
+        menuFile.SetMnuStream(nullptr);
 
         auto add = [this](const forms::Bitmap& pic) {
             const auto* p = reinterpret_cast<const uint8_t*>(pic.Data());
@@ -61,13 +63,14 @@ Fixture& Data() {
 
 void BM_MenuWrite(benchmark::State& state) {
     Fixture& d = Data();
+    TMenuFile file(qvfake::Host());
     for (auto _ : state) {
-        SetMnuStream(std::make_unique<forms::MemoryStream>());
-        ClearMnuError();
-        if (!WriteMenuFile(*d.menu, {})) state.SkipWithError("write failed");
-        benchmark::DoNotOptimize(MnuStream()->Size());
+        file.SetMnuStream(std::make_unique<forms::MemoryStream>());
+        file.ClearMnuError();
+        if (!WriteMenuFile(file, *d.menu, {})) state.SkipWithError("write failed");
+        benchmark::DoNotOptimize(file.MnuStream()->Size());
         state.PauseTiming();
-        SetMnuStream(nullptr);
+        file.SetMnuStream(nullptr);
         state.ResumeTiming();
     }
     state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) * static_cast<int64_t>(d.file.size()));
@@ -87,16 +90,17 @@ void BM_RawDeflate(benchmark::State& state) {
 
 void BM_MenuRead(benchmark::State& state) {
     Fixture& d = Data();
+    TMenuFile file(qvfake::Host());
     for (auto _ : state) {
         state.PauseTiming();
-        SetMnuStream(std::make_unique<forms::MemoryStream>(d.file));
-        ClearMnuError();
+        file.SetMnuStream(std::make_unique<forms::MemoryStream>(d.file));
+        file.ClearMnuError();
         auto menu = std::make_unique<TAQMenu>();
         state.ResumeTiming();
-        if (!ReadMnuHeader() || !ReadMenuBody(*menu, {})) state.SkipWithError("read failed");
+        if (!file.ReadMnuHeader() || !ReadMenuBody(file, *menu, {})) state.SkipWithError("read failed");
         state.PauseTiming();
         menu.reset();
-        SetMnuStream(nullptr);
+        file.SetMnuStream(nullptr);
         state.ResumeTiming();
     }
 }

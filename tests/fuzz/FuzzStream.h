@@ -1,5 +1,5 @@
-// Shared by the fuzz targets: hands the input to the menu stream and forgets
-// what the previous input left behind.
+// Shared by the fuzz targets: a new menu file object on each input, so
+// nothing the previous input left behind is seen.
 #pragma once
 #include <cstddef>
 #include <cstdint>
@@ -16,14 +16,11 @@ inline void Check(bool ok) {
     if (!ok) __builtin_trap();
 }
 
-// The header and block values of the previous input are forgotten too: the
-// block readers depend on the header's version, so a target that reads
-// blocks without a valid header would otherwise see the last input's.
-inline void UseAsMenuStream(const uint8_t* data, size_t size) {
+inline std::unique_ptr<TMenuFile> MenuFileOn(const uint8_t* data, size_t size) {
     qvfake::ResetDialogs();
-    SetMnuStream(std::make_unique<forms::MemoryStream>(data, size));
-    ResetMnuReadState();
-    ClearMnuError();
+    auto file = std::make_unique<TMenuFile>(qvfake::Host());
+    file->SetMnuStream(std::make_unique<forms::MemoryStream>(data, size));
+    return file;
 }
 
 }  // namespace fuzzing

@@ -18,13 +18,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         options.Deferred = &later;
         options.DecodeNow = [](const TAQMenu&, int, int state, int frame) { return state == Up && frame == 0; };
     }
-    fuzzing::UseAsMenuStream(data + 1, size - 1);
+    auto file = fuzzing::MenuFileOn(data + 1, size - 1);
+    TMenuFile& mnu = *file;
 
     auto menu = std::make_unique<TAQMenu>();
-    if (!ReadMnuHeader()) return 0;
+    if (!mnu.ReadMnuHeader()) return 0;
     MenuReadReport report;
-    bool ok = ReadMenuBody(*menu, options, &report);
-    Check(ok == (report.BodyOk && report.PicturesOk));
+    bool ok = ReadMenuBody(mnu, *menu, options, &report);
+    Check(ok == (report.BodyOk && report.PicturesOk && report.BlocksDamaged == 0));
+    Check(ok == (mnu.MnuError() == 0));
     ok = DecodeDeferredPictures(*menu, later) && ok;
     Check(menu->BtnCount >= 0 && menu->BtnCount <= kMaxObjects);
     Check(report.BlocksSkipped <= report.BlocksRead);
@@ -32,16 +34,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
     MenuWriteOptions write;
     write.Quiet = options.Reload;
-    SetMnuStream(std::make_unique<forms::MemoryStream>());
-    ClearMnuError();
-    if (!WriteMenuFile(*menu, write)) return 0;  // e.g. more blocks than the count holds
-    auto* written = dynamic_cast<forms::MemoryStream*>(MnuStream());
+    mnu.SetMnuStream(std::make_unique<forms::MemoryStream>());
+    mnu.ClearMnuError();
+    if (!WriteMenuFile(mnu, *menu, write)) return 0;  // e.g. more blocks than the count holds
+    auto* written = dynamic_cast<forms::MemoryStream*>(mnu.MnuStream());
     std::vector<uint8_t> bytes = written->Bytes();
-    fuzzing::UseAsMenuStream(bytes.data(), bytes.size());
+    auto rereadFile = fuzzing::MenuFileOn(bytes.data(), bytes.size());
+    TMenuFile& reread = *rereadFile;
     auto again = std::make_unique<TAQMenu>();
-    Check(ReadMnuHeader());
-    Check(ReadMenuBody(*again, options) && DecodeDeferredPictures(*again, later));
+    Check(reread.ReadMnuHeader());
+    Check(ReadMenuBody(reread, *again, options) && DecodeDeferredPictures(*again, later));
     Check(again->BtnCount == menu->BtnCount);
-    SetMnuStream(nullptr);
     return 0;
 }

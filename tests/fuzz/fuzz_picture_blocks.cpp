@@ -10,22 +10,22 @@ using fuzzing::Check;
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (size < 1) return 0;
     const uint8_t plan = data[0];
-    fuzzing::UseAsMenuStream(data + 1, size - 1);
-    ReadMnuHeader();
-    ClearMnuError();
-    for (int k = 0; k < 8 && !MnuError(); ++k) {
+    auto file = fuzzing::MenuFileOn(data + 1, size - 1);
+    TMenuFile& mnu = *file;
+    mnu.ReadMnuHeader();
+    mnu.ClearMnuError();
+    for (int k = 0; k < 8 && !mnu.MnuError(); ++k) {
         const int reader = (plan >> (2 * (k % 4))) & 3;
         if (reader == 2) {
             forms::PngImage png;
-            ReadMnuPNG(png);
+            mnu.ReadMnuPNG(png);
             Check(static_cast<size_t>(png.Width()) * png.Height() * 4 == png.Rgba().size());
             continue;
         }
         forms::Bitmap bitmap;
-        ReadMnuBitmap(bitmap, reader == 0);
+        mnu.ReadMnuBitmap(bitmap, reader == 0);
         Check(bitmap.PixelCount() == static_cast<size_t>(bitmap.Width()) * bitmap.Height());
         Check(static_cast<int64_t>(bitmap.PixelCount()) <= kMaxPicturePixels);
     }
-    SetMnuStream(nullptr);
     return 0;
 }

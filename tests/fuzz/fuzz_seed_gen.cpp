@@ -11,6 +11,7 @@
 #include "forms/portable/Stream.h"
 #include "shared/MenuBody.h"
 #include "shared/mdlfilebin.h"
+#include "tests/support/FakeDialogs.h"
 
 namespace {
 
@@ -24,14 +25,20 @@ bool Save(const std::string& path, const Bytes& bytes) {
     return false;
 }
 
+// The menu file every seed is written through.
+TMenuFile& Out() {
+    static TMenuFile file(qvfake::Host());
+    return file;
+}
+
 void BeginMemory() {
-    SetMnuStream(std::make_unique<forms::MemoryStream>());
-    ClearMnuError();
+    Out().SetMnuStream(std::make_unique<forms::MemoryStream>());
+    Out().ClearMnuError();
 }
 
 Bytes TakeMemory() {
-    Bytes bytes = dynamic_cast<forms::MemoryStream*>(MnuStream())->Bytes();
-    SetMnuStream(nullptr);
+    Bytes bytes = dynamic_cast<forms::MemoryStream*>(Out().MnuStream())->Bytes();
+    Out().SetMnuStream(nullptr);
     return bytes;
 }
 
@@ -71,7 +78,7 @@ Bytes MenuFile(const TAQMenu& menu, bool quiet, bool skipImages) {
     MenuWriteOptions options;
     options.Quiet = quiet;
     options.SkipImages = skipImages;
-    WriteMenuFile(menu, options);
+    WriteMenuFile(Out(), menu, options);
     return TakeMemory();
 }
 
@@ -79,20 +86,20 @@ Bytes MenuFile(const TAQMenu& menu, bool quiet, bool skipImages) {
 Bytes OldMenuFile(int major) {
     BeginMemory();
     const uint8_t head[11] = {'M', 'E', 'N', 'U', 1, static_cast<uint8_t>(major), 0, 0, 1, 1, 0};
-    MnuStream()->Write(head, sizeof head);
-    auto s = [](const char* t) { WriteMnuField(mftString, 0, t); };
-    auto i = [](int32_t v) { WriteMnuField(mftInt, v, ""); };
+    Out().MnuStream()->Write(head, sizeof head);
+    auto s = [](const char* t) { Out().WriteMnuField(mftString, 0, t); };
+    auto i = [](int32_t v) { Out().WriteMnuField(mftInt, v, ""); };
     s("Old");
     i(0);
     s("accessory");
     s("Arial");
-    WriteMnuField(mftLong, 10, "");
+    Out().WriteMnuField(mftLong, 10, "");
     for (int k = 0; k < 11; ++k) i(k);  // styles, colour, box, alignment
     for (int k = 0; k < 15; ++k) i(k);  // labels .. scroll title
     s("NULL");
     for (int font = 0; font < 2; ++font) {
         s("Arial");
-        WriteMnuField(mftLong, 8, "");
+        Out().WriteMnuField(mftLong, 8, "");
         i(0);
         i(0);
         i(0);
@@ -119,8 +126,8 @@ Bytes OldMenuFile(int major) {
         s("");
         i(0);
     }
-    WriteMnuBitmap(1, 0, Up, 0, *Gradient(3, 3, 5), "", major == 6);
-    WriteMnuEnd();
+    Out().WriteMnuBitmap(1, 0, Up, 0, *Gradient(3, 3, 5), "", major == 6);
+    Out().WriteMnuEnd();
     return TakeMemory();
 }
 
@@ -133,14 +140,14 @@ Bytes Prefixed(uint8_t first, const Bytes& rest) {
 // Header, then one field of every kind, with the selectors that read them.
 Bytes FieldsSeed() {
     BeginMemory();
-    WriteMnuHeader(3, -1);
-    WriteMnuField(mftInt, -123456, "");
-    WriteMnuField(mftLong, 77, "");
-    WriteMnuField(mftString, 0, "text");
-    WriteMnuField(mftByte, 200, "");
-    WriteMnuField(mftBitmap, 0, "");
-    WriteMnuPNG(0, 0, 0, 0, forms::PngImage::CreateBlank(2, 2));
-    WriteMnuField(mftPNG, 0, "as text");
+    Out().WriteMnuHeader(3, -1);
+    Out().WriteMnuField(mftInt, -123456, "");
+    Out().WriteMnuField(mftLong, 77, "");
+    Out().WriteMnuField(mftString, 0, "text");
+    Out().WriteMnuField(mftByte, 200, "");
+    Out().WriteMnuField(mftBitmap, 0, "");
+    Out().WriteMnuPNG(0, 0, 0, 0, forms::PngImage::CreateBlank(2, 2));
+    Out().WriteMnuField(mftPNG, 0, "as text");
     const Bytes stream = TakeMemory();
     Bytes seed{7, 0, 1, 2, 3, 4, 5, 2};
     seed.insert(seed.end(), stream.begin(), stream.end());
@@ -149,10 +156,10 @@ Bytes FieldsSeed() {
 
 Bytes BlocksSeed(bool raw) {
     BeginMemory();
-    WriteMnuHeader(1, 3);
-    WriteMnuBitmap(1, 1, Down, 2, *Gradient(6, 4, 7), "", raw);
-    WriteMnuPNG(0, 0, 0, 0, forms::PngImage::CreateBlank(3, 3));
-    WriteMnuBitmap(1, 0, Up, 0, forms::Bitmap(), "", raw);
+    Out().WriteMnuHeader(1, 3);
+    Out().WriteMnuBitmap(1, 1, Down, 2, *Gradient(6, 4, 7), "", raw);
+    Out().WriteMnuPNG(0, 0, 0, 0, forms::PngImage::CreateBlank(3, 3));
+    Out().WriteMnuBitmap(1, 0, Up, 0, forms::Bitmap(), "", raw);
     const Bytes stream = TakeMemory();
     // Readers in the order written: bitmap, PNG, bitmap.
     const uint8_t plan = raw ? (0 | 2 << 2 | 0 << 4) : (1 | 2 << 2 | 1 << 4);
@@ -177,13 +184,13 @@ bool PackSeed(const std::string& work, Bytes& out) {
     PackFiles[1] = first;
     PackFiles[2] = second;
     PackFiles[3].clear();
-    ClearMnuError();
-    const bool built = BuildAutorunExe(work + "/", "Autorun.exe");
-    CloseMnuFile();
+    Out().ClearMnuError();
+    const bool built = Out().BuildAutorunExe(work + "/", "Autorun.exe");
+    Out().CloseMnuFile();
     forms::RemoveFile(editor);
     forms::RemoveFile(first);
     forms::RemoveFile(second);
-    if (!built || MnuError()) {
+    if (!built || Out().MnuError()) {
         std::fprintf(stderr, "the pack builder failed\n");
         return false;
     }

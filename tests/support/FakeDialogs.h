@@ -1,11 +1,12 @@
-// Test doubles for the Win32 routines that the portable code calls: a
+// Test doubles for what the portable code gets from the Win32 programs: a
 // scripted message dialog that records every call and answers from a queue,
-// and a version-resource reader that reports a fixed version.
+// and a menu-file host that asks through it and reports a fixed version.
 #pragma once
 #include <string>
 #include <vector>
 
 #include "shared/TarvikUtils.h"
+#include "shared/mdlfilebin.h"
 
 namespace qvfake {
 
@@ -26,11 +27,22 @@ void SetDefaultDialogAnswer(TMsgDlgButtons buttons, int result);
 // Forgets the calls and the queue and restores the default answers.
 void ResetDialogs();
 
-// GetFileVersion reports this version for every path (8.1.0.0 until changed);
-// GetFileVerName leaves its result unchanged unless names are set here.
-void SetFakeFileVersion(int major, int minor, int release, int build);
-void SetFakeFileVerName(const std::string& productName, const std::string& companyName);
-// Restores 8.1.0.0 and no names.
+// The program version the fake host reports (8.1.0 until changed).
+void SetFakeFileVersion(int major, int minor, int release);
+// Restores 8.1.0.
 void ResetVersionInfo();
+
+// Questions and messages go to the scripted ShowMsgDlg, captioned with
+// DlgCaption; Wait returns at once.
+class FakeMenuFileHost : public MenuFileHost {
+public:
+    bool AskYes(const std::string& text) override;
+    void ShowError(const std::string& text) override;
+    void ShowInformation(const std::string& text) override;
+    void ProgramVersion(int& major, int& minor, int& release) override;
+    void Wait(int ms) override;
+};
+// The host of every native test (it keeps no state of its own).
+FakeMenuFileHost& Host();
 
 }  // namespace qvfake

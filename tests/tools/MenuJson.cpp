@@ -145,19 +145,19 @@ void Menu(Json& j, const TAQMenu& m) {
 
 std::string MenuFileToJson(const std::vector<uint8_t>& bytes, bool quiet) {
     qvfake::ResetDialogs();
-    ClearMnuError();
-    SetMnuStream(std::make_unique<forms::MemoryStream>(bytes));
+    TMenuFile file(qvfake::Host());
+    file.SetMnuStream(std::make_unique<forms::MemoryStream>(bytes));
     auto menu = std::make_unique<TAQMenu>();
     MenuReadReport report;
-    const bool headerOk = ReadMnuHeader();
+    const bool headerOk = file.ReadMnuHeader();
     MenuReadOptions options;
     options.Reload = quiet;
-    const bool bodyOk = headerOk && ReadMenuBody(*menu, options, &report);
-    SetMnuStream(nullptr);
+    const bool bodyOk = headerOk && ReadMenuBody(file, *menu, options, &report);
+    file.SetMnuStream(nullptr);
 
     Json j;
     j.Open(nullptr, '{');
-    const MenuFileHeader& h = MnuHeader();
+    const MenuFileHeader& h = file.MnuHeader();
     j.Open("header", '{').Bool("ok", headerOk).Int("major", h.HdrMajor).Int("minor", h.HdrMinor);
     j.Int("release", h.HdrRelease).Int("objects", h.HdrObjects).Int("images", h.HdrImages).Close('}');
     j.Open("read", '{').Bool("ok", bodyOk).Bool("bodyOk", report.BodyOk).Bool("picturesOk", report.PicturesOk);

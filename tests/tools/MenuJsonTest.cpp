@@ -5,6 +5,7 @@
 #include "forms/portable/Stream.h"
 #include "shared/MenuBody.h"
 #include "shared/mdlfilebin.h"
+#include "tests/support/FakeDialogs.h"
 #include "tests/tools/MenuJson.h"
 
 namespace {
@@ -16,12 +17,12 @@ PicRef Picture(int w, int h) {
 }
 
 std::vector<uint8_t> Written(const TAQMenu& menu, const MenuWriteOptions& options) {
-    ClearMnuError();
-    SetMnuStream(std::make_unique<forms::MemoryStream>());
-    auto* stream = static_cast<forms::MemoryStream*>(MnuStream());
-    EXPECT_TRUE(WriteMenuFile(menu, options));
+    TMenuFile file(qvfake::Host());
+    file.SetMnuStream(std::make_unique<forms::MemoryStream>());
+    auto* stream = static_cast<forms::MemoryStream*>(file.MnuStream());
+    EXPECT_TRUE(WriteMenuFile(file, menu, options));
     std::vector<uint8_t> bytes = stream->Bytes();
-    SetMnuStream(nullptr);
+    file.SetMnuStream(nullptr);
     return bytes;
 }
 

@@ -93,7 +93,7 @@ TEST(PackReader, RefusesBadTrailersAndForeignData) {
     EXPECT_EQ(Read(hugeBlock, dir), PackError::Unreadable);
 }
 
-TEST(PackReader, RefusesCountsAndOffsetsBeyondTheFile) {
+TEST(PackReader, RefusesCountsBeyondTheFile) {
     PackDirectory dir;
     std::vector<std::pair<std::string, std::string>> many;
     for (int i = 0; i < 101; ++i) many.push_back({"m" + std::to_string(i) + ".mnu", "x"});
@@ -102,16 +102,38 @@ TEST(PackReader, RefusesCountsAndOffsetsBeyondTheFile) {
     EXPECT_EQ(Read(BuildPack(many), dir), PackError::None);
     EXPECT_EQ(Read(BuildPack({{"a.mnu", "x"}}, 255), dir), PackError::Unreadable);
 
-    auto badOffset = BuildPack({{"a.mnu", "x"}});
-    for (int32_t stored : {static_cast<int32_t>(badOffset.size() + 10), 0}) {
-        PutInt(badOffset, 119 + 256, stored);
-        EXPECT_EQ(Read(badOffset, dir), PackError::Unreadable) << stored;
-    }
     // Cut anywhere before the end of its directory, a pack is refused.
     const auto good = BuildPack({{"a.mnu", "abc"}, {"b.mnu", "def"}});
     for (size_t cut = 0; cut < 119 + 2 * 260; ++cut) {
         std::vector<uint8_t> cutBytes(good.begin(), good.begin() + cut);
         PutInt(cutBytes, cut, 101);
         EXPECT_NE(Read(cutBytes, dir), PackError::None) << cut;
+    }
+}
+
+TEST(PackReader, EntryOutsideTheFileFailsAloneWhenAskedFor) {
+    auto bytes = BuildPack({{"main.mnu", "MENU-main"}, {"second.mnu", "MENU-second"}, {"third.mnu", "MENU-third"}});
+    for (int32_t stored : {static_cast<int32_t>(bytes.size() + 10), 0, -7, INT32_MAX}) {
+        PutInt(bytes, 119 + 260 + 256, stored);
+        forms::MemoryStream stream(bytes);
+        PackDirectory dir;
+        ASSERT_EQ(ReadPack(stream, dir), PackError::None) << stored;
+        ASSERT_EQ(dir.entries.size(), 3u);
+        EXPECT_EQ(dir.entries[1].offset, static_cast<int64_t>(stored) - 1);  // kept as stored
+        EXPECT_FALSE(dir.entries[1].inFile);
+
+        std::string second = "Second.mnu";
+        EXPECT_FALSE(IsPacked(dir, second));
+        EXPECT_FALSE(SeekPacked(dir, second, stream));
+        EXPECT_EQ(second, "second.mnu");
+        for (const char* usable : {"main.mnu", "third.mnu"}) {
+            std::string name = usable;
+            EXPECT_TRUE(IsPacked(dir, name)) << usable;
+            ASSERT_TRUE(SeekPacked(dir, name, stream)) << usable;
+            char magic[5];
+            ASSERT_TRUE(stream.ReadExact(magic, 5));
+            EXPECT_EQ(std::string(magic, 5), "MENU-");
+        }
+        EXPECT_EQ(ChooseStartMenu("", dir), "main.mnu");
     }
 }

@@ -7,6 +7,7 @@
 
 #include "forms/portable/Stream.h"
 #include "shared/mdlfilebin.h"
+#include "tests/support/FakeDialogs.h"
 
 namespace bodytest {
 
@@ -30,33 +31,38 @@ forms::PngImage Png(int w, int h, uint8_t seed) {
     return png;
 }
 
+TMenuFile& KitFile() {
+    static TMenuFile file(qvfake::Host());
+    return file;
+}
+
 void BeginWrite() {
-    SetMnuStream(std::make_unique<forms::MemoryStream>());
-    ClearMnuError();
+    KitFile().SetMnuStream(std::make_unique<forms::MemoryStream>());
+    KitFile().ClearMnuError();
 }
 
 std::vector<uint8_t> WrittenBytes() {
-    auto* mem = dynamic_cast<forms::MemoryStream*>(MnuStream());
+    auto* mem = dynamic_cast<forms::MemoryStream*>(KitFile().MnuStream());
     return mem ? mem->Bytes() : std::vector<uint8_t>();
 }
 
 void BeginRead(const std::vector<uint8_t>& bytes) {
-    SetMnuStream(std::make_unique<forms::MemoryStream>(bytes));
-    ClearMnuError();
+    KitFile().SetMnuStream(std::make_unique<forms::MemoryStream>(bytes));
+    KitFile().ClearMnuError();
 }
 
 std::vector<uint8_t> WriteToBytes(const TAQMenu& menu, const MenuWriteOptions& options) {
     BeginWrite();
-    EXPECT_TRUE(WriteMenuFile(menu, options));
-    EXPECT_EQ(MnuError(), 0);
+    EXPECT_TRUE(WriteMenuFile(KitFile(), menu, options));
+    EXPECT_EQ(KitFile().MnuError(), 0);
     return WrittenBytes();
 }
 
 bool ReadFromBytes(const std::vector<uint8_t>& bytes, TAQMenu& menu, const MenuReadOptions& options,
                    MenuReadReport* report) {
     BeginRead(bytes);
-    if (!ReadMnuHeader()) return false;
-    return ReadMenuBody(menu, options, report);
+    if (!KitFile().ReadMnuHeader()) return false;
+    return ReadMenuBody(KitFile(), menu, options, report);
 }
 
 namespace {

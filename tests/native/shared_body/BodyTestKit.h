@@ -1,5 +1,5 @@
-// Helpers for the menu body tests: menus and pictures to write, a memory
-// stream installed as the menu stream, and an independent walk over a
+// Helpers for the menu body tests: menus and pictures to write, a menu file
+// on a memory stream, and an independent walk over a
 // written file that lists its fields and picture blocks.
 #pragma once
 #include <cstdint>
@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "shared/MenuBody.h"
+#include "shared/mdlfilebin.h"
 
 namespace bodytest {
 
@@ -16,11 +17,14 @@ PicRef Picture(int w, int h, uint32_t seed);
 // A small PNG with varied colours and alpha.
 forms::PngImage Png(int w, int h, uint8_t seed);
 
-// Installs an empty memory stream as the menu stream and clears the flag.
+// The menu file the helpers below write and read.
+TMenuFile& KitFile();
+
+// Installs an empty memory stream as the kit file's stream and clears the flag.
 void BeginWrite();
 // The bytes written so far (the installed memory stream's).
 std::vector<uint8_t> WrittenBytes();
-// Installs a memory stream holding bytes and clears the flag.
+// Installs a memory stream holding bytes as the kit file's stream and clears the flag.
 void BeginRead(const std::vector<uint8_t>& bytes);
 
 // Writes the menu and returns the file; fails the test when the writer fails.

@@ -276,16 +276,16 @@ void PutHeader(forms::MemoryStream& s, int major, int objects, int images) {
     s.Write(head, sizeof head);
 }
 
-void I(int32_t v) { WriteMnuField(mftInt, v, ""); }
-void L(int32_t v) { WriteMnuField(mftLong, v, ""); }
-void S(const std::string& t) { WriteMnuField(mftString, 0, t); }
+void I(int32_t v) { KitFile().WriteMnuField(mftInt, v, ""); }
+void L(int32_t v) { KitFile().WriteMnuField(mftLong, v, ""); }
+void S(const std::string& t) { KitFile().WriteMnuField(mftString, 0, t); }
 
 // An old file with one text button and one graphical button with a picture.
 std::vector<uint8_t> OldFile(int major) {
     auto owned = std::make_unique<forms::MemoryStream>();
     forms::MemoryStream* s = owned.get();
-    SetMnuStream(std::move(owned));
-    ClearMnuError();
+    KitFile().SetMnuStream(std::move(owned));
+    KitFile().ClearMnuError();
     PutHeader(*s, major, 2, 2);
     S("Old Menu");
     I(7);
@@ -370,9 +370,9 @@ std::vector<uint8_t> OldFile(int major) {
     }
     const PicRef back = Picture(4, 3, 60);
     const PicRef up = Picture(2, 2, 61);
-    WriteMnuBitmap(1, 0, Up, 0, *back, "", major == 6);
-    WriteMnuBitmap(1, 2, Up, 0, *up, "", major == 6);
-    WriteMnuEnd();
+    KitFile().WriteMnuBitmap(1, 0, Up, 0, *back, "", major == 6);
+    KitFile().WriteMnuBitmap(1, 2, Up, 0, *up, "", major == 6);
+    KitFile().WriteMnuEnd();
     return WrittenBytes();
 }
 
@@ -452,17 +452,17 @@ TEST(MenuRead, BlocksOutsideTheRecordAreReadAndDropped) {
     auto m = std::make_unique<TAQMenu>();
     MenuWriteOptions skip;
     skip.SkipImages = true;
-    ASSERT_TRUE(WriteMenuFile(*m, skip));
+    ASSERT_TRUE(WriteMenuFile(KitFile(), *m, skip));
     std::vector<uint8_t> bytes = WrittenBytes();
     bytes.pop_back();  // closing byte: blocks follow instead
     bytes[9] = 5;      // five blocks announced
     bytes[10] = 0;
     auto blocks = std::make_unique<forms::MemoryStream>();
     forms::MemoryStream* s = blocks.get();
-    SetMnuStream(std::move(blocks));
+    KitFile().SetMnuStream(std::move(blocks));
     const int where[5][3] = {{250, 0, 0}, {1, 4, 0}, {1, 0, 102}, {1, 0, 101}, {201, 3, 0}};
-    for (const auto& w : where) WriteMnuBitmap(1, w[0], w[1], w[2], *Picture(2, 1, w[0]), "", false);
-    WriteMnuEnd();
+    for (const auto& w : where) KitFile().WriteMnuBitmap(1, w[0], w[1], w[2], *Picture(2, 1, w[0]), "", false);
+    KitFile().WriteMnuEnd();
     bytes.insert(bytes.end(), s->Bytes().begin(), s->Bytes().end());
 
     MenuReadReport report;
@@ -479,7 +479,7 @@ TEST(MenuRead, ObjectCountBeyondTheRecordIsRefused) {
     bytes[8] = 201;
     m->BtnCount = 3;
     EXPECT_FALSE(ReadFromBytes(bytes, *m, {}));
-    EXPECT_EQ(MnuError(), 1);
+    EXPECT_EQ(KitFile().MnuError(), 1);
     EXPECT_EQ(m->BtnCount, 3);
 }
 
@@ -491,7 +491,7 @@ TEST(MenuRead, CutOrDamagedFilesSetTheErrorFlagWithoutCrashing) {
         const std::vector<uint8_t> cut(bytes.begin(), bytes.begin() + length);
         MenuReadReport report;
         EXPECT_FALSE(ReadFromBytes(cut, *m, {}, &report)) << length;
-        EXPECT_EQ(MnuError(), 1) << length;
+        EXPECT_EQ(KitFile().MnuError(), 1) << length;
         if (!report.BodyOk) {
             EXPECT_EQ(report.BlocksRead, 0) << length;
         }
@@ -559,4 +559,86 @@ TEST(MenuRead, DeferredPicturesArriveWhenDecodedAndACorruptOneIsLeftOut) {
     EXPECT_FALSE(DecodeDeferredPictures(*again, damaged));
     EXPECT_FALSE(HasPic(again->Buttons[4].Pics[Up][1]));
     ExpectSamePicture(again->Buttons[1].Pics[Down][0], in->Buttons[1].Pics[Down][0], "undamaged picture");
+}
+
+namespace {
+
+// Offset of the count-th (0-based) PNG signature in bytes.
+size_t NthPng(const std::vector<uint8_t>& bytes, int count) {
+    static const uint8_t kSignature[8] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
+    for (size_t i = 0; i + 8 <= bytes.size(); ++i) {
+        if (std::equal(kSignature, kSignature + 8, bytes.begin() + i) && count-- == 0) return i;
+    }
+    return bytes.size();
+}
+
+// Offset of the zlib data of the bitmap block of object, Up, frame 0 with the
+// given sides.
+size_t ZipDataOf(const std::vector<uint8_t>& bytes, int object, int w, int h) {
+    auto le32 = [&bytes](size_t at) {
+        return static_cast<int32_t>(bytes[at] | bytes[at + 1] << 8 | bytes[at + 2] << 16 |
+                                    static_cast<uint32_t>(bytes[at + 3]) << 24);
+    };
+    for (size_t i = 0; i + 26 < bytes.size(); ++i) {
+        if (bytes[i] == mftBitmap && bytes[i + 1] == 1 && bytes[i + 2] == object && bytes[i + 3] == Up &&
+            le32(i + 4) == 0 && le32(i + 8) == w && le32(i + 12) == h)
+            return i + 24;
+    }
+    return bytes.size();
+}
+
+}  // namespace
+
+TEST(MenuRead, WholeButUndecodableBlocksAreSkippedAndReadingGoesOn) {
+    const auto in = RichMenu();
+    std::vector<uint8_t> bytes = WriteToBytes(*in, {});
+    // The menu's accessory text is the first PNG; object 1's accessory the
+    // second. Their chunks and the background's zlib data become garbage,
+    // every length stays as written.
+    for (int png : {0, 1}) {
+        const size_t at = NthPng(bytes, png);
+        ASSERT_LT(at, bytes.size());
+        for (size_t i = at + 8; i < at + 24; ++i) bytes[i] = 0xA5;
+    }
+    const size_t zip = ZipDataOf(bytes, 0, 12, 8);
+    ASSERT_LT(zip, bytes.size());
+    bytes[zip] = bytes[zip + 1] = 0xFF;
+
+    for (bool deferred : {false, true}) {
+        SCOPED_TRACE(deferred ? "deferred" : "at once");
+        auto out = std::make_unique<TAQMenu>();
+        out->AccPNG = Png(2, 2, 9);  // kept when its block is damaged
+        std::vector<DeferredPicture> later;
+        MenuReadOptions options;
+        if (deferred) {
+            options.Deferred = &later;
+            options.DecodeNow = [](const TAQMenu&, int object, int, int) { return object == 0; };
+        }
+        MenuReadReport report;
+        EXPECT_FALSE(ReadFromBytes(bytes, *out, options, &report));
+        EXPECT_EQ(KitFile().MnuError(), 1);
+        EXPECT_TRUE(report.BodyOk);
+        EXPECT_TRUE(report.PicturesOk);
+        EXPECT_EQ(report.BlocksDamaged, 3);
+        EXPECT_EQ(report.BlocksRead, CountImageBlocks(*in));
+        if (deferred) EXPECT_TRUE(DecodeDeferredPictures(*out, later));
+
+        EXPECT_EQ(out->AccPNG.Width(), 2);
+        EXPECT_EQ(out->MenuTitle, in->MenuTitle);
+        EXPECT_EQ(out->ShadowColor, in->ShadowColor);
+        ASSERT_EQ(out->BtnCount, in->BtnCount);
+        for (int n = 1; n <= in->BtnCount; ++n) ExpectSameObjectFields(out->Buttons[n], in->Buttons[n], n);
+        EXPECT_TRUE(out->Buttons[2].AccPNG == in->Buttons[2].AccPNG);
+        EXPECT_FALSE(HasPic(out->Buttons[0].Pics[Up][0]));
+        ExpectSamePicture(out->Buttons[1].Pics[Down][2], in->Buttons[1].Pics[Down][2], "later picture");
+        ExpectSamePicture(out->Buttons[4].Pics[Up][1], in->Buttons[4].Pics[Up][1], "placed image");
+    }
+
+    // A block cut short is not merely damaged: it still ends the reading.
+    std::vector<uint8_t> cut(bytes.begin(), bytes.begin() + static_cast<long>(NthPng(bytes, 0)) + 4);
+    auto out = std::make_unique<TAQMenu>();
+    MenuReadReport report;
+    EXPECT_FALSE(ReadFromBytes(cut, *out, {}, &report));
+    EXPECT_FALSE(report.BodyOk);
+    EXPECT_EQ(report.BlocksDamaged, 0);
 }

@@ -206,8 +206,8 @@ TEST(MenuWriteLayout, RefusesMenusTheHeaderCannotDescribe) {
     for (int count : {-1, 201}) {
         m->BtnCount = count;
         BeginWrite();
-        EXPECT_FALSE(WriteMenuFile(*m, {})) << count;
-        EXPECT_EQ(MnuError(), 1);
+        EXPECT_FALSE(WriteMenuFile(KitFile(), *m, {})) << count;
+        EXPECT_EQ(KitFile().MnuError(), 1);
         EXPECT_TRUE(WrittenBytes().empty());
     }
 
@@ -219,17 +219,17 @@ TEST(MenuWriteLayout, RefusesMenusTheHeaderCannotDescribe) {
             for (int f = 0; f < 41; ++f) m->Buttons[n].Pics[s][f] = one;
     ASSERT_GT(CountImageBlocks(*m), 32767);
     BeginWrite();
-    EXPECT_FALSE(WriteMenuFile(*m, {}));
+    EXPECT_FALSE(WriteMenuFile(KitFile(), *m, {}));
     EXPECT_TRUE(WrittenBytes().empty());
     // Without the image section the same menu is fine.
     MenuWriteOptions skip;
     skip.Quiet = true;
     skip.SkipImages = true;
     BeginWrite();
-    EXPECT_TRUE(WriteMenuFile(*m, skip));
+    EXPECT_TRUE(WriteMenuFile(KitFile(), *m, skip));
 
-    SetMnuStream(nullptr);
-    ClearMnuError();
-    EXPECT_FALSE(WriteMenuFile(*m, skip));
-    EXPECT_EQ(MnuError(), 1);
+    KitFile().SetMnuStream(nullptr);
+    KitFile().ClearMnuError();
+    EXPECT_FALSE(WriteMenuFile(KitFile(), *m, skip));
+    EXPECT_EQ(KitFile().MnuError(), 1);
 }

@@ -6,7 +6,14 @@ using namespace qvtest;
 
 namespace {
 
-class BlocksTest : public MenuFileTest {};
+class BlocksTest : public MenuFileTest {
+protected:
+    // Makes the header of the next reads say the given major version.
+    void ReadHeaderOfVersion(int major) {
+        UseMemory({'M', 'E', 'N', 'U', 1, static_cast<uint8_t>(major), 0, 0, 0, 0, 0});
+        ASSERT_TRUE(mnu.ReadMnuHeader());
+    }
+};
 
 forms::Bitmap Picture(int w, int h) {
     forms::Bitmap bmp(w, h);
@@ -22,38 +29,31 @@ forms::PngImage Png(int w, int h) {
     return png;
 }
 
-// Makes the header of the next reads say the given major version.
-void ReadHeaderOfVersion(int major) {
-    forms::MemoryStream* s = UseMemory({'M', 'E', 'N', 'U', 1, static_cast<uint8_t>(major), 0, 0, 0, 0, 0});
-    (void)s;
-    ASSERT_TRUE(ReadMnuHeader());
-}
-
 TEST_F(BlocksTest, RawBitmapBlockLayoutAndReadBack) {
     ReadHeaderOfVersion(8);
     forms::MemoryStream* s = UseMemory();
     forms::Bitmap one(1, 1, 0xFE123456);
-    WriteMnuBitmap(1, 12, 2, 7, one, "ignored.bmp", true);
+    mnu.WriteMnuBitmap(1, 12, 2, 7, one, "ignored.bmp", true);
     EXPECT_EQ(s->Bytes(), Cat({{5, 1, 0x0C, 2, 7, 0, 0, 0}, Le32(1), Le32(1), Le32(static_cast<int32_t>(0xFE123456u))}));
     EXPECT_EQ(s->Size(), 20);
 
     s->Seek(0, forms::SeekOrigin::Begin);
     forms::Bitmap back;
-    ReadMnuBitmap(back, true);
-    EXPECT_EQ(MnuError(), 0);
+    mnu.ReadMnuBitmap(back, true);
+    EXPECT_EQ(mnu.MnuError(), 0);
     EXPECT_EQ(back, one);
-    EXPECT_EQ(MnuBlockHeader().BlkFlag, 1);
-    EXPECT_EQ(MnuBlockHeader().BlkObject, 12);
-    EXPECT_EQ(MnuBlockHeader().BlkState, 2);
-    EXPECT_EQ(MnuBlockHeader().BlkFrame, 7);
+    EXPECT_EQ(mnu.MnuBlockHeader().BlkFlag, 1);
+    EXPECT_EQ(mnu.MnuBlockHeader().BlkObject, 12);
+    EXPECT_EQ(mnu.MnuBlockHeader().BlkState, 2);
+    EXPECT_EQ(mnu.MnuBlockHeader().BlkFrame, 7);
 }
 
 TEST_F(BlocksTest, CompressedBlocksFollowOneAnother) {
     ReadHeaderOfVersion(8);
     forms::MemoryStream* s = UseMemory();
     const forms::Bitmap a = Picture(40, 30), b = Picture(3, 9);
-    WriteMnuBitmap(1, 0, 0, 0, a, "", false);
-    WriteMnuBitmap(1, 5, 3, 100, b, "", false);
+    mnu.WriteMnuBitmap(1, 0, 0, 0, a, "", false);
+    mnu.WriteMnuBitmap(1, 5, 3, 100, b, "", false);
     const Bytes& bytes = s->Bytes();
     EXPECT_EQ(Le32At(bytes, 8), 40);
     EXPECT_EQ(Le32At(bytes, 12), 30);
@@ -61,34 +61,34 @@ TEST_F(BlocksTest, CompressedBlocksFollowOneAnother) {
 
     s->Seek(0, forms::SeekOrigin::Begin);
     forms::Bitmap back;
-    ReadMnuBitmap(back, false);
+    mnu.ReadMnuBitmap(back, false);
     EXPECT_EQ(back, a);
-    ReadMnuBitmap(back, false);
+    mnu.ReadMnuBitmap(back, false);
     EXPECT_EQ(back, b);
-    EXPECT_EQ(MnuBlockHeader().BlkObject, 5);
-    EXPECT_EQ(MnuBlockHeader().BlkFrame, 100);
-    EXPECT_EQ(MnuError(), 0);
+    EXPECT_EQ(mnu.MnuBlockHeader().BlkObject, 5);
+    EXPECT_EQ(mnu.MnuBlockHeader().BlkFrame, 100);
+    EXPECT_EQ(mnu.MnuError(), 0);
     EXPECT_EQ(s->Position(), s->Size());
 }
 
 TEST_F(BlocksTest, VersionSixFilesAreReadRaw) {
     forms::MemoryStream* s = UseMemory();
     const forms::Bitmap pic = Picture(4, 2);
-    WriteMnuBitmap(1, 0, 0, 0, pic, "", true);
+    mnu.WriteMnuBitmap(1, 0, 0, 0, pic, "", true);
     Bytes raw = s->Bytes();
 
     ReadHeaderOfVersion(6);
     UseMemory(raw);
     forms::Bitmap back;
-    ReadMnuBitmap(back, false);  // asks for compressed pixels
-    EXPECT_EQ(MnuError(), 0);
+    mnu.ReadMnuBitmap(back, false);  // asks for compressed pixels
+    EXPECT_EQ(mnu.MnuError(), 0);
     EXPECT_EQ(back, pic);
 
     ReadHeaderOfVersion(7);
     UseMemory(raw);
     back = forms::Bitmap();
-    ReadMnuBitmap(back, false);
-    EXPECT_EQ(MnuError(), 1);
+    mnu.ReadMnuBitmap(back, false);
+    EXPECT_EQ(mnu.MnuError(), 1);
     EXPECT_TRUE(back.Empty());
 }
 
@@ -98,8 +98,8 @@ TEST_F(BlocksTest, WrongTypeOrDamagedBlocksLeaveThePictureAlone) {
     forms::Bitmap bmp = keep;
 
     forms::MemoryStream* s = UseMemory({6, 1, 0, 0, 0, 0, 0, 0});
-    ReadMnuBitmap(bmp, false);
-    EXPECT_EQ(MnuError(), 1);
+    mnu.ReadMnuBitmap(bmp, false);
+    EXPECT_EQ(mnu.MnuError(), 1);
     EXPECT_EQ(s->Position(), 2);  // the type and one more byte
     EXPECT_EQ(bmp, keep);
 
@@ -109,26 +109,26 @@ TEST_F(BlocksTest, WrongTypeOrDamagedBlocksLeaveThePictureAlone) {
         Bytes{5, 1, 0},
     };
     for (const Bytes& d : damaged) {
-        ClearMnuError();
+        mnu.ClearMnuError();
         UseMemory(d);
-        ReadMnuBitmap(bmp, false);
-        EXPECT_EQ(MnuError(), 1);
+        mnu.ReadMnuBitmap(bmp, false);
+        EXPECT_EQ(mnu.MnuError(), 1);
         EXPECT_EQ(bmp, keep);
     }
 
     // A frame of -1 stands for a picture in a separate file, which cannot be read.
-    ClearMnuError();
+    mnu.ClearMnuError();
     UseMemory(Cat({{5, 1, 0, 0}, Le32(-1), Le32(1), Le32(1), Le32(0)}));
-    ReadMnuBitmap(bmp, true);
-    EXPECT_EQ(PicMissing(), 1);
-    EXPECT_EQ(MnuError(), 1);
+    mnu.ReadMnuBitmap(bmp, true);
+    EXPECT_EQ(mnu.PicMissing(), 1);
+    EXPECT_EQ(mnu.MnuError(), 1);
     EXPECT_EQ(bmp, keep);
 }
 
 TEST_F(BlocksTest, PngBlockLayoutAndReadBack) {
     forms::MemoryStream* s = UseMemory();
     const forms::PngImage png = Png(5, 3);
-    WriteMnuPNG(0, 0, 0, 0, png);
+    mnu.WriteMnuPNG(0, 0, 0, 0, png);
     const Bytes& bytes = s->Bytes();
     ASSERT_GT(bytes.size(), 28u);
     EXPECT_EQ(Bytes(bytes.begin(), bytes.begin() + 8), Bytes({6, 0, 0, 0, 0, 0, 0, 0}));
@@ -139,8 +139,8 @@ TEST_F(BlocksTest, PngBlockLayoutAndReadBack) {
 
     s->Seek(0, forms::SeekOrigin::Begin);
     forms::PngImage back;
-    ReadMnuPNG(back);
-    EXPECT_EQ(MnuError(), 0);
+    mnu.ReadMnuPNG(back);
+    EXPECT_EQ(mnu.MnuError(), 0);
     EXPECT_EQ(back, png);
 
     // The PNG data decides the size, not the stored width and height.
@@ -148,24 +148,24 @@ TEST_F(BlocksTest, PngBlockLayoutAndReadBack) {
     lying[8] = 99;
     lying[12] = 0xFF;
     UseMemory(lying);
-    ReadMnuPNG(back);
-    EXPECT_EQ(MnuError(), 0);
+    mnu.ReadMnuPNG(back);
+    EXPECT_EQ(mnu.MnuError(), 0);
     EXPECT_EQ(back.Width(), 5);
     EXPECT_EQ(back.Height(), 3);
 
     // An empty picture travels as a block without data and comes back empty.
     s = UseMemory();
-    WriteMnuPNG(0, 0, 0, 0, forms::PngImage());
+    mnu.WriteMnuPNG(0, 0, 0, 0, forms::PngImage());
     EXPECT_EQ(s->Bytes(), Cat({{6, 0, 0, 0, 0, 0, 0, 0}, Le32(0), Le32(0), Le32(0)}));
     s->Seek(0, forms::SeekOrigin::Begin);
-    ReadMnuPNG(back);
-    EXPECT_EQ(MnuError(), 0);
+    mnu.ReadMnuPNG(back);
+    EXPECT_EQ(mnu.MnuError(), 0);
     EXPECT_TRUE(back.Empty());
 }
 
 TEST_F(BlocksTest, DamagedPngBlocksLeaveThePictureAlone) {
     forms::MemoryStream* s = UseMemory();
-    WriteMnuPNG(0, 0, 0, 0, Png(4, 4));
+    mnu.WriteMnuPNG(0, 0, 0, 0, Png(4, 4));
     const Bytes good = s->Bytes();
     const forms::PngImage keep = Png(2, 2);
 
@@ -179,31 +179,31 @@ TEST_F(BlocksTest, DamagedPngBlocksLeaveThePictureAlone) {
     negative[19] = 0x80;
     const std::vector<Bytes> damaged = {corrupt, cut, huge, negative, Bytes{6, 0, 0}};
     for (const Bytes& d : damaged) {
-        ClearMnuError();
+        mnu.ClearMnuError();
         UseMemory(d);
         forms::PngImage png = keep;
-        ReadMnuPNG(png);
-        EXPECT_EQ(MnuError(), 1);
+        mnu.ReadMnuPNG(png);
+        EXPECT_EQ(mnu.MnuError(), 1);
         EXPECT_EQ(png, keep);
     }
 
-    ClearMnuError();
+    mnu.ClearMnuError();
     s = UseMemory({5, 1, 2, 3});
     forms::PngImage png = keep;
-    ReadMnuPNG(png);
-    EXPECT_EQ(MnuError(), 1);
+    mnu.ReadMnuPNG(png);
+    EXPECT_EQ(mnu.MnuError(), 1);
     EXPECT_EQ(s->Position(), 2);
     EXPECT_EQ(png, keep);
 }
 
 TEST_F(BlocksTest, FailedWritesSetTheFlag) {
-    CloseMnuFile();
-    WriteMnuBitmap(1, 0, 0, 0, Picture(2, 2), "", false);
-    EXPECT_EQ(MnuError(), 1);
-    ClearMnuError();
+    mnu.CloseMnuFile();
+    mnu.WriteMnuBitmap(1, 0, 0, 0, Picture(2, 2), "", false);
+    EXPECT_EQ(mnu.MnuError(), 1);
+    mnu.ClearMnuError();
     UseMemory();
-    WriteMnuBitmap(1, 0, 0, 0, forms::Bitmap(20000, 1), "", true);
-    EXPECT_EQ(MnuError(), 1);
+    mnu.WriteMnuBitmap(1, 0, 0, 0, forms::Bitmap(20000, 1), "", true);
+    EXPECT_EQ(mnu.MnuError(), 1);
 }
 
 }  // namespace

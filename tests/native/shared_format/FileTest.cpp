@@ -23,12 +23,12 @@ protected:
     void MakeReadOnly() { ASSERT_EQ(::chmod(Path().c_str(), 0444), 0); }
     // One complete save sequence writing one int field.
     bool Save(int confirm) {
-        if (!OpenMnuFile("menu.mnu", folder_, 1, confirm)) {
-            CloseMnuFile();
+        if (!mnu.OpenMnuFile("menu.mnu", folder_, 1, confirm)) {
+            mnu.CloseMnuFile();
             return false;
         }
-        WriteMnuField(mftInt, 5, "");
-        CloseMnuFile();
+        mnu.WriteMnuField(mftInt, 5, "");
+        mnu.CloseMnuFile();
         return true;
     }
     static Bytes Saved() { return Cat({{2, 2, 0, 0, 0}, Le32(5)}); }
@@ -53,22 +53,22 @@ private:
 
 TEST_F(FileTest, NewFileIsWrittenWithoutQuestions) {
     ASSERT_TRUE(Save(1));
-    EXPECT_EQ(MnuError(), 0);
+    EXPECT_EQ(mnu.MnuError(), 0);
     EXPECT_TRUE(qvfake::DialogCalls().empty());
     EXPECT_EQ(ReadAll(Path()), Saved());
     EXPECT_EQ(FilesIn(folder_), std::vector<std::string>{"menu.mnu"});
 
-    ASSERT_TRUE(OpenMnuFile("menu.mnu", folder_, 0, 0));
-    EXPECT_EQ(ReadMnuInt(), 5);
-    CloseMnuFile();
-    EXPECT_EQ(MnuError(), 0);
+    ASSERT_TRUE(mnu.OpenMnuFile("menu.mnu", folder_, 0, 0));
+    EXPECT_EQ(mnu.ReadMnuInt(), 5);
+    mnu.CloseMnuFile();
+    EXPECT_EQ(mnu.MnuError(), 0);
 }
 
 TEST_F(FileTest, OverwriteQuestion) {
     WriteOld();
     qvfake::QueueDialogAnswer(mrNo);
     EXPECT_FALSE(Save(1));
-    EXPECT_EQ(MnuError(), 1);
+    EXPECT_EQ(mnu.MnuError(), 1);
     EXPECT_EQ(ReadAll(Path()), Bytes({'o', 'l', 'd'}));
     ASSERT_EQ(qvfake::DialogCalls().size(), 1u);
     const qvfake::DialogCall& call = qvfake::DialogCalls()[0];
@@ -81,10 +81,10 @@ TEST_F(FileTest, OverwriteQuestion) {
     EXPECT_FALSE(Save(1));
     EXPECT_EQ(ReadAll(Path()), Bytes({'o', 'l', 'd'}));
 
-    ClearMnuError();
+    mnu.ClearMnuError();
     qvfake::QueueDialogAnswer(mrYes);
     EXPECT_TRUE(Save(1));
-    EXPECT_EQ(MnuError(), 0);
+    EXPECT_EQ(mnu.MnuError(), 0);
     EXPECT_EQ(ReadAll(Path()), Saved());
 
     // Without confirmation nothing is asked.
@@ -102,7 +102,7 @@ TEST_F(FileTest, ReadOnlyQuestion) {
     qvfake::QueueDialogAnswer(mrYes);  // overwrite
     qvfake::QueueDialogAnswer(mrNo);   // read-only
     EXPECT_FALSE(Save(1));
-    EXPECT_EQ(MnuError(), 1);
+    EXPECT_EQ(mnu.MnuError(), 1);
     EXPECT_EQ(ReadAll(Path()), Bytes({'o', 'l', 'd'}));
     ASSERT_EQ(qvfake::DialogCalls().size(), 2u);
     EXPECT_EQ(qvfake::DialogCalls()[1].text,
@@ -111,39 +111,39 @@ TEST_F(FileTest, ReadOnlyQuestion) {
     EXPECT_TRUE(forms::IsReadOnly(Path()));
 
     // Asked even without the overwrite question; Yes replaces the file.
-    ClearMnuError();
+    mnu.ClearMnuError();
     qvfake::ResetDialogs();
     EXPECT_TRUE(Save(0));
     EXPECT_EQ(qvfake::DialogCalls().size(), 1u);
-    EXPECT_EQ(MnuError(), 0);
+    EXPECT_EQ(mnu.MnuError(), 0);
     EXPECT_EQ(ReadAll(Path()), Saved());
     EXPECT_FALSE(forms::IsReadOnly(Path()));
 }
 
 TEST_F(FileTest, FailedSaveKeepsTheOldFile) {
     WriteOld();
-    ASSERT_TRUE(OpenMnuFile("menu.mnu", folder_, 1, 0));
-    WriteMnuField(mftInt, 5, "");
+    ASSERT_TRUE(mnu.OpenMnuFile("menu.mnu", folder_, 1, 0));
+    mnu.WriteMnuField(mftInt, 5, "");
     EXPECT_EQ(ReadAll(Path()), Bytes({'o', 'l', 'd'}));  // nothing replaced while writing
-    ReadMnuInt();  // a failure during the sequence
-    ClearMnuError();  // even when a caller clears the flag again
-    CloseMnuFile();
+    mnu.ReadMnuInt();  // a failure during the sequence
+    mnu.ClearMnuError();  // even when a caller clears the flag again
+    mnu.CloseMnuFile();
     EXPECT_EQ(ReadAll(Path()), Bytes({'o', 'l', 'd'}));
     EXPECT_EQ(FilesIn(folder_), std::vector<std::string>{"menu.mnu"});
 
     // A failure of an earlier sequence does not block the next save.
-    SetMnuError();
+    mnu.SetMnuError();
     ASSERT_TRUE(Save(0));
     EXPECT_EQ(ReadAll(Path()), Saved());
 
     // A target that became read-only meanwhile (no one agreed to replace it)
     // is kept, and the save fails.
-    ClearMnuError();
-    ASSERT_TRUE(OpenMnuFile("menu.mnu", folder_, 1, 0));
-    WriteMnuField(mftInt, 6, "");
+    mnu.ClearMnuError();
+    ASSERT_TRUE(mnu.OpenMnuFile("menu.mnu", folder_, 1, 0));
+    mnu.WriteMnuField(mftInt, 6, "");
     MakeReadOnly();
-    CloseMnuFile();
-    EXPECT_EQ(MnuError(), 1);
+    mnu.CloseMnuFile();
+    EXPECT_EQ(mnu.MnuError(), 1);
     EXPECT_EQ(ReadAll(Path()), Saved());
     EXPECT_EQ(FilesIn(folder_), std::vector<std::string>{"menu.mnu"});
 }
@@ -153,20 +153,20 @@ TEST_F(FileTest, FailedSaveKeepsTheOldFile) {
 // reported through the flag.
 TEST_F(FileTest, AbandonedWriteIsDiscarded) {
     const std::vector<std::function<void()>> newSequences = {
-        [this] { OpenMnuFile("menu.mnu", folder_, 0, 0); },
-        [this] { OpenMnuFile("other.mnu", folder_, 1, 0); },
-        [] { SetMnuStream(std::make_unique<forms::MemoryStream>()); },
+        [this] { mnu.OpenMnuFile("menu.mnu", folder_, 0, 0); },
+        [this] { mnu.OpenMnuFile("other.mnu", folder_, 1, 0); },
+        [this] { mnu.SetMnuStream(std::make_unique<forms::MemoryStream>()); },
     };
     for (size_t k = 0; k < newSequences.size(); ++k) {
         SCOPED_TRACE(k);
         WriteOld();
-        ClearMnuError();
-        ASSERT_TRUE(OpenMnuFile("menu.mnu", folder_, 1, 0));
-        WriteMnuField(mftInt, 5, "");
+        mnu.ClearMnuError();
+        ASSERT_TRUE(mnu.OpenMnuFile("menu.mnu", folder_, 1, 0));
+        mnu.WriteMnuField(mftInt, 5, "");
         newSequences[k]();
-        EXPECT_EQ(MnuError(), 1);
-        EXPECT_NE(MnuStream(), nullptr);  // the new sequence goes on
-        CloseMnuFile();
+        EXPECT_EQ(mnu.MnuError(), 1);
+        EXPECT_NE(mnu.MnuStream(), nullptr);  // the new sequence goes on
+        mnu.CloseMnuFile();
         EXPECT_EQ(ReadAll(Path()), Old());
         forms::RemoveFile(folder_ + "other.mnu");
         EXPECT_EQ(FilesIn(folder_), std::vector<std::string>{"menu.mnu"});
@@ -182,43 +182,85 @@ TEST_F(FileTest, SaveThatRunsOutOfMemoryKeepsTheOldFile) {
     menu->BtnCount = 1;
     menu->Buttons[1].ObjectKind = TextButton;
     menu->Buttons[1].Caption = std::string(100, 'c');
-    ASSERT_TRUE(OpenMnuFile("menu.mnu", folder_, 1, 0));
-    ASSERT_TRUE(WriteMenuFile(*menu, {}));
-    CloseMnuFile();
+    ASSERT_TRUE(mnu.OpenMnuFile("menu.mnu", folder_, 1, 0));
+    ASSERT_TRUE(WriteMenuFile(mnu, *menu, {}));
+    mnu.CloseMnuFile();
     const Bytes complete = ReadAll(Path());
 
     for (long failAt = 0;; ++failAt) {
         SCOPED_TRACE(failAt);
         WriteOld();
-        ClearMnuError();
-        ASSERT_TRUE(OpenMnuFile("menu.mnu", folder_, 1, 0));
+        mnu.ClearMnuError();
+        ASSERT_TRUE(mnu.OpenMnuFile("menu.mnu", folder_, 1, 0));
         bool written = false, failed = false;
         {
             AllocationProbe probe(failAt);
-            written = WriteMenuFile(*menu, {});
+            written = WriteMenuFile(mnu, *menu, {});
             failed = probe.Failed();
         }
-        CloseMnuFile();
+        mnu.CloseMnuFile();
         ASSERT_EQ(FilesIn(folder_), std::vector<std::string>{"menu.mnu"});
-        ASSERT_EQ(MnuError(), written ? 0 : 1);
+        ASSERT_EQ(mnu.MnuError(), written ? 0 : 1);
         ASSERT_EQ(ReadAll(Path()), written ? complete : Old());
         if (!failed) break;  // every allocation of the save has had its turn
     }
 }
 
 TEST_F(FileTest, ShortWritesSetTheFlag) {
-    SetMnuStream(std::make_unique<ShortStream>());
-    WriteMnuField(mftInt, 1, "");
-    EXPECT_EQ(MnuError(), 1);
+    mnu.SetMnuStream(std::make_unique<ShortStream>());
+    mnu.WriteMnuField(mftInt, 1, "");
+    EXPECT_EQ(mnu.MnuError(), 1);
 }
 
 TEST_F(FileTest, OpeningWhatCannotBeOpenedFailsWithTheFlag) {
-    EXPECT_FALSE(OpenMnuFile("missing.mnu", folder_, 0, 0));
-    EXPECT_EQ(MnuError(), 1);
-    EXPECT_EQ(MnuStream(), nullptr);
-    ClearMnuError();
-    EXPECT_FALSE(OpenMnuFile("menu.mnu", folder_ + "no-such-folder/", 1, 0));
-    EXPECT_EQ(MnuError(), 1);
+    EXPECT_FALSE(mnu.OpenMnuFile("missing.mnu", folder_, 0, 0));
+    EXPECT_EQ(mnu.MnuError(), 1);
+    EXPECT_EQ(mnu.MnuStream(), nullptr);
+    mnu.ClearMnuError();
+    EXPECT_FALSE(mnu.OpenMnuFile("menu.mnu", folder_ + "no-such-folder/", 1, 0));
+    EXPECT_EQ(mnu.MnuError(), 1);
 }
 
 }  // namespace
+
+// Another menu file used in the middle of a save (an undo snapshot written
+// during a drag, say) has its own stream, flag and header: neither sequence
+// disturbs the other.
+TEST_F(FileTest, FilesOpenAtOnceKeepTheirOwnStreamFlagAndHeader) {
+    WriteOld();
+    ASSERT_TRUE(mnu.OpenMnuFile("menu.mnu", folder_, 1, 0));
+    mnu.WriteMnuField(mftInt, 5, "");
+
+    TMenuFile snapshot(qvfake::Host());
+    ASSERT_TRUE(snapshot.OpenMnuFile("snapshot.und", folder_, 1, 0));
+    snapshot.WriteMnuHeader(3, -1);
+    snapshot.CloseMnuFile();
+    EXPECT_EQ(snapshot.MnuError(), 0);
+
+    TMenuFile reader(qvfake::Host());
+    ASSERT_TRUE(reader.OpenMnuFile("snapshot.und", folder_, 0, 0));
+    ASSERT_TRUE(reader.ReadMnuHeader());
+    EXPECT_EQ(reader.ReadMnuInt(), 0);  // past the end: this file's flag only
+    EXPECT_EQ(reader.MnuError(), 1);
+    EXPECT_EQ(reader.MnuHeader().HdrObjects, 3);
+
+    EXPECT_EQ(mnu.MnuError(), 0);
+    EXPECT_EQ(mnu.MnuHeader().HdrObjects, 0);
+    mnu.CloseMnuFile();
+    EXPECT_EQ(mnu.MnuError(), 0);
+    EXPECT_EQ(ReadAll(Path()), Saved());
+    EXPECT_EQ(qvfake::DialogCalls().size(), 0u);
+}
+
+// A file abandoned by its owner (destroyed mid-write) leaves the old menu
+// and no temporary file behind.
+TEST_F(FileTest, FileDestroyedWhileWritingKeepsTheOldMenu) {
+    WriteOld();
+    {
+        TMenuFile file(qvfake::Host());
+        ASSERT_TRUE(file.OpenMnuFile("menu.mnu", folder_, 1, 0));
+        file.WriteMnuField(mftInt, 5, "");
+    }
+    EXPECT_EQ(ReadAll(Path()), Old());
+    EXPECT_EQ(FilesIn(folder_), std::vector<std::string>{"menu.mnu"});
+}

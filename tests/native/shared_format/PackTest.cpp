@@ -30,8 +30,8 @@ protected:
                                Le32(static_cast<int32_t>(ownImage.size()))}));
     }
     bool Build() {
-        const bool ok = BuildAutorunExe(folder_, "Autorun.exe");
-        CloseMnuFile();
+        const bool ok = mnu.BuildAutorunExe(folder_, "Autorun.exe");
+        mnu.CloseMnuFile();
         return ok;
     }
     Bytes Output() const { return ReadAll(folder_ + "Autorun.exe"); }
@@ -46,7 +46,7 @@ protected:
 TEST_F(PackTest, EmptyPack) {
     WriteEditor();
     ASSERT_TRUE(Build());
-    EXPECT_EQ(MnuError(), 0);
+    EXPECT_EQ(mnu.MnuError(), 0);
     const int32_t p = static_cast<int32_t>(player_.size());
     EXPECT_EQ(Output(), Cat({player_,
                              {'F', 'P', 'A', 'K', 2, 0, 0, 5, 0, 0, 0, 0, 1, 1, 0, 0, 0, 0, 0},
@@ -83,13 +83,13 @@ TEST_F(PackTest, PackedFilesAndTheirEntries) {
     EXPECT_EQ(Le32At(out, p + 19 + 256), data1 + 1);
     EXPECT_EQ(Le32At(out, p + 19 + 260 + 256), data1 + 1000 + 1);
     EXPECT_EQ(Bytes(out.begin() + data1 + 1000, out.end() - 4), Bytes({'x', 'y'}));
-    EXPECT_EQ(MnuError(), 0);
+    EXPECT_EQ(mnu.MnuError(), 0);
 }
 
 TEST_F(PackTest, FailuresAreReportedAndCreateNothing) {
     // No editor file.
     EXPECT_FALSE(Build());
-    EXPECT_EQ(MnuError(), 1);
+    EXPECT_EQ(mnu.MnuError(), 1);
     EXPECT_EQ(LastMessage(),
               "The wizard cannot locate the Menu Editor (Autorun Quorvel Menu Editor.exe) which is "
               "required to create the autorun application.");
@@ -103,30 +103,30 @@ TEST_F(PackTest, FailuresAreReportedAndCreateNothing) {
         Bytes{'A', 'p', 'E'},
     };
     for (const Bytes& editor : broken) {
-        ClearMnuError();
+        mnu.ClearMnuError();
         WriteAll(editor_, editor);
         EXPECT_FALSE(Build());
-        EXPECT_EQ(MnuError(), 1);
+        EXPECT_EQ(mnu.MnuError(), 1);
         EXPECT_EQ(LastMessage(), "Could not retrieve menu executable");
     }
 
     // A listed file that is missing.
-    ClearMnuError();
+    mnu.ClearMnuError();
     WriteEditor();
     PackFiles[1] = folder_ + "missing.mnu";
     EXPECT_FALSE(Build());
     EXPECT_EQ(LastMessage(), "Could not find all files.");
 
     // More files than a pack holds.
-    ClearMnuError();
+    mnu.ClearMnuError();
     WriteAll(folder_ + "m.mnu", Bytes(3, 1));
     for (int k = 1; k <= 100; ++k) PackFiles[k] = folder_ + "m.mnu";
     EXPECT_FALSE(Build());
-    EXPECT_EQ(MnuError(), 1);
+    EXPECT_EQ(mnu.MnuError(), 1);
     EXPECT_EQ(FilesIn(folder_), std::vector<std::string>{"m.mnu"});
 
     // 99 files are fine.
-    ClearMnuError();
+    mnu.ClearMnuError();
     PackFiles[100].clear();
     EXPECT_TRUE(Build());
     EXPECT_EQ(Output()[player_.size() + 18], 99);
@@ -137,21 +137,21 @@ TEST_F(PackTest, ExistingOutputIsReplacedOnlyByACompleteNewOne) {
     WriteAll(folder_ + "Autorun.exe", Bytes{'o', 'l', 'd'});
     qvfake::QueueDialogAnswer(mrNo);
     EXPECT_FALSE(Build());
-    EXPECT_EQ(MnuError(), 1);
+    EXPECT_EQ(mnu.MnuError(), 1);
     EXPECT_EQ(LastMessage(), "File exists, do you wish to overwrite it?");
     EXPECT_EQ(Output(), Bytes({'o', 'l', 'd'}));
 
     // The caller closes the stream: a sequence that failed meanwhile keeps the old file.
-    ClearMnuError();
-    ASSERT_TRUE(BuildAutorunExe(folder_, "Autorun.exe"));
-    SetMnuError();
-    CloseMnuFile();
+    mnu.ClearMnuError();
+    ASSERT_TRUE(mnu.BuildAutorunExe(folder_, "Autorun.exe"));
+    mnu.SetMnuError();
+    mnu.CloseMnuFile();
     EXPECT_EQ(Output(), Bytes({'o', 'l', 'd'}));
     EXPECT_EQ(FilesIn(folder_), std::vector<std::string>{"Autorun.exe"});
 
-    ClearMnuError();
+    mnu.ClearMnuError();
     EXPECT_TRUE(Build());
-    EXPECT_EQ(MnuError(), 0);
+    EXPECT_EQ(mnu.MnuError(), 0);
     EXPECT_EQ(Output().size(), player_.size() + 19 + 4);
 
     // A read-only output: Yes to the one question replaces it.
@@ -160,7 +160,7 @@ TEST_F(PackTest, ExistingOutputIsReplacedOnlyByACompleteNewOne) {
     ASSERT_EQ(::chmod(output.c_str(), 0444), 0);
     qvfake::ResetDialogs();
     EXPECT_TRUE(Build());
-    EXPECT_EQ(MnuError(), 0);
+    EXPECT_EQ(mnu.MnuError(), 0);
     EXPECT_EQ(qvfake::DialogCalls().size(), 1u);
     EXPECT_EQ(Output().size(), player_.size() + 19 + 4);
     EXPECT_FALSE(forms::IsReadOnly(output));
@@ -174,16 +174,16 @@ TEST_F(PackTest, ExistingOutputIsReplacedOnlyByACompleteNewOne) {
     for (long failAt = 0;; ++failAt) {
         SCOPED_TRACE(failAt);
         WriteAll(output, Bytes{'o', 'l', 'd'});
-        ClearMnuError();
+        mnu.ClearMnuError();
         bool built = false, failed = false;
         {
             AllocationProbe probe(failAt);
-            built = BuildAutorunExe(folder_, "Autorun.exe");
+            built = mnu.BuildAutorunExe(folder_, "Autorun.exe");
             failed = probe.Failed();
         }
-        CloseMnuFile();
+        mnu.CloseMnuFile();
         ASSERT_EQ(FilesIn(folder_), std::vector<std::string>({"Autorun.exe", "a.mnu"}));
-        ASSERT_EQ(MnuError(), built ? 0 : 1);
+        ASSERT_EQ(mnu.MnuError(), built ? 0 : 1);
         ASSERT_EQ(Output(), built ? complete : Bytes({'o', 'l', 'd'}));
         if (!failed) break;
     }

@@ -1,5 +1,5 @@
 // Helpers for the menu-file tests: a temporary folder, whole-file access and
-// a memory stream installed as the menu file stream.
+// a menu file object whose stream can be a memory stream.
 #pragma once
 #include <gtest/gtest.h>
 #include <stdlib.h>
@@ -46,14 +46,6 @@ inline Bytes Cat(std::initializer_list<Bytes> parts) {
     return out;
 }
 
-// Installs a memory stream holding bytes as the menu file stream.
-inline forms::MemoryStream* UseMemory(Bytes bytes = {}) {
-    auto stream = std::make_unique<forms::MemoryStream>(std::move(bytes));
-    forms::MemoryStream* raw = stream.get();
-    SetMnuStream(std::move(stream));
-    return raw;
-}
-
 // Files of the folder, for checking that no temporary file was left behind.
 inline std::vector<std::string> FilesIn(const std::string& folder) {
     std::vector<std::string> names;
@@ -64,13 +56,19 @@ inline std::vector<std::string> FilesIn(const std::string& folder) {
     return names;
 }
 
-// Each test starts with no stream, a clear flag, fresh fakes and its own
+// Each test starts with a new menu file object, fresh fakes and its own
 // empty folder (with a trailing separator), removed afterwards.
 class MenuFileTest : public ::testing::Test {
 protected:
+    // Installs a memory stream holding bytes as the file's stream.
+    forms::MemoryStream* UseMemory(Bytes bytes = {}) {
+        auto stream = std::make_unique<forms::MemoryStream>(std::move(bytes));
+        forms::MemoryStream* raw = stream.get();
+        mnu.SetMnuStream(std::move(stream));
+        return raw;
+    }
+
     void SetUp() override {
-        CloseMnuFile();
-        ClearMnuError();
         qvfake::ResetDialogs();
         qvfake::ResetVersionInfo();
         DlgCaption = "Autorun Quorvel Menu Editor";
@@ -80,12 +78,13 @@ protected:
         folder_ = pattern + "/";
     }
     void TearDown() override {
-        CloseMnuFile();
+        mnu.CloseMnuFile();
         std::error_code ec;
         std::filesystem::permissions(folder_, std::filesystem::perms::owner_all, ec);
         std::filesystem::remove_all(folder_, ec);
     }
     std::string folder_;
+    TMenuFile mnu{qvfake::Host()};
 };
 
 }  // namespace qvtest

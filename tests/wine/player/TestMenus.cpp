@@ -5,7 +5,7 @@
 
 #include "forms/portable/Stream.h"
 #include "shared/MenuBody.h"
-#include "shared/mdlfilebin.h"
+#include "shared/win32/mdlfilebin_win32.h"
 
 namespace qvtest {
 
@@ -77,11 +77,12 @@ int AddPlacedImage(TAQMenu& menu, int left, int top, int w, int h, uint32_t colo
 }
 
 std::vector<uint8_t> MenuBytes(const TAQMenu& menu) {
-    ClearMnuError();
-    SetMnuStream(std::make_unique<forms::MemoryStream>());
-    WriteMenuFile(menu, MenuWriteOptions());
-    std::vector<uint8_t> bytes = static_cast<forms::MemoryStream*>(MnuStream())->Bytes();
-    CloseMnuFile();
+    DialogMenuFileHost host;
+    TMenuFile file(host);
+    file.SetMnuStream(std::make_unique<forms::MemoryStream>());
+    WriteMenuFile(file, menu, MenuWriteOptions());
+    std::vector<uint8_t> bytes = static_cast<forms::MemoryStream*>(file.MnuStream())->Bytes();
+    file.CloseMnuFile();
     return bytes;
 }
 
@@ -112,6 +113,17 @@ std::vector<uint8_t> MenuBytesWithBadPicture(const TAQMenu& menu, int object, in
     return {};
 }
 
+std::vector<uint8_t> MenuBytesWithBadPng(const TAQMenu& menu, int index) {
+    std::vector<uint8_t> bytes = MenuBytes(menu);
+    static const uint8_t kSignature[8] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
+    for (size_t i = 0; i + 24 <= bytes.size(); ++i) {
+        if (std::memcmp(bytes.data() + i, kSignature, 8) != 0 || index-- > 0) continue;
+        for (size_t k = i + 8; k < i + 24; ++k) bytes[k] = 0xA5;  // the header chunk
+        return bytes;
+    }
+    return {};
+}
+
 std::vector<uint8_t> PackedExe(const std::vector<uint8_t>& image, const std::vector<PackFile>& files) {
     std::vector<uint8_t> out = image;
     const size_t p = out.size();
@@ -132,6 +144,12 @@ std::vector<uint8_t> PackedExe(const std::vector<uint8_t>& image, const std::vec
     }
     PutInt32(out, static_cast<int32_t>(p + 1));
     return out;
+}
+
+void SetPackedOffset(std::vector<uint8_t>& exe, size_t imageSize, int index, int32_t stored) {
+    // "FPAK" and its fields take 18 bytes, the count one; each entry is a
+    // 256-byte name and the position.
+    PutInt32At(exe, imageSize + 19 + 260 * static_cast<size_t>(index) + 256, stored);
 }
 
 bool ReadBytes(const std::string& path, std::vector<uint8_t>& bytes) { return forms::ReadWholeFile(path, bytes); }

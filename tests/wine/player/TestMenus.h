@@ -47,6 +47,10 @@ std::vector<uint8_t> MenuBytesWithMajor(const TAQMenu& menu, uint8_t major);
 // the block is not found.
 std::vector<uint8_t> MenuBytesWithBadPicture(const TAQMenu& menu, int object, int state, int frame);
 
+// The same with the data of the index-th (0-based) PNG picture of the file
+// turned to garbage, its length kept; empty when there is no such picture.
+std::vector<uint8_t> MenuBytesWithBadPng(const TAQMenu& menu, int index);
+
 struct PackFile {
     std::string name;
     std::vector<uint8_t> bytes;
@@ -54,6 +58,8 @@ struct PackFile {
 
 // image, then "FPAK", the directory and the files, then the trailer.
 std::vector<uint8_t> PackedExe(const std::vector<uint8_t>& image, const std::vector<PackFile>& files);
+// Sets the stored data position of entry index (0-based) of a PackedExe.
+void SetPackedOffset(std::vector<uint8_t>& exe, size_t imageSize, int index, int32_t stored);
 
 bool ReadBytes(const std::string& path, std::vector<uint8_t>& bytes);
 bool WriteBytes(const std::string& path, const std::vector<uint8_t>& bytes);

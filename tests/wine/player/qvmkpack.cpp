@@ -12,6 +12,16 @@
 //               seconds, minimises the menu and waits for it), then
 //               pos1.mnu, pos2.mnu, ... for the placement codes 1, 2, 3, 5
 //               and 10 (200 x 100 each)
+//   keys        keys.mnu (three buttons, the second the default: messages
+//               "Default pressed" and "Third pressed", the first opens
+//               keysub.mnu) and keysub.mnu (no default: the message
+//               "Sub first", then back to keys.mnu)
+//   damaged     intact.mnu, whose button opens damaged.mnu: a menu whose
+//               accessory text picture holds garbage of the right length
+//   manyobjects a menu whose header announces 255 objects
+//   cutshort    a menu cut off before its pictures
+//   badentry    entry.mnu (buttons to second.mnu and third.mnu), second.mnu
+//               whose data position lies past the end of the file, third.mnu
 //   badtrailer  the trailer points past the end of the file
 //   nofpak      the trailer points at bytes that are not a pack
 //
@@ -19,10 +29,11 @@
 // packs a menu scenario through the editor's own builder instead: the
 // player comes out of the editor file beside qvmkpack.exe, and the menus are
 // written as files beside OUTPUT_EXE first.
+#include <algorithm>
 #include <cstdio>
 #include <string>
 
-#include "shared/mdlfilebin.h"
+#include "shared/win32/mdlfilebin_win32.h"
 #include "tests/wine/player/TestMenus.h"
 
 using namespace qvtest;
@@ -74,6 +85,45 @@ TAQMenu WaitMenu() {
     return menu;
 }
 
+TAQMenu KeysMenu() {
+    TAQMenu menu = NewMenu("Keys Menu", 300, 200, kGrey);
+    AddGraphicalButton(menu, 20, 20, 80, 40, kRed, kGreen, kBlue, "keysub.mnu");
+    AddGraphicalButton(menu, 110, 20, 80, 40, kRed, kGreen, kBlue, "$Default pressed");
+    AddGraphicalButton(menu, 200, 20, 80, 40, kRed, kGreen, kBlue, "$Third pressed");
+    menu.DefaultBtn = 2;
+    return menu;
+}
+
+TAQMenu KeysSubMenu() {
+    TAQMenu menu = NewMenu("Keys Sub", 300, 200, kWhite);
+    AddGraphicalButton(menu, 20, 20, 80, 40, kRed, kGreen, kBlue, "$Sub first");
+    AddGraphicalButton(menu, 110, 20, 80, 40, kRed, kGreen, kBlue, "keys.mnu");
+    return menu;
+}
+
+TAQMenu OneButtonMenu(const std::string& title, const std::string& command) {
+    TAQMenu menu = NewMenu(title, 300, 200, kGrey);
+    AddGraphicalButton(menu, 20, 20, 80, 40, kRed, kGreen, kBlue, command);
+    return menu;
+}
+
+TAQMenu DamagedMenu() {
+    TAQMenu menu = OneButtonMenu("Damaged Menu", "$Damaged works");
+    menu.AccRTF = "{\\rtf1 text}";
+    menu.AccPNG = forms::PngImage::CreateBlank(20, 10);
+    return menu;
+}
+
+std::vector<uint8_t> Cut(std::vector<uint8_t> bytes, size_t length) {
+    bytes.resize(std::min(bytes.size(), length));
+    return bytes;
+}
+
+std::vector<uint8_t> WithObjectCount(std::vector<uint8_t> bytes, uint8_t count) {
+    bytes[8] = count;
+    return bytes;
+}
+
 const int kPlacementCodes[] = {1, 2, 3, 5, 10};
 
 TAQMenu PlacedMenu(int code) {
@@ -92,6 +142,21 @@ bool ScenarioMenus(const std::string& scenario, std::vector<PackFile>& files) {
         files = {{"v7.mnu", MenuBytesWithMajor(OldMenu(), 7)}};
     } else if (scenario == "v5first") {
         files = {{"v5.mnu", MenuBytesWithMajor(OldMenu(), 5)}};
+    } else if (scenario == "keys") {
+        files = {{"keys.mnu", MenuBytes(KeysMenu())}, {"keysub.mnu", MenuBytes(KeysSubMenu())}};
+    } else if (scenario == "damaged") {
+        files = {{"intact.mnu", MenuBytes(OneButtonMenu("Intact Menu", "damaged.mnu"))},
+                 {"damaged.mnu", MenuBytesWithBadPng(DamagedMenu(), 0)}};
+    } else if (scenario == "manyobjects") {
+        files = {{"many.mnu", WithObjectCount(MenuBytes(OneButtonMenu("Many Menu", "")), 255)}};
+    } else if (scenario == "cutshort") {
+        files = {{"cut.mnu", Cut(MenuBytes(OneButtonMenu("Cut Menu", "")), 120)}};
+    } else if (scenario == "badentry") {
+        TAQMenu entry = OneButtonMenu("Entry Menu", "second.mnu");
+        AddGraphicalButton(entry, 110, 20, 80, 40, kRed, kGreen, kBlue, "third.mnu");
+        files = {{"entry.mnu", MenuBytes(entry)},
+                 {"second.mnu", MenuBytes(OneButtonMenu("Second Menu", ""))},
+                 {"third.mnu", MenuBytes(OneButtonMenu("Third Menu", "entry.mnu"))}};
     } else if (scenario == "empty") {
         files.clear();
     } else if (scenario == "waitplace") {
@@ -122,10 +187,11 @@ int BuildThroughTheEditor(const std::string& scenario, const std::string& output
         }
         PackFiles[k + 1] = path;
     }
-    ClearMnuError();
-    const bool built = BuildAutorunExe(folder, output.substr(folder.size()));
-    CloseMnuFile();
-    if (!built || MnuError()) {
+    DialogMenuFileHost host;
+    TMenuFile file(host);
+    const bool built = file.BuildAutorunExe(folder, output.substr(folder.size()));
+    file.CloseMnuFile();
+    if (!built || file.MnuError()) {
         std::fprintf(stderr, "the builder failed\n");
         return 1;
     }
@@ -150,6 +216,7 @@ int main(int argc, char** argv) {
     std::vector<PackFile> files;
     if (ScenarioMenus(scenario, files)) {
         out = PackedExe(image, files);
+        if (scenario == "badentry") SetPackedOffset(out, image.size(), 1, static_cast<int32_t>(out.size() + 1000));
     } else if (scenario == "badtrailer") {
         out = image;
         const uint8_t trailer[] = {0xF0, 0xFF, 0xFF, 0x7F};

@@ -1,7 +1,7 @@
 // Saving menu files over Windows file attributes and files in use, with the
 // real questions answered through DialogDriver.h.
 #include "shared/TarvikUtils.h"
-#include "shared/mdlfilebin.h"
+#include "shared/win32/mdlfilebin_win32.h"
 #include "tests/wine/shared/DialogDriver.h"
 
 #include <windows.h>
@@ -43,13 +43,11 @@ protected:
         folder_ = std::string(temp) + "qv_menu_file_" + std::to_string(GetCurrentProcessId()) + "\\";
         CreateDirectoryA(folder_.c_str(), nullptr);
         DlgCaption = "Autorun Quorvel Menu Editor";
-        CloseMnuFile();
-        ClearMnuError();
         std::ofstream(Path(), std::ios::binary) << "old";
     }
     void TearDown() override
     {
-        CloseMnuFile();
+        mnu.CloseMnuFile();
         WIN32_FIND_DATAA found;
         HANDLE search = FindFirstFileA((folder_ + "*").c_str(), &found);
         if (search != INVALID_HANDLE_VALUE) {
@@ -80,12 +78,14 @@ protected:
     // Writes one string field, "new", and closes.
     void WriteAndClose()
     {
-        WriteMnuField(mftString, 0, "new");
-        CloseMnuFile();
+        mnu.WriteMnuField(mftString, 0, "new");
+        mnu.CloseMnuFile();
     }
     static std::string NewContent() { return std::string("\x04\x03\0\0\0new", 8); }
 
     std::string folder_;
+    DialogMenuFileHost host_;
+    TMenuFile mnu{host_};
 };
 
 TEST_F(MenuFileWineTest, ReadOnlyMenuIsReplacedAfterTwoYes)
@@ -94,7 +94,7 @@ TEST_F(MenuFileWineTest, ReadOnlyMenuIsReplacedAfterTwoYes)
     std::vector<std::string> asked;
     bool opened = false;
     RunDialog([&] {
-                  opened = OpenMnuFile("menu.mnu", folder_, 1, 1);
+                  opened = mnu.OpenMnuFile("menu.mnu", folder_, 1, 1);
                   return 0;
               },
               [&](HWND dialog) {
@@ -104,7 +104,7 @@ TEST_F(MenuFileWineTest, ReadOnlyMenuIsReplacedAfterTwoYes)
               2);
     ASSERT_TRUE(opened);
     WriteAndClose();
-    EXPECT_EQ(MnuError(), 0);
+    EXPECT_EQ(mnu.MnuError(), 0);
     EXPECT_EQ(asked, std::vector<std::string>({"File exists, do you wish to overwrite it?",
                                                "The menu file is marked as Read Only, would you like to save "
                                                "to it anyway?"}));
@@ -119,20 +119,21 @@ TEST_F(MenuFileWineTest, ReadOnlyMenuIsReplacedAfterTwoYes)
 TEST_F(MenuFileWineTest, HiddenReadOnlyMenuFailsAtOnce)
 {
     SetFileAttributesA(Path().c_str(), FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_READONLY);
-    ASSERT_TRUE(OpenMnuFile("menu.mnu", folder_, 1, 1));
+    ASSERT_TRUE(mnu.OpenMnuFile("menu.mnu", folder_, 1, 1));
     const DWORD start = GetTickCount();
     WriteAndClose();
     EXPECT_LT(GetTickCount() - start, 5000u);
-    EXPECT_EQ(MnuError(), 1);
+    EXPECT_EQ(mnu.MnuError(), 1);
     EXPECT_EQ(ReadText(Path()), "old");
     const DWORD kept = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_READONLY;
     EXPECT_EQ(Attributes() & kept, kept);
     EXPECT_EQ(Files(), std::vector<std::string>{"menu.mnu"});
 }
 
-// While the close waits for a menu that is open elsewhere, other handlers run.
-// A write they start is refused; reading goes on; once the other user lets
-// go, the menu is replaced and the flag tells only the save's own outcome.
+// While the close waits for a menu that is open elsewhere, other handlers run
+// with menu files of their own. A write they start is refused; reading goes
+// on; once the other user lets go, the menu is replaced and the flag tells
+// the save's own outcome.
 struct WhileWaiting {
     std::string folder;
     HANDLE holder = INVALID_HANDLE_VALUE;
@@ -147,12 +148,14 @@ void CALLBACK DuringTheWait(HWND, UINT, UINT_PTR id, DWORD)
 {
     KillTimer(nullptr, id);
     g_waiting.ran = true;
-    ClearMnuError();
-    g_waiting.writeOpened = OpenMnuFile("second.mnu", g_waiting.folder, 1, 0);
-    g_waiting.writeError = MnuError();
-    CloseMnuFile();
-    if (OpenMnuFile("other.mnu", g_waiting.folder, 0, 0)) g_waiting.readValue = ReadMnuInt();
-    CloseMnuFile();
+    DialogMenuFileHost host;
+    TMenuFile writer(host);
+    g_waiting.writeOpened = writer.OpenMnuFile("second.mnu", g_waiting.folder, 1, 0);
+    g_waiting.writeError = writer.MnuError();
+    writer.CloseMnuFile();
+    TMenuFile reader(host);
+    if (reader.OpenMnuFile("other.mnu", g_waiting.folder, 0, 0)) g_waiting.readValue = reader.ReadMnuInt();
+    reader.CloseMnuFile();
     CloseHandle(g_waiting.holder);
 }
 
@@ -166,14 +169,14 @@ TEST_F(MenuFileWineTest, HandlersRunWhileWaitingCannotStartAWrite)
     g_waiting.folder = folder_;
     g_waiting.holder = CreateFileA(Path().c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
     ASSERT_NE(g_waiting.holder, INVALID_HANDLE_VALUE);
-    ASSERT_TRUE(OpenMnuFile("menu.mnu", folder_, 1, 0));
+    ASSERT_TRUE(mnu.OpenMnuFile("menu.mnu", folder_, 1, 0));
     SetTimer(nullptr, 0, 50, DuringTheWait);
     WriteAndClose();
     ASSERT_TRUE(g_waiting.ran);
     EXPECT_FALSE(g_waiting.writeOpened);
     EXPECT_EQ(g_waiting.writeError, 1);
     EXPECT_EQ(g_waiting.readValue, 7);
-    EXPECT_EQ(MnuError(), 0);
+    EXPECT_EQ(mnu.MnuError(), 0);
     EXPECT_EQ(ReadText(Path()), NewContent());
     EXPECT_EQ(Files(), std::vector<std::string>({"menu.mnu", "other.mnu"}));
 }

@@ -1,4 +1,4 @@
-#include "shared/mdlfilebin.h"
+#include "shared/win32/mdlfilebin_win32.h"
 
 #include <windows.h>
 
