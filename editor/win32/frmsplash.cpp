@@ -5,7 +5,7 @@
 #include "EditorResources.h"
 #include "editor/win32/ResourcePicture.h"
 #include "editor/win32/SeeThroughColor.h"
-#include "shared/mdlfilebin.h"
+#include "shared/win32/mdlfilebin_win32.h"
 
 uint8_t SplashDone = 0;
 

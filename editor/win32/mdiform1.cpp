@@ -20,7 +20,7 @@
 #include "forms/win32/StatusBar.h"
 #include "forms/win32/Timer.h"
 #include "forms/win32/ToolBar.h"
-#include "shared/mdlfilebin.h"
+#include "shared/win32/mdlfilebin_win32.h"
 
 TMDIForm1Cls::TMDIForm1Cls(bool runStartup) : runStartup_(runStartup) {
     SetName("MDIForm1");
