@@ -11,6 +11,7 @@
 //   mdiform1_commands.cpp   the window's own small commands
 //   mdiform1_settings.cpp   the settings file applied to menus and toolbars
 //   mdiform1_menufile.cpp   reading and writing menu files
+//   mdiform1_createexe.cpp  the Create Autorun EXE command
 //
 // Every command that needs a document does nothing while none is open
 // (CurMenu below 1); the commands of operations not built yet are shown
@@ -116,6 +117,9 @@ public:
     void FindControls();
     void mnuHelpContents_Click();
     void mnuMainHelp_Click(forms::Component& sender);
+    // Create Autorun EXE: offers to save each modified menu, then shows the
+    // Create Autorun Application wizard for the current one.
+    void ToolButton6Click();
     void mnuAbout_Click();
     void mnuExit_Click();
     void Menu1Click();
