@@ -197,10 +197,10 @@ forms::Panel* TfrmEXEWizCls::NewPage(const char* name, const char* heading, cons
 
 void TfrmEXEWizCls::Form_Load(forms::Component&) {
     SetShowHint(EditorOptions.ShowToolTips);
-    if (!MenuFolder_.empty()) {
-        Text11->SetText(editor::DefaultExePath(MenuFolder_));
-        File3->SetDirectory(MenuFolder_);  // a folder that cannot be listed is no error here
-    }
+    if (!MenuFolder_.empty()) Text11->SetText(editor::DefaultExePath(MenuFolder_));
+    // A folder that cannot be listed is no error here: it lists no menus.
+    FolderListed_ = !MenuFolder_.empty() && File3->SetDirectory(MenuFolder_);
+    RefreshMenuFiles();
     WizStep_ = 1;
     ShowStep();
 }
@@ -248,12 +248,19 @@ void TfrmEXEWizCls::Command11_Click(forms::Component&) {
     LastExeFolder = editor::FolderPart(SaveDialog1->FileName());
 }
 
+void TfrmEXEWizCls::RefreshMenuFiles() {
+    if (FolderListed_)
+        File3->Update();
+    else
+        File3->ClearItems();
+}
+
 bool TfrmEXEWizCls::LeavePathPage() {
     if (Text11->Text().empty()) {
         EditorMsg(kNoFileName, TMsgDlgType::mtWarning, TMsgDlgButtons::mbOK);
         return false;
     }
-    File3->Update();
+    RefreshMenuFiles();
     if (File3->ItemCount() == 0) {
         EditorMsg(kNoSavedMenus, TMsgDlgType::mtWarning, TMsgDlgButtons::mbOK);
         return false;
@@ -278,7 +285,7 @@ bool TfrmEXEWizCls::LeavePathPage() {
 }
 
 void TfrmEXEWizCls::EnterMenusPage() {
-    File3->Update();
+    RefreshMenuFiles();
     const std::vector<std::string> names = editor::WizardMenuNames(File3->Items(), MenuFileName_);
     FreeAll(ChkOptn_);
     for (size_t i = 0; i < names.size(); ++i) {

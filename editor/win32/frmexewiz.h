@@ -81,6 +81,10 @@ private:
     // Checks the executable's path; true when the wizard may go on.
     bool LeavePathPage();
     bool LeaveMenusPage();
+    // Lists the current menu's folder again; nothing when the menu has no
+    // folder or its folder cannot be listed, so that no other folder's menus
+    // are ever offered.
+    void RefreshMenuFiles();
     void EnterMenusPage();
     void EnterDefaultPage();
     // Builds the executable and Autorun.inf; false after reporting a failure.
@@ -90,6 +94,7 @@ private:
 
     std::string MenuFolder_;
     std::string MenuFileName_;
+    bool FolderListed_ = false;
     int WizStep_ = 1;
     std::vector<forms::CheckBox*> ChkOptn_;
     std::vector<forms::RadioButton*> RadOptn_;
