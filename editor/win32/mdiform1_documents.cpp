@@ -240,6 +240,7 @@ void TMDIForm1Cls::LoadMenuList() {
     // A folder that cannot be listed shows no menus rather than those of the
     // folder listed before.
     std::vector<std::string> names;
+    for (std::string& path : MenuListPaths_) path.clear();
     if (File1->SetDirectory(MenuFolder)) {
         File1->Update();
         names = editor::MenuListNames(File1->Items());
@@ -258,7 +259,6 @@ void TMDIForm1Cls::LoadMenuList() {
             ListItems_[i]->SetCaption(names[i]);
             ListItems_[i]->SetVisible(true);
         } else {
-            MenuListPaths_[i].clear();
             ListItems_[i]->SetVisible(false);
         }
     }
