@@ -71,7 +71,9 @@ public:
     TMenuDocument* CurrentDoc();
 
     // Creates a document in the next slot and makes it current; false (with
-    // a message) when all 100 slots of this run are taken.
+    // a message) when all 100 slots of this run are taken. withDialog 1 is
+    // meant to open Menu Properties, which comes with that dialog; until
+    // then the document is made without it.
     bool NewMenu(uint8_t withDialog);
     // Closes the current document's slot (no question).
     void FreeMenu();

@@ -56,7 +56,7 @@ void FreeControl(T*& control) {
 
 // ---- creating and freeing ----
 
-bool TMDIForm1Cls::NewMenu(uint8_t withDialog) {
+bool TMDIForm1Cls::NewMenu(uint8_t /*withDialog*/) {
     if (MenuCounter >= kMaxDocuments) {
         EditorMsg("The editor holds up to 100 menus in one session. Please save your work and restart the editor "
                   "to create or open more menus.",
@@ -90,7 +90,6 @@ bool TMDIForm1Cls::NewMenu(uint8_t withDialog) {
     forms::Application().ProcessMessages();
     EnableToolbars(1, 0);
     SyncMenuTools();
-    (void)withDialog;  // Menu Properties, which the dialog flag opens, is built with its dialog.
     return true;
 }
 

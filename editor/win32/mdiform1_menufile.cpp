@@ -5,19 +5,15 @@
 #include "editor/win32/EditorGlobals.h"
 #include "editor/win32/mdiform1.h"
 
-bool TMDIForm1Cls::SaveMenu(const std::string& folder, const std::string& fileName, bool withImages, bool quiet) {
-    (void)folder;
-    (void)fileName;
-    (void)withImages;
+bool TMDIForm1Cls::SaveMenu(const std::string& /*folder*/, const std::string& /*fileName*/, bool /*withImages*/,
+                            bool quiet) {
     if (!quiet)
         EditorMsg("Saving menu files is not available in this version of the editor yet.",
                   TMsgDlgType::mtInformation, TMsgDlgButtons::mbOK);
     return false;
 }
 
-bool TMDIForm1Cls::LoadMenu(const std::string& fileName, const std::string& folder, bool reload) {
-    (void)folder;
-    (void)reload;
+bool TMDIForm1Cls::LoadMenu(const std::string& fileName, const std::string& /*folder*/, bool /*reload*/) {
     EditorMsg("Opening menu files is not available in this version of the editor yet, so \"" + fileName +
                   "\" was not opened.",
               TMsgDlgType::mtInformation, TMsgDlgButtons::mbOK);
