@@ -17,6 +17,7 @@
 //   mdiform1_order.cpp      stacking order and tab order
 //   mdiform1_boxes.cpp      dragging the accessory boxes and the clock labels
 //   mdiform1_undo.cpp       undo and redo through snapshot files
+//   mdiform1_createexe.cpp  the Create Autorun EXE command
 //
 // Every command that needs a document does nothing while none is open
 // (CurMenu below 1); the commands of operations not built yet are shown
@@ -240,6 +241,9 @@ public:
     void FindControls();
     void mnuHelpContents_Click();
     void mnuMainHelp_Click(forms::Component& sender);
+    // Create Autorun EXE: offers to save each modified menu, then shows the
+    // Create Autorun Application wizard for the current one.
+    void ToolButton6Click();
     void mnuAbout_Click();
     void mnuExit_Click();
     void Menu1Click();

@@ -89,8 +89,8 @@ void TMDIForm1Cls::CreateCommands() {
         AddCommand("cmdSave", "&Save Menu", "Save", MakeShortCut('S', scCtrl), [this] { mnuSaveClick(); }));
     DocCommands_.push_back(AddCommand("cmdSaveAs", "Save Menu &As...", "", 0, [this] { mnuSaveAsClick(); }));
     DocCommands_.push_back(AddCommand("cmdSaveAll", "Save A&ll", "", 0, [this] { SaveAll1Click(); }));
-    // Building the autorun program comes with its wizard.
-    AddLaterCommand("cmdCreateEXE", "Create Autorun &EXE...", "Create Autorun EXE", MakeShortCut('E', scCtrl));
+    AddCommand("cmdCreateEXE", "Create Autorun &EXE...", "Create Autorun EXE", MakeShortCut('E', scCtrl),
+               [this] { ToolButton6Click(); });
     AddCommand("cmdExit", "E&xit", "", 0, [this] { mnuExit_Click(); });
     // Edit
     DocCommands_.push_back(

@@ -139,7 +139,7 @@ TEST_F(MainWindowTest, ClosingTheLastDocumentLeavesNoneAndDisablesTheDocumentCom
         EXPECT_FALSE(Cmd(name).Enabled()) << name;
     EXPECT_FALSE(Item("mnuScrPos").Enabled());
     // Operations built later stay disabled whatever the document state.
-    for (const char* name : {"cmdUndo", "cmdCut", "cmdMenuProps", "cmdCreateEXE", "cmdDelete"})
+    for (const char* name : {"cmdUndo", "cmdCut", "cmdMenuProps", "cmdDelete"})
         EXPECT_FALSE(Cmd(name).Enabled()) << name;
 
     // The document's handlers do nothing while none is open.

@@ -1,0 +1,86 @@
+"""Create Autorun EXE as a user meets it: menu files written by the shared
+menu writer lie in a folder, the current document is saved there, the
+wizard packs the folder's menus with the chosen default, and the Autorun.exe
+it writes shows that menu when started."""
+import os
+import shutil
+import time
+
+import harness
+from editor_session import MAIN_TITLE, Editor, click_child, focus, key_to, wait_closed, windows_path
+
+WIZARD = "Create Autorun Application"
+
+
+def button(info, text):
+    """The showing button (check box, radio button) of a window captioned text."""
+    return next(c for c in info["children"]
+                if c["class"].lower() == "button" and c["visible"] and c["text"].replace("&", "") == text)
+
+
+def dismiss_messages(s, answer):
+    """Clicks answer (or OK) on each message of the editor (titled as the main
+    window, but a dialog) until none shows for 3 seconds."""
+    def message():
+        return next((w for w in s.windows() if w["title"] == MAIN_TITLE and w["class"] == "#32770"), None)
+    while dialog := harness.wait_until(message, 3):
+        texts = [c["text"].replace("&", "") for c in dialog["children"]]
+        click_child(s, dialog, button(dialog, answer if answer in texts else "OK"))
+        assert harness.wait_until(lambda: (message() or {}).get("children") != dialog["children"], 10)
+
+
+def in_wizard(s, key=None, click=None):
+    if click:
+        click_child(s, s.shown(WIZARD), button(s.shown(WIZARD), click))
+    else:
+        key_to(s, WIZARD, key)
+    time.sleep(0.5)
+
+
+def test_the_wizard_packs_the_saved_menus_and_the_autorun_exe_shows_the_default(s):
+    with Editor(s, "exewiz") as ed:
+        # main.mnu, sub.mnu and v7.mnu, which the packing tool writes beside
+        # the pack it makes (that pack is not used).
+        menus = os.path.join(s.work, "exewiz-menus")
+        os.makedirs(menus)
+        shutil.copy(harness.find_built("qvmkpack.exe"), ed.folder)
+        code, out = s.run(os.path.join(ed.folder, "qvmkpack.exe"), "--build", "menus",
+                          windows_path(os.path.join(menus, "scratch.exe")))
+        assert code == 0, out
+        os.remove(os.path.join(menus, "scratch.exe"))
+
+        # A new menu given a file in that folder by Save As.
+        ed.through_start_up("Return")
+        focus(s, MAIN_TITLE)
+        s.key("ctrl+s")
+        assert s.shown("Save Menu As...", 15000) is not None
+        key_to(s, "Save Menu As...", "ctrl+a")
+        s.xdotool("type", "--delay", "20", windows_path(os.path.join(menus, "current.mnu")))
+        s.key("Return")
+        assert wait_closed(s, "Save Menu As...")
+        dismiss_messages(s, "OK")
+
+        # Create Autorun EXE: No to saving; then Create Autorun, Add All,
+        # Next, "sub" as the default, and Next builds.
+        focus(s, MAIN_TITLE)
+        s.key("ctrl+e")
+        dismiss_messages(s, "No")
+        assert s.shown(WIZARD, 15000) is not None, "the wizard did not show"
+        in_wizard(s, "Return")
+        in_wizard(s, click="Add All")
+        in_wizard(s, "alt+e")
+        in_wizard(s, click="sub")
+        in_wizard(s, "alt+e")
+        inf = os.path.join(menus, "Autorun.inf")
+        assert harness.wait_until(lambda: os.path.exists(inf), 20), s.windows()
+        with open(inf, "rb") as f:
+            assert f.read() == b"[autorun]\r\nopen=Autorun.exe\r\nicon=Autorun.exe\r\n"
+        key_to(s, WIZARD, "Escape")
+        assert wait_closed(s, WIZARD), "the wizard stayed"
+
+        player = s.start(os.path.join(menus, "Autorun.exe"))
+        try:
+            assert s.shown("Sub Menu", 60000) is not None, s.windows()
+        finally:
+            player.kill()
+            player.wait()
