@@ -111,6 +111,9 @@ bool WriteZipPixels(forms::Stream& s, const TBmpArray& a);
 // a record (the bytes equal those written after BmpToArray).
 bool WriteRawPixels(forms::Stream& s, const forms::Bitmap& bmp);
 bool WriteZipPixels(forms::Stream& s, const forms::Bitmap& bmp);
+// Reads raw pixels straight into a bitmap's rows, checked as ReadRawPixels
+// checks them; refused input leaves bmp empty and gives false.
+bool ReadRawPixels(forms::Stream& s, forms::Bitmap& bmp);
 // Reads compressed pixels like ReadRawPixels; corrupt or short zlib data, a
 // stored raw size that does not match the sides, or sizes beyond the limits
 // leave the record empty and give false.
