@@ -152,8 +152,4 @@ def main():
 
 
 if __name__ == "__main__":
-    try:
-        sys.exit(main())
-    except (RuntimeError, FileNotFoundError, subprocess.SubprocessError) as e:
-        print(f"measurement failed: {e}", file=sys.stderr)
-        sys.exit(1)
+    measure_player.run(main)
