@@ -110,14 +110,20 @@ def wait_shown(screen, proc, points, timeout):
         time.sleep(0.001)
 
 
-def stop(screen, proc, points):
-    """Kills the program and waits until its window has left the screen."""
+def kill_until_gone(proc, shown):
+    """Kills the program and waits until shown() no longer holds (at most
+    10 s), then a little more for the Wine server's cleanup."""
     proc.kill()
     proc.wait()
     end = time.time() + 10
-    while screen.shows(points) and time.time() < end:
+    while shown() and time.time() < end:
         time.sleep(0.01)
     time.sleep(0.3)  # let the Wine server finish the process's cleanup
+
+
+def stop(screen, proc, points):
+    """Kills the program and waits until its window has left the screen."""
+    kill_until_gone(proc, lambda: screen.shows(points))
 
 
 def first_paint(session, screen, exe, points, timeout=60):
