@@ -8,7 +8,7 @@ import subprocess
 import time
 
 import harness
-from editor_session import MAIN_TITLE, Editor, key_to, windows_path
+from editor_session import MAIN_TITLE, Editor, client_origin, key_to, windows_path
 
 
 def native_tool(name):
@@ -96,8 +96,71 @@ def test_five_added_buttons_land_at_their_cascade_positions(s):
         ed.start(windows_path(path))
         ed.main_window()
         surface_origin(s)
-        for _ in range(5):
-            objects_menu(s, "Return")
+
+        def count():  # each object has a (hidden) Windows button control
+            return sum(c["class"] == "Button" and c["text"].startswith("Button ")
+                       for c in s.probe(MAIN_TITLE)["children"])
+        for k in range(1, 6):
+            for _ in range(3):  # a menu key pressed too early is lost
+                objects_menu(s, "Return")
+                if harness.wait_until(lambda: count() >= k, 3):
+                    break
+        assert count() == 5, count()
         saved = save_and_close(s, ed, path)
     places = [(o["left"], o["top"]) for o in saved["objects"]]
     assert places == [(8, 8), (16, 16), (24, 24), (32, 32), (40, 40)], places
+
+
+def drag(s, x0, y0, x1, y1):
+    s.move(x0, y0)
+    time.sleep(0.2)
+    s.xdotool("mousedown", 1)
+    time.sleep(0.6)  # the press records an undo step first
+    for k in range(1, 6):
+        s.move(x0 + (x1 - x0) * k // 5, y0 + (y1 - y0) * k // 5)
+        time.sleep(0.15)
+    time.sleep(0.3)
+    s.xdotool("mouseup", 1)
+    time.sleep(0.6)
+
+
+def test_a_drag_snaps_to_the_grid_and_undo_redo_step_through_two_drags(s):
+    # "five": 40 x 20 buttons at (20 + 60k, 40); the grid is 6 and on.
+    path = make_menu(s, "five")
+    with Editor(s, "editor-drag") as ed:
+        ed.start(windows_path(path))
+        ed.main_window()
+        x, y = surface_origin(s)
+        # Button 1 is grabbed 10 px inside its corner and let go with its
+        # corner at (17, 40): the grid makes that (12, 36).
+        drag(s, x + 30, y + 50, x + 27, y + 50)
+        drag(s, x + 22, y + 46, x + 70, y + 46)  # to (60, 36)
+        for keys in ("ctrl+z", "ctrl+z", "ctrl+y"):
+            key_to(s, MAIN_TITLE, keys)
+            time.sleep(1.0)
+        saved = save_and_close(s, ed, path)
+    places = [(o["left"], o["top"]) for o in saved["objects"]]
+    assert places == [(12, 36), (80, 40), (140, 40), (200, 40), (260, 40)], places
+
+
+def test_bring_forward_moves_object_3_of_5_to_4_with_its_pictures(s):
+    path = make_menu(s, "five")
+    before = menudump(path)["objects"]
+    with Editor(s, "editor-order") as ed:
+        ed.start(windows_path(path))
+        main = ed.main_window()
+        x, y = surface_origin(s)
+        s.click(x + 160, y + 50)  # selects button 3
+        time.sleep(0.5)
+        # The object toolbar's Bring Forward: the third of the four order
+        # buttons at its right end, 507 px from the left in this layout.
+        bar = next(c for c in main["children"] if c["text"] == "Object Toolbar")
+        ox, oy = client_origin(main)
+        s.click(ox + 507, oy + (bar["rect"][1] + bar["rect"][3]) // 2)
+        time.sleep(1.0)
+        saved = save_and_close(s, ed, path)
+    after = saved["objects"]
+    assert [o["caption"] for o in after] == ["Button 1", "Button 2", "Button 4", "Button 3", "Button 5"], after
+    # The editor draws the missing accessory text picture when it opens a menu.
+    moved = dict(after[3], number=3, accPNG=None)
+    assert moved == dict(before[2], accPNG=None), (before[2], after[3])
