@@ -328,3 +328,73 @@ TEST_F(SurfaceTest, BoxesAndClockLabelsDragWithTheRecordAndDeleteHidesALabel) {
 }
 
 }  // namespace
+
+namespace {
+
+// A background where every place looks different.
+forms::Bitmap Patterned(int w, int h) {
+    forms::Bitmap b(w, h);
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x)
+            b.SetPixel(x, y, static_cast<uint32_t>((x * 7 + y * 3) & 0xFF) | static_cast<uint32_t>((x * y) & 0xFF) << 8 |
+                                 static_cast<uint32_t>((x + y * 11) & 0xFF) << 16);
+    return b;
+}
+
+forms::Bitmap Cut(const forms::Bitmap& from, int left, int top, int w, int h) {
+    forms::Bitmap b(w, h);
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x) b.SetPixel(x, y, from.Pixel(left + x, top + y));
+    return b;
+}
+
+}  // namespace
+
+TEST_F(SurfaceTest, AutoSeekMovesAGraphicalButtonToWhereItsPictureWasCutFromAndCanBeUndone) {
+    EditorOptions.TipShown[3] = 1;
+    const forms::Bitmap background = Patterned(200, 120);
+    Obj(0).Pics[Up][0] = std::make_shared<forms::Bitmap>(background);
+    Cmd("cmdInsertBtn").Execute();
+    ASSERT_EQ(Doc().Menu.BtnCount, 1);
+    ASSERT_EQ(Obj(1).ObjectKind, GraphicalButton);
+    Obj(1).Pics[Up][0] = std::make_shared<forms::Bitmap>(Cut(background, 53, 41, 30, 12));
+    ASSERT_TRUE(Cmd("cmdAutoSeek").Enabled());
+    const int undoSteps = Doc().UndoCount;
+
+    Cmd("cmdAutoSeek").Execute();
+    EXPECT_TRUE(asked_.empty());
+    // The record and both controls move; the frame encloses the picture.
+    EXPECT_EQ(Obj(1).Left, 53);
+    EXPECT_EQ(Obj(1).Top, 41);
+    EXPECT_EQ(Img(1).Left(), 53);
+    EXPECT_EQ(Doc().Ctl[1].WinBtn->Top(), 41);
+    EXPECT_EQ(Doc().UndoCount, undoSteps + 1);
+
+    Cmd("cmdUndo").Execute();
+    EXPECT_EQ(Obj(1).Left, 8);
+    EXPECT_EQ(Obj(1).Top, 8);
+}
+
+TEST_F(SurfaceTest, AutoSeekNeedsASelectedGraphicalButton) {
+    EditorOptions.TipShown[3] = 1;
+    Cmd("cmdAutoSeek").Execute();
+    ASSERT_EQ(asked_.size(), 1u);
+    EXPECT_EQ(asked_[0], "There is currently no object selected.");
+    Cmd("cmdAddShape").Execute();
+    Cmd("cmdAutoSeek").Execute();
+    ASSERT_EQ(asked_.size(), 2u);
+    EXPECT_EQ(asked_[1], "This function only works on graphical buttons.");
+    EXPECT_EQ(Obj(1).Left, 8);
+}
+
+TEST_F(SurfaceTest, WithAutomaticPlacementAnInsertedButtonIsPlacedAtOnce) {
+    EditorOptions.TipShown[3] = 1;
+    EditorOptions.AutoPlaceButtons = true;
+    Obj(0).Pics[Up][0] = std::make_shared<forms::Bitmap>(Patterned(200, 120));
+    Cmd("cmdInsertBtn").Execute();
+    EditorOptions.AutoPlaceButtons = false;
+    // A new button has no picture yet to match: it goes to the start place.
+    EXPECT_EQ(Obj(1).Left, 0);
+    EXPECT_EQ(Obj(1).Top, 0);
+    EXPECT_EQ(Img(1).Left(), 0);
+}
