@@ -164,3 +164,24 @@ def test_bring_forward_moves_object_3_of_5_to_4_with_its_pictures(s):
     # The editor draws the missing accessory text picture when it opens a menu.
     moved = dict(after[3], number=3, accPNG=None)
     assert moved == dict(before[2], accPNG=None), (before[2], after[3])
+
+
+def test_a_copied_graphical_button_is_pasted_with_all_its_frames(s):
+    path = make_menu(s, "five")  # button 1 has three Up frames
+    with Editor(s, "editor-paste") as ed:
+        ed.start(windows_path(path))
+        ed.main_window()
+        x, y = surface_origin(s)
+        s.click(x + 40, y + 50)  # selects button 1
+        time.sleep(0.5)
+        key_to(s, MAIN_TITLE, "ctrl+c")
+        time.sleep(0.5)
+        key_to(s, MAIN_TITLE, "ctrl+v")
+        time.sleep(1.0)
+        saved = save_and_close(s, ed, path)
+    objects = saved["objects"]
+    assert len(objects) == 6, [o["caption"] for o in objects]
+    original, pasted = objects[0], objects[5]
+    assert len(original["pictures"]["Up"]) == 3, original["pictures"]
+    assert pasted["pictures"] == original["pictures"], (original["pictures"], pasted["pictures"])
+    assert (pasted["kind"], pasted["width"], pasted["height"]) == (0, 40, 20), pasted

@@ -8,7 +8,8 @@
 // (x 396..399, y 0..3), by which a test finds the design surface on screen.
 //   qvmkmenu plain FILE.mnu    a 400 x 300 grey menu without objects.
 //   qvmkmenu five FILE.mnu     the grey menu with five 40 x 20 graphical
-//                              buttons in a row, each of its own colours.
+//                              buttons in a row, each of its own colours;
+//                              button 1 has three Up frames.
 #include <cmath>
 #include <cstdio>
 #include <cstring>
@@ -111,6 +112,9 @@ int main(int argc, char** argv) {
         if (scenario == "five")
             for (int k = 0; k < 5; ++k)
                 AddButton(menu, 20 + 60 * k, 40, forms::Bitmap(40, 20, 0x203040u * (k + 1)), 0x000010u * (k + 1));
+        if (scenario == "five")
+            for (int f = 1; f < 3; ++f)
+                menu.Buttons[1].Pics[Up][f] = std::make_shared<forms::Bitmap>(40, 20, 0x405060u * f);
     } else {
         std::fprintf(stderr, "unknown scenario %s\n", argv[1]);
         return 2;
