@@ -173,6 +173,9 @@ public:
     // Insert Button and the three Add commands. The properties dialogs come
     // later: the new object keeps its defaults and stays.
     void AddButton();
+    // Moves the selected graphical button to where its Up picture best
+    // matches the background, with the progress pop-up (argument: 1).
+    void DoAutoSeek(uint8_t interactive);
     void AddPlcImage();
     void AddPlcText();
     void AddPlcShape();
@@ -371,6 +374,7 @@ private:
     int DragW_ = 0;
     int DragH_ = 0;
     uint8_t MoveBusy_ = 0;
+    uint8_t SeekBusy_ = 0;
     int HoverObj_ = -1;
     int CascadeOfs_ = 0;
     int ClipLeft_ = 0;

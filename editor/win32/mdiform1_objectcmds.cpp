@@ -104,6 +104,7 @@ void TMDIForm1Cls::AddButton() {
     LastBtnKind = object.ObjectKind;
     ShowNewObject(*doc, n);
     SelectPlacedObject(*doc, n, 0);
+    if (EditorOptions.AutoPlaceButtons && LastBtnKind == GraphicalButton) DoAutoSeek(1);
 }
 
 void TMDIForm1Cls::AddPlcImage() {

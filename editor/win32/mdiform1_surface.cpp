@@ -540,6 +540,7 @@ void TMDIForm1Cls::WireSurfaceCommands() {
         {"cmdAddText", [this] { AddPlcText(); }},
         {"cmdAddShape", [this] { AddPlcShape(); }},
         {"cmdDelete", [this] { DeleteObject(); }},
+        {"cmdAutoSeek", [this] { DoAutoSeek(1); }},
         {"cmdCut", [this] { CutObject(); }},
         {"cmdCopy", [this] { CopyObject(); }},
         {"cmdPaste", [this] { PasteObject(); }},

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <memory>
 #include <string>
 #include <vector>
@@ -328,3 +329,156 @@ TEST_F(SurfaceTest, BoxesAndClockLabelsDragWithTheRecordAndDeleteHidesALabel) {
 }
 
 }  // namespace
+
+namespace {
+
+// A background where every place looks different.
+forms::Bitmap Patterned(int w, int h) {
+    forms::Bitmap b(w, h);
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x)
+            b.SetPixel(x, y, static_cast<uint32_t>((x * 7 + y * 3) & 0xFF) | static_cast<uint32_t>((x * y) & 0xFF) << 8 |
+                                 static_cast<uint32_t>((x + y * 11) & 0xFF) << 16);
+    return b;
+}
+
+forms::Bitmap Cut(const forms::Bitmap& from, int left, int top, int w, int h) {
+    forms::Bitmap b(w, h);
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x) b.SetPixel(x, y, from.Pixel(left + x, top + y));
+    return b;
+}
+
+}  // namespace
+
+TEST_F(SurfaceTest, AutoSeekMovesAGraphicalButtonToWhereItsPictureWasCutFromAndCanBeUndone) {
+    EditorOptions.TipShown[3] = 1;
+    const forms::Bitmap background = Patterned(200, 120);
+    Obj(0).Pics[Up][0] = std::make_shared<forms::Bitmap>(background);
+    Cmd("cmdInsertBtn").Execute();
+    ASSERT_EQ(Doc().Menu.BtnCount, 1);
+    ASSERT_EQ(Obj(1).ObjectKind, GraphicalButton);
+    Obj(1).Pics[Up][0] = std::make_shared<forms::Bitmap>(Cut(background, 53, 41, 30, 12));
+    ASSERT_TRUE(Cmd("cmdAutoSeek").Enabled());
+    const int undoSteps = Doc().UndoCount;
+
+    Cmd("cmdAutoSeek").Execute();
+    EXPECT_TRUE(asked_.empty());
+    // The record and both controls move; the frame encloses the picture.
+    EXPECT_EQ(Obj(1).Left, 53);
+    EXPECT_EQ(Obj(1).Top, 41);
+    EXPECT_EQ(Img(1).Left(), 53);
+    EXPECT_EQ(Doc().Ctl[1].WinBtn->Top(), 41);
+    EXPECT_EQ(Doc().UndoCount, undoSteps + 1);
+
+    Cmd("cmdUndo").Execute();
+    EXPECT_EQ(Obj(1).Left, 8);
+    EXPECT_EQ(Obj(1).Top, 8);
+}
+
+TEST_F(SurfaceTest, AutoSeekNeedsASelectedGraphicalButton) {
+    EditorOptions.TipShown[3] = 1;
+    Cmd("cmdAutoSeek").Execute();
+    ASSERT_EQ(asked_.size(), 1u);
+    EXPECT_EQ(asked_[0], "There is currently no object selected.");
+    Cmd("cmdAddShape").Execute();
+    Cmd("cmdAutoSeek").Execute();
+    ASSERT_EQ(asked_.size(), 2u);
+    EXPECT_EQ(asked_[1], "This function only works on graphical buttons.");
+    EXPECT_EQ(Obj(1).Left, 8);
+}
+
+TEST_F(SurfaceTest, WithAutomaticPlacementAnInsertedButtonIsPlacedAtOnce) {
+    EditorOptions.TipShown[3] = 1;
+    EditorOptions.AutoPlaceButtons = true;
+    Obj(0).Pics[Up][0] = std::make_shared<forms::Bitmap>(Patterned(200, 120));
+    Cmd("cmdInsertBtn").Execute();
+    EditorOptions.AutoPlaceButtons = false;
+    // A new button has no picture yet to match: it goes to the start place.
+    EXPECT_EQ(Obj(1).Left, 0);
+    EXPECT_EQ(Obj(1).Top, 0);
+    EXPECT_EQ(Img(1).Left(), 0);
+}
+
+namespace {
+
+double Milliseconds(LARGE_INTEGER from, LARGE_INTEGER to) {
+    LARGE_INTEGER frequency;
+    QueryPerformanceFrequency(&frequency);
+    return 1000.0 * static_cast<double>(to.QuadPart - from.QuadPart) / static_cast<double>(frequency.QuadPart);
+}
+
+}  // namespace
+
+// Dragging an object over an 800 x 600 menu of 100 objects repaints only the
+// places the object left and entered. Prints the painting time of a drag
+// step beside that of repainting the whole design surface.
+TEST_F(SurfaceTest, ADragStepRepaintsOnlyWhereTheObjectWasAndIs) {
+    Doc().BackImage->SetPicture(forms::Bitmap(800, 600, 0x607080));
+    // Ten rows of ten 60 x 24 pictures, shown at their own size.
+    for (int k = 0; k < 100; ++k) {
+        Cmd("cmdAddImage").Execute();
+        const int n = Doc().Menu.BtnCount;
+        const forms::Bitmap picture(60, 24, 0x102030u * static_cast<uint32_t>(k % 7 + 1));
+        Obj(n).Pics[Up][1] = std::make_shared<forms::Bitmap>(picture);
+        Img(n).SetPicture(picture);
+        Obj(n).Left = 20 + 78 * (k % 10);
+        Obj(n).Top = 20 + 58 * (k / 10);
+        Obj(n).ObjWidth = 60;
+        Obj(n).ObjHeight = 24;
+    }
+    for (int n = 1; n <= 100; ++n) Img(n).SetBounds(Obj(n).Left, Obj(n).Top, 60, 24);
+    form_->SetBounds(0, 0, 1024, 768);
+    form_->Show();
+    forms::Application().ProcessMessages();
+    forms::Panel& panel = *Doc().ClientPanel;
+    Doc().FramePanel->SetBounds(10, 10, 804, 604);
+    forms::Application().ProcessMessages();
+    HWND surface = panel.Handle();
+    RedrawWindow(surface, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    forms::Application().ProcessMessages();
+
+    ASSERT_TRUE(IsWindowVisible(surface));
+    RECT client;
+    GetClientRect(surface, &client);
+    ASSERT_GE(client.right, 790);
+    ASSERT_GE(client.bottom, 500);
+
+    // The painting a move causes is timed, not the handler that moves.
+    constexpr int kSteps = 40;
+    Press(1, 5, 5);
+    LARGE_INTEGER start, end;
+    double dragPainting = 0;
+    for (int k = 1; k <= kSteps; ++k) {
+        const auto bounds = [this] {
+            return RECT{Img(1).Left(), Img(1).Top(), Img(1).Left() + Img(1).Width(), Img(1).Top() + Img(1).Height()};
+        };
+        const RECT before = bounds();
+        Img(1).MouseMove(forms::ssLeft, 5 + (k % 2 ? 6 : -6), 5);
+        // Only the object's old and new places (with the selection frame
+        // around them) are to be painted again.
+        RECT changed, update, outside;
+        const RECT after = bounds();
+        UnionRect(&changed, &before, &after);
+        InflateRect(&changed, 3, 3);
+        GetUpdateRect(surface, &update, FALSE);
+        SubtractRect(&outside, &update, &changed);
+        EXPECT_TRUE(IsRectEmpty(&outside)) << update.left << "," << update.top << " " << update.right << ","
+                                           << update.bottom;
+        QueryPerformanceCounter(&start);
+        RedrawWindow(surface, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+        QueryPerformanceCounter(&end);
+        dragPainting += Milliseconds(start, end);
+    }
+    Img(1).MouseUp(forms::MouseButton::Left, 0, 5, 5);
+    const double dragStep = dragPainting / kSteps;
+
+    QueryPerformanceCounter(&start);
+    for (int k = 0; k < kSteps; ++k)
+        RedrawWindow(surface, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    QueryPerformanceCounter(&end);
+    const double fullRepaint = Milliseconds(start, end) / kSteps;
+
+    std::printf("drag step %.3f ms, whole surface %.3f ms, ratio %.3f\n", dragStep, fullRepaint,
+                dragStep / fullRepaint);
+}
