@@ -293,8 +293,7 @@ void TMDIForm1Cls::StoreAccTextEdit() {
 
 void TMDIForm1Cls::ToolButton67Click(int button) {
     TMenuDocument* doc = MenuDoc(EditedAccMenu_);
-    if (!doc || doc->Closed) doc = CurrentDoc();
-    if (!doc) return;
+    if (!doc || doc->Closed) return;
     StoreAccTextEdit();
     if (button == kCloseButton) {
         RichAccEditExit();
@@ -309,7 +308,6 @@ void TMDIForm1Cls::ToolButton67Click(int button) {
     const int n = step.Text;
     doc->SelObject = n;
     EditedAcc_ = n;
-    EditedAccMenu_ = CurMenu_;
     auto* label4 = static_cast<forms::Label*>(FindComponent("Label4"));
     // Loading a text is no change of it: its dirty flag stays as it was.
     if (n < 1) {
