@@ -19,7 +19,9 @@
 #include "forms/win32/Label.h"
 #include "forms/win32/Menus.h"
 #include "forms/win32/RichEdit.h"
+#include "forms/win32/ImageList.h"
 #include "forms/win32/ToolBar.h"
+#include "forms/win32/ToolButton.h"
 
 namespace {
 
@@ -125,6 +127,43 @@ TEST_F(TextFormatTest, FormatMenuItemsPickTheFontAndSizeAndABadSizeIsRefused) {
     EXPECT_EQ(asked_.size(), 1u);
     Box().SetSelection(0, 2);
     EXPECT_EQ(Box().SelectionFormat().size, 18);
+}
+
+TEST_F(TextFormatTest, ASelectedClockLabelTakesTheFontCommandsAndTheSeparatorRowMeansTheFirstFont) {
+    forms::Label& time = *Doc().TimeLabel;
+    time.SetVisible(true);
+    time.MouseDown(forms::MouseButton::Left, forms::ssLeft, 1, 1);
+    time.MouseUp(forms::MouseButton::Left, 0, 1, 1);
+    ASSERT_EQ(Doc().SelObject, kSelTimeLabel);
+    EXPECT_TRUE(Cmd("cmdBold").Enabled());
+    PressCheck("cmdBold");
+    EXPECT_TRUE(time.GetFont().Bold());
+    EXPECT_FALSE(Doc().DateLabel->GetFont().Bold());
+    auto& fonts = *dynamic_cast<forms::ComboBox*>(form_->FindComponent("cmbTB000"));
+    fonts.SetItemIndex(13);
+    form_->cmbTB000Change();
+    EXPECT_EQ(fonts.ItemIndex(), 0);
+    EXPECT_EQ(time.GetFont().Name(), fonts.Item(0));
+    auto& sizes = *dynamic_cast<forms::ComboBox*>(form_->FindComponent("cmbTB001"));
+    sizes.SetText("30");
+    form_->cmbTB001Change();
+    EXPECT_EQ(time.GetFont().Size(), 30);
+    // The frame is fitted around the label again.
+    auto& frame = *dynamic_cast<forms::Control*>(form_->FindComponent("shpSelection"));
+    EXPECT_EQ(frame.Width(), time.Width() + 4);
+    // Leaving the label ends it as the target.
+    form_->MenPnlClick();
+    EXPECT_FALSE(Cmd("cmdBold").Enabled());
+}
+
+TEST_F(TextFormatTest, AColourBarIsPaintedAlongTheGlyphsBottom) {
+    auto& bar = *dynamic_cast<forms::ToolBar*>(form_->FindComponent("ToolBar2"));
+    const int index = dynamic_cast<forms::ToolButton*>(form_->FindComponent("ToolButton27"))->ImageIndex();
+    form_->SetClrBar(0x0000FF, 1);  // red
+    const forms::Bitmap cell = bar.Images()->GetBitmap(index, 0xFFFFFF);
+    ASSERT_GE(cell.Height(), 16);
+    EXPECT_EQ(cell.Pixel(3, 14) & 0xFFFFFF, 0xFF0000u);
+    EXPECT_EQ(cell.Pixel(15, 12) & 0xFFFFFF, 0xFF0000u);
 }
 
 TEST_F(TextFormatTest, SteppingStoresEachTextWhereItBelongsAndSkipsPlacedObjects) {
