@@ -218,6 +218,20 @@ TEST_F(TextFormatTest, ChangingTheSelectionCommitsTheTextToItsOwnObjectOnly) {
     EXPECT_EQ(Doc().Menu.AccRTF.find("belongs to one"), std::string::npos);
 }
 
+TEST_F(TextFormatTest, UndoWhileEditingClosesTheBoxAndRedoBringsTheTextBack) {
+    Cmd("cmdInsertBtn").Execute();
+    OpenTextBox();
+    Cmd("cmdTextNext").Execute();  // object 1
+    Box().SetText("typed before undo");
+    Cmd("cmdUndo").Execute();  // takes the button away again
+    EXPECT_FALSE(Box().Visible());
+    EXPECT_EQ(form_->EditedAccText(), -1);
+    EXPECT_EQ(Doc().Menu.BtnCount, 0);
+    Cmd("cmdRedo").Execute();
+    ASSERT_EQ(Doc().Menu.BtnCount, 1);
+    EXPECT_NE(Obj(1).AccRTF.find("typed before undo"), std::string::npos);
+}
+
 TEST_F(TextFormatTest, AChangedTextIsRenderedAgainWhenShown) {
     Cmd("cmdInsertBtn").Execute();
     forms::Image& box = *Doc().AccessoryText;
