@@ -83,6 +83,7 @@ void TMDIForm1Cls::AddFormatMenuItems(forms::MenuItem* format) {
     const auto toggle = [this](const char* command) {
         return [this, command](forms::Component&) {
             forms::Command* c = Cmd(command);
+            if (!c->Enabled()) return;
             c->SetChecked(!c->Checked());
             c->Execute();
         };
