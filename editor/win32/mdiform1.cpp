@@ -170,7 +170,7 @@ void TMDIForm1Cls::FormCreate() {
     LoadSettings();
 
     ClipButton = TAQButton();
-    EnableFormattingControls(false);
+    WireTextCommands();
     EnableToolbars(0, 1);
     if (runStartup_) Timer2->SetInterval(10);
 }

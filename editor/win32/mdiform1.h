@@ -18,6 +18,7 @@
 //   mdiform1_boxes.cpp      dragging the accessory boxes and the clock labels
 //   mdiform1_undo.cpp       undo and redo through snapshot files
 //   mdiform1_createexe.cpp  the Create Autorun EXE command
+//   mdiform1_textformat.cpp text formatting, the in-place text box, rendering texts
 //
 // Every command that needs a document does nothing while none is open
 // (CurMenu below 1); the commands of operations not built yet are shown
@@ -40,6 +41,7 @@ namespace forms {
 class Button;
 class Command;
 class ComboBox;
+class Font;
 class FileListBox;
 class Label;
 class MainMenu;
@@ -196,6 +198,51 @@ public:
     // (the slot's previous picture is let go; the caller keeps its own).
     void SetBtnPic(int object, int state, int frame, const forms::Bitmap& bitmap);
 
+    // ---- text formatting and the text box (mdiform1_textformat.cpp) ----
+    // Bold, Italic, Underline: the style bit follows the button's down state.
+    // Font and size commands record an undo step, then format the selected
+    // clock label or else the text box's selection (all its text when none
+    // is selected). All do nothing while no document is open.
+    void ToolButton29Click();
+    void ToolButton30Click();
+    void ToolButton31Click();
+    // The font list's row (the separator row means row 0); a Format > Font item.
+    void cmbTB000Change();
+    void Arial1Click(forms::Component& sender);
+    // The size box's text; a text that is no whole number is refused with a
+    // message. A Format > Size item puts its number in the box first.
+    void cmbTB001Change();
+    void N81Click(forms::Component& sender);
+    // Paragraph alignment of the text box's selection: 0 left, 1 right, 2 centre.
+    void SetTextAlign(uint8_t alignment);
+    // The toolbar shows a label's font, or the text box selection's format.
+    void ShowFontFormat(const forms::Font& font);
+    void ShowSelFormat(forms::RichEdit& edit);
+    void EnableFmtToolbar(uint8_t enabled);
+    // Paints colour as the bar at the bottom of a colour button's glyph:
+    // which 1 Text Color, 2 Date/Time Color, 3 Transparent Color, 4 Shadow Color.
+    void SetClrBar(forms::Color colour, int which);
+    // Opens the text box over the accessory text box on the menu's own text.
+    void BeginAccTextEdit(TMenuDocument& doc);
+    // The text box bar: stores the edited text into the text it was opened
+    // for, then 65 closes the box, 67 steps to the previous and 68 to the
+    // next text (the menu's own and the buttons', wrapping with a beep).
+    void ToolButton67Click(int button);
+    void RichAccEditChange();
+    void RichAccEditSelectionChange();
+    // Hides the text box and its bar; the accessory box shows the menu's text.
+    void RichAccEditExit();
+    // Shows accessory text n (0 or less: the menu's own) in the accessory
+    // box, rendered again when marked or of another size than the box.
+    void RenderAccText(int n);
+    // Renders the look of text button or placed text n again when marked or
+    // of another size than the object.
+    void RenderObjText(int n);
+    // The pointer left a button for the background: the menu's own text again.
+    void MenPnlMouseMove();
+    // The edited accessory text: -1 none, 0 the menu's own, n object n's.
+    int EditedAccText() const { return EditedAcc_; }
+
     // ---- order (mdiform1_order.cpp) ----
     void ToolButton22Click();  // Bring to Front
     void ToolButton73Click();  // Send To Back
@@ -286,8 +333,18 @@ private:
                                  std::function<void(forms::Component&)> onClick);
     // The command of that name.
     forms::Command* Cmd(const std::string& name) const;
-    // The formatting toolbar's font and size boxes follow the text edit.
-    void EnableFormattingControls(bool enabled);
+    // Text formatting (mdiform1_textformat.cpp): binds the formatting
+    // commands, boxes and text box events; the formatting controls start off.
+    void WireTextCommands();
+    void AddFormatMenuItems(forms::MenuItem* format);
+    void ApplyFontChange(const std::function<void(forms::RichEdit&)>& toText,
+                         const std::function<void(forms::Font&)>& toLabel);
+    void ApplyToFormatTarget(const std::function<void(forms::RichEdit&)>& toText,
+                             const std::function<void(forms::Font&)>& toLabel);
+    void ApplyStyleButton(const char* command, unsigned bit);
+    void ShowAlignment(forms::Alignment alignment);
+    void StoreAccTextEdit();
+    void RenderObjText(TMenuDocument& doc, int n);
     // The window's own small commands (mdiform1_commands.cpp): a toolbar
     // shown or hidden with its View item; tooltips on or off everywhere.
     void SetToolbarShown(forms::ToolBar* bar, forms::MenuItem* item, bool shown);
@@ -385,6 +442,13 @@ private:
     int EditedObj_ = 0;
     int EditedMenu_ = 0;
     std::vector<forms::Command*> ObjCommands_;
+    // The accessory text the text box holds (-1 none) and its document.
+    int EditedAcc_ = -1;
+    int EditedAccMenu_ = 0;
+    // 1 while a font command has selected all of the text box's text.
+    uint8_t SelectingAll_ = 0;
+    // The commands EnableFmtToolbar switches with the font and size boxes.
+    std::vector<forms::Command*> FmtCommands_;
     int HandleOfs_ = 3;
     int ShapeDelay_ = -1;
     int PlacingSel_ = 0;

@@ -190,19 +190,8 @@ void TMDIForm1Cls::CreateMenuBar() {
     AddMenuItem(edit, "mnuCopy", Cmd("cmdCopy"));
     AddMenuItem(edit, "mnuPaste", Cmd("cmdPaste"));
 
-    // Text formatting comes with the text editing work: shown, disabled.
     forms::MenuItem* format = sub(root, "mnuFormat", "F&ormat");
-    forms::MenuItem* font = sub(format, "Font1", "Font");
-    for (const char* name : editor::kPopularFonts) sub(font, "", name)->SetEnabled(false);
-    forms::MenuItem* size = sub(format, "Size1", "Size");
-    for (const char* points : {"8", "10", "12", "14", "16", "18"}) sub(size, "", points)->SetEnabled(false);
-    AddMenuItem(format, "Bold1", Cmd("cmdBold"))->SetCaption("Bold");
-    AddMenuItem(format, "Italic1", Cmd("cmdItalic"))->SetCaption("Italic");
-    AddMenuItem(format, "Underline1", Cmd("cmdUnderline"))->SetCaption("Underline");
-    separator(format);
-    AddMenuItem(format, "AlignLeft1", Cmd("cmdAlignLeft"))->SetCaption("Align Left");
-    AddMenuItem(format, "AlignCenter1", Cmd("cmdAlignCenter"))->SetCaption("Align Center");
-    AddMenuItem(format, "AlignRight1", Cmd("cmdAlignRight"))->SetCaption("Align Right");
+    AddFormatMenuItems(format);
 
     forms::MenuItem* menu = sub(root, "Menu1", "&Menu");
     menu->OnClick = [this](forms::Component&) { Menu1Click(); };
@@ -448,9 +437,4 @@ void TMDIForm1Cls::CreateToolBars() {
     ::AddButton(this, ToolBar6, "ToolButton68", Cmd("cmdTextNext"), glyph::TextBoxGlyph::Next);
     AddLabel(this, ToolBar6, "Label4", "Current Text", 80);
     ::AddButton(this, ToolBar6, "ToolButton65", Cmd("cmdCloseTextBox"), glyph::TextBoxGlyph::CloseEditing);
-}
-
-void TMDIForm1Cls::EnableFormattingControls(bool enabled) {
-    cmbTB000->SetEnabled(enabled);
-    cmbTB001->SetEnabled(enabled);
 }

@@ -23,6 +23,7 @@ constexpr int32_t kSelDraggingLabel = -40;
 
 void TMDIForm1Cls::WireSurfaceControls(TMenuDocument& doc) {
     doc.BackImage->OnClick = [this](forms::Component&) { MenPnlClick(); };
+    doc.BackImage->OnMouseMove = [this](forms::Control&, forms::ShiftState, int, int) { MenPnlMouseMove(); };
     doc.ScrollBox->OnClick = [this](forms::Component&) { MenPnlClick(); };
     const auto boxDown = [this](forms::Control& s, forms::MouseButton b, forms::ShiftState sh, int x, int y) {
         mmoAccPNGMouseDown(s, b, sh, x, y);
@@ -68,6 +69,10 @@ void TMDIForm1Cls::mmoAccPNGMouseDown(forms::Control&, forms::MouseButton button
     forms::Image& box = *doc->AccessoryText;
     SelRect_ = {box.Left(), box.Left() + box.Width(), box.Top(), box.Top() + box.Height()};
     ApplySelRect(0);
+    if (button == forms::MouseButton::Right) {
+        BeginAccTextEdit(*doc);
+        return;
+    }
     if (button != forms::MouseButton::Left) return;
     ShowSelHandles(1);
     DragW_ = box.Width();
@@ -169,6 +174,8 @@ void TMDIForm1Cls::ControlDragMouseUp(forms::Control& sender, forms::MouseButton
     DeselectObj(0, 0);
     // The released label stays selected for formatting and for Delete.
     doc->SelObject = &sender == doc->TimeLabel ? kSelTimeLabel : kSelDateLabel;
+    EnableFmtToolbar(1);
+    ShowFontFormat((doc->SelObject == kSelTimeLabel ? doc->TimeLabel : doc->DateLabel)->GetFont());
     FrameAround(sender.Left(), sender.Top(), sender.Width(), sender.Height());
     ShowSelHandles(0);
 }

@@ -91,6 +91,9 @@ void TMDIForm1Cls::RefreshObjects(TMenuDocument& doc) {
                 break;
             case TextButton:
             case PlcText:
+                RenderObjText(doc, j);
+                ctl.ImgBtn->SetPicture(object.LookPNG);
+                break;
             case PlcShape:
                 ctl.ImgBtn->SetPicture(object.LookPNG);
                 break;

@@ -96,6 +96,8 @@ bool TMDIForm1Cls::SaveMenu(const std::string& folder, const std::string& fileNa
     if (!doc || doc->Closed) return false;
     if (!quiet) {
         doc->HasFile = 1;
+        // A text still open in the text box is saved as it stands.
+        if (EditedAccMenu_ == slot) StoreAccTextEdit();
         RenderMissingPictures(*doc, true);
     }
     EditorMenuFileHost host;

@@ -147,7 +147,13 @@ void TMDIForm1Cls::DeselectObj(uint8_t keepSel, uint8_t hideMarkers) {
     if (!doc) return;
     // The text being edited in place goes to the object it was opened for,
     // whatever is selected now.
+    if (EditedAcc_ >= 0) ToolButton67Click(65);
     CommitPlacedTextEdit(*doc);
+    // A clock label stops being the formatting target.
+    if (!keepSel && (doc->SelObject == kSelTimeLabel || doc->SelObject == kSelDateLabel)) {
+        doc->SelObject = kSelNone;
+        EnableFmtToolbar(0);
+    }
     const auto hideFrame = [this] {
         shpSelection->SetVisible(false);
         for (int k = 0; k < 8; ++k) SelHandle(k)->SetVisible(false);
@@ -237,6 +243,10 @@ void TMDIForm1Cls::ShowButtonHover(TMenuDocument& doc, int n) {
     const bool sameButton = HoverObj_ == n && StatusBar1->PanelText(0) == " Command: ";
     ShowCommandStatus(n);
     if (sameButton) return;
+    if (n >= 1 && n <= doc.Menu.BtnCount && doc.Menu.Buttons[static_cast<size_t>(n)].ObjectKind < PlcImage) {
+        RenderAccText(n);
+        doc.AccessoryText->SetTag(1);
+    }
     if (GetBtnPic(n, Accessory, 0, 0)) {
         doc.AccessoryImage->SetPicture(*doc.Menu.Buttons[static_cast<size_t>(n)].Pics[Accessory][0]);
         doc.AccessoryImage->SetVisible(true);
@@ -498,6 +508,7 @@ void TMDIForm1Cls::BeginPlacedTextEdit(TMenuDocument& doc, int n) {
     RichAccEdit->BringToFront();
     RichAccEdit->SetVisible(true);
     RichAccEdit->SetFocus();
+    EnableFmtToolbar(1);
     image->SetVisible(false);
     EditedObj_ = n;
     EditedMenu_ = CurMenu_;
@@ -510,6 +521,7 @@ void TMDIForm1Cls::CommitPlacedTextEdit(TMenuDocument&) {
     EditedMenu_ = 0;
     if (n == 0) return;
     RichAccEdit->SetVisible(false);
+    EnableFmtToolbar(0);
     // The text goes to the object the editor was opened for, in its own
     // document, and nowhere else.
     TMenuDocument* owner = MenuDoc(slot);
