@@ -121,13 +121,13 @@ TEST_F(ControlsTest, ComboBoxKeepsItsListUntilItsWindowIsMade) {
     EXPECT_EQ(box->Text(), "Impact");
     box->DeleteItem(2);
     EXPECT_EQ(box->ItemIndex(), -1);
-    box->SetItemIndex(3);
+    box->SetItemIndex(2);
     EXPECT_EQ(box->Text(), "Verdana");
 
     form->Show();  // now the window, with the same list and choice
     ASSERT_TRUE(box->HandleAllocated());
-    EXPECT_EQ(SendMessageA(box->Handle(), CB_GETCOUNT, 0, 0), 4);
-    EXPECT_EQ(SendMessageA(box->Handle(), CB_GETCURSEL, 0, 0), 3);
+    EXPECT_EQ(SendMessageA(box->Handle(), CB_GETCOUNT, 0, 0), 3);
+    EXPECT_EQ(SendMessageA(box->Handle(), CB_GETCURSEL, 0, 0), 2);
     EXPECT_EQ(box->Text(), "Verdana");
     EXPECT_EQ(box->Item(1), "Arial");
     box->ClearItems();
