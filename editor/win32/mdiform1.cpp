@@ -154,13 +154,6 @@ void TMDIForm1Cls::FormCreate() {
     EditorFolder = editor::WithTrailingBackslash(editor::FolderPart(forms::ExecutablePath()));
     DlgCaption = forms::Application().Title();
 
-    cmbTB000->SetItems(editor::FontComboItems(forms::ScreenFonts()));
-    cmbTB000->SetItemIndex(0);
-    std::vector<std::string> sizes;
-    for (int size = 4; size <= 72; ++size) sizes.push_back(std::to_string(size));
-    cmbTB001->SetItems(sizes);
-    cmbTB001->SetItemIndex(10);
-
     StatusBar1->SetPanelText(1, " Version: " + GetFileVersion(forms::ExecutablePath(), 1));
 
     // The options are read before the window takes any input, so that a
@@ -172,5 +165,20 @@ void TMDIForm1Cls::FormCreate() {
     ClipButton = TAQButton();
     WireTextCommands();
     EnableToolbars(0, 1);
-    if (runStartup_) Timer2->SetInterval(10);
+    if (runStartup_)
+        Timer2->SetInterval(10);
+    else
+        ShowFormattingBoxes();
+}
+
+void TMDIForm1Cls::ShowFormattingBoxes() {
+    if (cmbTB000->Visible()) return;
+    cmbTB000->SetItems(editor::FontComboItems(forms::ScreenFonts()));
+    cmbTB000->SetItemIndex(0);
+    std::vector<std::string> sizes;
+    for (int size = 4; size <= 72; ++size) sizes.push_back(std::to_string(size));
+    cmbTB001->SetItems(sizes);
+    cmbTB001->SetItemIndex(10);
+    cmbTB000->SetVisible(true);
+    cmbTB001->SetVisible(true);
 }

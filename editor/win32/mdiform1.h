@@ -345,6 +345,11 @@ private:
     void ShowAlignment(forms::Alignment alignment);
     void StoreAccTextEdit();
     void RenderObjText(TMenuDocument& doc, int n);
+    // Fills the font and size boxes of the Formatting bar and shows them.
+    // With the start-up sequence this waits until the window has been shown
+    // and painted once: the boxes' windows and the font list are the
+    // costliest part of the bars.
+    void ShowFormattingBoxes();
     // The window's own small commands (mdiform1_commands.cpp): a toolbar
     // shown or hidden with its View item; tooltips on or off everywhere.
     void SetToolbarShown(forms::ToolBar* bar, forms::MenuItem* item, bool shown);

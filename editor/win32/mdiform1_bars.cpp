@@ -371,12 +371,14 @@ void TMDIForm1Cls::CreateToolBars() {
     cmbTB000->SetHint("Font");
     cmbTB000->SetBounds(0, 0, 150, 21);
     cmbTB000->SetDropDownCount(24);
+    cmbTB000->SetVisible(false);  // shown by ShowFormattingBoxes
     (new forms::ToolButton(this, ToolBar2))->SetControl(cmbTB000);
     cmbTB001 = new forms::ComboBox(this, ToolBar2, forms::ComboStyle::DropDown);
     cmbTB001->SetName("cmbTB001");
     cmbTB001->SetHint("Font Size");
     cmbTB001->SetBounds(0, 0, 45, 21);
     cmbTB001->SetDropDownCount(16);
+    cmbTB001->SetVisible(false);
     (new forms::ToolButton(this, ToolBar2))->SetControl(cmbTB001);
     AddDropDown(this, ToolBar2, "ToolButton27", Cmd("cmdTextColor"), glyph::FormattingGlyph::TextColor, "PopupMenu4");
     ::AddButton(this, ToolBar2, "ToolButton29", Cmd("cmdBold"), glyph::FormattingGlyph::Bold, ToolButtonStyle::Check);

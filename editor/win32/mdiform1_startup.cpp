@@ -37,6 +37,7 @@ void TMDIForm1Cls::Timer2Timer() {
     switch (StartupStep_) {
     case StartupStep::SetUp:
         Timer2->SetInterval(0);
+        ShowFormattingBoxes();
         SetUpEditor();
         return;
     case StartupStep::AwaitSplash:

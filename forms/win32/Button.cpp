@@ -15,7 +15,11 @@ Button::Button(Component* owner, WinControl* parent) : WinControl(owner, parent)
 void Button::SetDefault(bool on) {
     if (on == default_) return;
     default_ = on;
-    SendMessageA(Handle(), BM_SETSTYLE, on ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON, TRUE);
+    if (HandleAllocated()) SendMessageA(Handle(), BM_SETSTYLE, on ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON, TRUE);
+}
+
+void Button::HandleCreated() {
+    if (default_) SendMessageA(Handle(), BM_SETSTYLE, BS_DEFPUSHBUTTON, FALSE);
 }
 
 void Button::Click() {

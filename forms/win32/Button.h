@@ -26,6 +26,8 @@ public:
     char AccelChar() const override;
 
 protected:
+    bool KeepsStateWithoutHandle() const override { return true; }
+    void HandleCreated() override;
     bool Notification(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
 
 private:

@@ -10,16 +10,28 @@ ComboBox::ComboBox(Component* owner, WinControl* parent, ComboStyle style) : Win
     StoreBounds(0, 0, 145, 21);
     const DWORD kind = style == ComboStyle::DropDown ? CBS_DROPDOWN | CBS_AUTOHSCROLL : CBS_DROPDOWNLIST;
     CreateChildWindow("COMBOBOX", kind | WS_VSCROLL, 0);
-    CreateHandle();
+}
+
+void ComboBox::HandleCreated() {
+    HWND hwnd = Handle();
+    SendMessageA(hwnd, WM_SETREDRAW, FALSE, 0);
+    for (const std::string& item : items_) SendMessageA(hwnd, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
+    SendMessageA(hwnd, WM_SETREDRAW, TRUE, 0);
+    if (itemIndex_ >= 0) SendMessageA(hwnd, CB_SETCURSEL, static_cast<WPARAM>(itemIndex_), 0);
+    items_.clear();
+    items_.shrink_to_fit();
+    itemIndex_ = -1;
     ApplyDroppedHeight();
 }
 
 int ComboBox::ItemCount() const {
+    if (!HandleAllocated()) return static_cast<int>(items_.size());
     const LRESULT n = SendMessageA(Handle(), CB_GETCOUNT, 0, 0);
     return n == CB_ERR ? 0 : static_cast<int>(n);
 }
 
 std::string ComboBox::Item(int index) const {
+    if (!HandleAllocated()) return index >= 0 && index < ItemCount() ? items_[static_cast<size_t>(index)] : std::string();
     const LRESULT length = SendMessageA(Handle(), CB_GETLBTEXTLEN, static_cast<WPARAM>(index), 0);
     if (length == CB_ERR || length < 0) return std::string();
     std::string text(static_cast<size_t>(length) + 1, '\0');
@@ -38,6 +50,11 @@ std::vector<std::string> ComboBox::Items() const {
 }
 
 void ComboBox::SetItems(const std::vector<std::string>& items) {
+    if (!HandleAllocated()) {
+        items_ = items;
+        itemIndex_ = -1;
+        return;
+    }
     SendMessageA(Handle(), WM_SETREDRAW, FALSE, 0);
     ClearItems();
     for (const std::string& item : items) AddItem(item);
@@ -46,18 +63,48 @@ void ComboBox::SetItems(const std::vector<std::string>& items) {
 }
 
 int ComboBox::AddItem(const std::string& text) {
+    if (!HandleAllocated()) {
+        items_.push_back(text);
+        return ItemCount() - 1;
+    }
     const LRESULT index = SendMessageA(Handle(), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
     return index < 0 ? -1 : static_cast<int>(index);
 }
 
 void ComboBox::InsertItem(int index, const std::string& text) {
     if (index < 0 || index > ItemCount()) index = -1;
+    if (!HandleAllocated()) {
+        const size_t at = index < 0 ? items_.size() : static_cast<size_t>(index);
+        items_.insert(items_.begin() + static_cast<std::ptrdiff_t>(at), text);
+        if (itemIndex_ >= static_cast<int>(at)) ++itemIndex_;
+        return;
+    }
     SendMessageA(Handle(), CB_INSERTSTRING, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text.c_str()));
 }
 
-void ComboBox::DeleteItem(int index) { SendMessageA(Handle(), CB_DELETESTRING, static_cast<WPARAM>(index), 0); }
+void ComboBox::DeleteItem(int index) {
+    if (HandleAllocated()) {
+        SendMessageA(Handle(), CB_DELETESTRING, static_cast<WPARAM>(index), 0);
+        return;
+    }
+    if (index < 0 || index >= ItemCount()) return;
+    items_.erase(items_.begin() + index);
+    // As the list does: the selection goes with its item, later ones move up.
+    if (itemIndex_ == index)
+        itemIndex_ = -1;
+    else if (itemIndex_ > index)
+        --itemIndex_;
+}
 
-void ComboBox::ClearItems() { SendMessageA(Handle(), CB_RESETCONTENT, 0, 0); }
+void ComboBox::ClearItems() {
+    if (!HandleAllocated()) {
+        items_.clear();
+        itemIndex_ = -1;
+        SetBoxText("");  // the list's reset empties the box too
+        return;
+    }
+    SendMessageA(Handle(), CB_RESETCONTENT, 0, 0);
+}
 
 int ComboBox::IndexOf(const std::string& text) const {
     const int n = ItemCount();
@@ -67,12 +114,18 @@ int ComboBox::IndexOf(const std::string& text) const {
 }
 
 int ComboBox::ItemIndex() const {
+    if (!HandleAllocated()) return itemIndex_;
     const LRESULT index = SendMessageA(Handle(), CB_GETCURSEL, 0, 0);
     return index == CB_ERR ? -1 : static_cast<int>(index);
 }
 
 void ComboBox::SetItemIndex(int index) {
     if (index < 0 || index >= ItemCount()) index = -1;
+    if (!HandleAllocated()) {
+        itemIndex_ = index;
+        SetBoxText(index >= 0 ? items_[static_cast<size_t>(index)] : std::string());
+        return;
+    }
     SendMessageA(Handle(), CB_SETCURSEL, static_cast<WPARAM>(index), 0);
 }
 
@@ -95,12 +148,12 @@ void ComboBox::SetBoxText(const std::string& text) {
 
 void ComboBox::SetDropDownCount(int rows) {
     dropDownCount_ = std::max(rows, 1);
-    ApplyDroppedHeight();
+    if (HandleAllocated()) ApplyDroppedHeight();
 }
 
 void ComboBox::BoundsChanged(const RECT& oldBounds) {
     (void)oldBounds;
-    ApplyDroppedHeight();
+    if (HandleAllocated()) ApplyDroppedHeight();
 }
 
 void ComboBox::ApplyDroppedHeight() {

@@ -11,6 +11,10 @@
 // DropDownCount is the number of rows the opened list shows. The list's
 // height is given through the window's height (CB_SETMINVISIBLE does not
 // work everywhere); Height() stays the height of the closed box.
+//
+// The window is created when the box is first shown or asked for; until
+// then the control keeps the items and the selection itself, so that a
+// long list (all the screen's fonts) costs no window work before then.
 #pragma once
 #include <string>
 #include <vector>
@@ -60,6 +64,7 @@ protected:
     bool Notification(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
     bool WantsChars() const override { return style_ == ComboStyle::DropDown; }
     void BoundsChanged(const RECT& oldBounds) override;
+    void HandleCreated() override;
 
 private:
     void Fire(const NotifyEvent& event);
@@ -71,6 +76,9 @@ private:
     ComboStyle style_;
     int dropDownCount_ = 8;
     bool quiet_ = false;
+    // The items and the selected one while there is no window.
+    std::vector<std::string> items_;
+    int itemIndex_ = -1;
 };
 
 }  // namespace forms

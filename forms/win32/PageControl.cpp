@@ -74,7 +74,12 @@ void PageControl::SetActivePage(TabSheet* page) {
     TabSheet* old = active_;
     active_ = page;
     if (page) page->SetVisible(true);
-    if (old) old->SetVisible(false);
+    if (old) {
+        old->SetVisible(false);
+        // A page out of sight keeps no more windows than it must: documents
+        // of many buttons each would otherwise exhaust the process's share.
+        old->ReleaseChildHandles();
+    }
     SelectTab(ActivePageIndex());
 }
 

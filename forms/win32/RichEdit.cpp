@@ -31,20 +31,23 @@ WORD ToParagraphAlignment(Alignment alignment) {
 }  // namespace
 
 RichEdit::RichEdit(Component* owner, WinControl* parent) : WinControl(owner, nullptr) {
-    LoadRichEditLibrary();
     SetTabStop(true);
     StoreBounds(0, 0, 185, 89);
     CreateChildWindow("RichEdit20A", ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN, WS_EX_CLIENTEDGE);
-    // Created at once: every change of the text or the selection, made by the
-    // program too, reaches the events through the window's notifications,
-    // which it sends only for the kinds in its event mask. The control sends
-    // them to the window it was created in for its whole life, whatever its
-    // parent later: that is the application's utility window, which lives as
-    // long as the program and hands them back to this control.
-    CreateHandle();
+    // Every change of the text or the selection, made by the program too,
+    // reaches the events through the window's notifications, which the
+    // control sends for its whole life to the window it was created in,
+    // whatever its parent later: it is created in the application's utility
+    // window, which lives as long as the program and hands them back.
+    CreateUnderUtilityWindow();
+    SetParent(parent);
+}
+
+void RichEdit::BeforeHandleCreated() { LoadRichEditLibrary(); }
+
+void RichEdit::HandleCreated() {
     SendMessageA(Handle(), EM_SETEVENTMASK, 0, ENM_CHANGE | ENM_SELCHANGE);
     SendMessageA(Handle(), EM_SETBKGNDCOLOR, 0, static_cast<LPARAM>(ColorToRGB(background_)));
-    SetParent(parent);
 }
 
 std::string RichEdit::RTF() const { return StreamOutRtf(Handle()); }
@@ -144,7 +147,7 @@ void RichEdit::SetSelectionAlignment(Alignment alignment) {
 
 void RichEdit::SetBackgroundColor(Color color) {
     background_ = color;
-    SendMessageA(Handle(), EM_SETBKGNDCOLOR, 0, static_cast<LPARAM>(ColorToRGB(color)));
+    if (HandleAllocated()) SendMessageA(Handle(), EM_SETBKGNDCOLOR, 0, static_cast<LPARAM>(ColorToRGB(color)));
 }
 
 void RichEdit::SetBorder(bool on) {

@@ -5,7 +5,8 @@
 // or set by the program; a change made by an OnChange handler of the same box
 // does not run it again), OnSelectionChange whenever the selection or caret
 // moves; both keep coming wherever the box is moved (SetParent). PaintTo draws the content into a bitmap through WM_PRINT, which also
-// works for a hidden box (a render surface).
+// works for a hidden box (a render surface). The window is created when the
+// box is first shown or asked for.
 #pragma once
 #include <string>
 
@@ -81,6 +82,8 @@ public:
 
 protected:
     bool Notification(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+    void BeforeHandleCreated() override;
+    void HandleCreated() override;
 
 private:
     void FireChange();

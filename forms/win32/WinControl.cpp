@@ -155,7 +155,8 @@ HWND WinControl::Handle() const {
 
 void WinControl::CreateHandle() {
     if (hwnd_ || !pending_) return;
-    HWND parent = Parent() ? Parent()->Handle() : Application().UtilityWindow();
+    BeforeHandleCreated();
+    HWND parent = Parent() && !underUtility_ ? Parent()->Handle() : Application().UtilityWindow();
     DWORD style = style_ | WS_CHILD | WS_CLIPSIBLINGS;
     if (Visible()) style |= WS_VISIBLE;
     if (!Enabled()) style |= WS_DISABLED;
@@ -164,11 +165,38 @@ void WinControl::CreateHandle() {
                                 Application().Instance(), nullptr);
     if (!hwnd) throw std::runtime_error("Cannot create a window of class " + className_);
     pending_ = false;
+    if (underUtility_ && Parent()) ::SetParent(hwnd, Parent()->Handle());
     AttachWindow(hwnd);
     SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font_.Handle()), FALSE);
     PlaceInZOrder();
     HandleCreated();
     if (Showing()) CreateVisibleChildHandles();
+}
+
+void WinControl::ReleaseChildHandles() {
+    for (Control* c : children_) {
+        auto* w = dynamic_cast<WinControl*>(c);
+        if (!w) continue;
+        if (w->KeepsStateWithoutHandle())
+            w->DestroyHandle();
+        else
+            w->ReleaseChildHandles();
+    }
+}
+
+void WinControl::DestroyHandle() {
+    if (!hwnd_ || topLevel_ || className_.empty()) return;
+    for (Control* c : children_)
+        if (auto* w = dynamic_cast<WinControl*>(c)) w->DestroyHandle();
+    caption_ = Caption();
+    if (mouseInside_) MouseLeft();
+    HWND hwnd = hwnd_;
+    RemovePropA(hwnd, kControlProp);
+    SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(oldProc_));
+    hwnd_ = nullptr;
+    oldProc_ = nullptr;
+    pending_ = true;
+    DestroyWindow(hwnd);
 }
 
 void WinControl::CreateVisibleChildHandles() {

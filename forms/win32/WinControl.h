@@ -96,6 +96,13 @@ public:
     // The control of this layer that sent a notification message, or nullptr.
     static WinControl* NotificationSender(UINT msg, WPARAM wParam, LPARAM lParam);
 
+    // Destroys the windows of the controls below this one that keep
+    // everything their window shows (KeepsStateWithoutHandle), such as the
+    // buttons of a page that is no longer shown: a process may own only so
+    // many windows. Each is created again when next needed, with its
+    // caption, bounds, visibility, enabled state, font and z-order.
+    void ReleaseChildHandles();
+
     // The windowed controls below this one, depth first (each container's
     // children in z-order).
     void CollectWinControls(std::vector<WinControl*>& out) const;
@@ -128,6 +135,20 @@ protected:
     void CreateChildWindow(const char* className, DWORD style, DWORD exStyle);
     // Creates the window now, if it has not been created yet.
     void CreateHandle();
+    // The window is to be created as a child of the application's utility
+    // window and then moved to the parent: for controls that send their
+    // notifications for their whole life to the window they were created
+    // in (the utility window hands them back to the control).
+    void CreateUnderUtilityWindow() { underUtility_ = true; }
+    // Runs just before the window is created (e.g. to load the library of
+    // its window class).
+    virtual void BeforeHandleCreated() {}
+    // True for controls whose window may be destroyed and made again:
+    // everything it shows is kept by the control (ReleaseChildHandles).
+    virtual bool KeepsStateWithoutHandle() const { return false; }
+    // Destroys the window of such a control and those of its children; it
+    // is created again when next needed.
+    void DestroyHandle();
     // Adopts a window created by a derived class (forms) and subclasses it.
     void AttachWindow(HWND hwnd);
 
@@ -216,6 +237,7 @@ private:
     std::string className_;
     DWORD style_ = 0, exStyle_ = 0;
     bool pending_ = false;
+    bool underUtility_ = false;
     // The caption while there is no window.
     std::string caption_;
     std::vector<Control*> children_;

@@ -242,6 +242,47 @@ TEST_F(PageControlTest, FreeingTheActiveSheetActivatesTheNext) {
     EXPECT_EQ(TabCount(), 1);
 }
 
+TEST_F(PageControlTest, AHiddenPageGivesUpItsButtonWindowsAndGetsThemBackAsTheyWere) {
+    auto* sheet = pages->Pages(1);
+    auto* panel = new Panel(form.get(), sheet);
+    panel->SetBounds(0, 0, 300, 200);
+    auto* back = new Button(form.get(), panel);
+    back->SetBounds(10, 10, 100, 30);
+    back->SetCaption("Back");
+    auto* front = new Button(form.get(), panel);
+    front->SetBounds(20, 20, 100, 30);
+    front->SetCaption("Front");
+    front->SetDefault(true);
+    back->SetEnabled(false);
+    pages->SetActivePage(sheet);
+    ASSERT_TRUE(front->HandleAllocated());
+
+    pages->SetActivePageIndex(0);
+    EXPECT_FALSE(back->HandleAllocated());
+    EXPECT_FALSE(front->HandleAllocated());
+    EXPECT_TRUE(panel->HandleAllocated());  // containers keep theirs
+    EXPECT_EQ(front->Caption(), "Front");
+    front->SetCaption("Renamed");
+    front->SetBounds(30, 40, 90, 25);
+    EXPECT_FALSE(front->HandleAllocated());  // changes while hidden need none
+
+    pages->SetActivePage(sheet);
+    ASSERT_TRUE(front->HandleAllocated());
+    ASSERT_TRUE(back->HandleAllocated());
+    char text[32] = {};
+    GetWindowTextA(front->Handle(), text, sizeof(text));
+    EXPECT_STREQ(text, "Renamed");
+    EXPECT_TRUE(SameRect(BoundsOf(*front), RECT{30, 40, 120, 65}));
+    EXPECT_FALSE(IsWindowEnabled(back->Handle()));
+    EXPECT_EQ(GetWindowLongA(front->Handle(), GWL_STYLE) & BS_TYPEMASK, BS_DEFPUSHBUTTON);
+    // Front stays above Back.
+    EXPECT_EQ(GetWindow(front->Handle(), GW_HWNDNEXT), back->Handle());
+    bool clicked = false;
+    front->OnClick = [&](Component&) { clicked = true; };
+    SendMessageA(front->Handle(), BM_CLICK, 0, 0);
+    EXPECT_TRUE(clicked);
+}
+
 TEST(TabControlTest, TabsKeptBeforeTheWindowAndPickedByTheUser) {
     auto form = PlainForm(400, 300);
     auto* tabs = new TabControl(form.get(), form.get());

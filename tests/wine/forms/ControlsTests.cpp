@@ -108,6 +108,32 @@ TEST_F(ControlsTest, ComboBoxTellsUserPicksAndTypingButNotCode) {
     EXPECT_EQ(sizes->Items(), (std::vector<std::string>{"8", "10", "12"}));
 }
 
+TEST_F(ControlsTest, ComboBoxKeepsItsListUntilItsWindowIsMade) {
+    auto* box = new ComboBox(form.get(), form.get(), ComboStyle::DropDownList);
+    box->SetItems({"Arial", "Impact", "Tahoma"});
+    box->SetItemIndex(1);
+    box->InsertItem(0, "Aharoni");  // the selection follows its item
+    box->AddItem("Verdana");
+    box->DeleteItem(3);
+    EXPECT_FALSE(box->HandleAllocated());
+    EXPECT_EQ(box->Items(), (std::vector<std::string>{"Aharoni", "Arial", "Impact", "Verdana"}));
+    EXPECT_EQ(box->ItemIndex(), 2);
+    EXPECT_EQ(box->Text(), "Impact");
+    box->DeleteItem(2);
+    EXPECT_EQ(box->ItemIndex(), -1);
+    box->SetItemIndex(2);
+    EXPECT_EQ(box->Text(), "Verdana");
+
+    form->Show();  // now the window, with the same list and choice
+    ASSERT_TRUE(box->HandleAllocated());
+    EXPECT_EQ(SendMessageA(box->Handle(), CB_GETCOUNT, 0, 0), 3);
+    EXPECT_EQ(SendMessageA(box->Handle(), CB_GETCURSEL, 0, 0), 2);
+    EXPECT_EQ(box->Text(), "Verdana");
+    EXPECT_EQ(box->Item(1), "Arial");
+    box->ClearItems();
+    EXPECT_EQ(box->ItemCount(), 0);
+}
+
 TEST_F(ControlsTest, ComboBoxOpensWithDropDownCountRows) {
     form->Show();
     auto* fonts = new ComboBox(form.get(), form.get(), ComboStyle::DropDownList);
