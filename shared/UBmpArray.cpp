@@ -1,5 +1,7 @@
 #include "shared/UBmpArray.h"
 
+#include "shared/ExactInflate.h"
+
 #include <zlib.h>
 
 #include <algorithm>
@@ -81,12 +83,12 @@ bool WriteRawWords(forms::Stream& s, int w, int h, const uint32_t* words) {
 }
 
 // Width, height, block length, raw size and the zlib data, in one write.
-bool WriteZipWords(forms::Stream& s, int w, int h, const uint32_t* words) {
+bool WriteZipWords(forms::Stream& s, int w, int h, const uint32_t* words, int zipLevel) {
     if (!WithinLimits(w, h)) return false;
     const uLong rawSize = static_cast<uLong>(w) * static_cast<uLong>(h) * sizeof(uint32_t);
     std::vector<uint8_t> out(16 + compressBound(rawSize));
     uLongf zipSize = static_cast<uLongf>(out.size() - 16);
-    if (compress2(out.data() + 16, &zipSize, reinterpret_cast<const Bytef*>(words), rawSize, 9) !=
+    if (compress2(out.data() + 16, &zipSize, reinterpret_cast<const Bytef*>(words), rawSize, zipLevel) !=
         Z_OK) {
         return false;
     }
@@ -101,25 +103,6 @@ void EmptyRecord(TBmpArray& a) {
     a.Width = 0;
     a.Height = 0;
     a.Pixels.Clear();
-}
-
-// Inflates a complete zlib stream into exactly outSize bytes. Data after the
-// wanted bytes is ignored; fewer bytes or corrupt data give false.
-bool InflateExact(const uint8_t* in, size_t inSize, uint8_t* out, size_t outSize) {
-    if (outSize == 0) return true;
-    if (inSize > std::numeric_limits<uInt>::max() || outSize > std::numeric_limits<uInt>::max()) {
-        return false;
-    }
-    z_stream z{};
-    if (inflateInit(&z) != Z_OK) return false;
-    z.next_in = const_cast<Bytef*>(in);
-    z.avail_in = static_cast<uInt>(inSize);
-    z.next_out = out;
-    z.avail_out = static_cast<uInt>(outSize);
-    const int rc = inflate(&z, Z_FINISH);
-    const bool full = z.avail_out == 0;
-    inflateEnd(&z);
-    return full && (rc == Z_STREAM_END || rc == Z_OK || rc == Z_BUF_ERROR);
 }
 
 // Fills Pixels of a w x h picture (sides within the limits) from a block of
@@ -232,11 +215,11 @@ bool WriteZipPixels(forms::Stream& s, const TBmpArray& a) {
     const int w = a.Bitmap.Width();
     const int h = a.Bitmap.Height();
     std::vector<uint32_t> scratch;
-    return WriteZipWords(s, w, h, FlatPixels(a, w, h, scratch));
+    return WriteZipWords(s, w, h, FlatPixels(a, w, h, scratch), kZipLevelStored);
 }
 
-bool WriteZipPixels(forms::Stream& s, const forms::Bitmap& bmp) {
-    return WriteZipWords(s, bmp.Width(), bmp.Height(), bmp.Data());
+bool WriteZipPixels(forms::Stream& s, const forms::Bitmap& bmp, int zipLevel) {
+    return WriteZipWords(s, bmp.Width(), bmp.Height(), bmp.Data(), zipLevel);
 }
 
 bool TakeZipPixels(forms::Stream& s, std::vector<uint8_t>& bytes) {

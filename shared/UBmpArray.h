@@ -107,10 +107,14 @@ bool ReadRawPixels(forms::Stream& s, TBmpArray& a);
 // Compressed pixels: width, height, block length n, then the block made by
 // CompressStream from the raw pixel words. Returns false on a short write.
 bool WriteZipPixels(forms::Stream& s, const TBmpArray& a);
+
+// The zlib level at which pictures are stored in files.
+constexpr int kZipLevelStored = 9;
 // The same two encodings straight from a bitmap's rows, without going through
-// a record (the bytes equal those written after BmpToArray).
+// a record (the bytes equal those written after BmpToArray). zipLevel (1..9)
+// trades size for speed where the bytes are read back at once.
 bool WriteRawPixels(forms::Stream& s, const forms::Bitmap& bmp);
-bool WriteZipPixels(forms::Stream& s, const forms::Bitmap& bmp);
+bool WriteZipPixels(forms::Stream& s, const forms::Bitmap& bmp, int zipLevel = kZipLevelStored);
 // Reads compressed pixels like ReadRawPixels; corrupt or short zlib data, a
 // stored raw size that does not match the sides, or sizes beyond the limits
 // leave the record empty and give false.

@@ -49,10 +49,10 @@ bool TMenuFile::ReadBlockHeader(int32_t* extra, int extraCount) {
 }
 
 void TMenuFile::WriteMnuBitmap(int flag, int object, int state, int frame, const forms::Bitmap& picture,
-                               const std::string& /*fileName*/, bool raw) {
+                               const std::string& /*fileName*/, bool raw, int zipLevel) {
     WriteBlockHeader(mftBitmap, flag, object, state, frame);
     const bool written =
-        stream_ && (raw ? WriteRawPixels(*stream_, picture) : WriteZipPixels(*stream_, picture));
+        stream_ && (raw ? WriteRawPixels(*stream_, picture) : WriteZipPixels(*stream_, picture, zipLevel));
     if (!written) SetMnuError();
 }
 
