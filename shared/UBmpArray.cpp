@@ -105,12 +105,19 @@ void EmptyRecord(TBmpArray& a) {
     a.Pixels.Clear();
 }
 
+// The raw size a block of compressed pixels of a w x h picture must store;
+// false when the stored size differs or could not come from n bytes.
+bool RawSizeFits(int32_t w, int32_t h, const uint8_t* block, size_t n, uint64_t& rawSize) {
+    rawSize = static_cast<uint64_t>(w) * static_cast<uint64_t>(h) * 4;
+    return n >= 4 && GetLE32(block) == rawSize && rawSize <= (n - 4) * kMaxInflateRatio + 64;
+}
+
 // Fills Pixels of a w x h picture (sides within the limits) from a block of
 // compressed pixels: the 4-byte raw size, then the zlib data. False when the
 // raw size does not match the sides or the data is corrupt or short.
 bool InflatePixels(int32_t w, int32_t h, const uint8_t* block, size_t n, TBmpArray& a) {
-    const uint64_t rawSize = static_cast<uint64_t>(w) * static_cast<uint64_t>(h) * 4;
-    if (n < 4 || GetLE32(block) != rawSize || rawSize > (n - 4) * kMaxInflateRatio + 64) return false;
+    uint64_t rawSize = 0;
+    if (!RawSizeFits(w, h, block, n, rawSize)) return false;
     a.Pixels.SetSize(w, h);
     if (!InflateExact(block + 4, n - 4, reinterpret_cast<uint8_t*>(a.Pixels.Data()),
                       static_cast<size_t>(rawSize))) {
@@ -252,15 +259,23 @@ bool ReadZipPixels(forms::Stream& s, TBmpArray& a) {
     return ok;
 }
 
-bool DecodeZipPixels(const std::vector<uint8_t>& bytes, TBmpArray& a) {
-    const bool ok = bytes.size() >= 16 && WithinLimits(static_cast<int32_t>(GetLE32(bytes.data())),
-                                                       static_cast<int32_t>(GetLE32(bytes.data() + 4))) &&
-                    GetLE32(bytes.data() + 8) == bytes.size() - 12 &&
-                    InflatePixels(static_cast<int32_t>(GetLE32(bytes.data())),
-                                  static_cast<int32_t>(GetLE32(bytes.data() + 4)), bytes.data() + 12,
-                                  bytes.size() - 12, a);
-    if (!ok) EmptyRecord(a);
-    return ok;
+bool DecodeZipPixels(const std::vector<uint8_t>& bytes, forms::Bitmap& bmp) {
+    if (bytes.size() < 16) return false;
+    const auto w = static_cast<int32_t>(GetLE32(bytes.data()));
+    const auto h = static_cast<int32_t>(GetLE32(bytes.data() + 4));
+    uint64_t rawSize = 0;
+    if (!WithinLimits(w, h) || GetLE32(bytes.data() + 8) != bytes.size() - 12 ||
+        !RawSizeFits(w, h, bytes.data() + 12, bytes.size() - 12, rawSize)) {
+        return false;
+    }
+    // The file's pixel words are the bitmap's rows, top row first.
+    forms::Bitmap decoded(w, h);
+    if (!InflateExact(bytes.data() + 16, bytes.size() - 16, reinterpret_cast<uint8_t*>(decoded.Data()),
+                      static_cast<size_t>(rawSize))) {
+        return false;
+    }
+    bmp = std::move(decoded);
+    return true;
 }
 
 bool CompressStream(forms::Stream& source, forms::Stream& dest) {

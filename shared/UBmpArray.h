@@ -120,12 +120,14 @@ bool WriteZipPixels(forms::Stream& s, const forms::Bitmap& bmp, int zipLevel = k
 // leave the record empty and give false.
 bool ReadZipPixels(forms::Stream& s, TBmpArray& a);
 // Takes the bytes of compressed pixels (width, height, block length and the
-// block) from the stream without inflating them, so that ReadZipPixels can
-// decode them later from a memory stream. The sides and the block length are
+// block) from the stream without inflating them, so that DecodeZipPixels can
+// decode them later. The sides and the block length are
 // checked as ReadZipPixels checks them; false leaves bytes empty.
 bool TakeZipPixels(forms::Stream& s, std::vector<uint8_t>& bytes);
-// ReadZipPixels on bytes that TakeZipPixels took.
-bool DecodeZipPixels(const std::vector<uint8_t>& bytes, TBmpArray& a);
+// Decodes bytes that TakeZipPixels took, checked as ReadZipPixels checks
+// them, straight into a bitmap (what ArrayToBmp would make of the record
+// ReadZipPixels fills); false leaves bmp unchanged.
+bool DecodeZipPixels(const std::vector<uint8_t>& bytes, forms::Bitmap& bmp);
 
 // Writes the source's size (4 bytes) and the whole source, from its start, as
 // a zlib stream (RFC 1950) at level 9. Returns false when the source is larger

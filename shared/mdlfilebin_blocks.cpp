@@ -101,11 +101,7 @@ bool TMenuFile::TakeMnuBitmapPixels(std::vector<uint8_t>& zipPixels) {
 }
 
 bool DecodeMnuBitmap(const std::vector<uint8_t>& zipPixels, forms::Bitmap& bitmap) {
-    TBmpArray work;
-    if (!DecodeZipPixels(zipPixels, work)) return false;
-    ArrayToBmp(work);
-    bitmap = std::move(work.Bitmap);
-    return true;
+    return DecodeZipPixels(zipPixels, bitmap);
 }
 
 void TMenuFile::ReadMnuBitmap(forms::Bitmap& bitmap, bool raw) {
