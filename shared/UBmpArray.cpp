@@ -218,6 +218,18 @@ bool ReadRawPixels(forms::Stream& s, TBmpArray& a) {
     return true;
 }
 
+bool ReadRawPixels(forms::Stream& s, forms::Bitmap& bmp) {
+    int32_t w = 0, h = 0;
+    size_t pixels = 0;
+    if (ReadSides(s, w, h, pixels) &&
+        static_cast<uint64_t>(s.Remaining()) >= static_cast<uint64_t>(pixels) * 4) {
+        bmp.SetSize(w, h);
+        if (pixels == 0 || s.ReadExact(bmp.Data(), pixels * sizeof(uint32_t))) return true;
+    }
+    bmp = forms::Bitmap();
+    return false;
+}
+
 bool WriteZipPixels(forms::Stream& s, const TBmpArray& a) {
     const int w = a.Bitmap.Width();
     const int h = a.Bitmap.Height();

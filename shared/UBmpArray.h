@@ -115,14 +115,17 @@ constexpr int kZipLevelStored = 9;
 // trades size for speed where the bytes are read back at once.
 bool WriteRawPixels(forms::Stream& s, const forms::Bitmap& bmp);
 bool WriteZipPixels(forms::Stream& s, const forms::Bitmap& bmp, int zipLevel = kZipLevelStored);
+// Reads raw pixels straight into a bitmap's rows, checked as ReadRawPixels
+// checks them; refused input leaves bmp empty and gives false.
+bool ReadRawPixels(forms::Stream& s, forms::Bitmap& bmp);
 // Reads compressed pixels like ReadRawPixels; corrupt or short zlib data, a
 // stored raw size that does not match the sides, or sizes beyond the limits
 // leave the record empty and give false.
 bool ReadZipPixels(forms::Stream& s, TBmpArray& a);
 // Takes the bytes of compressed pixels (width, height, block length and the
 // block) from the stream without inflating them, so that DecodeZipPixels can
-// decode them later. The sides and the block length are
-// checked as ReadZipPixels checks them; false leaves bytes empty.
+// decode them later. The sides and the block length are checked as
+// ReadZipPixels checks them; false leaves bytes empty.
 bool TakeZipPixels(forms::Stream& s, std::vector<uint8_t>& bytes);
 // Decodes bytes that TakeZipPixels took, checked as ReadZipPixels checks
 // them, straight into a bitmap (what ArrayToBmp would make of the record

@@ -83,13 +83,13 @@ void TMenuFile::ReadMnuBitmapPixels(forms::Bitmap& bitmap, bool raw) {
         }
         return;
     }
-    TBmpArray work;
-    if (!stream_ || !ReadRawPixels(*stream_, work)) {
+    // Raw pixels go straight into the picture's rows.
+    forms::Bitmap read;
+    if (!stream_ || !ReadRawPixels(*stream_, read)) {
         SetMnuError();
         return;
     }
-    ArrayToBmp(work);
-    bitmap = std::move(work.Bitmap);
+    bitmap = std::move(read);
 }
 
 bool TMenuFile::TakeMnuBitmapPixels(std::vector<uint8_t>& zipPixels) {

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "editor/logic/PathText.h"
+#include "shared/TextParts.h"
 #include "forms/portable/Stream.h"
 
 namespace editor {

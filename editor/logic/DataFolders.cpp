@@ -1,6 +1,6 @@
 #include "editor/logic/DataFolders.h"
 
-#include "editor/logic/PathText.h"
+#include "shared/TextParts.h"
 
 namespace editor {
 

@@ -5,27 +5,13 @@
 #include <cstdlib>
 #include <vector>
 
-#include "editor/logic/PathText.h"
 #include "forms/portable/FileSystem.h"
 #include "forms/portable/Stream.h"
+#include "shared/TextParts.h"
 
 namespace editor {
 
 namespace {
-
-std::vector<std::string> SplitLines(const std::string& text) {
-    std::vector<std::string> lines;
-    size_t from = 0;
-    while (from < text.size()) {
-        size_t end = text.find('\n', from);
-        if (end == std::string::npos) end = text.size();
-        std::string line = text.substr(from, end - from);
-        if (!line.empty() && line.back() == '\r') line.pop_back();
-        lines.push_back(std::move(line));
-        from = end + 1;
-    }
-    return lines;
-}
 
 std::string TrimBlanks(const std::string& text) {
     size_t first = 0, last = text.size();
@@ -57,29 +43,14 @@ bool ParseBool(const std::string& line, bool& value) {
         value = lower == "true";
         return true;
     }
-    size_t i = (!t.empty() && (t[0] == '+' || t[0] == '-')) ? 1 : 0;
-    bool digits = false, point = false, nonZero = false;
-    for (; i < t.size(); ++i) {
-        const char c = t[i];
-        if (std::isdigit(static_cast<unsigned char>(c))) {
-            digits = true;
-            nonZero = nonZero || c != '0';
-        } else if (c == '.' && !point) {
-            point = true;
-        } else {
-            return false;
-        }
-    }
-    if (!digits) return false;
-    value = nonZero;
-    return true;
+    return ParseDecimalTruth(t, value);
 }
 
 // Walks the lines in file order, taking each value while they last and
 // convert; the first failure stops the walk.
 class LineReader {
 public:
-    explicit LineReader(const std::string& text) : lines_(SplitLines(text)) {}
+    explicit LineReader(const std::string& text) : lines_(SplitTextLines(text)) {}
     bool Ok() const { return ok_; }
 
     void Int(int32_t& target) {

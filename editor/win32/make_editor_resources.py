@@ -22,6 +22,9 @@ import os
 import struct
 import sys
 
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "shared", "win32"))
+from resource_files import ico, write_if_changed  # noqa: E402
+
 LIME = (0, 255, 0)
 MAGENTA = (255, 0, 255)
 
@@ -704,21 +707,6 @@ def bmp(canvas):
     return head + info + bytes(body)
 
 
-def ico(sizes):
-    images = []
-    for size in sizes:
-        header = struct.pack("<IiiHHIIiiII", 40, size, size * 2, 1, 32, 0, 0, 0, 0, 0, 0)
-        xor = b"".join(editor_icon_pixels(size))
-        mask_row = ((size + 31) // 32) * 4
-        images.append(header + xor + bytes(mask_row * size))
-    out = struct.pack("<HHH", 0, 1, len(images))
-    offset = 6 + 16 * len(images)
-    for size, data in zip(sizes, images):
-        out += struct.pack("<BBBBHHII", size, size, 0, 0, 1, 32, len(data), offset)
-        offset += len(data)
-    return out + b"".join(images)
-
-
 # BITMAP resources of editor.rc besides the glyph strips: (resource, file,
 # constant, what it is).
 PICTURES = [
@@ -763,17 +751,6 @@ def resource_header(all_strips):
     return ("\n".join(lines) + "\n").encode()
 
 
-def write_if_changed(path, data):
-    try:
-        with open(path, "rb") as f:
-            if f.read() == data:
-                return
-    except OSError:
-        pass
-    with open(path, "wb") as f:
-        f.write(data)
-
-
 def main():
     if len(sys.argv) != 2:
         sys.exit("usage: make_editor_resources.py OUTPUT_FOLDER")
@@ -788,7 +765,7 @@ def main():
     pictures = {"splash.bmp": splash, "start_header.bmp": start_header, "status.bmp": status_picture}
     for _, file_name, _, _ in PICTURES:
         write_if_changed(os.path.join(folder, file_name), bmp(pictures[file_name]()))
-    write_if_changed(os.path.join(folder, "QuorvelEditor.ico"), ico([16, 32]))
+    write_if_changed(os.path.join(folder, "QuorvelEditor.ico"), ico([16, 32], editor_icon_pixels))
 
 
 if __name__ == "__main__":

@@ -18,9 +18,12 @@ void TMDIForm1Cls::CreateObjControls(TMenuDocument& doc, int n) {
     TObjControls& ctl = doc.Ctl[static_cast<size_t>(n)];
     if (ctl.WinBtn || ctl.ImgBtn) return;
     TAQButton& object = doc.Menu.Buttons[static_cast<size_t>(n)];
-    ctl.WinBtn = new forms::Button(this, doc.ClientPanel);
-    ctl.WinBtn->SetName(NumberedName("WinBtn", n));
+    // Hidden before it joins the panel, the button gets its window only
+    // when it is first shown: a menu of pictures makes no windows.
+    ctl.WinBtn = new forms::Button(this, nullptr);
     ctl.WinBtn->SetVisible(false);
+    ctl.WinBtn->SetParent(doc.ClientPanel);
+    ctl.WinBtn->SetName(NumberedName("WinBtn", n));
     ctl.WinBtn->SetBounds(object.Left, object.Top, 97, 25);
     ctl.WinBtn->SetCaption(object.Caption);
     ctl.WinBtn->SetCursor(forms::Cursor::Hand);

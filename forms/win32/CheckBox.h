@@ -4,28 +4,18 @@
 // does. A change of Checked made while OnClick runs (by the handler itself)
 // does not run OnClick again.
 #pragma once
-#include "forms/win32/WinControl.h"
+#include "forms/win32/TwoStateButton.h"
 
 namespace forms {
 
-class CheckBox : public WinControl {
+class CheckBox : public TwoStateButton {
 public:
     CheckBox(Component* owner, WinControl* parent);
 
-    bool Checked() const { return checked_; }
     void SetChecked(bool checked);
 
     // A user's click: flips Checked.
     void Click() override;
-
-    char AccelChar() const override;
-
-protected:
-    bool Notification(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
-
-private:
-    bool checked_ = false;
-    bool inClick_ = false;
 };
 
 }  // namespace forms

@@ -37,7 +37,6 @@
 #include "forms/win32/RichEdit.h"
 #include "forms/win32/StatusBar.h"
 #include "forms/win32/ScrollBox.h"
-#include "forms/win32/Shape.h"
 #include "forms/win32/TabControl.h"
 #include "forms/win32/Timer.h"
 #include "forms/win32/ToolBar.h"

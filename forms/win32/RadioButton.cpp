@@ -1,20 +1,9 @@
 #include "forms/win32/RadioButton.h"
 
-#include "forms/win32/TextUtil.h"
-
 namespace forms {
 
-RadioButton::RadioButton(Component* owner, WinControl* parent) : WinControl(owner, parent) {
-    SetTabStop(true);
-    StoreBounds(0, 0, 113, 17);
-    CreateChildWindow("BUTTON", BS_RADIOBUTTON, 0);
-    // Created at once so that the window always shows Checked.
-    CreateHandle();
-}
-
-void RadioButton::ShowCheck() {
-    SendMessageA(Handle(), BM_SETCHECK, checked_ ? BST_CHECKED : BST_UNCHECKED, 0);
-}
+RadioButton::RadioButton(Component* owner, WinControl* parent)
+    : TwoStateButton(owner, parent, 113, BS_RADIOBUTTON) {}
 
 void RadioButton::SetChecked(bool checked) {
     if (checked == checked_) return;
@@ -33,26 +22,9 @@ void RadioButton::SetChecked(bool checked) {
             }
         }
     }
-    if (inClick_) return;
-    inClick_ = true;
-    struct Reset {
-        bool& flag;
-        ~Reset() { flag = false; }
-    } reset{inClick_};
-    WinControl::Click();
+    RunOnClickOnce();
 }
 
 void RadioButton::Click() { SetChecked(true); }
-
-char RadioButton::AccelChar() const { return AccelCharOf(Caption()); }
-
-bool RadioButton::Notification(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) {
-    if (msg == WM_COMMAND && HIWORD(wParam) == BN_CLICKED) {
-        Click();
-        result = 0;
-        return true;
-    }
-    return WinControl::Notification(msg, wParam, lParam, result);
-}
 
 }  // namespace forms

@@ -6,30 +6,18 @@
 // runs OnDblClick (Control). Once a button of the group is checked, Tab stops
 // at that one only (arrow keys move within the group, Form).
 #pragma once
-#include "forms/win32/WinControl.h"
+#include "forms/win32/TwoStateButton.h"
 
 namespace forms {
 
-class RadioButton : public WinControl {
+class RadioButton : public TwoStateButton {
 public:
     RadioButton(Component* owner, WinControl* parent);
 
-    bool Checked() const { return checked_; }
     void SetChecked(bool checked);
 
     // A user's click: checks the button.
     void Click() override;
-
-    char AccelChar() const override;
-
-protected:
-    bool Notification(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
-
-private:
-    void ShowCheck();
-
-    bool checked_ = false;
-    bool inClick_ = false;
 };
 
 }  // namespace forms

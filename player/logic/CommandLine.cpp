@@ -4,7 +4,7 @@
 
 namespace player {
 
-std::string CutMenuArgument(const std::string& argument) { return ExtractFileName(argument); }
+std::string CutMenuArgument(const std::string& argument) { return FileNamePart(argument); }
 
 std::string ChooseStartMenu(const std::string& firstArgument, const PackDirectory& directory) {
     if (!firstArgument.empty()) return CutMenuArgument(firstArgument);

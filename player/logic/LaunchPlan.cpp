@@ -99,10 +99,10 @@ std::string QuoteArgs(const std::string& args, const std::string& command) {
 }
 
 std::string ViewerMenuName(const std::string& target) {
-    const std::string name = ExtractFileName(target);
+    const std::string name = FileNamePart(target);
     const size_t dot = name.rfind('.');
     if (dot == std::string::npos || dot + 1 == name.size()) return "";
-    return LowerCase(name.substr(dot + 1) + ".mnu");
+    return LowerAscii(name.substr(dot + 1) + ".mnu");
 }
 
 LaunchPlan PlanLaunch(const ButtonLaunch& button, const LaunchContext& context, PlayerHost& host) {
@@ -115,7 +115,7 @@ LaunchPlan PlanLaunch(const ButtonLaunch& button, const LaunchContext& context, 
             const std::string cmd = ReplaceAll(button.command.substr(8), kCDVariable, DriveLetter(sourcePath));
             plan.kind = LaunchKind::Shell;
             plan.clickSound = ClickSound::Synchronous;
-            plan.shell = {"open", cmd, "", ExtractFilePath(cmd), ShowCommandOf(button)};
+            plan.shell = {"open", cmd, "", FolderPart(cmd), ShowCommandOf(button)};
             SetMenuAction(plan, button, true);
             return plan;
         }
@@ -141,7 +141,7 @@ LaunchPlan PlanLaunch(const ButtonLaunch& button, const LaunchContext& context, 
                 plan.menuName = name;
             } else {
                 plan.kind = LaunchKind::SubMenuMissing;
-                plan.message = {"Could not find menu:\r" + LowerCase(name), TMsgDlgType::mtWarning};
+                plan.message = {"Could not find menu:\r" + LowerAscii(name), TMsgDlgType::mtWarning};
             }
             return plan;
         }
@@ -163,7 +163,7 @@ LaunchPlan PlanLaunch(const ButtonLaunch& button, const LaunchContext& context, 
             host.PlayClickSoundNow();
             cmd = FindTarget(cmd, sourcePath, host);
         }
-        dir = ExtractFilePath(cmd);
+        dir = FolderPart(cmd);
     }
     if (button.viewer.needsViewer == 1 && !CheckViewer(cmd, button.viewer, sourcePath, host)) {
         plan.kind = LaunchKind::Failed;
@@ -184,7 +184,7 @@ LaunchPlan PlanLaunch(const ButtonLaunch& button, const LaunchContext& context, 
         args = cmd;
         cmd = FindAssocExe(args, host);
         if (!cmd.empty()) {
-            dir = ExtractFilePath(cmd);
+            dir = FolderPart(cmd);
         } else {
             cmd = args;
             args.clear();

@@ -69,7 +69,7 @@ PackError ReadDirectory(forms::Stream& file, int64_t size, PackDirectory& direct
     for (PackEntry& entry : entries) {
         int32_t stored = 0;
         if (!file.ReadExact(name, kPackNameSize) || !ReadInt32(file, stored)) return PackError::Unreadable;
-        entry.name = LowerCase(Trim(std::string(name, kPackNameSize)));
+        entry.name = LowerAscii(Trim(std::string(name, kPackNameSize)));
         entry.offset = static_cast<int64_t>(stored) - 1;
         entry.inFile = entry.offset >= 0 && entry.offset <= size - 4;
     }
@@ -109,13 +109,13 @@ PackError ReadPackFile(const std::string& path, PackDirectory& directory) {
 }
 
 bool IsPacked(const PackDirectory& directory, std::string& name) {
-    name = LowerCase(name);
+    name = LowerAscii(name);
     const int index = FindEntry(directory, name);
     return index >= 0 && directory.entries[index].inFile;
 }
 
 bool SeekPacked(const PackDirectory& directory, std::string& name, forms::Stream& file) {
-    name = LowerCase(name);
+    name = LowerAscii(name);
     const int index = FindEntry(directory, name);
     return index >= 0 && directory.entries[index].inFile &&
            file.Seek(directory.entries[index].offset, forms::SeekOrigin::Begin) >= 0;

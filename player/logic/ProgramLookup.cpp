@@ -27,7 +27,7 @@ std::string FindBrowser(const std::string& name, const std::string& sourcePath, 
     };
     std::string page;
     for (const std::string& folder : folders) {
-        const std::string dir = IncludeTrailingBackslash(folder);
+        const std::string dir = WithTrailingBackslash(folder);
         if (dir.empty()) continue;
         const std::string found = host.FirstFileMatching(dir, "*.htm");
         if (!found.empty()) {
@@ -38,7 +38,7 @@ std::string FindBrowser(const std::string& name, const std::string& sourcePath, 
     std::string written;
     if (page.empty()) {
         const std::string probes[] = {std::string("C:\\") + kBrowserProbeName,
-                                      IncludeTrailingBackslash(host.TempFolder()) + kBrowserProbeName};
+                                      WithTrailingBackslash(host.TempFolder()) + kBrowserProbeName};
         for (const std::string& probe : probes) {
             if (probe == kBrowserProbeName) continue;  // no temporary folder
             if (host.WriteTextFile(probe, " \r\n")) {
@@ -57,7 +57,7 @@ std::string FindBrowser(const std::string& name, const std::string& sourcePath, 
 std::string FindAssocExe(const std::string& file, PlayerHost& host) {
     const std::string assoc = host.AssocExecutable(file);
     if (!assoc.empty()) return assoc;
-    return host.ExecutableFor(ExtractFileName(file));
+    return host.ExecutableFor(FileNamePart(file));
 }
 
 }  // namespace player

@@ -15,7 +15,7 @@ bool RemoteLaunchAsks(const std::string& fileText) {
 
 std::string SourcePathAfterPrompt(const std::string& current, bool accepted, const std::string& typed) {
     const std::string chosen = (accepted && !typed.empty()) ? typed : current;
-    return IncludeTrailingBackslash(chosen);
+    return WithTrailingBackslash(chosen);
 }
 
 }  // namespace player

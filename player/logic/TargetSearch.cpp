@@ -17,8 +17,8 @@ bool UsablePath(const std::string& path) {
 std::vector<std::string> TargetCandidates(const std::string& path, const std::string& sourcePath) {
     std::vector<std::string> folders{sourcePath};
     const std::string drive = sourcePath.substr(0, 2);
-    const std::string folder = ExtractFilePath(path);
-    std::string lowFolder = LowerCase(folder);
+    const std::string folder = FolderPart(path);
+    std::string lowFolder = LowerAscii(folder);
     if (lowFolder.empty() || lowFolder.back() != '\\') lowFolder += '\\';
     for (size_t at = 0; at < lowFolder.size(); ++at) {
         if (lowFolder[at] == '\\') folders.push_back(drive + lowFolder.substr(at));
@@ -45,7 +45,7 @@ std::string SearchTree(const std::string& lowerName, bool showWindow, const std:
             if (entry.name.empty() || entry.name == "." || entry.name == "..") continue;
             const std::string entryPath = folder + entry.name;
             if (!UsablePath(entryPath)) continue;
-            if (LowerCase(entry.name) == lowerName) {
+            if (LowerAscii(entry.name) == lowerName) {
                 result = entryPath;
                 found = true;
                 break;
@@ -59,7 +59,7 @@ std::string SearchTree(const std::string& lowerName, bool showWindow, const std:
 }
 
 std::string FindTarget(const std::string& path, const std::string& sourcePath, PlayerHost& host) {
-    const std::string name = LowerCase(ExtractFileName(path));
+    const std::string name = LowerAscii(FileNamePart(path));
     for (const std::string& folder : TargetCandidates(path, sourcePath)) {
         const std::string candidate = folder + name;
         if (candidate.find("\\\\") == std::string::npos && host.FileExists(candidate)) return candidate;

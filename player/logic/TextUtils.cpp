@@ -6,21 +6,7 @@ namespace {
 
 char LowerChar(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
 
-bool IsPathDelimiter(char c) { return c == '\\' || c == ':'; }
-
-size_t AfterLastDelimiter(const std::string& path) {
-    for (size_t i = path.size(); i > 0; --i) {
-        if (IsPathDelimiter(path[i - 1])) return i;
-    }
-    return 0;
-}
-
 }  // namespace
-
-std::string LowerCase(std::string text) {
-    for (char& c : text) c = LowerChar(c);
-    return text;
-}
 
 std::string Trim(const std::string& text) {
     size_t first = 0;
@@ -60,23 +46,14 @@ std::string ReplaceAll(const std::string& text, const std::string& what, const s
     return result;
 }
 
-std::string ExtractFilePath(const std::string& path) { return path.substr(0, AfterLastDelimiter(path)); }
-
-std::string ExtractFileName(const std::string& path) { return path.substr(AfterLastDelimiter(path)); }
-
-std::string IncludeTrailingBackslash(const std::string& path) {
-    if (path.empty() || path.back() == '\\') return path;
-    return path + "\\";
-}
-
 int LastPos(int start, const std::string& text, const std::string& sub) {
     const int length = static_cast<int>(text.size());
     const int subLength = static_cast<int>(sub.size());
     if (start == -1) start = length;
     if (start > length + 1) start = length + 1;
     if (subLength == 0) return 0;
-    const std::string lowText = LowerCase(text);
-    const std::string lowSub = LowerCase(sub);
+    const std::string lowText = LowerAscii(text);
+    const std::string lowSub = LowerAscii(sub);
     for (int p = start - 1; p >= 1; --p) {
         if (p - 1 + subLength <= length && lowText.compare(p - 1, subLength, lowSub) == 0) return p;
     }

@@ -36,13 +36,13 @@ bool ParseVersionNumber(const std::string& text, double& value) {
 }
 
 std::string NormaliseViewerName(const std::string& productName) {
-    const std::string lower = LowerCase(productName);
+    const std::string lower = LowerAscii(productName);
     if (lower.find("adobe reader") != std::string::npos || lower.find("acrobat") != std::string::npos) {
         return "Adobe Acrobat";
     }
     std::string name = productName;
     for (const char* cut : {" viewer", " reader", " version", " ver "}) {
-        const size_t at = LowerCase(name).find(cut);
+        const size_t at = LowerAscii(name).find(cut);
         if (at != std::string::npos) name.erase(at);
     }
     return name;
@@ -61,9 +61,9 @@ bool CheckViewer(const std::string& target, const ViewerRequirement& required, c
     std::string name = "N/A";
     std::string version = "0";
     if (!target.empty()) {
-        const std::string lower = LowerCase(target);
+        const std::string lower = LowerAscii(target);
         const bool web = StartsWithText(lower, "htt") || StartsWithText(lower, "www") || StartsWithText(lower, "ftp");
-        const std::string file = LowerCase(ExtractFileName(target));
+        const std::string file = LowerAscii(FileNamePart(target));
         const std::string program = web ? FindBrowser(lower, sourcePath, host) : FindAssocExe(file, host);
         if (!program.empty()) {
             const std::string foundVersion = host.ProgramVersion(program);

@@ -107,7 +107,7 @@ void TfrmMenuCls::Form_Load(forms::Component&) {
 
     AltDown = 0;
     AccShownFor = -2;
-    AppFolder = player::IncludeTrailingBackslash(player::ExtractFilePath(PlayerExePath));
+    AppFolder = WithTrailingBackslash(FolderPart(PlayerExePath));
     SourcePath = AppFolder;
 
     const std::string remoteFile = AppFolder + player::kRemoteLaunchFileName;
@@ -118,7 +118,7 @@ void TfrmMenuCls::Form_Load(forms::Component&) {
     }
 
     StartTitle = forms::Application().Title();
-    ExeFileName = player::ExtractFileName(PlayerExePath);
+    ExeFileName = FileNamePart(PlayerExePath);
 
     const std::string iconFile = AppFolder + ChangeFileExt(ExeFileName, ".ico");
     if (forms::FileExists(iconFile)) forms::Application().LoadIconFile(iconFile);

@@ -9,6 +9,9 @@ import os
 import struct
 import sys
 
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "shared", "win32"))
+from resource_files import ico, write_if_changed  # noqa: E402
+
 RATE = 11025
 
 
@@ -68,33 +71,6 @@ def icon_pixels(size):
     return rows
 
 
-def ico(sizes):
-    images = []
-    for size in sizes:
-        header = struct.pack("<IiiHHIIiiII", 40, size, size * 2, 1, 32, 0, 0, 0, 0, 0, 0)
-        xor = b"".join(icon_pixels(size))
-        mask_row = ((size + 31) // 32) * 4
-        andmask = bytes(mask_row * size)
-        images.append(header + xor + andmask)
-    out = struct.pack("<HHH", 0, 1, len(images))
-    offset = 6 + 16 * len(images)
-    for size, data in zip(sizes, images):
-        out += struct.pack("<BBBBHHII", size, size, 0, 0, 1, 32, len(data), offset)
-        offset += len(data)
-    return out + b"".join(images)
-
-
-def write_if_changed(path, data):
-    try:
-        with open(path, "rb") as f:
-            if f.read() == data:
-                return
-    except OSError:
-        pass
-    with open(path, "wb") as f:
-        f.write(data)
-
-
 def main():
     if len(sys.argv) != 2:
         sys.exit("usage: make_resources.py OUTPUT_FOLDER")
@@ -102,7 +78,7 @@ def main():
     os.makedirs(folder, exist_ok=True)
     for name, parts in SOUNDS.items():
         write_if_changed(os.path.join(folder, name), wav(tone(parts)))
-    write_if_changed(os.path.join(folder, "AutorunQuorvel.ico"), ico([16, 32]))
+    write_if_changed(os.path.join(folder, "AutorunQuorvel.ico"), ico([16, 32], icon_pixels))
 
 
 if __name__ == "__main__":

@@ -21,8 +21,10 @@ IS_VIEWABLE = 2
 _ERROR_HANDLER = ctypes.CFUNCTYPE(ctypes.c_int, ctypes.c_void_p, ctypes.c_void_p)
 
 
-class TopWindows:
-    """Lists the viewable top-level windows of one X display."""
+class XDisplay:
+    """An open connection to an X display through libX11 and its root window.
+    A subclass declares the further libX11 functions it calls in _declare,
+    which runs before the display is opened."""
 
     def __init__(self, display):
         x = ctypes.CDLL("libX11.so.6")
@@ -30,23 +32,36 @@ class TopWindows:
         x.XOpenDisplay.argtypes = [ctypes.c_char_p]
         x.XDefaultRootWindow.restype = ctypes.c_ulong
         x.XDefaultRootWindow.argtypes = [ctypes.c_void_p]
-        x.XQueryTree.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.POINTER(ctypes.c_ulong),
-                                 ctypes.POINTER(ctypes.c_ulong), ctypes.POINTER(ctypes.POINTER(ctypes.c_ulong)),
-                                 ctypes.POINTER(ctypes.c_uint)]
-        x.XFetchName.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.POINTER(ctypes.c_char_p)]
-        x.XGetWindowAttributes.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.POINTER(XWindowAttributes)]
         x.XFree.argtypes = [ctypes.c_void_p]
         x.XCloseDisplay.argtypes = [ctypes.c_void_p]
-        x.XSetErrorHandler.argtypes = [_ERROR_HANDLER]
-        # A window that goes away between the listing and the question about
-        # it is no error.
-        self._ignore = _ERROR_HANDLER(lambda d, e: 0)
-        x.XSetErrorHandler(self._ignore)
+        self._declare(x)
         self.x = x
         self.dpy = x.XOpenDisplay(display.encode())
         if not self.dpy:
             raise RuntimeError(f"cannot open display {display}")
         self.root = x.XDefaultRootWindow(self.dpy)
+
+    def _declare(self, x):
+        pass
+
+    def close(self):
+        self.x.XCloseDisplay(self.dpy)
+
+
+class TopWindows(XDisplay):
+    """Lists the viewable top-level windows of one X display."""
+
+    def _declare(self, x):
+        x.XQueryTree.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.POINTER(ctypes.c_ulong),
+                                 ctypes.POINTER(ctypes.c_ulong), ctypes.POINTER(ctypes.POINTER(ctypes.c_ulong)),
+                                 ctypes.POINTER(ctypes.c_uint)]
+        x.XFetchName.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.POINTER(ctypes.c_char_p)]
+        x.XGetWindowAttributes.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.POINTER(XWindowAttributes)]
+        x.XSetErrorHandler.argtypes = [_ERROR_HANDLER]
+        # A window that goes away between the listing and the question about
+        # it is no error.
+        self._ignore = _ERROR_HANDLER(lambda d, e: 0)
+        x.XSetErrorHandler(self._ignore)
 
     def viewable(self):
         """[(title, (x, y, width, height))] of the viewable top-level windows,
@@ -80,6 +95,3 @@ class TopWindows:
             if name == title:
                 return rect
         return None
-
-    def close(self):
-        self.x.XCloseDisplay(self.dpy)

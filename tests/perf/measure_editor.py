@@ -61,12 +61,7 @@ def time_to_shown(session, screen, windows, exe, title, timeout=60):
                 raise RuntimeError(f"{title} not shown within {timeout} s")
             time.sleep(0.002)
     finally:
-        proc.kill()
-        proc.wait()
-        gone_end = time.time() + 10
-        while windows.find(title) and time.time() < gone_end:
-            time.sleep(0.01)
-        time.sleep(0.3)  # let the Wine server finish the process's cleanup
+        measure_player.kill_until_gone(proc, lambda: windows.find(title))
 
 
 def painted(screen, rect, before):
@@ -152,8 +147,4 @@ def main():
 
 
 if __name__ == "__main__":
-    try:
-        sys.exit(main())
-    except (RuntimeError, FileNotFoundError, subprocess.SubprocessError) as e:
-        print(f"measurement failed: {e}", file=sys.stderr)
-        sys.exit(1)
+    measure_player.run(main)

@@ -31,6 +31,7 @@ import time
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "e2e"))
 import harness  # noqa: E402
+import xwindows  # noqa: E402
 
 MINIMAL_COLOUR = 0x339966  # minimal_window.cpp's window colour
 STARTUP_TARGET = 1.3
@@ -38,28 +39,17 @@ CPU_TARGET = 10.0
 SIZE_TARGET = 1024 * 1024
 
 
-class Screen:
+class Screen(xwindows.XDisplay):
     """Reads single pixels of the root window straight from the X server
     (through libX11), fast enough to poll every millisecond."""
 
-    def __init__(self, display):
-        x = ctypes.CDLL("libX11.so.6")
-        x.XOpenDisplay.restype = ctypes.c_void_p
-        x.XOpenDisplay.argtypes = [ctypes.c_char_p]
-        x.XDefaultRootWindow.restype = ctypes.c_ulong
-        x.XDefaultRootWindow.argtypes = [ctypes.c_void_p]
+    def _declare(self, x):
         x.XGetImage.restype = ctypes.c_void_p
         x.XGetImage.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.c_int, ctypes.c_int, ctypes.c_uint,
                                 ctypes.c_uint, ctypes.c_ulong, ctypes.c_int]
         x.XGetPixel.restype = ctypes.c_ulong
         x.XGetPixel.argtypes = [ctypes.c_void_p, ctypes.c_int, ctypes.c_int]
         x.XDestroyImage.argtypes = [ctypes.c_void_p]
-        x.XCloseDisplay.argtypes = [ctypes.c_void_p]
-        self.x = x
-        self.dpy = x.XOpenDisplay(display.encode())
-        if not self.dpy:
-            raise RuntimeError(f"cannot open display {display}")
-        self.root = x.XDefaultRootWindow(self.dpy)
 
     def pixel(self, px, py):
         """0xRRGGBB at (px, py) of the screen."""
@@ -73,9 +63,6 @@ class Screen:
     def shows(self, points):
         """True when every (x, y, allowed colours) point shows one of its colours."""
         return all(self.pixel(px, py) in allowed for px, py, allowed in points)
-
-    def close(self):
-        self.x.XCloseDisplay(self.dpy)
 
 
 # ---- processes and their processor time ----
@@ -123,14 +110,20 @@ def wait_shown(screen, proc, points, timeout):
         time.sleep(0.001)
 
 
-def stop(screen, proc, points):
-    """Kills the program and waits until its window has left the screen."""
+def kill_until_gone(proc, shown):
+    """Kills the program and waits until shown() no longer holds (at most
+    10 s), then a little more for the Wine server's cleanup."""
     proc.kill()
     proc.wait()
     end = time.time() + 10
-    while screen.shows(points) and time.time() < end:
+    while shown() and time.time() < end:
         time.sleep(0.01)
     time.sleep(0.3)  # let the Wine server finish the process's cleanup
+
+
+def stop(screen, proc, points):
+    """Kills the program and waits until its window has left the screen."""
+    kill_until_gone(proc, lambda: screen.shows(points))
 
 
 def first_paint(session, screen, exe, points, timeout=60):
@@ -280,9 +273,15 @@ def main():
     return 0
 
 
-if __name__ == "__main__":
+def run(main):
+    """Exits with what main returns, or with 1 and the reason when the
+    measurement could not be made."""
     try:
         sys.exit(main())
     except (RuntimeError, FileNotFoundError, subprocess.SubprocessError) as e:
         print(f"measurement failed: {e}", file=sys.stderr)
         sys.exit(1)
+
+
+if __name__ == "__main__":
+    run(main)

@@ -11,11 +11,11 @@
 
 class FakeHost : public player::PlayerHost {
 public:
-    void AddFile(const std::string& path) { files.insert(player::LowerCase(path)); }
+    void AddFile(const std::string& path) { files.insert(LowerAscii(path)); }
 
-    bool FileExists(const std::string& path) override { return ++fileChecks, files.count(player::LowerCase(path)) > 0; }
+    bool FileExists(const std::string& path) override { return ++fileChecks, files.count(LowerAscii(path)) > 0; }
     std::vector<player::FolderEntry> ListFolder(const std::string& folder) override {
-        const std::string low = player::LowerCase(folder);
+        const std::string low = LowerAscii(folder);
         std::set<std::string> seen;
         std::vector<player::FolderEntry> entries;
         for (const std::string& file : files) {
@@ -32,7 +32,7 @@ public:
         return "";
     }
     bool WriteTextFile(const std::string& path, const std::string&) override {
-        if (unwritable.count(player::LowerCase(path))) return false;
+        if (unwritable.count(LowerAscii(path))) return false;
         written.push_back(path);
         return true;
     }
@@ -54,7 +54,7 @@ public:
 
     static std::string ByExtension(const std::map<std::string, std::string>& table, const std::string& file) {
         const size_t dot = file.rfind('.');
-        auto it = table.find(player::LowerCase(file.substr(dot == std::string::npos ? file.size() : dot)));
+        auto it = table.find(LowerAscii(file.substr(dot == std::string::npos ? file.size() : dot)));
         return it == table.end() ? "" : it->second;
     }
 

@@ -106,6 +106,29 @@ TEST(BmpArray, RawAndCompressedRoundTripsKeepEveryByte) {
     }
 }
 
+TEST(BmpArray, RawPixelsReadStraightIntoABitmapAsIntoARecord) {
+    for (const auto& size : {std::pair<int, int>{1, 1}, {7, 5}, {0, 4}}) {
+        const forms::Bitmap bmp = RandomBitmap(size.first, size.second, 9);
+        forms::MemoryStream raw;
+        ASSERT_TRUE(WriteRawPixels(raw, bmp));
+        raw.Write("tail", 4);
+        raw.Seek(0, forms::SeekOrigin::Begin);
+        forms::Bitmap back(2, 2, 0x123456);
+        ASSERT_TRUE(ReadRawPixels(raw, back));
+        EXPECT_EQ(back, bmp);
+        EXPECT_EQ(raw.Position(), raw.Size() - 4);
+    }
+    const Bytes pixel = Le32(0x11223344);
+    for (const Bytes& bad : {Cat({Le32(2), Le32(1), pixel}), Cat({Le32(16384), Le32(16384), pixel}),
+                             Cat({Le32(-1), Le32(1), pixel}), Bytes{1, 0}}) {
+        forms::MemoryStream s(bad);
+        forms::Bitmap back(2, 2);
+        EXPECT_FALSE(ReadRawPixels(s, back));
+        EXPECT_TRUE(back.Empty());
+        EXPECT_EQ(back.PixelCount(), 0u);
+    }
+}
+
 TEST(BmpArray, EncodingsOfAnEmptyPicture) {
     const TBmpArray a = FromBitmap(forms::Bitmap());
     forms::MemoryStream raw;

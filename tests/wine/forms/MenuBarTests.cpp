@@ -22,28 +22,8 @@ std::string MenuString(HMENU menu, int position) {
 
 UINT MenuState(HMENU menu, int position) { return GetMenuState(menu, static_cast<UINT>(position), MF_BYPOSITION); }
 
-// Queues key strokes as a user's: keys held down together, released in
-// reverse order.
-void Queue(std::initializer_list<WORD> down) {
-    std::vector<INPUT> in;
-    for (WORD k : down) {
-        INPUT i{};
-        i.type = INPUT_KEYBOARD;
-        i.ki.wVk = k;
-        in.push_back(i);
-    }
-    for (auto it = down.end(); it != down.begin();) {
-        INPUT i{};
-        i.type = INPUT_KEYBOARD;
-        i.ki.wVk = *--it;
-        i.ki.dwFlags = KEYEVENTF_KEYUP;
-        in.push_back(i);
-    }
-    SendInput(static_cast<UINT>(in.size()), in.data(), sizeof(INPUT));
-}
-
 void Press(std::initializer_list<WORD> down) {
-    Queue(down);
+    formstest::QueueKeys(down);
     formstest::PumpFor(150);
 }
 
@@ -131,7 +111,7 @@ TEST_F(MenuBarTest, ShortCutsAndKeyboardWorkWithTheMenuClosed) {
     EXPECT_EQ(edit->Text(), "");
     // Alt+F opens the File menu; Enter takes its first entry (both queued
     // first: the menu runs a loop of its own).
-    Queue({VK_MENU, 'F'});
+    formstest::QueueKeys({VK_MENU, 'F'});
     Press({VK_RETURN});
     EXPECT_EQ(ran, (std::vector<std::string>{"new", "open", "new"}));
 }

@@ -199,21 +199,7 @@ TEST(KeyTest, KeysOfAnInnerWindowReachTheControlThatOwnsIt) {
 // Presses keys as a user does (the focused window gets them through the
 // queue and the loop's filter).
 void Press(std::initializer_list<WORD> down) {
-    std::vector<INPUT> in;
-    for (WORD k : down) {
-        INPUT i{};
-        i.type = INPUT_KEYBOARD;
-        i.ki.wVk = k;
-        in.push_back(i);
-    }
-    for (auto it = down.end(); it != down.begin();) {
-        INPUT i{};
-        i.type = INPUT_KEYBOARD;
-        i.ki.wVk = *--it;
-        i.ki.dwFlags = KEYEVENTF_KEYUP;
-        in.push_back(i);
-    }
-    SendInput(static_cast<UINT>(in.size()), in.data(), sizeof(INPUT));
+    formstest::QueueKeys(down);
     formstest::PumpFor(100);
 }
 

@@ -1,11 +1,13 @@
-// Helpers for the forms layer tests: pumping messages for a while and
-// comparing pixels with a small tolerance.
+// Helpers for the forms layer tests: pumping messages for a while, queueing
+// key strokes as a user's and comparing pixels with a small tolerance.
 #pragma once
 #include <windows.h>
 
 #include <cstdint>
 #include <cstdlib>
 #include <functional>
+#include <initializer_list>
+#include <vector>
 
 #include "forms/win32/Application.h"
 
@@ -24,6 +26,26 @@ inline bool PumpUntil(const std::function<bool()>& done, int timeoutMs = 2000) {
 
 inline void PumpFor(int ms) {
     PumpUntil([] { return false; }, ms);
+}
+
+// Queues key strokes as a user's: keys held down together, released in
+// reverse order. The focused window gets them through the message queue.
+inline void QueueKeys(std::initializer_list<WORD> down) {
+    std::vector<INPUT> in;
+    for (WORD k : down) {
+        INPUT i{};
+        i.type = INPUT_KEYBOARD;
+        i.ki.wVk = k;
+        in.push_back(i);
+    }
+    for (auto it = down.end(); it != down.begin();) {
+        INPUT i{};
+        i.type = INPUT_KEYBOARD;
+        i.ki.wVk = *--it;
+        i.ki.dwFlags = KEYEVENTF_KEYUP;
+        in.push_back(i);
+    }
+    SendInput(static_cast<UINT>(in.size()), in.data(), sizeof(INPUT));
 }
 
 // Each of blue, green and red within tol.
