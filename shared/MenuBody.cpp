@@ -76,7 +76,7 @@ public:
         for (int n = 1; n <= menu.BtnCount; ++n) WriteObjectFields(menu.Buttons[n], options.Quiet);
         if (!options.SkipImages) {
             ForEachImageBlock(menu, [this, &options](int n, int s, int f, const forms::Bitmap& pic) {
-                file.WriteMnuBitmap(1, n, s, f, pic, std::string(), options.Quiet);
+                file.WriteMnuBitmap(1, n, s, f, pic, std::string(), options.Quiet, options.ZipLevel);
             });
         }
         file.WriteMnuEnd();

@@ -27,6 +27,9 @@
 struct MenuWriteOptions {
     bool Quiet = false;       // undo/redo snapshot form, raw pixels
     bool SkipImages = false;  // no image section: the header's count is -1
+    // zlib level of compressed pictures: 9 for files; a lower level only where
+    // the bytes are read back at once and speed matters more than size.
+    int ZipLevel = kZipLevelStored;
 };
 
 // Number of bitmap blocks the image section of the menu holds.

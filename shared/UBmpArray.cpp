@@ -1,5 +1,7 @@
 #include "shared/UBmpArray.h"
 
+#include "shared/ExactInflate.h"
+
 #include <zlib.h>
 
 #include <algorithm>
@@ -81,12 +83,12 @@ bool WriteRawWords(forms::Stream& s, int w, int h, const uint32_t* words) {
 }
 
 // Width, height, block length, raw size and the zlib data, in one write.
-bool WriteZipWords(forms::Stream& s, int w, int h, const uint32_t* words) {
+bool WriteZipWords(forms::Stream& s, int w, int h, const uint32_t* words, int zipLevel) {
     if (!WithinLimits(w, h)) return false;
     const uLong rawSize = static_cast<uLong>(w) * static_cast<uLong>(h) * sizeof(uint32_t);
     std::vector<uint8_t> out(16 + compressBound(rawSize));
     uLongf zipSize = static_cast<uLongf>(out.size() - 16);
-    if (compress2(out.data() + 16, &zipSize, reinterpret_cast<const Bytef*>(words), rawSize, 9) !=
+    if (compress2(out.data() + 16, &zipSize, reinterpret_cast<const Bytef*>(words), rawSize, zipLevel) !=
         Z_OK) {
         return false;
     }
@@ -103,31 +105,19 @@ void EmptyRecord(TBmpArray& a) {
     a.Pixels.Clear();
 }
 
-// Inflates a complete zlib stream into exactly outSize bytes. Data after the
-// wanted bytes is ignored; fewer bytes or corrupt data give false.
-bool InflateExact(const uint8_t* in, size_t inSize, uint8_t* out, size_t outSize) {
-    if (outSize == 0) return true;
-    if (inSize > std::numeric_limits<uInt>::max() || outSize > std::numeric_limits<uInt>::max()) {
-        return false;
-    }
-    z_stream z{};
-    if (inflateInit(&z) != Z_OK) return false;
-    z.next_in = const_cast<Bytef*>(in);
-    z.avail_in = static_cast<uInt>(inSize);
-    z.next_out = out;
-    z.avail_out = static_cast<uInt>(outSize);
-    const int rc = inflate(&z, Z_FINISH);
-    const bool full = z.avail_out == 0;
-    inflateEnd(&z);
-    return full && (rc == Z_STREAM_END || rc == Z_OK || rc == Z_BUF_ERROR);
+// The raw size a block of compressed pixels of a w x h picture must store;
+// false when the stored size differs or could not come from n bytes.
+bool RawSizeFits(int32_t w, int32_t h, const uint8_t* block, size_t n, uint64_t& rawSize) {
+    rawSize = static_cast<uint64_t>(w) * static_cast<uint64_t>(h) * 4;
+    return n >= 4 && GetLE32(block) == rawSize && rawSize <= (n - 4) * kMaxInflateRatio + 64;
 }
 
 // Fills Pixels of a w x h picture (sides within the limits) from a block of
 // compressed pixels: the 4-byte raw size, then the zlib data. False when the
 // raw size does not match the sides or the data is corrupt or short.
 bool InflatePixels(int32_t w, int32_t h, const uint8_t* block, size_t n, TBmpArray& a) {
-    const uint64_t rawSize = static_cast<uint64_t>(w) * static_cast<uint64_t>(h) * 4;
-    if (n < 4 || GetLE32(block) != rawSize || rawSize > (n - 4) * kMaxInflateRatio + 64) return false;
+    uint64_t rawSize = 0;
+    if (!RawSizeFits(w, h, block, n, rawSize)) return false;
     a.Pixels.SetSize(w, h);
     if (!InflateExact(block + 4, n - 4, reinterpret_cast<uint8_t*>(a.Pixels.Data()),
                       static_cast<size_t>(rawSize))) {
@@ -244,11 +234,11 @@ bool WriteZipPixels(forms::Stream& s, const TBmpArray& a) {
     const int w = a.Bitmap.Width();
     const int h = a.Bitmap.Height();
     std::vector<uint32_t> scratch;
-    return WriteZipWords(s, w, h, FlatPixels(a, w, h, scratch));
+    return WriteZipWords(s, w, h, FlatPixels(a, w, h, scratch), kZipLevelStored);
 }
 
-bool WriteZipPixels(forms::Stream& s, const forms::Bitmap& bmp) {
-    return WriteZipWords(s, bmp.Width(), bmp.Height(), bmp.Data());
+bool WriteZipPixels(forms::Stream& s, const forms::Bitmap& bmp, int zipLevel) {
+    return WriteZipWords(s, bmp.Width(), bmp.Height(), bmp.Data(), zipLevel);
 }
 
 bool TakeZipPixels(forms::Stream& s, std::vector<uint8_t>& bytes) {
@@ -281,15 +271,23 @@ bool ReadZipPixels(forms::Stream& s, TBmpArray& a) {
     return ok;
 }
 
-bool DecodeZipPixels(const std::vector<uint8_t>& bytes, TBmpArray& a) {
-    const bool ok = bytes.size() >= 16 && WithinLimits(static_cast<int32_t>(GetLE32(bytes.data())),
-                                                       static_cast<int32_t>(GetLE32(bytes.data() + 4))) &&
-                    GetLE32(bytes.data() + 8) == bytes.size() - 12 &&
-                    InflatePixels(static_cast<int32_t>(GetLE32(bytes.data())),
-                                  static_cast<int32_t>(GetLE32(bytes.data() + 4)), bytes.data() + 12,
-                                  bytes.size() - 12, a);
-    if (!ok) EmptyRecord(a);
-    return ok;
+bool DecodeZipPixels(const std::vector<uint8_t>& bytes, forms::Bitmap& bmp) {
+    if (bytes.size() < 16) return false;
+    const auto w = static_cast<int32_t>(GetLE32(bytes.data()));
+    const auto h = static_cast<int32_t>(GetLE32(bytes.data() + 4));
+    uint64_t rawSize = 0;
+    if (!WithinLimits(w, h) || GetLE32(bytes.data() + 8) != bytes.size() - 12 ||
+        !RawSizeFits(w, h, bytes.data() + 12, bytes.size() - 12, rawSize)) {
+        return false;
+    }
+    // The file's pixel words are the bitmap's rows, top row first.
+    forms::Bitmap decoded(w, h);
+    if (!InflateExact(bytes.data() + 16, bytes.size() - 16, reinterpret_cast<uint8_t*>(decoded.Data()),
+                      static_cast<size_t>(rawSize))) {
+        return false;
+    }
+    bmp = std::move(decoded);
+    return true;
 }
 
 bool CompressStream(forms::Stream& source, forms::Stream& dest) {

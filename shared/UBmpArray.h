@@ -107,10 +107,14 @@ bool ReadRawPixels(forms::Stream& s, TBmpArray& a);
 // Compressed pixels: width, height, block length n, then the block made by
 // CompressStream from the raw pixel words. Returns false on a short write.
 bool WriteZipPixels(forms::Stream& s, const TBmpArray& a);
+
+// The zlib level at which pictures are stored in files.
+constexpr int kZipLevelStored = 9;
 // The same two encodings straight from a bitmap's rows, without going through
-// a record (the bytes equal those written after BmpToArray).
+// a record (the bytes equal those written after BmpToArray). zipLevel (1..9)
+// trades size for speed where the bytes are read back at once.
 bool WriteRawPixels(forms::Stream& s, const forms::Bitmap& bmp);
-bool WriteZipPixels(forms::Stream& s, const forms::Bitmap& bmp);
+bool WriteZipPixels(forms::Stream& s, const forms::Bitmap& bmp, int zipLevel = kZipLevelStored);
 // Reads raw pixels straight into a bitmap's rows, checked as ReadRawPixels
 // checks them; refused input leaves bmp empty and gives false.
 bool ReadRawPixels(forms::Stream& s, forms::Bitmap& bmp);
@@ -119,12 +123,14 @@ bool ReadRawPixels(forms::Stream& s, forms::Bitmap& bmp);
 // leave the record empty and give false.
 bool ReadZipPixels(forms::Stream& s, TBmpArray& a);
 // Takes the bytes of compressed pixels (width, height, block length and the
-// block) from the stream without inflating them, so that ReadZipPixels can
-// decode them later from a memory stream. The sides and the block length are
-// checked as ReadZipPixels checks them; false leaves bytes empty.
+// block) from the stream without inflating them, so that DecodeZipPixels can
+// decode them later. The sides and the block length are checked as
+// ReadZipPixels checks them; false leaves bytes empty.
 bool TakeZipPixels(forms::Stream& s, std::vector<uint8_t>& bytes);
-// ReadZipPixels on bytes that TakeZipPixels took.
-bool DecodeZipPixels(const std::vector<uint8_t>& bytes, TBmpArray& a);
+// Decodes bytes that TakeZipPixels took, checked as ReadZipPixels checks
+// them, straight into a bitmap (what ArrayToBmp would make of the record
+// ReadZipPixels fills); false leaves bmp unchanged.
+bool DecodeZipPixels(const std::vector<uint8_t>& bytes, forms::Bitmap& bmp);
 
 // Writes the source's size (4 bytes) and the whole source, from its start, as
 // a zlib stream (RFC 1950) at level 9. Returns false when the source is larger

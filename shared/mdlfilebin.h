@@ -23,6 +23,7 @@
 #include "forms/portable/Bitmap.h"
 #include "forms/portable/PngImage.h"
 #include "forms/portable/Stream.h"
+#include "shared/UBmpArray.h"
 
 enum TMnuFieldType : uint8_t {
     mftByte = 1,
@@ -124,8 +125,9 @@ public:
     void WriteMnuEnd();
 
     // ---- picture blocks ----
+    // Compressed pixels (raw false) are deflated at zipLevel (1..9).
     void WriteMnuBitmap(int flag, int object, int state, int frame, const forms::Bitmap& picture,
-                        const std::string& fileName, bool raw);
+                        const std::string& fileName, bool raw, int zipLevel = kZipLevelStored);
     void ReadMnuBitmap(forms::Bitmap& bitmap, bool raw);
     // ReadMnuBitmap in two halves, for a reader that looks at a block's
     // header before it decides whether to decode the pixels now.

@@ -49,10 +49,10 @@ bool TMenuFile::ReadBlockHeader(int32_t* extra, int extraCount) {
 }
 
 void TMenuFile::WriteMnuBitmap(int flag, int object, int state, int frame, const forms::Bitmap& picture,
-                               const std::string& /*fileName*/, bool raw) {
+                               const std::string& /*fileName*/, bool raw, int zipLevel) {
     WriteBlockHeader(mftBitmap, flag, object, state, frame);
     const bool written =
-        stream_ && (raw ? WriteRawPixels(*stream_, picture) : WriteZipPixels(*stream_, picture));
+        stream_ && (raw ? WriteRawPixels(*stream_, picture) : WriteZipPixels(*stream_, picture, zipLevel));
     if (!written) SetMnuError();
 }
 
@@ -101,11 +101,7 @@ bool TMenuFile::TakeMnuBitmapPixels(std::vector<uint8_t>& zipPixels) {
 }
 
 bool DecodeMnuBitmap(const std::vector<uint8_t>& zipPixels, forms::Bitmap& bitmap) {
-    TBmpArray work;
-    if (!DecodeZipPixels(zipPixels, work)) return false;
-    ArrayToBmp(work);
-    bitmap = std::move(work.Bitmap);
-    return true;
+    return DecodeZipPixels(zipPixels, bitmap);
 }
 
 void TMenuFile::ReadMnuBitmap(forms::Bitmap& bitmap, bool raw) {

@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "forms/portable/Stream.h"
+#include "shared/MenuType.h"
 #include "shared/mdlfilebin.h"
 #include "tests/support/FakeDialogs.h"
 
@@ -21,6 +22,18 @@ inline std::unique_ptr<TMenuFile> MenuFileOn(const uint8_t* data, size_t size) {
     auto file = std::make_unique<TMenuFile>(qvfake::Host());
     file->SetMnuStream(std::make_unique<forms::MemoryStream>(data, size));
     return file;
+}
+
+// A menu record as a new one is, made without building a new one: the
+// records of a menu are large (every object slot with its pictures), and
+// allocating and clearing them anew for each input costs more than reading
+// the input. The record returned is reused by the next call on that slot.
+inline TAQMenu& FreshMenu(int slot) {
+    static const TAQMenu blank;
+    static TAQMenu menus[2];
+    TAQMenu& menu = menus[slot];
+    menu = blank;
+    return menu;
 }
 
 }  // namespace fuzzing

@@ -209,7 +209,8 @@ int main(int argc, char** argv) {
     const std::string root = argv[1];
     const std::string corpus = root + "/../corpus";
     bool ok = MakeDir(root) && MakeDir(corpus);
-    for (const char* target : {"fuzz_fields", "fuzz_menu_body", "fuzz_picture_blocks", "fuzz_pack_directory"})
+    for (const char* target : {"fuzz_fields", "fuzz_menu_body", "fuzz_editor_load", "fuzz_picture_blocks",
+                               "fuzz_pack_directory"})
         ok = ok && MakeDir(root + "/" + target) && MakeDir(corpus + "/" + target);
     if (!ok) {
         std::fprintf(stderr, "cannot create the seed folders under %s\n", root.c_str());
@@ -225,6 +226,10 @@ int main(int argc, char** argv) {
          Save(body + "snapshot_no_images", Prefixed(1, MenuFile(*menu, true, true))) &&
          Save(body + "version7", Prefixed(0, OldMenuFile(7))) &&
          Save(body + "version6", Prefixed(0, OldMenuFile(6)));
+    const std::string load = root + "/fuzz_editor_load/";
+    ok = ok && Save(load + "menu", Prefixed(0, MenuFile(*menu, false, false))) &&
+         Save(load + "snapshot", Prefixed(1, MenuFile(*menu, true, false))) &&
+         Save(load + "version7", Prefixed(0, OldMenuFile(7)));
 
     ok = ok && Save(root + "/fuzz_fields/fields", FieldsSeed());
     ok = ok && Save(root + "/fuzz_picture_blocks/raw", BlocksSeed(true)) &&
