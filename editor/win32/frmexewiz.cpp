@@ -3,7 +3,7 @@
 #include <windows.h>
 
 #include "editor/logic/AutorunWizardRules.h"
-#include "editor/logic/PathText.h"
+#include "shared/TextParts.h"
 #include "editor/win32/ControlNames.h"
 #include "editor/win32/EditorGlobals.h"
 #include "forms/portable/FileSystem.h"
@@ -245,7 +245,7 @@ void TfrmEXEWizCls::Command11_Click(forms::Component&) {
     if (RunExeSaveDialog(*SaveDialog1)) Text11->SetText(SaveDialog1->FileName());
     // An empty box stays empty rather than becoming a bare ".exe".
     if (!Text11->Text().empty()) Text11->SetText(editor::CleanBrowsedExePath(Text11->Text()));
-    LastExeFolder = editor::FolderPart(SaveDialog1->FileName());
+    LastExeFolder = FolderPart(SaveDialog1->FileName());
 }
 
 void TfrmEXEWizCls::RefreshMenuFiles() {
@@ -266,7 +266,7 @@ bool TfrmEXEWizCls::LeavePathPage() {
         return false;
     }
     Text11->SetText(editor::WithExeExtension(Text11->Text()));
-    const std::string name = editor::FileNamePart(Text11->Text());
+    const std::string name = FileNamePart(Text11->Text());
     if (editor::ExeNameTooLong(name) &&
         EditorMsg(kLongNameQuestion, TMsgDlgType::mtConfirmation, TMsgDlgButtons::mbYesNoCancel) != mrYes)
         return false;
@@ -274,12 +274,12 @@ bool TfrmEXEWizCls::LeavePathPage() {
         EditorMsg(kSpaceQuestion, TMsgDlgType::mtConfirmation, TMsgDlgButtons::mbYesNoCancel) != mrYes)
         return false;
     Label4->SetCaption(name);
-    if (editor::FolderPart(Text11->Text()).empty()) {
+    if (FolderPart(Text11->Text()).empty()) {
         // Without a folder the executable would land wherever the process
         // happens to stand: the user names one, or stays on this page.
         std::string folder;
         if (!AskExeFolder("Create Autorun EXE in...", folder) || folder.empty()) return false;
-        Text11->SetText(editor::WithTrailingBackslash(folder) + name);
+        Text11->SetText(WithTrailingBackslash(folder) + name);
     }
     return true;
 }
@@ -331,7 +331,7 @@ void TfrmEXEWizCls::EnterDefaultPage() {
 }
 
 bool TfrmEXEWizCls::Build() {
-    const std::string menuFolder = editor::WithTrailingBackslash(File3->Directory());
+    const std::string menuFolder = WithTrailingBackslash(File3->Directory());
     std::vector<std::string> names;
     for (forms::CheckBox* box : ChkOptn_)
         if (box->Checked()) names.push_back(box->Caption() + ".mnu");
@@ -342,8 +342,8 @@ bool TfrmEXEWizCls::Build() {
     for (auto& slot : PackFiles) slot.clear();
     for (size_t k = 0; k < names.size(); ++k) PackFiles[k + 1] = menuFolder + names[k];
 
-    const std::string exeFolder = editor::FolderPart(Text11->Text());
-    const std::string exeName = editor::FileNamePart(Text11->Text());
+    const std::string exeFolder = FolderPart(Text11->Text());
+    const std::string exeName = FileNamePart(Text11->Text());
     // The old executable stays until the new one is complete: only one that
     // another program holds open is refused here.
     if (!CanBeReplaced(exeFolder + exeName)) {

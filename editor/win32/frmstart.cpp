@@ -1,7 +1,7 @@
 #include "editor/win32/frmstart.h"
 
 #include "EditorResources.h"
-#include "editor/logic/PathText.h"
+#include "shared/TextParts.h"
 #include "editor/win32/ControlNames.h"
 #include "editor/win32/EditorGlobals.h"
 #include "editor/win32/ResourcePicture.h"
@@ -113,7 +113,7 @@ void TfrmStartCls::Command1_Click(forms::Component& sender) {
         return;
     }
     StartNewMenu = Option1000->Checked() ? 1 : 0;
-    MenuFolder = editor::WithTrailingBackslash(File1->Directory());
+    MenuFolder = WithTrailingBackslash(File1->Directory());
     StartFileName = File1->ItemIndex() >= 0 ? File1->Item(File1->ItemIndex()) : "";
     SetModalResult(forms::mrOk);
 }
@@ -140,7 +140,7 @@ void TfrmStartCls::Button1Click(forms::Component&) {
     OpenDialog1->SetOptions(forms::ofOverwritePrompt | forms::ofPathMustExist | forms::ofNoReadOnlyReturn);
     OpenDialog1->SetInitialDir(MenuFolder);
     if (!OpenDialog1->Execute()) return;
-    MenuFolder = editor::WithTrailingBackslash(editor::FolderPart(OpenDialog1->FileName()));
-    StartFileName = editor::FileNamePart(OpenDialog1->FileName());
+    MenuFolder = WithTrailingBackslash(FolderPart(OpenDialog1->FileName()));
+    StartFileName = FileNamePart(OpenDialog1->FileName());
     SetModalResult(forms::mrOk);
 }

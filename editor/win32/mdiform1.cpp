@@ -4,7 +4,7 @@
 #include "editor/win32/mdiform1.h"
 
 #include "editor/logic/EditorTexts.h"
-#include "editor/logic/PathText.h"
+#include "shared/TextParts.h"
 #include "editor/win32/EditorGlobals.h"
 #include "forms/portable/FileSystem.h"
 #include "forms/win32/Application.h"
@@ -151,7 +151,7 @@ void TMDIForm1Cls::FormCreate() {
     DefButtonButton_ = new forms::Button(this, nullptr);
     DefButtonButton_->SetBounds(0, 0, 97, 25);
 
-    EditorFolder = editor::WithTrailingBackslash(editor::FolderPart(forms::ExecutablePath()));
+    EditorFolder = WithTrailingBackslash(FolderPart(forms::ExecutablePath()));
     DlgCaption = forms::Application().Title();
 
     StatusBar1->SetPanelText(1, " Version: " + GetFileVersion(forms::ExecutablePath(), 1));

@@ -9,7 +9,7 @@
 #include <windows.h>
 
 #include "editor/logic/DocumentNames.h"
-#include "editor/logic/PathText.h"
+#include "shared/TextParts.h"
 #include "editor/win32/ControlNames.h"
 #include "editor/win32/EditorGlobals.h"
 #include "editor/win32/LocaleClock.h"
@@ -298,7 +298,7 @@ void TMDIForm1Cls::mnuOpen_Click() {
         LoadMenuList();
         if (loaded) FinishStatusPopup("Settings Loaded.", 200);
     } else {
-        EditorMsg("The menu \"" + editor::FileNamePart(path) + "\" could no be found.", TMsgDlgType::mtInformation,
+        EditorMsg("The menu \"" + FileNamePart(path) + "\" could no be found.", TMsgDlgType::mtInformation,
                   TMsgDlgButtons::mbOK);
     }
 }
