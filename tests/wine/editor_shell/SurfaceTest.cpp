@@ -21,37 +21,19 @@
 #include "forms/win32/RichEdit.h"
 #include "forms/win32/Shape.h"
 #include "forms/win32/StatusBar.h"
+#include "tests/wine/editor_shell/NewMenuFixture.h"
 
 namespace {
 
-class SurfaceTest : public ::testing::Test {
+class SurfaceTest : public NewMenuFixture {
 protected:
     void SetUp() override {
-        MenuCounter = 0;
-        UndoBusy = 0;
         SnapToGrid = 1;
         GridSize = 6;
         ClipButton = TAQButton();
-        EditorMsg = [this](const std::string& text, TMsgDlgType, TMsgDlgButtons) {
-            asked_.push_back(text);
-            return mrOk;
-        };
-        form_ = forms::Application().CreateForm<TMDIForm1Cls>(false);
-        ASSERT_NE(form_, nullptr);
-        Cmd("cmdNew").Execute();
-        ASSERT_NE(form_->CurrentDoc(), nullptr);
-        // A known background: objects are kept on it while dragged.
-        Doc().BackImage->SetPicture(forms::Bitmap(400, 300, 0x808080));
-    }
-    void TearDown() override {
-        form_->DeleteUndoFiles();
-        delete form_;
-        forms::Application().ProcessMessages();
+        NewMenuFixture::SetUp();
     }
 
-    forms::Command& Cmd(const std::string& name) { return *dynamic_cast<forms::Command*>(form_->FindComponent(name)); }
-    TMenuDocument& Doc() { return *form_->CurrentDoc(); }
-    TAQButton& Obj(int n) { return Doc().Menu.Buttons[static_cast<size_t>(n)]; }
     forms::Image& Img(int n) { return *Doc().Ctl[static_cast<size_t>(n)].ImgBtn; }
     // Adds a placed image whose full-size picture has the given colour.
     void AddImage(uint32_t colour) {
@@ -63,9 +45,6 @@ protected:
     void Press(int n, int x, int y) {
         Img(n).MouseDown(forms::MouseButton::Left, forms::ssLeft, x, y);
     }
-
-    TMDIForm1Cls* form_ = nullptr;
-    std::vector<std::string> asked_;
 };
 
 TEST_F(SurfaceTest, AddedObjectsCascadeAreSelectedAndCanBeUndone) {

@@ -22,41 +22,27 @@
 #include "forms/win32/ImageList.h"
 #include "forms/win32/ToolBar.h"
 #include "forms/win32/ToolButton.h"
+#include "tests/wine/editor_shell/NewMenuFixture.h"
 
 namespace {
 
-class TextFormatTest : public ::testing::Test {
+class TextFormatTest : public NewMenuFixture {
 protected:
     void SetUp() override {
-        MenuCounter = 0;
-        UndoBusy = 0;
         LastBtnKind = GraphicalButton;
-        EditorMsg = [this](const std::string& text, TMsgDlgType, TMsgDlgButtons) {
-            asked_.push_back(text);
-            return mrOk;
-        };
         char temp[MAX_PATH];
         GetTempPathA(MAX_PATH, temp);
         folder_ = std::string(temp) + "qvtext-" + std::to_string(GetCurrentProcessId()) + "\\";
         CreateDirectoryA(folder_.c_str(), nullptr);
-        form_ = forms::Application().CreateForm<TMDIForm1Cls>(false);
-        ASSERT_NE(form_, nullptr);
-        Cmd("cmdNew").Execute();
-        ASSERT_NE(form_->CurrentDoc(), nullptr);
-        Doc().BackImage->SetPicture(forms::Bitmap(400, 300, 0x808080));
+        NewMenuFixture::SetUp();
     }
     void TearDown() override {
-        form_->DeleteUndoFiles();
-        delete form_;
-        forms::Application().ProcessMessages();
+        NewMenuFixture::TearDown();
         DeleteFileA((folder_ + "bold.mnu").c_str());
         RemoveDirectoryA(folder_.c_str());
     }
 
-    forms::Command& Cmd(const std::string& name) { return *dynamic_cast<forms::Command*>(form_->FindComponent(name)); }
     forms::RichEdit& Box() { return *dynamic_cast<forms::RichEdit*>(form_->FindComponent("RichAccEdit")); }
-    TMenuDocument& Doc() { return *form_->CurrentDoc(); }
-    TAQButton& Obj(int n) { return Doc().Menu.Buttons[static_cast<size_t>(n)]; }
     // A right click on the accessory text box opens the text box.
     void OpenTextBox() { Doc().AccessoryText->MouseDown(forms::MouseButton::Right, 0, 2, 2); }
     // A toolbar check button: the click gives the command its new state first.
@@ -75,8 +61,6 @@ protected:
         return dynamic_cast<forms::Label*>(form_->FindComponent(name))->Caption();
     }
 
-    TMDIForm1Cls* form_ = nullptr;
-    std::vector<std::string> asked_;
     std::string folder_;
 };
 

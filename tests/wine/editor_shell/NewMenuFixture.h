@@ -1,0 +1,44 @@
+// A main window (without its start-up sequence) holding one new menu with a
+// 400 x 300 grey background, the editor-wide state reset, and every message
+// the editor would show recorded in asked_ and answered with OK. The window
+// and its snapshot files go at the end of each test.
+#pragma once
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "editor/win32/EditorGlobals.h"
+#include "editor/win32/mdiform1.h"
+#include "forms/win32/Application.h"
+#include "forms/win32/Command.h"
+
+class NewMenuFixture : public ::testing::Test {
+protected:
+    void SetUp() override {
+        MenuCounter = 0;
+        UndoBusy = 0;
+        EditorMsg = [this](const std::string& text, TMsgDlgType, TMsgDlgButtons) {
+            asked_.push_back(text);
+            return mrOk;
+        };
+        form_ = forms::Application().CreateForm<TMDIForm1Cls>(false);
+        ASSERT_NE(form_, nullptr);
+        Cmd("cmdNew").Execute();
+        ASSERT_NE(form_->CurrentDoc(), nullptr);
+        // A known background: objects are kept on it while dragged.
+        Doc().BackImage->SetPicture(forms::Bitmap(400, 300, 0x808080));
+    }
+    void TearDown() override {
+        form_->DeleteUndoFiles();
+        delete form_;
+        forms::Application().ProcessMessages();
+    }
+
+    forms::Command& Cmd(const std::string& name) { return *dynamic_cast<forms::Command*>(form_->FindComponent(name)); }
+    TMenuDocument& Doc() { return *form_->CurrentDoc(); }
+    TAQButton& Obj(int n) { return Doc().Menu.Buttons[static_cast<size_t>(n)]; }
+
+    TMDIForm1Cls* form_ = nullptr;
+    std::vector<std::string> asked_;
+};
