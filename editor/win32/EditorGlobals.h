@@ -41,8 +41,6 @@ extern uint8_t SnapToGrid;
 extern int32_t GridSize;
 // 1 while an undo or redo step is being applied.
 extern uint8_t UndoBusy;
-// Colour-request code of the window that opened the colour chooser; -1 none.
-extern int32_t ClrTarget;
 // Kind given to the next inserted button.
 extern int32_t LastBtnKind;
 // Object and sizing handle being dragged on the design surface; -1 none.
