@@ -1,0 +1,18 @@
+// The window that receives a finished background picture: Menu Properties,
+// fed by the Background Wizard's Finish and by its "own picture" choice.
+#pragma once
+
+namespace forms {
+class Bitmap;
+}
+
+class BackImageTarget {
+public:
+    // The window's background becomes a copy of picture.
+    virtual void SetBackImage(const forms::Bitmap& picture) = 0;
+    // Redraws the window's preview of its background.
+    virtual void ShowBackPreview() = 0;
+
+protected:
+    ~BackImageTarget() = default;
+};
