@@ -13,6 +13,7 @@
 #include "editor/win32/mdiform1.h"
 #include "editor/win32/objprops.h"
 #include "forms/win32/Application.h"
+#include "forms/win32/Button.h"
 #include "forms/win32/Command.h"
 
 class NewMenuFixture : public ::testing::Test {
