@@ -110,7 +110,8 @@ TForm2::TForm2(TAQButton& object, const forms::Bitmap* background, std::string p
 }
 
 TForm2::~TForm2() {
-    if (EdgeRound) EdgeRound->Free();
+    // The pop-up still open goes with the dialog, its owner.
+    if (EdgeRound) EdgeRound->OnDestroy = nullptr;
 }
 
 forms::Panel* TForm2::NewPanel(const char* name) {

@@ -114,6 +114,39 @@ TEST_F(ObjPropsDialogTest, OkRefusesBadSizesAndStaysOpenThenStoresAGoodOne) {
     EXPECT_EQ(shape_.LookPNG.Width(), 120);
 }
 
+TForm2* g_shown = nullptr;
+int g_step = 0;
+bool g_stayedOpen = false;
+
+// Drives the dialog shown modally: a refused size first, then a good one.
+void CALLBACK DriveModal(HWND, UINT, UINT_PTR, DWORD) {
+    TForm2& dialog = *g_shown;
+    if (dialog.DlgReady != 1 || !dialog.Visible()) return;
+    if (g_step == 0) {
+        dialog.Edit4->SetText("0");
+        dialog.Command1000->Click();
+    } else if (g_step == 1) {
+        g_stayedOpen = dialog.Visible() && dialog.ModalResult() == forms::mrNone;
+        dialog.Edit4->SetText("90");
+        dialog.Command1000->Click();
+    }
+    ++g_step;
+}
+
+TEST_F(ObjPropsDialogTest, ShownModallyItSetsItselfUpAndStaysOpenOnARefusedSize) {
+    dialog_ = std::make_unique<TForm2>(shape_, nullptr, folder_);
+    g_shown = dialog_.get();
+    g_step = 0;
+    const UINT_PTR timer = SetTimer(nullptr, 0, 30, DriveModal);
+    const int result = RunObjPropsDialog(*dialog_);
+    KillTimer(nullptr, timer);
+    EXPECT_EQ(result, mrOk);
+    EXPECT_TRUE(g_stayedOpen);
+    EXPECT_EQ(asked_.size(), 1u);
+    EXPECT_EQ(shape_.ObjHeight, 90);
+    EXPECT_EQ(dialog_->ComboBox1->ItemIndex(), 2);
+}
+
 TEST_F(ObjPropsDialogTest, AddToPresetsWritesOneRowThatTheStripReadsBack) {
     TForm2& dialog = Open();
     // The built-in rows of the first range; "User" has none and no strip.
