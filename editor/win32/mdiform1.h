@@ -19,6 +19,7 @@
 //   mdiform1_undo.cpp       undo and redo through snapshot files
 //   mdiform1_createexe.cpp  the Create Autorun EXE command
 //   mdiform1_textformat.cpp text formatting, the in-place text box, rendering texts
+//   mdiform1_objprops.cpp   the properties dialog of placed images, texts and shapes
 //
 // Every command that needs a document does nothing while none is open
 // (CurMenu below 1); the commands of operations not built yet are shown
@@ -191,6 +192,10 @@ public:
     void ShowPicImg();
     // Draws the selected placed shape again.
     void DoPNGShape();
+    // Properties of the selected placed image, text or shape: records an
+    // undo step, then runs the placed-object properties dialog on it
+    // (mdiform1_objprops.cpp).
+    void ShowPlacedObjProps();
     // 1 when that picture of the current document exists and has pixels;
     // copy 1 also copies it into SharedBmp. 0 for a slot out of range.
     uint8_t GetBtnPic(int object, int state, int frame, uint8_t copy);
@@ -416,7 +421,16 @@ private:
     // Makes object n of the current document selected with frame and handles.
     void SelectPlacedObject(TMenuDocument& doc, int n, uint8_t handles);
     // The common start of the Add commands: a new slot with its controls.
-    int NewObjectSlot(TMenuDocument& doc, int kind, const char* limitMessage);
+    // snapshotFirst: record the undo step before the object exists (the
+    // placed objects record theirs only once their dialog was accepted).
+    int NewObjectSlot(TMenuDocument& doc, int kind, const char* limitMessage, bool snapshotFirst = true);
+    // Runs the placed-object properties dialog on object n of doc; on OK the
+    // object's control shows the result and the object is selected with its
+    // handles. True on OK.
+    bool RunPlacedObjDialog(TMenuDocument& doc, int n);
+    // Ends a placed-object add: on cancel the new slot n is freed and
+    // cleared; on OK the undo step is recorded without the new object.
+    void FinishPlacedAdd(TMenuDocument& doc, int n, bool accepted);
     // Puts the objects of doc in the order given (order[k] = old number of
     // the object that becomes k) and brings the controls up to date.
     void ReorderObjects(TMenuDocument& doc, const std::vector<int>& order);

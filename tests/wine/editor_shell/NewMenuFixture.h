@@ -1,6 +1,7 @@
 // A main window (without its start-up sequence) holding one new menu with a
 // 400 x 300 grey background, the editor-wide state reset, and every message
-// the editor would show recorded in asked_ and answered with OK. The window
+// the editor would show recorded in asked_ and answered with OK; the
+// properties dialog of an added object is accepted with OK. The window
 // and its snapshot files go at the end of each test.
 #pragma once
 #include <gtest/gtest.h>
@@ -10,7 +11,9 @@
 
 #include "editor/win32/EditorGlobals.h"
 #include "editor/win32/mdiform1.h"
+#include "editor/win32/objprops.h"
 #include "forms/win32/Application.h"
+#include "forms/win32/Button.h"
 #include "forms/win32/Command.h"
 
 class NewMenuFixture : public ::testing::Test {
@@ -21,6 +24,12 @@ protected:
         EditorMsg = [this](const std::string& text, TMsgDlgType, TMsgDlgButtons) {
             asked_.push_back(text);
             return mrOk;
+        };
+        // The properties dialog of an added object is accepted as it opens.
+        RunObjPropsDialog = [](TForm2& dialog) {
+            dialog.Timer2Timer();
+            dialog.Command1000->Click();
+            return dialog.ModalResult();
         };
         form_ = forms::Application().CreateForm<TMDIForm1Cls>(false);
         ASSERT_NE(form_, nullptr);
