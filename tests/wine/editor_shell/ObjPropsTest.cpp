@@ -337,9 +337,10 @@ TEST_F(PlacedObjectsTest, PropertiesOfAShapeChangeItsRoundingAndCanBeUndone) {
     EXPECT_EQ(Doc().Ctl[1].ImgBtn->Width(), 300);
     EXPECT_EQ(form_->SelRect().Width(), 300);
     EXPECT_EQ(Doc().SelObject, 1);
-    // The step recorded before the dialog brings the old size back.
+    // The step recorded before the dialog brings the old size and rounding back.
     form_->DoUndo();
     EXPECT_EQ(Obj(1).ObjWidth, 250);
+    EXPECT_EQ(Obj(1).ShapeRec.CornerRounding, 20);
 }
 
 }  // namespace
