@@ -286,6 +286,7 @@ void TfrmBackWizCls::BuildBannerPage() {
     Combo2->OnSelect = render;
     ToolBar1 = new forms::ToolBar(this, page);
     ToolBar1->SetName("ToolBar1");
+    ToolBar1->SetAlign(forms::Align::None);
     ToolBar1->SetBounds(324, 62, 110, 26);
     auto* glyphs = new forms::ImageList(this);
     const forms::Picture strip = LoadResourcePicture(glyph::kFormattingGlyphResource);
@@ -364,7 +365,7 @@ void TfrmBackWizCls::Form_Load(forms::Component&) {
     WizPage_ = 0;
     SelectText(Combo1000, "Vertical");
     SelectText(Combo1001, "Horizontal");
-    Combo2->SetText("18");
+    SelectText(Combo2, "18");
     frmSampBack = new TfrmSampBackCls(this);
     for (int k = 0; k < 3; ++k) pnlStage[k]->SetVisible(k == 0);
     Label1->SetCaption(kHeadings[0]);

@@ -176,6 +176,7 @@ TEST_F(BackWizardTest, ThroughThePagesFinishHandsThePictureOfTheFormulas) {
     EXPECT_EQ(pic.Pixel(60, 0) & 0xFFFFFF, 0xFFFFFFu);      // rounded border, outer ring
     EXPECT_EQ(pic.Pixel(60, 89) & 0xFFFFFF, 0u);
     EXPECT_EQ(pic.Pixel(60, 12) & 0xFFFFFF, ColorToPixelWord(0x00C000));  // the banner (no title)
+    EXPECT_EQ(pic.Pixel(60, 30) & 0xFFFFFF, ColorToPixelWord(0x00C000));  // as high as the 18 pt "T"
     EXPECT_EQ(pic.Pixel(112, 10) & 0xFFFFFF, base);                        // right of the banner
     // The preview goes within its timer's interval once the wizard closed.
     EXPECT_EQ(BackWizClosed, 1);
