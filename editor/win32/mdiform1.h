@@ -298,6 +298,15 @@ public:
     void mnuExit_Click();
     void Menu1Click();
 
+    // ---- time and date labels (mdiform1_clock.cpp) ----
+    // Show/Hide Time and Show/Hide Date: record an undo step, then the label
+    // is shown exactly while its button is down.
+    void ToolButton37Click();
+    void ToolButton38Click();
+    // Menu > Show Time / Show Date: flip the button, then run it.
+    void N8Click();
+    void ShowDate1Click();
+
     // ---- settings ----
     // Where the settings, presets and undo snapshots are kept.
     const editor::DataFolders& DataFolders() const { return DataFolders_; }
@@ -381,6 +390,9 @@ private:
     void RefreshObjects(TMenuDocument& doc);
     // Design surface: command wiring, the object toolbar's own commands.
     void WireSurfaceCommands();
+    // Time and date labels: binds the Show/Hide Time and Date commands.
+    void WireClockCommands();
+    void ShowClockLabel(bool time, bool shown);
     // Binds the surface handlers of a new document's background, boxes and
     // labels (mdiform1_boxes.cpp).
     void WireSurfaceControls(TMenuDocument& doc);
@@ -501,6 +513,8 @@ private:
     forms::MenuItem* FormattingToolbar1 = nullptr;
     forms::MenuItem* ButtonToolbar1 = nullptr;
     forms::MenuItem* mnuScrPos = nullptr;
+    forms::MenuItem* N8 = nullptr;         // Show Time / Hide Time
+    forms::MenuItem* ShowDate1 = nullptr;  // Show Date / Hide Date
     std::array<forms::MenuItem*, 7> GridSizeItems_{};
     forms::ToolButton* ToolButton25 = nullptr;  // Help Topics
     forms::ToolButton* ToolButton37 = nullptr;  // Show/Hide Time

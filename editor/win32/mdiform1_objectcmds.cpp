@@ -15,6 +15,7 @@
 #include "editor/win32/sndkey32.h"
 #include "forms/win32/Application.h"
 #include "forms/win32/Button.h"
+#include "forms/win32/Command.h"
 #include "forms/win32/Image.h"
 #include "forms/win32/Label.h"
 #include "forms/win32/Panel.h"
@@ -217,10 +218,11 @@ void TMDIForm1Cls::DeleteObject() {
         return;
     }
     if (doc->SelObject == kSelTimeLabel || doc->SelObject == kSelDateLabel) {
+        // Deleting a label hides it as its Show/Hide button does, the button
+        // going up with it.
         const bool time = doc->SelObject == kSelTimeLabel;
-        PushUndo(1);
-        (time ? doc->Menu.TimeVisible : doc->Menu.DateVisible) = false;
-        (time ? doc->TimeLabel : doc->DateLabel)->SetVisible(false);
+        Cmd(time ? "cmdShowTime" : "cmdShowDate")->SetChecked(false);
+        ShowClockLabel(time, false);
         doc->SelObject = kSelNone;
         DeselectObj(0, 1);
         return;
