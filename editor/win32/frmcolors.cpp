@@ -301,6 +301,7 @@ void TfrmColorsCls::Command1_Click() { ShowLayout(CustomShown_ == 0); }
 
 void TfrmColorsCls::BuildClrGradient() {
     HScroll1->SetPosition(SaturationPos);
+    Label1->SetCaption(std::to_string(HScroll1->Position()));
     ApplySaturation();
 }
 
