@@ -31,8 +31,8 @@ StartMenuRead::~StartMenuRead() {
 }
 
 void StartMenuRead::Start(const std::string& path, const std::string& firstArgument) {
-    if (started_) return;
-    started_ = true;
+    if (worker_.joinable()) return;
+    clean_ = false;
     path_ = path;
     argument_ = firstArgument;
     try {

@@ -29,14 +29,15 @@ public:
     StartMenuRead& operator=(const StartMenuRead&) = delete;
 
     // Starts reading, from the file at path, the menu that firstArgument
-    // chooses (see ChooseStartMenu). Called once; later calls do nothing.
+    // chooses (see ChooseStartMenu); does nothing while a read is under way
+    // (until Take).
     void Start(const std::string& path, const std::string& firstArgument);
 
     // Waits for the read. True when it read the menu called name (as the
     // window was asked for it, before lower-casing) from the file at path
     // without anything to report: the menu then moves into menu (BtnCount
     // from the file, pictures of the first paint decoded) and the other
-    // pictures into later. Only the first call can be true.
+    // pictures into later. Only the first call after Start can be true.
     bool Take(const std::string& path, const std::string& name, TAQMenu& menu, std::vector<DeferredPicture>& later);
 
 private:
@@ -44,7 +45,6 @@ private:
 
     std::thread worker_;
     std::string path_, argument_, name_;
-    bool started_ = false;
     bool clean_ = false;
     TAQMenu menu_;
     std::vector<DeferredPicture> later_;
