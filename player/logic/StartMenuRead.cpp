@@ -33,6 +33,8 @@ StartMenuRead::~StartMenuRead() {
 void StartMenuRead::Start(const std::string& path, const std::string& firstArgument) {
     if (worker_.joinable()) return;
     clean_ = false;
+    menu_ = TAQMenu();
+    later_.clear();
     path_ = path;
     argument_ = firstArgument;
     try {
