@@ -98,7 +98,10 @@ private:
     // weight: how much of the pixel is line rather than fill;
     // coverage: how much of the pixel lies inside the shape.
     Shade ShadeOf(double weight, double coverage, const Channels& fill) const;
+    // Colours one pixel; a fully covered one inside or on the line takes the
+    // row's shade worked out beforehand.
     void SetShapePixel(const Row& row, int x, double weight, double coverage) const;
+    // Colours pixels x0..x1 alike.
     void FillSpan(const Row& row, int x0, int x1, double weight, double coverage) const;
     // Inclusive ends clamped to the picture; false when nothing is left.
     bool ClampShapeRange(ShapeRange& r) const;
