@@ -66,6 +66,8 @@ void TMDIForm1Cls::CreateStatusBar() {
     StatusBar1->SetPanels({100, 200});
     StatusBar1->SetPanelText(0, "Autorun Quorvel");
     StatusBar1->SetPanelAlignment(0, forms::Alignment::Center);
+    // In with the other panels, so that the bar shows it from its first paint.
+    StatusBar1->SetPanelText(1, " Version: " + GetFileVersion(forms::ExecutablePath(), 1));
 }
 
 void TMDIForm1Cls::CreateDocumentArea() {
@@ -153,8 +155,6 @@ void TMDIForm1Cls::FormCreate() {
 
     EditorFolder = WithTrailingBackslash(FolderPart(forms::ExecutablePath()));
     DlgCaption = forms::Application().Title();
-
-    StatusBar1->SetPanelText(1, " Version: " + GetFileVersion(forms::ExecutablePath(), 1));
 
     // The options are read before the window takes any input, so that a
     // close at any moment writes back what was read.

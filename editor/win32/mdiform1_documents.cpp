@@ -247,10 +247,8 @@ void TMDIForm1Cls::LoadMenuList() {
     // folder listed before.
     std::vector<std::string> names;
     for (std::string& path : MenuListPaths_) path.clear();
-    if (File1->SetDirectory(MenuFolder)) {
-        File1->Update();
-        names = editor::MenuListNames(File1->Items());
-    }
+    // Pointing the list at the folder lists it afresh.
+    if (File1->SetDirectory(MenuFolder)) names = editor::MenuListNames(File1->Items());
     mnuMenuName000->SetEnabled(true);
     if (names.empty()) {
         mnuMenuName000->SetEnabled(false);

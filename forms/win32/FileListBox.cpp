@@ -21,23 +21,33 @@ std::string WithSeparator(const std::string& folder) {
 }  // namespace
 
 FileListBox::FileListBox(Component* owner, WinControl* parent)
-    : ListBox(owner, parent, LBS_SORT), directory_(CurrentFolder()) {
-    Update();
-}
+    : ListBox(owner, parent, LBS_SORT), directory_(CurrentFolder()) {}
 
 bool FileListBox::SetDirectory(const std::string& folder) {
     if (folder.empty() || !SetCurrentDirectoryA(folder.c_str())) return false;
     directory_ = CurrentFolder();
-    Update();
+    if (HandleAllocated()) List();
     return true;
 }
 
 void FileListBox::SetMask(const std::string& mask) {
     mask_ = mask.empty() ? "*.*" : mask;
-    Update();
+    if (HandleAllocated()) List();
 }
 
 void FileListBox::Update() {
+    if (HandleAllocated())
+        List();
+    else
+        Handle();  // lists as it is made
+}
+
+void FileListBox::HandleCreated() {
+    ListBox::HandleCreated();
+    List();
+}
+
+void FileListBox::List() {
     ClearItems();
     if (directory_.empty()) return;
     const std::string pattern = WithSeparator(directory_) + mask_;

@@ -5,7 +5,9 @@
 // Setting Directory also makes it the process's current folder, so that
 // bare names from the list open relative to it; a folder that does not exist
 // is refused (false) and changes nothing. Changing Directory or Mask lists
-// again; Update() lists again after files have changed.
+// again; Update() lists again after files have changed. The folder is read
+// when the list's window is made (on first show or first question about
+// the items), not before.
 #pragma once
 #include <string>
 
@@ -27,7 +29,12 @@ public:
     // Directory + "\" + the selected name, or empty when nothing is selected.
     std::string FileName() const;
 
+protected:
+    void HandleCreated() override;
+
 private:
+    void List();
+
     std::string directory_;
     std::string mask_ = "*.*";
 };

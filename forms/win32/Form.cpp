@@ -209,12 +209,14 @@ void Form::SetMenu(MainMenu* menu) {
     menu_ = menu;
     if (menu_) {
         if (Form* previous = menu_->AttachedForm()) previous->SetMenu(nullptr);
+        // The bar is built before it is attached, so that the window's frame
+        // changes once (SetMenu also redraws it).
+        HMENU bar = menu_->Handle();
         menu_->AttachTo(this);
-        ::SetMenu(Handle(), menu_->Handle());
+        ::SetMenu(Handle(), bar);
     } else {
         ::SetMenu(Handle(), nullptr);
     }
-    DrawMenuBar(Handle());
 }
 
 WindowState Form::GetWindowState() const {

@@ -4,14 +4,13 @@
 
 namespace forms {
 
-ListBox::ListBox(Component* owner, WinControl* parent) : ListBox(owner, parent, 0) {}
+ListBox::ListBox(Component* owner, WinControl* parent) : ListBox(owner, parent, 0) { CreateHandle(); }
 
 ListBox::ListBox(Component* owner, WinControl* parent, DWORD extraStyle) : WinControl(owner, parent) {
     SetTabStop(true);
     SetColor(clWindow);
     StoreBounds(0, 0, 121, 97);
     CreateChildWindow("LISTBOX", LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL | extraStyle, WS_EX_CLIENTEDGE);
-    CreateHandle();
 }
 
 int ListBox::ItemCount() const {

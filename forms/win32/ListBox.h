@@ -32,7 +32,8 @@ public:
     void SetItemIndex(int index);
 
 protected:
-    // For lists of a particular kind: extra LBS_* styles (LBS_SORT).
+    // For lists of a particular kind: extra LBS_* styles (LBS_SORT). The
+    // window is made on first need (first show or first use of the items).
     ListBox(Component* owner, WinControl* parent, DWORD extraStyle);
     bool Notification(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
 };

@@ -91,11 +91,7 @@ void MainMenu::Rebuild() {
     bar_ = CreateMenu();
     Fill(bar_, *root_);
     dirty_ = false;
-    if (form_) {
-        HWND hwnd = form_->Handle();
-        ::SetMenu(hwnd, bar_);
-        DrawMenuBar(hwnd);
-    }
+    if (form_) ::SetMenu(form_->Handle(), bar_);  // which also redraws the bar
     DestroyHandles(oldBar, oldPopups);
 }
 

@@ -16,10 +16,13 @@ StatusBar::StatusBar(Component* owner, WinControl* parent) : WinControl(owner, p
     panels_.resize(1);
     // The parent lays the bar out: no moving itself to the parent's bottom.
     CreateChildWindow(STATUSCLASSNAMEA, CCS_NOPARENTALIGN | CCS_NORESIZE | CCS_NODIVIDER, 0);
-    // Created at once so that parts and texts go straight to the window.
-    CreateHandle();
-    ApplyParts();
     SetAlign(Align::Bottom);
+}
+
+void StatusBar::HandleCreated() {
+    WinControl::HandleCreated();
+    ApplyParts();
+    for (int i = 0; i < PanelCount(); ++i) ApplyText(i);
 }
 
 void StatusBar::SetPanels(const std::vector<int>& widths) {
@@ -57,6 +60,7 @@ void StatusBar::SetPanelAlignment(int index, Alignment alignment) {
 }
 
 void StatusBar::ApplyParts() {
+    if (!HandleAllocated()) return;  // the window takes them when it is made
     // The control wants the right edge of each part; -1 runs to the bar's end.
     std::vector<int> edges;
     int right = 0;
@@ -69,6 +73,7 @@ void StatusBar::ApplyParts() {
 }
 
 void StatusBar::ApplyText(int index) {
+    if (!HandleAllocated()) return;
     const Panel& panel = panels_[static_cast<size_t>(index)];
     // A leading tab centres the text in its part, two tabs right-align it.
     const std::string prefix = panel.alignment == Alignment::Center  ? "\t"

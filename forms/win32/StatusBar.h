@@ -2,7 +2,8 @@
 // has a width, a text and an alignment of that text; the last panel reaches
 // to the right edge of the bar whatever width it was given. Without panels
 // the bar is one panel. The bar is laid out by its parent like any control
-// (it does not move itself): aligned to the bottom at first.
+// (it does not move itself): aligned to the bottom at first. Its window is
+// made when it is first shown; panels set before go into it then.
 #pragma once
 #include <string>
 #include <vector>
@@ -27,6 +28,9 @@ public:
     void SetPanelText(int index, const std::string& text);
     Alignment PanelAlignment(int index) const;
     void SetPanelAlignment(int index, Alignment alignment);
+
+protected:
+    void HandleCreated() override;
 
 private:
     struct Panel {

@@ -41,15 +41,6 @@ ToolBar::ToolBar(Component* owner, WinControl* parent) : WinControl(owner, paren
     // The parent lays the bar out: no moving or sizing itself.
     CreateChildWindow(TOOLBARCLASSNAMEA, TBSTYLE_FLAT | TBSTYLE_TOOLTIPS | CCS_NOPARENTALIGN | CCS_NORESIZE | CCS_NODIVIDER,
                       0);
-    // Created at once: buttons go straight into the window.
-    CreateHandle();
-    HWND bar = Handle();
-    SendMessageA(bar, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
-    SendMessageA(bar, TB_SETEXTENDEDSTYLE, 0, TBSTYLE_EX_DRAWDDARROWS);
-    SendMessageA(bar, TB_SETBITMAPSIZE, 0, MAKELONG(16, 16));
-    SendMessageA(bar, TB_SETBUTTONSIZE, 0, MAKELONG(23, 22));
-    if (auto tips = reinterpret_cast<HWND>(SendMessageA(bar, TB_GETTOOLTIPS, 0, 0)))
-        SendMessageA(tips, TTM_SETMAXTIPWIDTH, 0, kTipWidth);
     // Aligned bars stack in the order of their positions: a new bar starts
     // below those already at the top, so bars stack in creation order.
     int top = 0;
@@ -59,6 +50,21 @@ ToolBar::ToolBar(Component* owner, WinControl* parent) : WinControl(owner, paren
     }
     StoreBounds(0, top, Width(), Height());
     SetAlign(Align::Top);
+}
+
+void ToolBar::HandleCreated() {
+    WinControl::HandleCreated();
+    HWND bar = Handle();
+    SendMessageA(bar, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
+    SendMessageA(bar, TB_SETEXTENDEDSTYLE, 0, TBSTYLE_EX_DRAWDDARROWS);
+    SendMessageA(bar, TB_SETBITMAPSIZE, 0,
+                 images_ ? MAKELONG(images_->CellWidth(), images_->CellHeight()) : MAKELONG(16, 16));
+    SendMessageA(bar, TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(images_ ? images_->Handle() : nullptr));
+    SendMessageA(bar, TB_SETBUTTONSIZE, 0, MAKELONG(buttonWidth_, buttonHeight_));
+    if (auto tips = reinterpret_cast<HWND>(SendMessageA(bar, TB_GETTOOLTIPS, 0, 0)))
+        SendMessageA(tips, TTM_SETMAXTIPWIDTH, 0, kTipWidth);
+    inWindow_ = 0;
+    AddKeptButtons();
 }
 
 ToolBar::~ToolBar() {
@@ -75,8 +81,9 @@ void ToolBar::SetImages(ImageList* images) {
         imagesToken_ = images_->Subscribe([this](ImageListChange change) {
             ImagesChanged(change == ImageListChange::Destroyed);
         });
-        SendMessageA(Handle(), TB_SETBITMAPSIZE, 0, MAKELONG(images_->CellWidth(), images_->CellHeight()));
     }
+    if (!HandleAllocated()) return;  // the window takes them when it is made
+    if (images_) SendMessageA(Handle(), TB_SETBITMAPSIZE, 0, MAKELONG(images_->CellWidth(), images_->CellHeight()));
     SendMessageA(Handle(), TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(images_ ? images_->Handle() : nullptr));
     PlaceControls();
     Invalidate();
@@ -86,13 +93,16 @@ void ToolBar::ImagesChanged(bool destroyed) {
     if (destroyed) {
         images_ = nullptr;
         imagesToken_ = 0;
-        SendMessageA(Handle(), TB_SETIMAGELIST, 0, 0);
+        if (HandleAllocated()) SendMessageA(Handle(), TB_SETIMAGELIST, 0, 0);
     }
     Invalidate();
 }
 
 void ToolBar::SetButtonSize(int width, int height) {
-    SendMessageA(Handle(), TB_SETBUTTONSIZE, 0, MAKELONG(std::max(width, 0), std::max(height, 0)));
+    buttonWidth_ = std::max(width, 0);
+    buttonHeight_ = std::max(height, 0);
+    if (!HandleAllocated()) return;
+    SendMessageA(Handle(), TB_SETBUTTONSIZE, 0, MAKELONG(buttonWidth_, buttonHeight_));
     PlaceControls();
     Invalidate();
 }
@@ -101,6 +111,7 @@ void ToolBar::SetParent(WinControl* parent) {
     WinControl::SetParent(parent);
     // The bar tells the window it was created in about clicks unless told
     // where its notifications go now.
+    if (!HandleAllocated()) return;
     SendMessageA(Handle(), TB_SETPARENT,
                  reinterpret_cast<WPARAM>(parent ? parent->Handle() : Application().UtilityWindow()), 0);
 }
@@ -108,28 +119,57 @@ void ToolBar::SetParent(WinControl* parent) {
 void ToolBar::Join(ToolButton* button) {
     button->id_ = nextId_++;
     buttons_.push_back(button);
+    if (!HandleAllocated()) return;  // kept for the window
     InsertIntoWindow(button, ButtonCount() - 1, false, true, false);
+    ++inWindow_;
     PlaceControls();
 }
 
 void ToolBar::Leave(ToolButton* button) {
     auto it = std::find(buttons_.begin(), buttons_.end(), button);
     if (it == buttons_.end()) return;
-    SendMessageA(Handle(), TB_DELETEBUTTON, static_cast<WPARAM>(it - buttons_.begin()), 0);
+    const size_t index = static_cast<size_t>(it - buttons_.begin());
     buttons_.erase(it);
+    if (index >= inWindow_) return;
+    --inWindow_;
+    SendMessageA(Handle(), TB_DELETEBUTTON, index, 0);
     PlaceControls();
 }
 
 void ToolBar::Rebuild(ToolButton* button) {
     const int index = button->Index();
-    if (index < 0) return;
+    if (index < 0 || !InWindow(button)) return;  // a kept button goes in as it is then
     const bool down = button->Down(), enabled = button->Enabled(), hidden = !button->Visible();
     SendMessageA(Handle(), TB_DELETEBUTTON, static_cast<WPARAM>(index), 0);
     InsertIntoWindow(button, index, down, enabled, hidden);
     PlaceControls();
 }
 
+bool ToolBar::InWindow(const ToolButton* button) const {
+    for (size_t i = 0; i < inWindow_; ++i)
+        if (buttons_[i] == button) return true;
+    return false;
+}
+
+void ToolBar::AddKeptButtons() {
+    // Making the window puts them all in (HandleCreated).
+    if (!Handle() || inWindow_ >= buttons_.size()) return;
+    std::vector<TBBUTTON> items;
+    for (size_t i = inWindow_; i < buttons_.size(); ++i) {
+        const ToolButton* b = buttons_[i];
+        items.push_back(ItemOf(b, b->down_, b->enabled_, b->hidden_));
+    }
+    inWindow_ = buttons_.size();
+    SendMessageA(Handle(), TB_ADDBUTTONSA, items.size(), reinterpret_cast<LPARAM>(items.data()));
+    PlaceControls();
+}
+
 void ToolBar::InsertIntoWindow(ToolButton* button, int index, bool down, bool enabled, bool hidden) {
+    TBBUTTON item = ItemOf(button, down, enabled, hidden);
+    SendMessageA(Handle(), TB_INSERTBUTTONA, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&item));
+}
+
+TBBUTTON ToolBar::ItemOf(const ToolButton* button, bool down, bool enabled, bool hidden) const {
     TBBUTTON item{};
     item.idCommand = button->id_;
     item.fsStyle = StyleBits(button->style_);
@@ -140,7 +180,7 @@ void ToolBar::InsertIntoWindow(ToolButton* button, int index, bool down, bool en
     else
         item.iBitmap = button->imageIndex_ >= 0 ? button->imageIndex_ : I_IMAGENONE;
     item.iString = -1;
-    SendMessageA(Handle(), TB_INSERTBUTTONA, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&item));
+    return item;
 }
 
 ToolButton* ToolBar::ButtonById(int id) const {
@@ -156,6 +196,7 @@ bool ToolBar::HasChild(const Control* control) const {
 }
 
 void ToolBar::PlaceControls() {
+    if (inWindow_ < buttons_.size()) return;  // placed when the kept buttons go in
     for (ToolButton* button : buttons_) {
         Control* control = button->control_;
         if (!control) continue;

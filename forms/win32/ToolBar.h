@@ -8,7 +8,14 @@
 // already there) and keep that order when one is hidden and shown again.
 // Button clicks and drop-down arrows reach the buttons through the bar's
 // notifications, wherever the bar is parented.
+//
+// The bar's window is made when it is first shown (or a button's rectangle
+// is asked for): buttons added before keep their settings and go into the
+// window together then.
 #pragma once
+#include <windows.h>
+#include <commctrl.h>
+
 #include <string>
 #include <vector>
 
@@ -44,6 +51,7 @@ public:
 
 protected:
     LRESULT WndProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
+    void HandleCreated() override;
     bool Notification(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
 
 private:
@@ -59,6 +67,12 @@ private:
     bool HasChild(const Control* control) const;
 
     ToolButton* ButtonById(int id) const;
+    // Whether the button is in the window already (buttons are kept only
+    // while the bar has no window).
+    bool InWindow(const ToolButton* button) const;
+    // Puts the kept buttons into the window, all at once.
+    void AddKeptButtons();
+    TBBUTTON ItemOf(const ToolButton* button, bool down, bool enabled, bool hidden) const;
     void InsertIntoWindow(ToolButton* button, int index, bool down, bool enabled, bool hidden);
     void PaintGraphicChildren(HDC dc);
     bool TooltipText(NMHDR* header);
@@ -68,6 +82,8 @@ private:
     ImageList* images_ = nullptr;
     int imagesToken_ = 0;
     int nextId_ = 1;
+    int buttonWidth_ = 23, buttonHeight_ = 22;
+    size_t inWindow_ = 0;  // buttons_[0, inWindow_) are in the window
     bool showHint_ = true;
     // The text handed to the tooltip, kept until it asks again.
     std::string tipA_;

@@ -38,10 +38,12 @@ void ToolButton::SetStyle(ToolButtonStyle style) {
 
 void ToolButton::SetImageIndex(int index) {
     imageIndex_ = std::max(index, -1);
-    if (bar_ && style_ != ToolButtonStyle::Separator)
+    if (InWindow() && style_ != ToolButtonStyle::Separator)
         SendMessageA(bar_->Handle(), TB_CHANGEBITMAP, static_cast<WPARAM>(id_),
                      imageIndex_ >= 0 ? imageIndex_ : I_IMAGENONE);
 }
+
+bool ToolButton::InWindow() const { return bar_ && bar_->InWindow(this); }
 
 std::string ToolButton::Hint() const {
     if (!hint_.empty() || !command_) return hint_;
@@ -53,35 +55,45 @@ void ToolButton::SetSeparatorWidth(int width) {
     if (bar_ && style_ == ToolButtonStyle::Separator) bar_->Rebuild(this);
 }
 
+// A button kept until the bar's window is made answers from its own state; one
+// in the window asks the window, where the user may have changed it.
 bool ToolButton::Down() const {
-    return bar_ && SendMessageA(bar_->Handle(), TB_ISBUTTONCHECKED, static_cast<WPARAM>(id_), 0) != 0;
+    if (!InWindow()) return bar_ && down_;
+    return SendMessageA(bar_->Handle(), TB_ISBUTTONCHECKED, static_cast<WPARAM>(id_), 0) != 0;
 }
 
 void ToolButton::SetDown(bool down) {
-    if (bar_) SendMessageA(bar_->Handle(), TB_CHECKBUTTON, static_cast<WPARAM>(id_), MAKELONG(down ? TRUE : FALSE, 0));
+    down_ = down;
+    if (InWindow())
+        SendMessageA(bar_->Handle(), TB_CHECKBUTTON, static_cast<WPARAM>(id_), MAKELONG(down ? TRUE : FALSE, 0));
 }
 
 bool ToolButton::Enabled() const {
-    return bar_ && SendMessageA(bar_->Handle(), TB_ISBUTTONENABLED, static_cast<WPARAM>(id_), 0) != 0;
+    if (!InWindow()) return bar_ && enabled_;
+    return SendMessageA(bar_->Handle(), TB_ISBUTTONENABLED, static_cast<WPARAM>(id_), 0) != 0;
 }
 
 void ToolButton::SetEnabled(bool enabled) {
-    if (bar_)
+    enabled_ = enabled;
+    if (InWindow())
         SendMessageA(bar_->Handle(), TB_ENABLEBUTTON, static_cast<WPARAM>(id_), MAKELONG(enabled ? TRUE : FALSE, 0));
 }
 
 bool ToolButton::Visible() const {
-    return bar_ && SendMessageA(bar_->Handle(), TB_ISBUTTONHIDDEN, static_cast<WPARAM>(id_), 0) == 0;
+    if (!InWindow()) return bar_ && !hidden_;
+    return SendMessageA(bar_->Handle(), TB_ISBUTTONHIDDEN, static_cast<WPARAM>(id_), 0) == 0;
 }
 
 void ToolButton::SetVisible(bool visible) {
-    if (!bar_) return;
+    hidden_ = !visible;
+    if (!InWindow()) return;
     SendMessageA(bar_->Handle(), TB_HIDEBUTTON, static_cast<WPARAM>(id_), MAKELONG(visible ? FALSE : TRUE, 0));
     bar_->PlaceControls();
 }
 
 RECT ToolButton::BoundsRect() const {
     RECT r{0, 0, 0, 0};
+    if (bar_) bar_->AddKeptButtons();
     if (!Visible() || !SendMessageA(bar_->Handle(), TB_GETRECT, static_cast<WPARAM>(id_), reinterpret_cast<LPARAM>(&r)))
         return RECT{0, 0, 0, 0};
     return r;

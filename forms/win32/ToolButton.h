@@ -89,6 +89,7 @@ private:
     void UserClicked();
     void BarDestroyed() { bar_ = nullptr; }
     int CommandId() const { return id_; }
+    bool InWindow() const;
 
     void CommandChanged(Command& command) override;
     void CommandDestroyed(Command& command) override;
@@ -99,6 +100,10 @@ private:
     int imageIndex_ = -1;
     std::string hint_;
     int separatorWidth_ = 8;
+    // The state of a button kept until the bar's window is made (ToolBar.h).
+    bool down_ = false;
+    bool enabled_ = true;
+    bool hidden_ = false;
     PopupMenu* dropdownMenu_ = nullptr;
     Control* control_ = nullptr;
     Command* command_ = nullptr;

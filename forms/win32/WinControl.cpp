@@ -306,6 +306,13 @@ LRESULT WinControl::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_ERASEBKGND:
         if (IsContainer()) return 1;
         break;
+    case WM_SETTEXT:
+        if (IsContainer()) {
+            const LRESULT done = DefaultProc(msg, wParam, lParam);
+            if (done) caption_ = lParam ? reinterpret_cast<const char*>(lParam) : "";
+            return done;
+        }
+        break;
     case WM_PAINT:
         if (IsContainer()) {
             PaintMessage();
@@ -598,7 +605,9 @@ void WinControl::MoveChild(Control* c, bool toFront) {
 }
 
 std::string WinControl::Caption() const {
-    if (!hwnd_) return caption_;
+    // A container's text changes only through WM_SETTEXT, which keeps the
+    // copy (a container may draw its caption on every paint).
+    if (!hwnd_ || IsContainer()) return caption_;
     int n = GetWindowTextLengthA(hwnd_);
     std::string s(static_cast<size_t>(n) + 1, '\0');
     n = GetWindowTextA(hwnd_, &s[0], n + 1);
@@ -700,25 +709,28 @@ void WinControl::Detach() {
 
 namespace {
 
-// The rectangles of the window's update region (before BeginPaint validates
-// it): several small changes far apart, such as animated buttons, are
-// repainted one by one instead of as the one rectangle that holds them all.
-// Empty when the region is a single rectangle or too fragmented to be worth
+// The rectangles of the area a paint DC was handed (its system region, the
+// window's update region where the window is visible): several small
+// changes far apart, such as animated buttons, are repainted one by one
+// instead of as the one rectangle that holds them all. Read from the DC
+// rather than asked of the window, which would cost a round trip per paint.
+// Empty when the area is a single rectangle or too fragmented to be worth
 // it; the caller then paints the bounding rectangle.
-std::vector<RECT> UpdateRects(HWND hwnd) {
+std::vector<RECT> PaintRects(HDC dc) {
     constexpr DWORD kMaxRects = 64;
     std::vector<RECT> rects;
     ScopedGdiObject regionObject(CreateRectRgn(0, 0, 0, 0));
     HRGN region = static_cast<HRGN>(regionObject.get());
-    if (region && GetUpdateRgn(hwnd, region, FALSE) == COMPLEXREGION) {
-        const DWORD size = GetRegionData(region, 0, nullptr);
-        std::vector<uint8_t> bytes(size);
-        auto* data = reinterpret_cast<RGNDATA*>(bytes.data());
-        if (size >= sizeof(RGNDATAHEADER) && GetRegionData(region, size, data) == size &&
-            data->rdh.nCount <= kMaxRects) {
-            const RECT* r = reinterpret_cast<const RECT*>(data->Buffer);
-            rects.assign(r, r + data->rdh.nCount);
-        }
+    POINT origin{0, 0};
+    if (!region || GetRandomRgn(dc, region, SYSRGN) != 1 || !GetDCOrgEx(dc, &origin)) return rects;
+    // The system region is in screen coordinates.
+    if (OffsetRgn(region, -origin.x, -origin.y) != COMPLEXREGION) return rects;
+    const DWORD size = GetRegionData(region, 0, nullptr);
+    std::vector<uint8_t> bytes(size);
+    auto* data = reinterpret_cast<RGNDATA*>(bytes.data());
+    if (size >= sizeof(RGNDATAHEADER) && GetRegionData(region, size, data) == size && data->rdh.nCount <= kMaxRects) {
+        const RECT* r = reinterpret_cast<const RECT*>(data->Buffer);
+        rects.assign(r, r + data->rdh.nCount);
     }
     return rects;
 }
@@ -726,9 +738,9 @@ std::vector<RECT> UpdateRects(HWND hwnd) {
 }  // namespace
 
 void WinControl::PaintMessage() {
-    std::vector<RECT> parts = UpdateRects(hwnd_);
     ScopedPaint paint(hwnd_);
     HDC dc = paint.dc();
+    std::vector<RECT> parts = PaintRects(dc);
     RECT client;
     GetClientRect(hwnd_, &client);
     if (client.right <= 0 || client.bottom <= 0) return;

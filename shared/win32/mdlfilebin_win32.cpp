@@ -28,6 +28,20 @@ std::vector<char> ReadVersionResource(const std::string& path)
     return data;
 }
 
+// The version resource of the running program, read from its loaded image
+// rather than from its file (which would be mapped again for each reading);
+// empty when path is another file or the program has none. Only the fixed
+// numbers are read from it.
+std::vector<char> OwnVersionResource(const std::string& path)
+{
+    if (lstrcmpiA(path.c_str(), forms::ExecutablePath().c_str()) != 0) return {};
+    HRSRC found = FindResourceA(nullptr, MAKEINTRESOURCEA(VS_VERSION_INFO), MAKEINTRESOURCEA(16));  // RT_VERSION
+    HGLOBAL loaded = found ? LoadResource(nullptr, found) : nullptr;
+    const char* bytes = loaded ? static_cast<const char*>(LockResource(loaded)) : nullptr;
+    if (!bytes) return {};
+    return std::vector<char>(bytes, bytes + SizeofResource(nullptr, found));
+}
+
 // The string value at key, or false when the resource has none.
 bool QueryString(std::vector<char>& data, const std::string& key, std::string& value)
 {
@@ -51,7 +65,8 @@ std::string Lower(std::string text)
 
 std::string GetFileVersion(const std::string& path, int mode)
 {
-    std::vector<char> data = ReadVersionResource(path);
+    std::vector<char> data = OwnVersionResource(path);
+    if (data.empty()) data = ReadVersionResource(path);
     if (data.empty()) return "";
 
     void* found = nullptr;

@@ -119,13 +119,13 @@ def test_five_added_buttons_land_at_their_cascade_positions(s):
     assert places == [(8, 8), (16, 16), (24, 24), (32, 32), (40, 40)], places
 
 
-def drag(s, x0, y0, x1, y1):
+def drag(s, x0, y0, x1, y1, steps=5):
     s.move(x0, y0)
     time.sleep(0.2)
     s.xdotool("mousedown", 1)
     time.sleep(0.6)  # the press records an undo step first
-    for k in range(1, 6):
-        s.move(x0 + (x1 - x0) * k // 5, y0 + (y1 - y0) * k // 5)
+    for k in range(1, steps + 1):
+        s.move(x0 + (x1 - x0) * k // steps, y0 + (y1 - y0) * k // steps)
         time.sleep(0.15)
     time.sleep(0.3)
     s.xdotool("mouseup", 1)
@@ -193,3 +193,43 @@ def test_a_copied_graphical_button_is_pasted_with_all_its_frames(s):
     assert len(original["pictures"]["Up"]) == 3, original["pictures"]
     assert pasted["pictures"] == original["pictures"], (original["pictures"], pasted["pictures"])
     assert (pasted["kind"], pasted["width"], pasted["height"]) == (0, 40, 20), pasted
+
+
+def test_a_handle_dragged_past_the_opposite_edge_stops_at_width_4(s):
+    path = make_menu(s, "five")  # button 1: 40 x 20 at (20, 40); grid 6, on
+    with Editor(s, "editor-handle") as ed:
+        ed.start(windows_path(path))
+        ed.main_window()
+        x, y = surface_origin(s)
+        s.click(x + 40, y + 50)  # selects button 1 and shows its handles
+        time.sleep(0.8)
+        # The right middle handle, dragged in 3 px steps far past the left
+        # edge: every step that would leave less than 4 px is refused.
+        drag(s, x + 60, y + 50, x, y + 50, steps=20)
+        saved = save_and_close(s, ed, path)
+    button = saved["objects"][0]
+    assert (button["left"], button["top"], button["width"], button["height"]) == (20, 40, 4, 20), button
+
+
+def test_tab_order_marker_clicks_7_3_5_make_those_objects_1_2_3(s):
+    # "seven": buttons 1..5 at (20 + 60k, 40), 6 and 7 at (20, 100) and
+    # (80, 100), all 40 x 20; a marker sits at an object's top right.
+    path = make_menu(s, "seven")
+    with Editor(s, "editor-taborder") as ed:
+        ed.start(windows_path(path))
+        main = ed.main_window()
+        x, y = surface_origin(s)
+        # The Standard toolbar's Show/Set Tab Order: after 19 buttons and
+        # 4 separators, 480 px from the left in this layout.
+        bar = next(c for c in main["children"] if c["text"] == "Standard Toolbar")
+        ox, oy = client_origin(main)
+        s.click(ox + 480, oy + (bar["rect"][1] + bar["rect"][3]) // 2)
+        ed.dismiss_tip()
+        time.sleep(0.5)
+        for left, top in ((80, 100), (140, 40), (260, 40)):  # the objects numbered 7, 3, 5 at first
+            s.click(x + left + 40 + 10, y + top + 10)
+            time.sleep(1.0)
+        saved = save_and_close(s, ed, path)
+    objects = saved["objects"]
+    assert [o["caption"] for o in objects] == ["Button " + n for n in "7351246"], objects
+    assert [(o["left"], o["top"]) for o in objects[:3]] == [(80, 100), (140, 40), (260, 40)], objects

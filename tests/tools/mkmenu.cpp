@@ -10,6 +10,8 @@
 //   qvmkmenu five FILE.mnu     the grey menu with five 40 x 20 graphical
 //                              buttons in a row, each of its own colours;
 //                              button 1 has three Up frames.
+//   qvmkmenu seven FILE.mnu    "five" with buttons 6 and 7 in a second row
+//                              at (20, 100) and (80, 100).
 #include <cmath>
 #include <cstdio>
 #include <cstring>
@@ -98,7 +100,7 @@ bool Write(const TAQMenu& menu, const char* path) {
 
 int main(int argc, char** argv) {
     if (argc != 3) {
-        std::fprintf(stderr, "usage: qvmkmenu cutout|plain|five FILE.mnu\n");
+        std::fprintf(stderr, "usage: qvmkmenu cutout|plain|five|seven FILE.mnu\n");
         return 2;
     }
     const std::string scenario = argv[1];
@@ -107,12 +109,13 @@ int main(int argc, char** argv) {
         const forms::Bitmap background = PhotoLike(kMenuW, kMenuH);
         menu = BaseMenu(background);
         AddButton(menu, 8, 8, Cut(background, 137, 91, 60, 30), 0x00FF00);
-    } else if (scenario == "plain" || scenario == "five") {
+    } else if (scenario == "plain" || scenario == "five" || scenario == "seven") {
         menu = BaseMenu(forms::Bitmap(kMenuW, kMenuH, 0x808080));
-        if (scenario == "five")
-            for (int k = 0; k < 5; ++k)
-                AddButton(menu, 20 + 60 * k, 40, forms::Bitmap(40, 20, 0x203040u * (k + 1)), 0x000010u * (k + 1));
-        if (scenario == "five")
+        const int count = scenario == "plain" ? 0 : scenario == "five" ? 5 : 7;
+        for (int k = 0; k < count; ++k)
+            AddButton(menu, 20 + 60 * (k % 5), 40 + 60 * (k / 5), forms::Bitmap(40, 20, 0x203040u * (k + 1)),
+                      0x000010u * (k + 1));
+        if (count > 0)
             for (int f = 1; f < 3; ++f)
                 menu.Buttons[1].Pics[Up][f] = std::make_shared<forms::Bitmap>(40, 20, 0x405060u * f);
     } else {

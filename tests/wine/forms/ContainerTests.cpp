@@ -95,6 +95,9 @@ TEST(PanelTest, ColourBevelsCaptionAndClicks) {
     panel->SetParentBackground(true);
     form->PaintTo(out);
     EXPECT_EQ(out.Pixel(12, 12), ColorToPixel(clWhite));
+    // A caption set on the window from outside is the caption.
+    SetWindowTextA(panel->Handle(), "02");
+    EXPECT_EQ(panel->Caption(), "02");
 
     std::vector<std::string> events;
     panel->OnClick = [&events](Component&) { events.push_back("click"); };

@@ -165,6 +165,7 @@ TEST_F(ControlsTest, FileListShowsMatchingFilesOfItsFolder) {
     auto* files = new FileListBox(form.get(), form.get());
     files->SetMask("*.mnu");
     ASSERT_TRUE(files->SetDirectory(folder));
+    EXPECT_FALSE(files->HandleAllocated());  // read when first asked
     EXPECT_EQ(files->Items(), (std::vector<std::string>{"a.MNU", "b.mnu"}));
     EXPECT_EQ(files->FileName(), "");
     char current[MAX_PATH] = {};

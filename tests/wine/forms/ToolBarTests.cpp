@@ -252,6 +252,43 @@ TEST_F(ToolBarTest, SeparatorsMakeRoomForControlsOnTheBar) {
     EXPECT_NE(shot.Pixel((now.left + now.right) / 2, (now.top + now.bottom) / 2), kRedPixel);
 }
 
+// Buttons set up before the bar's window exists go into it, in order and
+// with their state, when the bar is first shown; a later button goes
+// straight in.
+TEST_F(ToolBarTest, ButtonsSetUpBeforeTheWindowArriveWithTheirState) {
+    ToolButton* check = Add("Check", ToolButtonStyle::Check);
+    ToolButton* off = Add("Off", ToolButtonStyle::Button);
+    (new ToolButton(form.get(), bar))->SetStyle(ToolButtonStyle::Separator);
+    ToolButton* hidden = Add("Hidden", ToolButtonStyle::DropDown);
+    check->SetDown(true);
+    off->SetEnabled(false);
+    hidden->SetVisible(false);
+    EXPECT_FALSE(bar->HandleAllocated());
+    EXPECT_TRUE(check->Down());
+    EXPECT_FALSE(off->Enabled());
+
+    form->Show();
+    HWND window = bar->Handle();
+    ASSERT_EQ(SendMessageA(window, TB_BUTTONCOUNT, 0, 0), 4);
+    const BYTE styles[] = {BTNS_CHECK, BTNS_BUTTON, BTNS_SEP, BTNS_DROPDOWN};
+    for (int i = 0; i < 4; ++i) {
+        TBBUTTON item{};
+        SendMessageA(window, TB_GETBUTTON, i, reinterpret_cast<LPARAM>(&item));
+        EXPECT_EQ(item.fsStyle & 0x0F, styles[i]) << i;
+        EXPECT_EQ(item.idCommand, bar->Buttons(i)->Index() + 1) << i;
+    }
+    EXPECT_TRUE(check->Down());
+    EXPECT_FALSE(off->Enabled());
+    EXPECT_FALSE(hidden->Visible());
+    ClickButton(*check);
+    EXPECT_FALSE(check->Down());
+
+    ToolButton* late = Add("Late", ToolButtonStyle::Button);
+    EXPECT_EQ(SendMessageA(window, TB_BUTTONCOUNT, 0, 0), 5);
+    ClickButton(*late);
+    EXPECT_EQ(clicks, (std::vector<std::string>{"Check", "Late"}));
+}
+
 TEST(ToolBarLayoutTest, BarsStackFromTheTopAndKeepTheirOrderWhenShownAgain) {
     Form form;
     form.SetBorderStyle(BorderStyle::None);
