@@ -220,7 +220,7 @@ void TMDIForm1Cls::CreateMenuBar() {
     // its command: Menu1Click gives them its caption and state.
     N8 = AddMenuItem(menu, "N8", "Show Time", [this](forms::Component&) { N8Click(); });
     ShowDate1 = AddMenuItem(menu, "ShowDate1", "Show Date", [this](forms::Component&) { ShowDate1Click(); });
-    AddMenuItem(menu, "abOrder1", Cmd("cmdTabOrder"));
+    AddMenuItem(menu, "abOrder1", Cmd("cmdTabOrder"))->SetAutoCheck(true);
 
     forms::MenuItem* tools = sub(root, "mnuTools", "&Tools");
     AddMenuItem(tools, "mnuFindControls", Cmd("cmdFindControls"));

@@ -132,6 +132,7 @@ bool MenuItem::Contains(const MenuItem* item) const {
 
 void MenuItem::Click() {
     if (command_) {
+        if (autoCheck_ && command_->Enabled()) command_->SetChecked(!command_->Checked());
         command_->Execute();
         return;
     }

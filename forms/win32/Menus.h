@@ -58,6 +58,12 @@ public:
     // True when item is below this one (at any depth).
     bool Contains(const MenuItem* item) const;
 
+    // An item of a check command (the menu face of a check button): choosing
+    // it flips the command's checked state before running it, as a click on
+    // the button does.
+    bool AutoCheck() const { return autoCheck_; }
+    void SetAutoCheck(bool on) { autoCheck_ = on; }
+
     // Runs the linked command, or else OnClick.
     void Click();
     NotifyEvent OnClick;
@@ -86,6 +92,7 @@ private:
     bool enabled_ = true;
     bool checked_ = false;
     bool visible_ = true;
+    bool autoCheck_ = false;
     bool radioItem_ = false;
     int groupIndex_ = 0;
     ShortCut shortCut_ = scNone;

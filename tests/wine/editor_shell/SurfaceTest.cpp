@@ -18,6 +18,7 @@
 #include "forms/win32/Command.h"
 #include "forms/win32/Image.h"
 #include "forms/win32/Label.h"
+#include "forms/win32/Menus.h"
 #include "forms/win32/Panel.h"
 #include "forms/win32/RichEdit.h"
 #include "forms/win32/Shape.h"
@@ -258,7 +259,9 @@ TEST_F(SurfaceTest, TabOrderClicksRenumberTheObjectsAndKeepTheirPlaces) {
         Obj(i).Left = 8 * i;
     }
     form_->RefreshObjects();
-    form_->ShowTabOrder(1);
+    // The Menu menu's item shows the markers as the toolbar's check button does.
+    dynamic_cast<forms::MenuItem&>(*form_->FindComponent("abOrder1")).Click();
+    ASSERT_TRUE(Cmd("cmdTabOrder").Checked());
     const auto marker = [this](int n) -> forms::Panel& {
         return *dynamic_cast<forms::Panel*>(form_->FindComponent(n == 4 ? "TabOrd004" : "TabOrd001"));
     };
