@@ -24,7 +24,7 @@ protected:
         };
         form_ = forms::Application().CreateForm<TMDIForm1Cls>(false);
         ASSERT_NE(form_, nullptr);
-        Cmd("cmdNew").Execute();
+        form_->NewMenu(0);
         ASSERT_NE(form_->CurrentDoc(), nullptr);
         // A known background: objects are kept on it while dragged.
         Doc().BackImage->SetPicture(forms::Bitmap(400, 300, 0x808080));
