@@ -523,7 +523,12 @@ private:
 TEST_F(MainWindowTest, TheStartDialogsChoiceLeadsToNewOpenOrNothing) {
     {
         StartDialogAnswer answer(1, "");
+        MenuPropsAnswers properties;
+        properties.props = {[](TfrmFormPropsCls& d) { d.SetBackImage(forms::Bitmap(40, 30, 0)); },
+                            MenuPropsAnswers::Ok};
+        properties.wizard = {MenuPropsAnswers::Complete};
         form_->ShowStartDlg();
+        EXPECT_EQ(properties.unanswered, 0);
     }
     EXPECT_EQ(TabCaptions(), (std::vector<std::string>{"Menu 1"}));
 

@@ -26,8 +26,11 @@ protected:
         ASSERT_NE(form_, nullptr);
         form_->NewMenu(0);
         ASSERT_NE(form_->CurrentDoc(), nullptr);
-        // A known background: objects are kept on it while dragged.
-        Doc().BackImage->SetPicture(forms::Bitmap(400, 300, 0x808080));
+        // A known background, shown as Menu Properties' OK shows it:
+        // objects are kept on it while dragged.
+        form_->SetBtnPic(0, Up, 0, forms::Bitmap(400, 300, 0x808080));
+        Doc().Menu.AccRTF = "{\\rtf1 }";
+        form_->ShowMenuBack();
     }
     void TearDown() override {
         form_->DeleteUndoFiles();
