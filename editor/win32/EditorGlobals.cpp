@@ -13,6 +13,7 @@ editor::EditorSettings EditorOptions;
 uint8_t SnapToGrid = 1;
 int32_t GridSize = editor::kDefaultGridSize;
 uint8_t UndoBusy = 0;
+uint8_t ObjPropsCancelled = 0;
 int32_t LastBtnKind = 0;
 int32_t DraggedObject = -1;
 int32_t DraggedHandle = -1;

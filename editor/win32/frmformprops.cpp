@@ -12,6 +12,8 @@
 #include "editor/win32/EditorGlobals.h"
 #include "editor/win32/EditorHelp.h"
 #include "editor/win32/ResourcePicture.h"
+#include "editor/win32/frmbackwiz.h"
+#include "editor/win32/frmclrtrans.h"
 #include "editor/win32/frmfutip.h"
 #include "editor/win32/mdiform1.h"
 #include "shared/TarvikUtils.h"
@@ -46,8 +48,14 @@ std::function<bool(forms::OpenDialog& dialog)> RunBackOpenDialog = [](forms::Ope
 std::function<bool(forms::SaveDialog& dialog)> RunBackSaveDialog = [](forms::SaveDialog& dialog) {
     return dialog.Execute();
 };
-std::function<void(BackImageTarget& target)> RunBackWizard;
-std::function<void(int32_t transColor, ColorReceiver& receiver, int x, int y)> RunTransPicker;
+std::function<void(BackImageTarget& target)> RunBackWizard = [](BackImageTarget& target) {
+    TfrmBackWizCls wizard(target);
+    wizard.ShowModal();
+};
+std::function<void(int32_t transColor, ColorReceiver& receiver, int x, int y)> RunTransPicker =
+    [](int32_t transColor, ColorReceiver& receiver, int x, int y) {
+        ShowTransPopup(transColor, 2, receiver, x, y);
+    };
 
 namespace {
 
@@ -184,7 +192,6 @@ void TfrmFormPropsCls::CreateBackgroundGroup() {
     NewSeparator(this, ToolBar1);
     ToolButton8 = NewToolButton(this, ToolBar1, "ToolButton8", "Background Image Wizard", glyph::StandardGlyph::Wizard);
     ToolButton8->OnClick = [this](forms::Component&) { ToolButton8Click(); };
-    ToolButton8->SetEnabled(static_cast<bool>(RunBackWizard));
 
     picBack = new forms::Panel(this, group);
     picBack->SetName("picBack");
@@ -208,7 +215,6 @@ void TfrmFormPropsCls::CreateBackgroundGroup() {
     Panel7->OnClick = [this](forms::Component&) { BitBtn9Click(); };
     BitBtn9 = NewButton(this, group, "BitBtn9", "...", 160, 258, 28);
     BitBtn9->OnClick = [this](forms::Component&) { BitBtn9Click(); };
-    BitBtn9->SetEnabled(static_cast<bool>(RunTransPicker));
 }
 
 void TfrmFormPropsCls::CreateLocationGroup() {
@@ -368,7 +374,7 @@ void TfrmFormPropsCls::Timer1_Timer() {
     RichEdit1->SetSelection(0, 0);
     ShowSelFormat();
     ShowTip(0);
-    if (WizardMode == 1 && RunBackWizard && Visible()) RunBackWizard(*this);
+    if (WizardMode == 1 && Visible()) RunBackWizard(*this);
 }
 
 void TfrmFormPropsCls::Command1_Click(forms::Component& sender) {
@@ -378,7 +384,7 @@ void TfrmFormPropsCls::Command1_Click(forms::Component& sender) {
     }
     if (!HasBackImage()) {
         const int answer = EditorMsg(kNoBackQuestion, TMsgDlgType::mtInformation, TMsgDlgButtons::mbYesNoCancel);
-        if (answer == mrYes && RunBackWizard) RunBackWizard(*this);
+        if (answer == mrYes) RunBackWizard(*this);
         SetModalResult(forms::mrNone);
         return;
     }
@@ -513,9 +519,7 @@ void TfrmFormPropsCls::ToolButton6Click() {
     ShowBackPreview();
 }
 
-void TfrmFormPropsCls::ToolButton8Click() {
-    if (RunBackWizard) RunBackWizard(*this);
-}
+void TfrmFormPropsCls::ToolButton8Click() { RunBackWizard(*this); }
 
 // ---- colours ----
 
@@ -535,7 +539,6 @@ void TfrmFormPropsCls::UpdateTransColor(int32_t index) {
 }
 
 void TfrmFormPropsCls::BitBtn9Click() {
-    if (!RunTransPicker) return;
     TransRequester = 2;
     TransIndex = transNumber_;
     const POINT p = Panel7->ClientToScreen(POINT{0, Panel7->Height() + 1});

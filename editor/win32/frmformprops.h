@@ -57,18 +57,15 @@ class TMDIForm1Cls;
 // main window reads it after the dialog has closed.
 extern uint8_t MenuPropsCancelled;
 
-// The system's picture dialogs for Open and Save; true when a file was
-// chosen (then in the dialog's FileName). Tests answer them instead.
+// The system's picture dialogs, the Background Wizard and the transparency
+// pop-up as the dialog reaches them; tests answer them instead. The file
+// dialogs return true when a file was chosen (then in their FileName).
 extern std::function<bool(forms::OpenDialog& dialog)> RunBackOpenDialog;
 extern std::function<bool(forms::SaveDialog& dialog)> RunBackSaveDialog;
-// Shows the Background Wizard for target (modally). Empty while the editor
-// has no Background Wizard: the Wizard button is then disabled and a new
-// menu starts without it.
+// Shows the Background Wizard for target, modally.
 extern std::function<void(BackImageTarget& target)> RunBackWizard;
 // Opens the transparency pop-up with its top-left corner at the screen
 // point (x, y), starting from transColor, for requester 2 (this dialog).
-// Empty while the editor has no transparency pop-up: the transparent colour
-// buttons are then disabled.
 extern std::function<void(int32_t transColor, ColorReceiver& receiver, int x, int y)> RunTransPicker;
 
 class TfrmFormPropsCls : public forms::Form, public BackImageTarget, public ColorReceiver {

@@ -164,6 +164,8 @@ void TMDIForm1Cls::FormCreate() {
 
     ClipButton = TAQButton();
     WireTextCommands();
+    WireClockCommands();
+    WireColorCommands();
     WireMenuPropsCommand();
     EnableToolbars(0, 1);
     if (runStartup_)

@@ -19,6 +19,8 @@
 //   mdiform1_undo.cpp       undo and redo through snapshot files
 //   mdiform1_createexe.cpp  the Create Autorun EXE command
 //   mdiform1_textformat.cpp text formatting, the in-place text box, rendering texts
+//   mdiform1_objprops.cpp   the properties dialog of placed images, texts and shapes
+//   mdiform1_colors.cpp     the colour commands, their pop-ups and applying colours
 //   mdiform1_menuprops.cpp  Menu Properties, the wizards after it, the background shown
 //
 // Every command that needs a document does nothing while none is open
@@ -35,6 +37,7 @@
 #include "editor/logic/DataFolders.h"
 #include "editor/logic/EditorSettings.h"
 #include "editor/logic/SurfaceGeometry.h"
+#include "editor/win32/ColorRequest.h"
 #include "editor/win32/EditorDocument.h"
 #include "forms/win32/Form.h"
 
@@ -63,7 +66,7 @@ constexpr int kMaxDocuments = 100;
 // Height of each of the window's toolbars.
 constexpr int kToolBarHeight = 26;
 
-class TMDIForm1Cls : public forms::Form {
+class TMDIForm1Cls : public forms::Form, public ColorReceiver {
 public:
     // runStartup false leaves out the start-up sequence on Timer2 (splash,
     // markers and handles, tip, start dialog), for programs that drive the
@@ -193,6 +196,10 @@ public:
     void ShowPicImg();
     // Draws the selected placed shape again.
     void DoPNGShape();
+    // Properties of the selected placed image, text or shape: records an
+    // undo step, then runs the placed-object properties dialog on it
+    // (mdiform1_objprops.cpp).
+    void ShowPlacedObjProps();
     // 1 when that picture of the current document exists and has pixels;
     // copy 1 also copies it into SharedBmp. 0 for a slot out of range.
     uint8_t GetBtnPic(int object, int state, int frame, uint8_t copy);
@@ -244,6 +251,31 @@ public:
     void MenPnlMouseMove();
     // The edited accessory text: -1 none, 0 the menu's own, n object n's.
     int EditedAccText() const { return EditedAcc_; }
+
+    // ---- colours (mdiform1_colors.cpp) ----
+    // The colour openers of the Formatting bar: Text Color (the text box's
+    // selection), Date/Time Color, Shadow Color, Transparent Color (through
+    // the transparency pop-up) and Shadow Depth (its own pop-up), each under
+    // its button. All do nothing while no document is open.
+    void ToolButton27Click();
+    void ToolButton39Click();
+    void ToolButton40Click();
+    void ToolButton42Click();
+    void ToolButton54Click();
+    // Applies CurClr (TransIndex for 31) to the current document by target
+    // code: 4 shadow colour, 18 text box selection, 28 time and date labels,
+    // 31 transparent colour; undo 1 records an undo step first. Nothing
+    // without an open document.
+    void ApplyPickedClr(int32_t target, uint8_t undo);
+    void ColorDelivered(int32_t target) override { ApplyPickedClr(target, 1); }
+    // Sets the current document's shadow depth (0..5) as one undo step and
+    // renders every text again.
+    void SetShadowDepth(int depth);
+    // Renders every text of the current document again (after a shadow
+    // change) and ends any editing.
+    void RenderAllTexts();
+    // The colour bars show the current document's colours.
+    void ShowMenuColors(TMenuDocument& doc);
 
     // ---- Menu Properties (mdiform1_menuprops.cpp) ----
     // Records an undo step, runs Menu Properties for the current document,
@@ -312,6 +344,15 @@ public:
     void mnuExit_Click();
     void Menu1Click();
 
+    // ---- time and date labels (mdiform1_clock.cpp) ----
+    // Show/Hide Time and Show/Hide Date: record an undo step, then the label
+    // is shown exactly while its button is down.
+    void ToolButton37Click();
+    void ToolButton38Click();
+    // Menu > Show Time / Show Date: flip the button, then run it.
+    void N8Click();
+    void ShowDate1Click();
+
     // ---- settings ----
     // Where the settings, presets and undo snapshots are kept.
     const editor::DataFolders& DataFolders() const { return DataFolders_; }
@@ -351,6 +392,12 @@ private:
     // Text formatting (mdiform1_textformat.cpp): binds the formatting
     // commands, boxes and text box events; the formatting controls start off.
     void WireTextCommands();
+    // Colours (mdiform1_colors.cpp): binds the colour commands and installs
+    // the colour chooser.
+    void WireColorCommands();
+    // The screen point one pixel below the bottom-left corner of a tool
+    // button, moved dx to the right.
+    POINT PointUnderButton(const char* name, int dx) const;
     void AddFormatMenuItems(forms::MenuItem* format);
     void ApplyFontChange(const std::function<void(forms::RichEdit&)>& toText,
                          const std::function<void(forms::Font&)>& toLabel);
@@ -396,6 +443,9 @@ private:
     void RefreshObjects(TMenuDocument& doc);
     // Design surface: command wiring, the object toolbar's own commands.
     void WireSurfaceCommands();
+    // Time and date labels: binds the Show/Hide Time and Date commands.
+    void WireClockCommands();
+    void ShowClockLabel(bool time, bool shown);
     // Binds the surface handlers of a new document's background, boxes and
     // labels (mdiform1_boxes.cpp).
     void WireSurfaceControls(TMenuDocument& doc);
@@ -419,7 +469,16 @@ private:
     // Makes object n of the current document selected with frame and handles.
     void SelectPlacedObject(TMenuDocument& doc, int n, uint8_t handles);
     // The common start of the Add commands: a new slot with its controls.
-    int NewObjectSlot(TMenuDocument& doc, int kind, const char* limitMessage);
+    // snapshotFirst: record the undo step before the object exists (the
+    // placed objects record theirs only once their dialog was accepted).
+    int NewObjectSlot(TMenuDocument& doc, int kind, const char* limitMessage, bool snapshotFirst = true);
+    // Runs the placed-object properties dialog on object n of doc; on OK the
+    // object's control shows the result and the object is selected with its
+    // handles. True on OK.
+    bool RunPlacedObjDialog(TMenuDocument& doc, int n);
+    // Ends a placed-object add: on cancel the new slot n is freed and
+    // cleared; on OK the undo step is recorded without the new object.
+    void FinishPlacedAdd(TMenuDocument& doc, int n, bool accepted);
     // Puts the objects of doc in the order given (order[k] = old number of
     // the object that becomes k) and brings the controls up to date.
     void ReorderObjects(TMenuDocument& doc, const std::vector<int>& order);
@@ -465,6 +524,8 @@ private:
     // The accessory text the text box holds (-1 none) and its document.
     int EditedAcc_ = -1;
     int EditedAccMenu_ = 0;
+    // The text box's own RTF of the text it loaded last.
+    std::string LoadedAccRTF_;
     // 1 while a font command has selected all of the text box's text.
     uint8_t SelectingAll_ = 0;
     // The commands EnableFmtToolbar switches with the font and size boxes.
@@ -516,6 +577,8 @@ private:
     forms::MenuItem* FormattingToolbar1 = nullptr;
     forms::MenuItem* ButtonToolbar1 = nullptr;
     forms::MenuItem* mnuScrPos = nullptr;
+    forms::MenuItem* N8 = nullptr;         // Show Time / Hide Time
+    forms::MenuItem* ShowDate1 = nullptr;  // Show Date / Hide Date
     std::array<forms::MenuItem*, 7> GridSizeItems_{};
     forms::ToolButton* ToolButton25 = nullptr;  // Help Topics
     forms::ToolButton* ToolButton37 = nullptr;  // Show/Hide Time

@@ -90,9 +90,10 @@ void TMDIForm1Cls::ShowMenuBack() {
     doc->BackImage->SetVisible(true);
     doc->FramePanel->SetVisible(true);
     doc->ShadowShape->SetVisible(true);
-    // The menu's transparent colour on the Transparent Color button.
+    // The menu's transparent colour, applied as the transparency pop-up
+    // applies it (no undo step).
     TransIndex = doc->Menu.TransColor;
-    CurClr = doc->Menu.TransColor < 1 ? forms::SystemColor(COLOR_APPWORKSPACE)
+    CurClr = doc->Menu.TransColor < 1 ? forms::ColorToRGB(forms::SystemColor(COLOR_APPWORKSPACE))
                                       : static_cast<forms::Color>(QBColor(doc->Menu.TransColor));
-    SetClrBar(forms::ColorToRGB(CurClr), 3);
+    ApplyPickedClr(ClrTargetTransparent, 0);
 }

@@ -1,12 +1,15 @@
-// Answers the modal windows of the New chain (Menu Properties, then the Menu
-// Creation Wizard) as a user would: while one of them is shown, the next
-// step queued for its kind runs on it, one step per tick. A window shown
-// with no step left is cancelled and counted, so that a test never hangs.
+// Answers the modal windows of the New chain (Menu Properties, the
+// Background Wizard over it, then the Menu Creation Wizard) as a user would:
+// while one of them is on top, the next step queued for its kind runs on
+// it, one step per tick. A Background Wizard with no step left is closed as
+// a user closes it; any other window shown with no step left is cancelled
+// and counted, so that a test never hangs.
 #pragma once
 #include <deque>
 #include <functional>
 
 #include "editor/win32/EditorGlobals.h"
+#include "editor/win32/frmbackwiz.h"
 #include "editor/win32/frmformprops.h"
 #include "editor/win32/frmmenuwiz.h"
 #include "forms/win32/Application.h"
@@ -23,6 +26,7 @@ public:
     }
     std::deque<std::function<void(TfrmFormPropsCls&)>> props;
     std::deque<std::function<void(TfrmMenuWizCls&)>> wizard;
+    std::deque<std::function<void(TfrmBackWizCls&)>> backWizard;
     int unanswered = 0;
 
     // Steps often wanted: the dialog's OK and the wizard's Complete.
@@ -34,11 +38,11 @@ public:
 
 private:
     template <class T>
-    bool Run(forms::Form* form, std::deque<std::function<void(T&)>>& steps) {
+    bool Run(forms::Form* form, std::deque<std::function<void(T&)>>& steps, bool counted = true) {
         auto* window = dynamic_cast<T*>(form);
         if (!window) return false;
         if (steps.empty()) {
-            ++unanswered;
+            if (counted) ++unanswered;
             window->SetModalResult(forms::mrCancel);
         } else {
             auto step = std::move(steps.front());
@@ -48,10 +52,14 @@ private:
         return true;
     }
     void Tick() {
-        for (forms::Form* form : forms::Application().Forms()) {
-            if (!form->IsModal() || !form->Visible() || form->ModalResult() != forms::mrNone) continue;
-            if (Run(form, props) || Run(form, wizard)) return;
-        }
+        // The Background Wizard first: it is shown over Menu Properties.
+        for (forms::Form* form : forms::Application().Forms())
+            if (Waiting(form) && Run(form, backWizard, false)) return;
+        for (forms::Form* form : forms::Application().Forms())
+            if (Waiting(form) && (Run(form, props) || Run(form, wizard))) return;
+    }
+    static bool Waiting(forms::Form* form) {
+        return form->IsModal() && form->Visible() && form->ModalResult() == forms::mrNone;
     }
     forms::Timer timer_;
 };

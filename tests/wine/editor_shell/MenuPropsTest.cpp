@@ -123,6 +123,12 @@ TEST_F(MenuPropsTest, NewLeadsThroughPropertiesAndWizardAndOkStoresTheSettings) 
             d.Check1->SetChecked(true);
             d.DefaultButton()->Click();
         }};
+    // In wizard mode the Background Wizard opens over the dialog at once.
+    bool backWizardShown = false;
+    answers.backWizard = {[&](TfrmBackWizCls& w) {
+        backWizardShown = true;
+        w.SetModalResult(forms::mrCancel);
+    }};
     answers.wizard = {[](TfrmMenuWizCls& w) {
                           w.Command1_Click(*w.Command1000);  // adds a button
                           EXPECT_EQ(w.Option1000->Caption(), "I would like to add another button to my menu.");
@@ -132,6 +138,7 @@ TEST_F(MenuPropsTest, NewLeadsThroughPropertiesAndWizardAndOkStoresTheSettings) 
     EXPECT_EQ(answers.unanswered, 0);
     EXPECT_TRUE(answers.props.empty());
     EXPECT_TRUE(wizardModeSeen);
+    EXPECT_TRUE(backWizardShown);
     EXPECT_EQ(WizardMode, 0);
     ASSERT_EQ(asked_.size(), 1u);
     EXPECT_EQ(asked_[0],
@@ -173,6 +180,10 @@ TEST_F(MenuPropsTest, CancelDiscardsOnlyAMenuMadeByNew) {
     // Later cancels (button or close box) keep the menu: wizard mode has ended.
     for (bool closeBox : {false, true}) {
         Answers answers;
+        answers.backWizard = {[](TfrmBackWizCls& w) {
+            ADD_FAILURE() << "the Background Wizard opened outside wizard mode";
+            w.SetModalResult(forms::mrCancel);
+        }};
         answers.props = {[closeBox](TfrmFormPropsCls& d) {
             d.Text1->SetText("changed");
             if (closeBox)

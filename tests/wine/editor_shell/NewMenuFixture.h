@@ -1,6 +1,7 @@
 // A main window (without its start-up sequence) holding one new menu with a
 // 400 x 300 grey background, the editor-wide state reset, and every message
-// the editor would show recorded in asked_ and answered with OK. The window
+// the editor would show recorded in asked_ and answered with OK; the
+// properties dialog of an added object is accepted with OK. The window
 // and its snapshot files go at the end of each test.
 #pragma once
 #include <gtest/gtest.h>
@@ -10,8 +11,13 @@
 
 #include "editor/win32/EditorGlobals.h"
 #include "editor/win32/mdiform1.h"
+#include "editor/win32/objprops.h"
 #include "forms/win32/Application.h"
+#include "forms/win32/Button.h"
 #include "forms/win32/Command.h"
+#include "forms/win32/Image.h"
+#include "forms/win32/Panel.h"
+#include "forms/win32/Shape.h"
 
 class NewMenuFixture : public ::testing::Test {
 protected:
@@ -22,17 +28,28 @@ protected:
             asked_.push_back(text);
             return mrOk;
         };
+        // The properties dialog of an added object is accepted as it opens.
+        RunObjPropsDialog = [](TForm2& dialog) {
+            dialog.Timer2Timer();
+            dialog.Command1000->Click();
+            return dialog.ModalResult();
+        };
         form_ = forms::Application().CreateForm<TMDIForm1Cls>(false);
         ASSERT_NE(form_, nullptr);
         form_->NewMenu(0);
         ASSERT_NE(form_->CurrentDoc(), nullptr);
-        // A known background, shown as Menu Properties' OK shows it:
-        // objects are kept on it while dragged.
-        form_->SetBtnPic(0, Up, 0, forms::Bitmap(400, 300, 0x808080));
-        Doc().Menu.AccRTF = "{\\rtf1 }";
-        form_->ShowMenuBack();
+        // A known background on the surface (the menu record keeps none):
+        // objects are kept on it while dragged. A new menu shows its
+        // background, frame and shadow once Menu Properties has set them.
+        Doc().BackImage->SetPicture(forms::Bitmap(400, 300, 0x808080));
+        for (forms::Control* part : {static_cast<forms::Control*>(Doc().BackImage),
+                                     static_cast<forms::Control*>(Doc().FramePanel),
+                                     static_cast<forms::Control*>(Doc().ShadowShape)})
+            part->SetVisible(true);
     }
     void TearDown() override {
+        // The next suite may show the dialog itself.
+        RunObjPropsDialog = [](TForm2& dialog) { return dialog.ShowModal(); };
         form_->DeleteUndoFiles();
         delete form_;
         forms::Application().ProcessMessages();
