@@ -16,6 +16,7 @@ TIP_TITLE = " Tip"
 START_TITLE = "Autorun Quorvel - Start"
 PROPS_TITLE = "Menu Properties"
 MENU_WIZARD_TITLE = " Menu Creation Wizard"
+BACK_WIZARD_TITLE = "Background Wizard"
 SETTINGS_FILE = "Autorun Quorvel Menu Editor.ini"
 
 
@@ -84,13 +85,17 @@ class Editor:
         return self.main_window()
 
     def through_new_menu(self, width=320, height=200):
-        """Answers the windows that New shows: Menu Properties gets a
+        """Answers the windows that New shows: the Background Wizard that
+        opens over Menu Properties is closed; Menu Properties gets a
         background from a BMP file through its Open button, then OK; the Menu
         Creation Wizard is completed at once."""
         info = self.s.shown(PROPS_TITLE, 20000)
         assert info is not None, "Menu Properties did not show"
         if self.s.shown(TIP_TITLE, 3000) is not None:
             self.dismiss_tip()
+        assert self.s.shown(BACK_WIZARD_TITLE, 15000) is not None, "no Background Wizard"
+        key_to(self.s, BACK_WIZARD_TITLE, "Escape")
+        assert wait_closed(self.s, BACK_WIZARD_TITLE), "the Background Wizard stayed"
         bmp = os.path.join(self.folder, "background.bmp")
         write_bmp(bmp, width, height)
         info = self.s.probe(PROPS_TITLE)
