@@ -8,6 +8,8 @@ names the tool-button glyphs by their index:
                        version and the legal notices are labels over it
   start_header.bmp     header strip of the start dialog, 478 x 64, white
   status.bmp           picture of the status pop-up, 32 x 32, lime see-through
+  monitor.bmp          the monitor on which Menu Properties shows the eleven
+                       screen positions, 200 x 164, lime around it
   glyphs_*.bmp         tool-button glyph strips, 16 x 16 cells side by side,
                        lime (0x00FF00) is the mask colour
   EditorResources.h    the resource names of the pictures and the glyph order
@@ -453,6 +455,18 @@ ART = {
 }
 
 
+def wand_glyph():
+    """A magic wand with a star at its tip (the Background Wizard)."""
+    c = glyph()
+    for i in range(9):
+        c.rect(2 + i, 13 - i, 3 + i, 14 - i, PALETTE["K"] if i < 6 else PALETTE["W"])
+    star = PALETTE["Y"]
+    c.rect(12, 1, 12, 7, star)
+    c.rect(9, 4, 15, 4, star)
+    c.rect(11, 3, 13, 5, star)
+    return c
+
+
 def standard_glyphs():
     undo = glyph(ART["undo"])
     return [
@@ -477,6 +491,7 @@ def standard_glyphs():
         ("OriginalImageSize", glyph(ART["original_size"])),
         ("TabOrder", glyph(ART["tab_order"])),
         ("HelpTopics", glyph(ART["help"])),
+        ("Wizard", wand_glyph()),
     ]
 
 
@@ -734,6 +749,29 @@ def status_picture():
     return c
 
 
+# The monitor's screen inside its picture: the position options sit on it
+# where the player would put a small window (editor/logic/MenuPropsRules.h
+# has the same screen size).
+MONITOR_SCREEN = (12, 10, 176, 120)  # left, top, width, height
+
+
+def monitor_picture():
+    c = Canvas(200, 164, LIME)
+    left, top, w, h = MONITOR_SCREEN
+    casing, dark = (200, 200, 196), (96, 96, 96)
+    c.rect(2, 0, 197, top + h + 12, casing)
+    c.frame(2, 0, 197, top + h + 12, dark)
+    c.frame(left - 1, top - 1, left + w, top + h, dark)
+    for y in range(top, top + h):
+        colour = blend((40, 90, 170), (90, 160, 220), (y - top) / (h - 1))
+        c.rect(left, y, left + w - 1, y, colour)
+    c.rect(186, top + h + 5, 189, top + h + 7, (0, 160, 60))  # power light
+    c.rect(84, top + h + 13, 115, 155, casing)  # neck
+    c.rect(60, 156, 139, 163, casing)  # foot
+    c.frame(60, 156, 139, 163, dark)
+    return c
+
+
 def editor_icon_pixels(size):
     """A rounded green-blue square with a white menu page and a pencil, as
     BGRA rows from the bottom up (the order of an icon's bitmap)."""
@@ -790,6 +828,7 @@ PICTURES = [
     ("SPLASH", "splash.bmp", "kSplashResource", "392 x 212, lime see-through"),
     ("START_HEADER", "start_header.bmp", "kStartHeaderResource", "478 x 64, white"),
     ("STATUS_PICTURE", "status.bmp", "kStatusPictureResource", "32 x 32, lime see-through"),
+    ("MONITOR_PICTURE", "monitor.bmp", "kMonitorPictureResource", "200 x 164, lime see-through"),
 ]
 
 
@@ -812,6 +851,9 @@ def resource_header(all_strips):
     ]
     for resource, _, constant, note in PICTURES:
         lines.append(f"constexpr const char* {constant} = \"{resource}\";  // {note}")
+    lines.append("// The monitor picture's screen, where the position options sit.")
+    for name, value in zip(("Left", "Top", "Width", "Height"), MONITOR_SCREEN):
+        lines.append(f"constexpr int kMonitorScreen{name} = {value};")
     lines.append("")
     for resource, _, enum_name, glyphs in all_strips:
         lines.append(f"constexpr const char* k{enum_name}Resource = \"{resource}\";")
@@ -839,7 +881,8 @@ def main():
             check_glyph(resource, name, canvas, bar)
         write_if_changed(os.path.join(folder, file_name), bmp(join_strip(glyphs)))
     write_if_changed(os.path.join(folder, "EditorResources.h"), resource_header(all_strips))
-    pictures = {"splash.bmp": splash, "start_header.bmp": start_header, "status.bmp": status_picture}
+    pictures = {"splash.bmp": splash, "start_header.bmp": start_header, "status.bmp": status_picture,
+                "monitor.bmp": monitor_picture}
     for _, file_name, _, _ in PICTURES:
         write_if_changed(os.path.join(folder, file_name), bmp(pictures[file_name]()))
     write_if_changed(os.path.join(folder, "QuorvelEditor.ico"), ico([16, 32], editor_icon_pixels))

@@ -166,6 +166,7 @@ void TMDIForm1Cls::FormCreate() {
     WireTextCommands();
     WireClockCommands();
     WireColorCommands();
+    WireMenuPropsCommand();
     EnableToolbars(0, 1);
     if (runStartup_)
         Timer2->SetInterval(10);

@@ -21,6 +21,7 @@
 //   mdiform1_textformat.cpp text formatting, the in-place text box, rendering texts
 //   mdiform1_objprops.cpp   the properties dialog of placed images, texts and shapes
 //   mdiform1_colors.cpp     the colour commands, their pop-ups and applying colours
+//   mdiform1_menuprops.cpp  Menu Properties, the wizards after it, the background shown
 //
 // Every command that needs a document does nothing while none is open
 // (CurMenu below 1); the commands of operations not built yet are shown
@@ -83,12 +84,13 @@ public:
     TMenuDocument* CurrentDoc();
 
     // Creates a document in the next slot and makes it current; false (with
-    // a message) when all 100 slots of this run are taken. withDialog 1 is
-    // meant to open Menu Properties, which comes with that dialog; until
-    // then the document is made without it.
+    // a message) when all 100 slots of this run are taken. withDialog 1
+    // opens Menu Properties for it.
     bool NewMenu(uint8_t withDialog);
     // Closes the current document's slot (no question).
     void FreeMenu();
+    // New: a new menu made through Menu Properties and the wizards; wizard
+    // mode ends however that chain ends.
     void mnuNew_Click();
     void mnuClose_Click();
     // Save and Save As of the current document; true when it was saved.
@@ -275,6 +277,18 @@ public:
     // The colour bars show the current document's colours.
     void ShowMenuColors(TMenuDocument& doc);
 
+    // ---- Menu Properties (mdiform1_menuprops.cpp) ----
+    // Records an undo step, runs Menu Properties for the current document,
+    // then renders its own text again; after a valid OK it runs the Menu
+    // Creation Wizard (wizard mode) and Find Controls. A cancel in wizard
+    // mode discards the new document.
+    void ShowMenuProps();
+    // The current document's background, frame and shadow on the surface;
+    // all three hidden while the menu has no text of its own yet.
+    void ShowMenuBack();
+    // A right click on the background: Menu Properties.
+    void MenPnlMouseDown(forms::MouseButton button);
+
     // ---- order (mdiform1_order.cpp) ----
     void ToolButton22Click();  // Bring to Front
     void ToolButton73Click();  // Send To Back
@@ -374,6 +388,7 @@ private:
                                  std::function<void(forms::Component&)> onClick);
     // The command of that name.
     forms::Command* Cmd(const std::string& name) const;
+    void WireMenuPropsCommand();
     // Text formatting (mdiform1_textformat.cpp): binds the formatting
     // commands, boxes and text box events; the formatting controls start off.
     void WireTextCommands();

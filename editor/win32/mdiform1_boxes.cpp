@@ -24,6 +24,9 @@ constexpr int32_t kSelDraggingLabel = -40;
 void TMDIForm1Cls::WireSurfaceControls(TMenuDocument& doc) {
     doc.BackImage->OnClick = [this](forms::Component&) { MenPnlClick(); };
     doc.BackImage->OnMouseMove = [this](forms::Control&, forms::ShiftState, int, int) { MenPnlMouseMove(); };
+    doc.BackImage->OnMouseDown = [this](forms::Control&, forms::MouseButton b, forms::ShiftState, int, int) {
+        MenPnlMouseDown(b);
+    };
     doc.ScrollBox->OnClick = [this](forms::Component&) { MenPnlClick(); };
     const auto boxDown = [this](forms::Control& s, forms::MouseButton b, forms::ShiftState sh, int x, int y) {
         mmoAccPNGMouseDown(s, b, sh, x, y);

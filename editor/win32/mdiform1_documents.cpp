@@ -13,6 +13,7 @@
 #include "editor/win32/ControlNames.h"
 #include "editor/win32/EditorGlobals.h"
 #include "editor/win32/LocaleClock.h"
+#include "editor/win32/frmformprops.h"
 #include "editor/win32/frmsave.h"
 #include "editor/win32/mdiform1.h"
 #include "forms/portable/FileSystem.h"
@@ -56,13 +57,14 @@ void FreeControl(T*& control) {
 
 // ---- creating and freeing ----
 
-bool TMDIForm1Cls::NewMenu(uint8_t /*withDialog*/) {
+bool TMDIForm1Cls::NewMenu(uint8_t withDialog) {
     if (MenuCounter >= kMaxDocuments) {
         EditorMsg("The editor holds up to 100 menus in one session. Please save your work and restart the editor "
                   "to create or open more menus.",
                   TMsgDlgType::mtInformation, TMsgDlgButtons::mbOK);
         return false;
     }
+    MenuPropsCancelled = 0;
     MenuCounter = MenuCounter + 1;
     const int slot = MenuCounter;
     Menus_[static_cast<size_t>(slot)] = std::make_unique<TMenuDocument>();
@@ -85,11 +87,13 @@ bool TMDIForm1Cls::NewMenu(uint8_t /*withDialog*/) {
     doc.Menu.AccPNG = forms::PngImage::CreateBlank(15, 15);
 
     CurMenu_ = slot;
+    ShowMenuBack();
     doc.TabSheet->SetCaption(doc.FileName);
     PageControl1->SetActivePage(doc.TabSheet);
     forms::Application().ProcessMessages();
     EnableToolbars(1, 0);
     SyncMenuTools();
+    if (withDialog == 1) ShowMenuProps();
     return true;
 }
 
@@ -284,7 +288,15 @@ void TMDIForm1Cls::mnuMenuName_Click(forms::Component& sender) {
 
 // ---- New, Open, Save ----
 
-void TMDIForm1Cls::mnuNew_Click() { NewMenu(1); }
+void TMDIForm1Cls::mnuNew_Click() {
+    // Cleared on every way out of the chain (OK, Cancel, the close box, a
+    // refused document), so that no later Menu Properties acts as a wizard.
+    struct EndWizardMode {
+        ~EndWizardMode() { WizardMode = 0; }
+    } endWizardMode;
+    WizardMode = 1;
+    NewMenu(1);
+}
 
 void TMDIForm1Cls::mnuOpen_Click() {
     std::string path;

@@ -213,6 +213,10 @@ void TMDIForm1Cls::ShowMenuLayout(TMenuDocument& doc) {
     }
     doc.FramePanel->SetBounds(8, 8, width + 4, height + 4);
     doc.ShadowShape->SetBounds(11, 11, width + 4, height + 4);
+    // A new document starts with these hidden until it has its settings.
+    doc.BackImage->SetVisible(true);
+    doc.FramePanel->SetVisible(true);
+    doc.ShadowShape->SetVisible(true);
 }
 
 bool TMDIForm1Cls::LoadMenu(const std::string& fileName, const std::string& folder, bool reload) {

@@ -454,6 +454,13 @@ void TMDIForm1Cls::MenPnlClick() {
     DeselectObj(0, 1);
 }
 
+void TMDIForm1Cls::MenPnlMouseDown(forms::MouseButton button) {
+    if (button != forms::MouseButton::Right || !CurrentDoc()) return;
+    DeselectObj(0, 1);
+    ShowMenuProps();
+    SyncMenuTools();
+}
+
 void TMDIForm1Cls::ToolButton47Click(editor::Nudge direction) {
     TMenuDocument* doc = CurrentDoc();
     if (!doc) return;

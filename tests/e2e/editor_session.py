@@ -3,6 +3,7 @@ folder of its own (it keeps its settings file beside itself), its start-up
 windows, its settings file, and closing it as a user does."""
 import os
 import shutil
+import struct
 import subprocess
 import time
 
@@ -13,6 +14,9 @@ HELP_FILE = "Autorun Quorvel Help.chm"
 MAIN_TITLE = "Autorun Quorvel Menu Editor"
 TIP_TITLE = " Tip"
 START_TITLE = "Autorun Quorvel - Start"
+PROPS_TITLE = "Menu Properties"
+MENU_WIZARD_TITLE = " Menu Creation Wizard"
+BACK_WIZARD_TITLE = "Background Wizard"
 SETTINGS_FILE = "Autorun Quorvel Menu Editor.ini"
 
 
@@ -80,6 +84,39 @@ class Editor:
         assert wait_closed(self.s, START_TITLE), "the start dialog stayed"
         return self.main_window()
 
+    def through_new_menu(self, width=320, height=200):
+        """Answers the windows that New shows: the Background Wizard that
+        opens over Menu Properties is closed; Menu Properties gets a
+        background from a BMP file through its Open button, then OK; the Menu
+        Creation Wizard is completed at once."""
+        info = self.s.shown(PROPS_TITLE, 20000)
+        assert info is not None, "Menu Properties did not show"
+        if self.s.shown(TIP_TITLE, 3000) is not None:
+            self.dismiss_tip()
+        assert self.s.shown(BACK_WIZARD_TITLE, 15000) is not None, "no Background Wizard"
+        key_to(self.s, BACK_WIZARD_TITLE, "Escape")
+        assert wait_closed(self.s, BACK_WIZARD_TITLE), "the Background Wizard stayed"
+        bmp = os.path.join(self.folder, "background.bmp")
+        write_bmp(bmp, width, height)
+        info = self.s.probe(PROPS_TITLE)
+        bar = min(visible_children(info, "ToolbarWindow32"), key=lambda c: c["rect"][1])
+        ox, oy = client_origin(info)
+        l, t, r, b = bar["rect"]
+        self.s.click(ox + l + 64 + 11, oy + (t + b) // 2)  # Open, after the "Menu Back" label
+        assert self.s.shown("Open Photo...", 15000) is not None, "no picture dialog"
+        key_to(self.s, "Open Photo...", "ctrl+a")
+        self.s.xdotool("type", "--delay", "20", windows_path(bmp))
+        self.s.key("Return")
+        assert wait_closed(self.s, "Open Photo..."), "the picture dialog stayed"
+        key_to(self.s, PROPS_TITLE, "Return")
+        assert wait_closed(self.s, PROPS_TITLE), "Menu Properties stayed"
+        wizard = self.s.shown(MENU_WIZARD_TITLE, 15000)
+        assert wizard is not None, "no Menu Creation Wizard"
+        click_child(self.s, wizard, child(wizard, "Button", "Complete menu creation wizard now."))
+        time.sleep(0.3)
+        key_to(self.s, MENU_WIZARD_TITLE, "Return")
+        assert wait_closed(self.s, MENU_WIZARD_TITLE), "the wizard stayed"
+
     def close(self, timeout=20.0):
         """Asks the main window to close (its close box) and waits for the
         program to end."""
@@ -126,6 +163,21 @@ def default_settings(editor_folder_windows):
     folder = editor_folder_windows.rstrip("\\") + "\\"
     return (colours + ["-1", folder, folder] + ["0"] * 15 + ["0", "-1"] + [None] * 4 +
             ["-1", "-1", "-1", "-1", "6", "0"])
+
+
+def write_bmp(path, width, height):
+    """A 24-bit BMP of a blue-to-green gradient."""
+    stride = (width * 3 + 3) & ~3
+    rows = bytearray()
+    for y in range(height):
+        row = bytearray()
+        for x in range(width):
+            row += bytes((200, 255 * y // height, 40))
+        rows += row + bytes(stride - len(row))
+    info = struct.pack("<IiiHHIIiiII", 40, width, height, 1, 24, 0, len(rows), 2835, 2835, 0, 0)
+    head = struct.pack("<2sIHHI", b"BM", 14 + len(info) + len(rows), 0, 0, 14 + len(info))
+    with open(path, "wb") as f:
+        f.write(head + info + rows)
 
 
 def child(info, cls, text):

@@ -51,6 +51,7 @@ def test_the_wizard_packs_the_saved_menus_and_the_autorun_exe_shows_the_default(
 
         # A new menu given a file in that folder by Save As.
         ed.through_start_up("Return")
+        ed.through_new_menu()
         focus(s, MAIN_TITLE)
         s.key("ctrl+s")
         assert s.shown("Save Menu As...", 15000) is not None

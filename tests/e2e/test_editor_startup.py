@@ -105,8 +105,10 @@ def test_a_hidden_toolbar_stays_hidden_after_a_restart(s):
 def test_new_twice_then_close_cancelled_keeps_the_document(s):
     with Editor(s, "documents") as ed:
         ed.through_start_up("Return")  # "Create a new menu." is checked
+        ed.through_new_menu()
         focus(s, MAIN_TITLE)
         s.key("ctrl+n")
+        ed.through_new_menu()
         info = harness.wait_until(lambda: has_tabs(s, ("Menu 1", "Menu 2")), 10)
         assert info, "no tabs Menu 1 and Menu 2"
 

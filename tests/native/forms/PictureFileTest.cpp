@@ -231,3 +231,21 @@ TEST(LoadPictureFile, ChoosesTheReaderBySignature) {
     EXPECT_FALSE(forms::LoadPictureFile(folder + "/missing.bmp", b));
     EXPECT_EQ(b.Width(), 8);
 }
+
+#include "forms/portable/BmpFile.h"
+
+// The fourth byte is not kept: it reads back as 0.
+TEST(EncodeBmp, WritesWhatLoadBmpReadsBackAtAnyRowWidth) {
+    for (int width : {1, 3, 4, 7}) {
+        Bitmap picture(width, 3, 0);
+        for (int y = 0; y < 3; ++y)
+            for (int x = 0; x < width; ++x) picture.SetPixel(x, y, 0xFF000000u | (x * 40) << 16 | y * 70 | 0x3300);
+        const std::vector<uint8_t> file = forms::EncodeBmp(picture);
+        Bitmap back;
+        ASSERT_TRUE(forms::LoadBmp(file.data(), file.size(), back)) << width;
+        ASSERT_EQ(back.Width(), width);
+        for (int y = 0; y < 3; ++y)
+            for (int x = 0; x < width; ++x) EXPECT_EQ(back.Pixel(x, y), picture.Pixel(x, y) & 0xFFFFFFu) << x << "," << y;
+    }
+    EXPECT_TRUE(forms::EncodeBmp(Bitmap()).empty());
+}

@@ -60,7 +60,7 @@ TEST_F(EditorImage, PicturesAndIcon) {
         int width, height;
     };
     for (const Expected& e : {Expected{kSplashResource, 392, 212}, Expected{kStartHeaderResource, 478, 64},
-                              Expected{kStatusPictureResource, 32, 32}}) {
+                              Expected{kStatusPictureResource, 32, 32}, Expected{kMonitorPictureResource, 200, 164}}) {
         int w, h;
         const std::vector<uint32_t> pixels = Pixels(e.name, w, h);
         EXPECT_EQ(w, e.width) << e.name;
@@ -90,7 +90,8 @@ TEST_F(EditorImage, GlyphStripsMatchTheirIndexTables) {
         EXPECT_EQ(h, kGlyphSize) << s.name;
         for (uint32_t p : pixels) ASSERT_NE(p, kMagenta) << s.name;
     }
-    EXPECT_EQ(StandardGlyph::Count, 21);
+    // The main window's 21 and the dialogs' Wizard.
+    EXPECT_EQ(StandardGlyph::Count, 22);
     EXPECT_EQ(FormattingGlyph::Count, 13);
     EXPECT_EQ(ObjectGlyph::Count, 13);
     EXPECT_EQ(TextBoxGlyph::Count, 3);

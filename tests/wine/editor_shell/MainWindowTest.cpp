@@ -29,6 +29,7 @@
 #include "forms/win32/StatusBar.h"
 #include "forms/win32/Timer.h"
 #include "forms/win32/ToolBar.h"
+#include "tests/wine/editor_shell/MenuPropsAnswers.h"
 
 namespace {
 
@@ -89,8 +90,8 @@ protected:
 
 TEST_F(MainWindowTest, NewDocumentsAreNamedBySlotAndTheCurrentOneFollowsTheActiveTab) {
     EXPECT_EQ(form_->CurMenu(), -1);
-    Cmd("cmdNew").Execute();
-    Cmd("cmdNew").Execute();
+    form_->NewMenu(0);
+    form_->NewMenu(0);
     EXPECT_EQ(TabCaptions(), (std::vector<std::string>{"Menu 1", "Menu 2"}));
     EXPECT_EQ(form_->CurMenu(), 2);
     EXPECT_EQ(Pages().ActivePage()->Tag(), 2);
@@ -103,14 +104,14 @@ TEST_F(MainWindowTest, NewDocumentsAreNamedBySlotAndTheCurrentOneFollowsTheActiv
     // A closed slot is never taken again.
     answers_ = {mrNo};
     Cmd("cmdClose").Execute();
-    Cmd("cmdNew").Execute();
+    form_->NewMenu(0);
     EXPECT_EQ(TabCaptions(), (std::vector<std::string>{"Menu 2", "Menu 3"}));
     EXPECT_EQ(form_->CurMenu(), 3);
 }
 
 TEST_F(MainWindowTest, ClosingTheLastDocumentLeavesNoneAndDisablesTheDocumentCommands) {
     EXPECT_FALSE(Cmd("cmdSave").Enabled());
-    Cmd("cmdNew").Execute();
+    form_->NewMenu(0);
     form_->CurrentDoc()->Menu.Buttons[0].Pics[Up][0] = std::make_shared<forms::Bitmap>(40, 30);
     // The shared text box and its bar, in use on the document, survive it.
     auto* textBox = dynamic_cast<forms::RichEdit*>(form_->FindComponent("RichAccEdit"));
@@ -152,7 +153,7 @@ TEST_F(MainWindowTest, ClosingTheLastDocumentLeavesNoneAndDisablesTheDocumentCom
 }
 
 TEST_F(MainWindowTest, ASaveQuestionThatDoesNotEndInASaveKeepsTheDocument) {
-    Cmd("cmdNew").Execute();
+    form_->NewMenu(0);
     answers_ = {mrCancel};
     Cmd("cmdClose").Execute();
     EXPECT_EQ(Pages().PageCount(), 1);
@@ -179,9 +180,9 @@ TEST_F(MainWindowTest, ASaveQuestionThatDoesNotEndInASaveKeepsTheDocument) {
 }
 
 TEST_F(MainWindowTest, ClosingTheEditorStopsAtACancelledQuestionWithThatDocumentCurrent) {
-    Cmd("cmdNew").Execute();
-    Cmd("cmdNew").Execute();
-    Cmd("cmdNew").Execute();
+    form_->NewMenu(0);
+    form_->NewMenu(0);
+    form_->NewMenu(0);
     form_->MenuDoc(1)->Modified = 0;
     answers_ = {mrNo, mrCancel};
     bool canClose = true;
@@ -208,8 +209,8 @@ TEST_F(MainWindowTest, ClosingTheEditorStopsAtACancelledQuestionWithThatDocument
 }
 
 TEST_F(MainWindowTest, SaveAllComesBackToTheDocumentTheUserWasOn) {
-    Cmd("cmdNew").Execute();
-    Cmd("cmdNew").Execute();
+    form_->NewMenu(0);
+    form_->NewMenu(0);
     Pages().SetActivePage(Pages().Pages(0));
     form_->PageControl1Change();
     Cmd("cmdSaveAll").Execute();  // each Save As dialog is cancelled
@@ -235,7 +236,7 @@ TEST_F(MainWindowTest, TheHundredAndFirstDocumentIsRefused) {
 }
 
 TEST_F(MainWindowTest, ScreenPositionAndGridSizeCheckExactlyTheirItem) {
-    Cmd("cmdNew").Execute();
+    form_->NewMenu(0);
     form_->CurrentDoc()->Modified = 0;
     Item("mnuScreenPos003").Click();
     EXPECT_EQ(form_->CurrentDoc()->Menu.ScreenPos, 3);
@@ -378,7 +379,7 @@ TEST_F(MainWindowTest, TheFileMenuListsTheFirstTwentyMenusOfTheMenuFolder) {
 }
 
 TEST_F(MainWindowTest, FindControlsAsksFirstAndBringsTheLabelsBackOntoTheMenu) {
-    Cmd("cmdNew").Execute();
+    form_->NewMenu(0);
     TMenuDocument& doc = *form_->CurrentDoc();
     doc.BackImage->SetPicture(forms::Bitmap(300, 200, 0xFF808080u));
     doc.TimeLabel->SetBounds(-30, 500, 60, 17);
@@ -417,7 +418,7 @@ TEST_F(MainWindowTest, TheFormattingToolbarShowsTheTextBoxFormat) {
     textBox->SetSelectionSize(18);
     textBox->SetSelectionStyle(forms::fsBold | forms::fsUnderline);
     textBox->SetSelectionAlignment(forms::Alignment::Center);
-    Cmd("cmdNew").Execute();
+    form_->NewMenu(0);
     auto* fonts = dynamic_cast<forms::ComboBox*>(form_->FindComponent("cmbTB000"));
     auto* sizes = dynamic_cast<forms::ComboBox*>(form_->FindComponent("cmbTB001"));
     EXPECT_EQ(fonts->ItemIndex(), 12);
@@ -430,7 +431,7 @@ TEST_F(MainWindowTest, TheFormattingToolbarShowsTheTextBoxFormat) {
 }
 
 TEST_F(MainWindowTest, TheClockAndTheMenuCaptionsFollowTheDocument) {
-    Cmd("cmdNew").Execute();
+    form_->NewMenu(0);
     TMenuDocument& doc = *form_->CurrentDoc();
     doc.TimeLabel->SetCaption("");
     form_->Timer1Timer();
@@ -457,7 +458,15 @@ TEST_F(MainWindowTest, OptionsFlipTheirChecksAndResetTipsClearsEveryFlag) {
 }
 
 TEST_F(MainWindowTest, ShortcutsRunTheirCommandsOnlyWhileTheyApply) {
-    EXPECT_TRUE(form_->ExecuteShortCut(forms::MakeShortCut('N', forms::scCtrl)));
+    {
+        // New goes through Menu Properties and the Menu Creation Wizard.
+        MenuPropsAnswers answers;
+        answers.props = {[](TfrmFormPropsCls& d) { d.SetBackImage(forms::Bitmap(40, 30, 0x808080)); },
+                         MenuPropsAnswers::Ok};
+        answers.wizard = {MenuPropsAnswers::Complete};
+        EXPECT_TRUE(form_->ExecuteShortCut(forms::MakeShortCut('N', forms::scCtrl)));
+        EXPECT_EQ(answers.unanswered, 0);
+    }
     EXPECT_EQ(Pages().PageCount(), 1);
     EXPECT_TRUE(form_->ExecuteShortCut(forms::MakeShortCut('S', forms::scCtrl)));
     EXPECT_EQ(saveDialogs_, 1);  // "Menu 1" has no file name yet: Save As
@@ -514,7 +523,12 @@ private:
 TEST_F(MainWindowTest, TheStartDialogsChoiceLeadsToNewOpenOrNothing) {
     {
         StartDialogAnswer answer(1, "");
+        MenuPropsAnswers properties;
+        properties.props = {[](TfrmFormPropsCls& d) { d.SetBackImage(forms::Bitmap(40, 30, 0)); },
+                            MenuPropsAnswers::Ok};
+        properties.wizard = {MenuPropsAnswers::Complete};
         form_->ShowStartDlg();
+        EXPECT_EQ(properties.unanswered, 0);
     }
     EXPECT_EQ(TabCaptions(), (std::vector<std::string>{"Menu 1"}));
 

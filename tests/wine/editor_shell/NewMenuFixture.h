@@ -15,6 +15,9 @@
 #include "forms/win32/Application.h"
 #include "forms/win32/Button.h"
 #include "forms/win32/Command.h"
+#include "forms/win32/Image.h"
+#include "forms/win32/Panel.h"
+#include "forms/win32/Shape.h"
 
 class NewMenuFixture : public ::testing::Test {
 protected:
@@ -33,12 +36,20 @@ protected:
         };
         form_ = forms::Application().CreateForm<TMDIForm1Cls>(false);
         ASSERT_NE(form_, nullptr);
-        Cmd("cmdNew").Execute();
+        form_->NewMenu(0);
         ASSERT_NE(form_->CurrentDoc(), nullptr);
-        // A known background: objects are kept on it while dragged.
+        // A known background on the surface (the menu record keeps none):
+        // objects are kept on it while dragged. A new menu shows its
+        // background, frame and shadow once Menu Properties has set them.
         Doc().BackImage->SetPicture(forms::Bitmap(400, 300, 0x808080));
+        for (forms::Control* part : {static_cast<forms::Control*>(Doc().BackImage),
+                                     static_cast<forms::Control*>(Doc().FramePanel),
+                                     static_cast<forms::Control*>(Doc().ShadowShape)})
+            part->SetVisible(true);
     }
     void TearDown() override {
+        // The next suite may show the dialog itself.
+        RunObjPropsDialog = [](TForm2& dialog) { return dialog.ShowModal(); };
         form_->DeleteUndoFiles();
         delete form_;
         forms::Application().ProcessMessages();

@@ -181,7 +181,7 @@ protected:
 };
 
 TEST_F(SaveLoadTest, ASavedMenuLoadsBackWholeWithItsControlsShown) {
-    Cmd("cmdNew").Execute();
+    form_->NewMenu(0);
     FillMenu(Menu());
     ASSERT_TRUE(SaveAs("trip.mnu"));
     EXPECT_TRUE(asked_.empty());  // it has an exit button
@@ -240,7 +240,7 @@ TEST_F(SaveLoadTest, AVersion7MenuGetsRichTextsRenderedWithItsSettings) {
 }
 
 TEST_F(SaveLoadTest, DamagedFilesAreReportedAndLeaveNoDocumentBehind) {
-    Cmd("cmdNew").Execute();
+    form_->NewMenu(0);
     FillMenu(Menu());
     ASSERT_TRUE(SaveAs("good.mnu"));
     const Bytes good = ReadBytes(folder_ + "good.mnu");
@@ -284,7 +284,7 @@ TEST_F(SaveLoadTest, DamagedFilesAreReportedAndLeaveNoDocumentBehind) {
     EXPECT_EQ(Menu().AccPNG.Width(), Menu().AccTextWidth);
 
     // Without its background the menu is not loaded at all.
-    Cmd("cmdNew").Execute();
+    form_->NewMenu(0);
     Menu().Buttons[0].Pics[Up][0] = Pic(30, 20, 0x123456);
     ASSERT_TRUE(SaveAs("bg.mnu"));
     Bytes badBackground = ReadBytes(folder_ + "bg.mnu");
@@ -305,7 +305,7 @@ TEST_F(SaveLoadTest, DamagedFilesAreReportedAndLeaveNoDocumentBehind) {
 }
 
 TEST_F(SaveLoadTest, UndoAndRedoWalkTheSnapshotStacksOfTheirOwnDocument) {
-    Cmd("cmdNew").Execute();
+    form_->NewMenu(0);
     FillMenu(Menu());
     TMenuDocument& doc = *form_->CurrentDoc();
     const Bytes start = RecordBytes(Menu(), true);
@@ -354,7 +354,7 @@ TEST_F(SaveLoadTest, UndoAndRedoWalkTheSnapshotStacksOfTheirOwnDocument) {
     EXPECT_EQ(doc.RedoCount, 0);
 
     // Closing a document removes its snapshots and no other document's.
-    Cmd("cmdNew").Execute();
+    form_->NewMenu(0);
     form_->PushUndo(1);
     dynamic_cast<forms::PageControl*>(form_->FindComponent("PageControl1"))->SetActivePage(doc.TabSheet);
     form_->PageControl1Change();
@@ -366,7 +366,7 @@ TEST_F(SaveLoadTest, UndoAndRedoWalkTheSnapshotStacksOfTheirOwnDocument) {
 }
 
 TEST_F(SaveLoadTest, TextsCarriedByNoSnapshotAreRenderedAgainBeforeTheyAreSaved) {
-    Cmd("cmdNew").Execute();
+    form_->NewMenu(0);
     FillMenu(Menu());
     TAQButton& text = Menu().Buttons[3];
     text.ObjectKind = TextButton;
