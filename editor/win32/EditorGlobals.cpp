@@ -18,6 +18,7 @@ int32_t DraggedObject = -1;
 int32_t DraggedHandle = -1;
 uint8_t FlashOn = 0;
 int32_t SaturationPos = 100;
+uint8_t ObjPropsCancelled = 0;
 TAQButton ClipButton;
 forms::Bitmap SharedBmp;
 forms::Bitmap ScaleCache;

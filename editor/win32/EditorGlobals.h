@@ -50,6 +50,9 @@ extern int32_t DraggedHandle;
 extern uint8_t FlashOn;
 // Slider position of the colour chooser's saturation.
 extern int32_t SaturationPos;
+// 1 when the last Button Properties or Object Properties dialog ended
+// without a valid OK (also: the picture picker chose nothing).
+extern uint8_t ObjPropsCancelled;
 // The object clipboard: one object; empty while its ObjHeight is 0.
 extern TAQButton ClipButton;
 // Background picture passed between the Background Wizard, Menu Properties

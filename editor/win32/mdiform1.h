@@ -172,9 +172,13 @@ public:
     const editor::SelBox& SelRect() const { return SelRect_; }
 
     // ---- objects (mdiform1_objectcmds.cpp) ----
-    // Insert Button and the three Add commands. The properties dialogs come
-    // later: the new object keeps its defaults and stays.
+    // Insert Button opens Button Properties for the new button; a cancelled
+    // dialog takes the button away again and leaves no undo step. The three
+    // Add commands' dialogs come later: the new object keeps its defaults.
     void AddButton();
+    // Object Properties of the selected object (mdiform1_properties.cpp):
+    // Button Properties for a button, after an undo step.
+    void ShowObjProps();
     // Moves the selected graphical button to where its Up picture best
     // matches the background, with the progress pop-up (argument: 1).
     void DoAutoSeek(uint8_t interactive);
@@ -396,6 +400,8 @@ private:
     void PlaceSelectedObject(TMenuDocument& doc);
     // Frame around a control: bounds - 2 / + 4.
     void FrameAround(int left, int top, int width, int height);
+    // The frame around the selected object's shown control.
+    void FrameSelectedObject();
     // Starts and ends the in-place edit of a placed text.
     void BeginPlacedTextEdit(TMenuDocument& doc, int n);
     void CommitPlacedTextEdit(TMenuDocument& doc);
@@ -403,8 +409,12 @@ private:
     void ClearObjectSlot(TMenuDocument& doc, int n);
     // Makes object n of the current document selected with frame and handles.
     void SelectPlacedObject(TMenuDocument& doc, int n, uint8_t handles);
-    // The common start of the Add commands: a new slot with its controls.
-    int NewObjectSlot(TMenuDocument& doc, int kind, const char* limitMessage);
+    // The common start of the Add commands: a new slot with its controls;
+    // snapshot false leaves the undo step to the caller.
+    int NewObjectSlot(TMenuDocument& doc, int kind, const char* limitMessage, bool snapshot = true);
+    // Shows Button Properties for button n of doc; true after a valid OK,
+    // when the object's controls, accessory text and selection follow.
+    bool RunButtonProps(TMenuDocument& doc, int n);
     // Puts the objects of doc in the order given (order[k] = old number of
     // the object that becomes k) and brings the controls up to date.
     void ReorderObjects(TMenuDocument& doc, const std::vector<int>& order);

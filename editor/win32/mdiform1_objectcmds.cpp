@@ -50,14 +50,14 @@ void TMDIForm1Cls::ClearObjectSlot(TMenuDocument& doc, int n) {
     doc.Menu.Buttons[static_cast<size_t>(n)] = TAQButton();
 }
 
-int TMDIForm1Cls::NewObjectSlot(TMenuDocument& doc, int kind, const char* limitMessage) {
+int TMDIForm1Cls::NewObjectSlot(TMenuDocument& doc, int kind, const char* limitMessage, bool snapshot) {
     if (doc.Menu.BtnCount >= kMaxObjects) {
         EditorMsg(limitMessage, TMsgDlgType::mtWarning, TMsgDlgButtons::mbOK);
         return 0;
     }
     DeselectObj(0, 0);
     // The snapshot holds the menu as it was without the new object.
-    PushUndo(0);
+    if (snapshot) PushUndo(0);
     CascadeOfs_ = editor::NextCascadeOffset(CascadeOfs_, doc.ClientPanel->Width(), doc.ClientPanel->Height());
     const int n = doc.Menu.BtnCount + 1;
     ClearObjectSlot(doc, n);
@@ -84,7 +84,8 @@ void TMDIForm1Cls::AddButton() {
     if (!doc) return;
     const int n = NewObjectSlot(*doc, LastBtnKind,
                                 "You cannot add more than 200 objects.\r\n\r\nTry organising your buttons into "
-                                "submenus instead.");
+                                "submenus instead.",
+                                false);
     if (n == 0) return;
     TAQButton& object = doc->Menu.Buttons[static_cast<size_t>(n)];
     object.VersionOrAbove = -1;
@@ -100,8 +101,25 @@ void TMDIForm1Cls::AddButton() {
     }
     object.AccPNG = RenderRichText(doc->Menu, "", doc->AccessoryText->Width(), doc->AccessoryText->Height());
     CreateObjControls(*doc, n);
-    RefreshObjects(*doc);
+    doc->SelObject = n;
+    UpdateButtonBar();
+    const bool accepted = RunButtonProps(*doc, n);
+    forms::Application().ProcessMessages();
+    if (!accepted) {
+        // Nothing of the cancelled button stays: not its controls, record or
+        // pictures, and no undo step that would bring it back.
+        ClearObjectSlot(*doc, n);
+        doc->Menu.BtnCount = n - 1;
+        doc->SelObject = kSelNone;
+        DeselectObj(0, 1);
+        return;
+    }
+    // The undo step holds the menu without the new button.
+    doc->Menu.BtnCount = n - 1;
+    PushUndo(0);
+    doc->Menu.BtnCount = n;
     LastBtnKind = object.ObjectKind;
+    RefreshObjects(*doc);
     ShowNewObject(*doc, n);
     SelectPlacedObject(*doc, n, 0);
     if (EditorOptions.AutoPlaceButtons && LastBtnKind == GraphicalButton) DoAutoSeek(1);
