@@ -164,6 +164,10 @@ std::function<bool(const std::string& folder, std::string& path)> AskPicturePath
         return true;
     };
 
+std::function<int(TfrmPropertiesCls& dialog)> RunButtonPropertiesDialog = [](TfrmPropertiesCls& dialog) {
+    return dialog.ShowModal();
+};
+
 TfrmPropertiesCls::TfrmPropertiesCls(TAQMenu& menu, int object, TAQButton& defButton, std::vector<std::string> fonts,
                                      std::vector<std::string> sizes)
     : Menu_(menu), Object_(object), DefButton_(defButton), Fonts_(std::move(fonts)), Sizes_(std::move(sizes)) {

@@ -56,6 +56,11 @@ class ToolButton;
 // full path when one was chosen. The editor runs the system's open dialog.
 extern std::function<bool(const std::string& folder, std::string& path)> AskPicturePath;
 
+class TfrmPropertiesCls;
+// Shows the dialog modally and returns its modal result; tests replace it
+// to answer the dialog themselves.
+extern std::function<int(TfrmPropertiesCls& dialog)> RunButtonPropertiesDialog;
+
 class TfrmPropertiesCls : public forms::Form, public ColorReceiver {
 public:
     // menu: the document's record; object: the button's number (1..BtnCount,

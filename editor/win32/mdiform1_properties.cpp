@@ -28,7 +28,7 @@ void TMDIForm1Cls::ShowObjProps() {
 bool TMDIForm1Cls::RunButtonProps(TMenuDocument& doc, int n) {
     {
         TfrmPropertiesCls dialog(doc.Menu, n, DefButton_, cmbTB000->Items(), cmbTB001->Items());
-        dialog.ShowModal();
+        RunButtonPropertiesDialog(dialog);
     }
     if (ObjPropsCancelled) return false;
     TAQButton& object = doc.Menu.Buttons[static_cast<size_t>(n)];

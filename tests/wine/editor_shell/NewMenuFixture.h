@@ -1,7 +1,9 @@
 // A main window (without its start-up sequence) holding one new menu with a
 // 400 x 300 grey background, the editor-wide state reset, and every message
-// the editor would show recorded in asked_ and answered with OK. The window
-// and its snapshot files go at the end of each test.
+// the editor would show recorded in asked_ and answered with OK. Button
+// Properties is accepted as it opens (a graphical button given a plain Up
+// picture of its size). The window and its snapshot files go at the end of
+// each test.
 #pragma once
 #include <gtest/gtest.h>
 
@@ -9,9 +11,12 @@
 #include <vector>
 
 #include "editor/win32/EditorGlobals.h"
+#include "editor/win32/frmproperties.h"
 #include "editor/win32/mdiform1.h"
 #include "forms/win32/Application.h"
+#include "forms/win32/Button.h"
 #include "forms/win32/Command.h"
+#include "forms/win32/Edit.h"
 
 class NewMenuFixture : public ::testing::Test {
 protected:
@@ -21,6 +26,13 @@ protected:
         EditorMsg = [this](const std::string& text, TMsgDlgType, TMsgDlgButtons) {
             asked_.push_back(text);
             return mrOk;
+        };
+        RunButtonPropertiesDialog = [](TfrmPropertiesCls& dialog) {
+            dialog.Timer2Timer();
+            if (dialog.KindShown() == GraphicalButton && !dialog.HasFrame(Up, 0, 0))
+                dialog.StoreFrame(forms::Bitmap(std::stoi(dialog.Text1[2]->Text()), std::stoi(dialog.Text1[3]->Text())));
+            dialog.Command1000->Click();
+            return dialog.ModalResult();
         };
         form_ = forms::Application().CreateForm<TMDIForm1Cls>(false);
         ASSERT_NE(form_, nullptr);
