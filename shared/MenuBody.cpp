@@ -163,16 +163,18 @@ private:
         if (!quiet) {
             if (HasAccPng(b.ObjectKind)) PutPng(b.AccPNG);
             if (HasLookPng(b.ObjectKind)) PutPng(b.LookPNG);
-            if (b.ObjectKind == PlcShape) {
-                const TShapeRec& r = b.ShapeRec;
-                PutInt(r.ShapeKind);
-                PutInt(r.LineThickness);
-                PutInt(r.LineColor);
-                PutInt(r.FillType);
-                PutInt(r.FillColor);
-                PutInt(r.GradientColor);
-                PutInt(r.CornerRounding);
-            }
+        }
+        // Quiet files carry the shape settings too, so an undo brings a shape
+        // back as it was, not only its size.
+        if (b.ObjectKind == PlcShape) {
+            const TShapeRec& r = b.ShapeRec;
+            PutInt(r.ShapeKind);
+            PutInt(r.LineThickness);
+            PutInt(r.LineColor);
+            PutInt(r.FillType);
+            PutInt(r.FillColor);
+            PutInt(r.GradientColor);
+            PutInt(r.CornerRounding);
         }
         PutInt(b.NeedsViewer);
         PutText(b.ViewerName);
@@ -262,18 +264,18 @@ public:
             if (!reload) {
                 if (HasAccPng(b.ObjectKind)) ReadPngReadingOn(b.AccPNG, rep);
                 if (HasLookPng(b.ObjectKind)) ReadPngReadingOn(b.LookPNG, rep);
-                if (b.ObjectKind == PlcShape) {
-                    TShapeRec& r = b.ShapeRec;
-                    r.ShapeKind = file.ReadMnuInt();
-                    r.LineThickness = file.ReadMnuInt();
-                    r.LineColor = file.ReadMnuInt();
-                    r.FillType = file.ReadMnuInt();
-                    r.FillColor = file.ReadMnuInt();
-                    r.GradientColor = file.ReadMnuInt();
-                    r.CornerRounding = file.ReadMnuInt();
-                    r.FillAlpha = 1.0f;
-                    r.LineAlpha = 1.0f;
-                }
+            }
+            if (b.ObjectKind == PlcShape) {
+                TShapeRec& r = b.ShapeRec;
+                r.ShapeKind = file.ReadMnuInt();
+                r.LineThickness = file.ReadMnuInt();
+                r.LineColor = file.ReadMnuInt();
+                r.FillType = file.ReadMnuInt();
+                r.FillColor = file.ReadMnuInt();
+                r.GradientColor = file.ReadMnuInt();
+                r.CornerRounding = file.ReadMnuInt();
+                r.FillAlpha = 1.0f;
+                r.LineAlpha = 1.0f;
             }
         } else if (version == 7) {
             b.FontName = file.ReadMnuString();

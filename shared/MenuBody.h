@@ -8,8 +8,8 @@
 // File layout: header; menu fields; for each object 1..BtnCount its fields;
 // the image section (bitmap blocks); one closing byte.
 //
-// A quiet file (an undo or redo snapshot) leaves out the PNG blocks and the
-// shape integers, carries "null" for the window shape and raw pixels.
+// A quiet file (an undo or redo snapshot) leaves out the PNG blocks, carries
+// "null" for the window shape and raw pixels; it keeps the shape integers.
 //
 // The image section holds, for objects 0 to 100 and beyond that up to
 // BtnCount, the frames of graphical buttons (object 0, the background, counts
@@ -52,7 +52,7 @@ struct DeferredPicture {
 };
 
 struct MenuReadOptions {
-    // Reading a quiet file: no PNG blocks or shape integers, raw pixels.
+    // Reading a quiet file: no PNG blocks, raw pixels.
     bool Reload = false;
     // A placed image's block is also stored at Up frame 0, so that both of
     // its Up frames hold the displayed-size picture (the editor's view).

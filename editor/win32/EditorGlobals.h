@@ -41,6 +41,9 @@ extern uint8_t SnapToGrid;
 extern int32_t GridSize;
 // 1 while an undo or redo step is being applied.
 extern uint8_t UndoBusy;
+// 1 when the last Button Properties or Object Properties dialog ended
+// without a valid OK (also: the picture picker chose nothing).
+extern uint8_t ObjPropsCancelled;
 // Kind given to the next inserted button.
 extern int32_t LastBtnKind;
 // Object and sizing handle being dragged on the design surface; -1 none.
@@ -50,9 +53,6 @@ extern int32_t DraggedHandle;
 extern uint8_t FlashOn;
 // Slider position of the colour chooser's saturation.
 extern int32_t SaturationPos;
-// 1 when the last Button Properties or Object Properties dialog ended
-// without a valid OK (also: the picture picker chose nothing).
-extern uint8_t ObjPropsCancelled;
 // The object clipboard: one object; empty while its ObjHeight is 0.
 extern TAQButton ClipButton;
 // Background picture passed between the Background Wizard, Menu Properties

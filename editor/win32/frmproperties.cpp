@@ -9,6 +9,7 @@
 #include "editor/win32/EditorGlobals.h"
 #include "editor/win32/EditorHelp.h"
 #include "editor/win32/ResourcePicture.h"
+#include "editor/win32/frmbtnwiz.h"
 #include "editor/win32/frmfutip.h"
 #include "EditorResources.h"
 #include "forms/win32/Application.h"
@@ -433,8 +434,10 @@ void TfrmPropertiesCls::CreateExecutionPage() {
     };
     ToolButton24 = NewButton(this, page, "ToolButton24", "Command Wizard", 480, 22, 64);
     ToolButton24->SetHint("Fill out Execution details using a Wizard");
-    // The Button Command Wizard is not part of the editor yet.
-    ToolButton24->SetEnabled(false);
+    ToolButton24->OnClick = [this](forms::Component&) {
+        TfrmBtnWizCls wizard(*Text2000, *Text2001, *Check1[0], *Check1[1], *Check1[2], *Check1[3]);
+        wizard.ShowModal();
+    };
     NewLabel(this, page, "CommandLine Arguments (advanced users only)", 8, 56, 300, 14);
     Text2001 = NewEdit(this, page, "Text2001", 8, 72, 440);
     auto* argsInfo = NewButton(this, page, "ToolButton37", "?", 452, 70, 24);

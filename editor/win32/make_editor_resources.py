@@ -536,6 +536,82 @@ def textbox_glyphs():
     ]
 
 
+def objprops_glyphs():
+    """Glyphs of the placed-object properties dialog's two toolbars."""
+    k, g, w = PALETTE["K"], PALETTE["G"], PALETTE["W"]
+
+    def box(fill, gradient=False):
+        c = glyph()
+        c.frame(1, 3, 14, 12, k)
+        if fill:
+            for y in range(4, 12):
+                shade = fill if not gradient else blend(PALETTE["b"], w, (y - 4) / 7)
+                c.rect(2, y, 13, y, shade)
+        return c
+
+    def line_colour():
+        c = glyph()
+        c.line(1, 10, 14, 1, k)
+        c.line(2, 10, 14, 2, k)
+        return c
+
+    def fill_colour():
+        c = glyph()
+        c.rect(3, 3, 11, 10, PALETTE["L"])
+        c.frame(2, 2, 12, 11, k)
+        return c
+
+    def gradient_colour():
+        c = glyph()
+        for y in range(2, 12):
+            c.rect(2, y, 13, y, blend(PALETTE["D"], w, (y - 2) / 9))
+        c.frame(1, 1, 14, 11, k)
+        return c
+
+    def rounding():
+        c = glyph()
+        c.rect(6, 2, 14, 2, k)
+        c.rect(2, 6, 2, 14, k)
+        for x, y in ((3, 5), (3, 4), (4, 3), (5, 3)):
+            c.set(x, y, k)
+        return c
+
+    def add_preset():
+        c = glyph()
+        c.frame(1, 5, 11, 14, g)
+        c.rect(2, 6, 10, 13, PALETTE["S"])
+        plus(c, 12, 3)
+        return c
+
+    def select_all():
+        c = glyph()
+        c.rect(2, 2, 13, 13, PALETTE["b"])
+        for y in (4, 7, 10):
+            c.rect(4, y, 11, y, w)
+        return c
+
+    return [
+        ("TextColor", letter(TEXT_COLOR), True),
+        ("Bold", letter(ART["bold"]), False),
+        ("Italic", letter(ART["italic"]), False),
+        ("Underline", letter(ART["underline"], underline=True), False),
+        ("AlignLeft", align("left"), False),
+        ("AlignCenter", align("center"), False),
+        ("AlignRight", align("right"), False),
+        ("SelectAll", select_all(), False),
+        ("Help", glyph(ART["help"]), False),
+        ("LineColor", line_colour(), True),
+        ("UnfilledBox", box(None), False),
+        ("SolidFilledBox", box(PALETTE["b"]), False),
+        ("GradientFill", box(PALETTE["b"], True), False),
+        ("FillColor", fill_colour(), True),
+        ("GradientColor", gradient_colour(), True),
+        ("CornerRounding", rounding(), False),
+        ("AddPreset", add_preset(), False),
+        ("DeletePreset", delete_glyph(), False),
+    ]
+
+
 # Each strip: resource name, file, enum name, glyphs (name, canvas, colour bar).
 def strips():
     return [
@@ -544,6 +620,7 @@ def strips():
         ("GLYPHS_FORMATTING", "glyphs_formatting.bmp", "FormattingGlyph", formatting_glyphs()),
         ("GLYPHS_OBJECT", "glyphs_object.bmp", "ObjectGlyph", [(n, g, False) for n, g in object_glyphs()]),
         ("GLYPHS_TEXTBOX", "glyphs_textbox.bmp", "TextBoxGlyph", [(n, g, False) for n, g in textbox_glyphs()]),
+        ("GLYPHS_OBJPROPS", "glyphs_objprops.bmp", "ObjPropsGlyph", objprops_glyphs()),
     ]
 
 

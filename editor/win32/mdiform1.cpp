@@ -164,6 +164,7 @@ void TMDIForm1Cls::FormCreate() {
 
     ClipButton = TAQButton();
     WireTextCommands();
+    WireClockCommands();
     EnableToolbars(0, 1);
     if (runStartup_)
         Timer2->SetInterval(10);

@@ -19,6 +19,7 @@
 //   mdiform1_undo.cpp       undo and redo through snapshot files
 //   mdiform1_createexe.cpp  the Create Autorun EXE command
 //   mdiform1_textformat.cpp text formatting, the in-place text box, rendering texts
+//   mdiform1_objprops.cpp   the properties dialog of placed images, texts and shapes
 //
 // Every command that needs a document does nothing while none is open
 // (CurMenu below 1); the commands of operations not built yet are shown
@@ -195,6 +196,10 @@ public:
     void ShowPicImg();
     // Draws the selected placed shape again.
     void DoPNGShape();
+    // Properties of the selected placed image, text or shape: records an
+    // undo step, then runs the placed-object properties dialog on it
+    // (mdiform1_objprops.cpp).
+    void ShowPlacedObjProps();
     // 1 when that picture of the current document exists and has pixels;
     // copy 1 also copies it into SharedBmp. 0 for a slot out of range.
     uint8_t GetBtnPic(int object, int state, int frame, uint8_t copy);
@@ -302,6 +307,15 @@ public:
     void mnuExit_Click();
     void Menu1Click();
 
+    // ---- time and date labels (mdiform1_clock.cpp) ----
+    // Show/Hide Time and Show/Hide Date: record an undo step, then the label
+    // is shown exactly while its button is down.
+    void ToolButton37Click();
+    void ToolButton38Click();
+    // Menu > Show Time / Show Date: flip the button, then run it.
+    void N8Click();
+    void ShowDate1Click();
+
     // ---- settings ----
     // Where the settings, presets and undo snapshots are kept.
     const editor::DataFolders& DataFolders() const { return DataFolders_; }
@@ -385,6 +399,9 @@ private:
     void RefreshObjects(TMenuDocument& doc);
     // Design surface: command wiring, the object toolbar's own commands.
     void WireSurfaceCommands();
+    // Time and date labels: binds the Show/Hide Time and Date commands.
+    void WireClockCommands();
+    void ShowClockLabel(bool time, bool shown);
     // Binds the surface handlers of a new document's background, boxes and
     // labels (mdiform1_boxes.cpp).
     void WireSurfaceControls(TMenuDocument& doc);
@@ -409,12 +426,20 @@ private:
     void ClearObjectSlot(TMenuDocument& doc, int n);
     // Makes object n of the current document selected with frame and handles.
     void SelectPlacedObject(TMenuDocument& doc, int n, uint8_t handles);
-    // The common start of the Add commands: a new slot with its controls;
-    // snapshot false leaves the undo step to the caller.
-    int NewObjectSlot(TMenuDocument& doc, int kind, const char* limitMessage, bool snapshot = true);
+    // The common start of the Add commands: a new slot with its controls.
+    // snapshotFirst: record the undo step before the object exists (buttons
+    // and placed objects record theirs only once their dialog was accepted).
+    int NewObjectSlot(TMenuDocument& doc, int kind, const char* limitMessage, bool snapshotFirst = true);
     // Shows Button Properties for button n of doc; true after a valid OK,
     // when the object's controls, accessory text and selection follow.
     bool RunButtonProps(TMenuDocument& doc, int n);
+    // Runs the placed-object properties dialog on object n of doc; on OK the
+    // object's control shows the result and the object is selected with its
+    // handles. True on OK.
+    bool RunPlacedObjDialog(TMenuDocument& doc, int n);
+    // Ends a placed-object add: on cancel the new slot n is freed and
+    // cleared; on OK the undo step is recorded without the new object.
+    void FinishPlacedAdd(TMenuDocument& doc, int n, bool accepted);
     // Puts the objects of doc in the order given (order[k] = old number of
     // the object that becomes k) and brings the controls up to date.
     void ReorderObjects(TMenuDocument& doc, const std::vector<int>& order);
@@ -511,6 +536,8 @@ private:
     forms::MenuItem* FormattingToolbar1 = nullptr;
     forms::MenuItem* ButtonToolbar1 = nullptr;
     forms::MenuItem* mnuScrPos = nullptr;
+    forms::MenuItem* N8 = nullptr;         // Show Time / Hide Time
+    forms::MenuItem* ShowDate1 = nullptr;  // Show Date / Hide Date
     std::array<forms::MenuItem*, 7> GridSizeItems_{};
     forms::ToolButton* ToolButton25 = nullptr;  // Help Topics
     forms::ToolButton* ToolButton37 = nullptr;  // Show/Hide Time

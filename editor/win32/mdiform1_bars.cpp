@@ -216,8 +216,10 @@ void TMDIForm1Cls::CreateMenuBar() {
         ListItems_[static_cast<size_t>(20 + i)] = item;
     }
     separator(menu);
-    AddMenuItem(menu, "N8", Cmd("cmdShowTime"));
-    AddMenuItem(menu, "ShowDate1", Cmd("cmdShowDate"));
+    // These two flip their button before running it, so they are no faces of
+    // its command: Menu1Click gives them its caption and state.
+    N8 = AddMenuItem(menu, "N8", "Show Time", [this](forms::Component&) { N8Click(); });
+    ShowDate1 = AddMenuItem(menu, "ShowDate1", "Show Date", [this](forms::Component&) { ShowDate1Click(); });
     AddMenuItem(menu, "abOrder1", Cmd("cmdTabOrder"));
 
     forms::MenuItem* tools = sub(root, "mnuTools", "&Tools");

@@ -122,4 +122,8 @@ void TMDIForm1Cls::mnuExit_Click() {
 void TMDIForm1Cls::Menu1Click() {
     Cmd("cmdShowTime")->SetCaption(ToolButton37->Down() ? "Hide Time" : "Show Time");
     Cmd("cmdShowDate")->SetCaption(ToolButton38->Down() ? "Hide Date" : "Show Date");
+    for (auto [item, command] : {std::pair{N8, Cmd("cmdShowTime")}, std::pair{ShowDate1, Cmd("cmdShowDate")}}) {
+        item->SetCaption(command->Caption());
+        item->SetEnabled(command->Enabled());
+    }
 }

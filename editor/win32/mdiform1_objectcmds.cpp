@@ -15,6 +15,7 @@
 #include "editor/win32/sndkey32.h"
 #include "forms/win32/Application.h"
 #include "forms/win32/Button.h"
+#include "forms/win32/Command.h"
 #include "forms/win32/Image.h"
 #include "forms/win32/Label.h"
 #include "forms/win32/Panel.h"
@@ -50,14 +51,14 @@ void TMDIForm1Cls::ClearObjectSlot(TMenuDocument& doc, int n) {
     doc.Menu.Buttons[static_cast<size_t>(n)] = TAQButton();
 }
 
-int TMDIForm1Cls::NewObjectSlot(TMenuDocument& doc, int kind, const char* limitMessage, bool snapshot) {
+int TMDIForm1Cls::NewObjectSlot(TMenuDocument& doc, int kind, const char* limitMessage, bool snapshotFirst) {
     if (doc.Menu.BtnCount >= kMaxObjects) {
         EditorMsg(limitMessage, TMsgDlgType::mtWarning, TMsgDlgButtons::mbOK);
         return 0;
     }
     DeselectObj(0, 0);
     // The snapshot holds the menu as it was without the new object.
-    if (snapshot) PushUndo(0);
+    if (snapshotFirst) PushUndo(0);
     CascadeOfs_ = editor::NextCascadeOffset(CascadeOfs_, doc.ClientPanel->Width(), doc.ClientPanel->Height());
     const int n = doc.Menu.BtnCount + 1;
     ClearObjectSlot(doc, n);
@@ -128,7 +129,7 @@ void TMDIForm1Cls::AddButton() {
 void TMDIForm1Cls::AddPlcImage() {
     TMenuDocument* doc = CurrentDoc();
     if (!doc) return;
-    const int n = NewObjectSlot(*doc, PlcImage, kObjectLimitText);
+    const int n = NewObjectSlot(*doc, PlcImage, kObjectLimitText, false);
     if (n == 0) return;
     TAQButton& object = doc->Menu.Buttons[static_cast<size_t>(n)];
     object.ObjWidth = 300;
@@ -136,31 +137,26 @@ void TMDIForm1Cls::AddPlcImage() {
     object.Pics[Up][0] = std::make_shared<forms::Bitmap>();
     object.Pics[Up][1] = std::make_shared<forms::Bitmap>();
     CreateObjControls(*doc, n);
-    RefreshObjects(*doc);
-    ShowNewObject(*doc, n);
-    SelectPlacedObject(*doc, n, 0);
+    FinishPlacedAdd(*doc, n, RunPlacedObjDialog(*doc, n));
 }
 
 void TMDIForm1Cls::AddPlcText() {
     TMenuDocument* doc = CurrentDoc();
     if (!doc) return;
-    const int n = NewObjectSlot(*doc, PlcText, kObjectLimitText);
+    const int n = NewObjectSlot(*doc, PlcText, kObjectLimitText, false);
     if (n == 0) return;
     TAQButton& object = doc->Menu.Buttons[static_cast<size_t>(n)];
     object.ObjWidth = 250;
     object.ObjHeight = 100;
-    object.LookPNG = RenderRichText(doc->Menu, object.AccRTF, object.ObjWidth, object.ObjHeight);
     CreateObjControls(*doc, n);
     doc->Ctl[static_cast<size_t>(n)].ImgBtn->SetStretch(false);
-    RefreshObjects(*doc);
-    ShowNewObject(*doc, n);
-    SelectPlacedObject(*doc, n, 0);
+    FinishPlacedAdd(*doc, n, RunPlacedObjDialog(*doc, n));
 }
 
 void TMDIForm1Cls::AddPlcShape() {
     TMenuDocument* doc = CurrentDoc();
     if (!doc) return;
-    const int n = NewObjectSlot(*doc, PlcShape, kObjectLimitText);
+    const int n = NewObjectSlot(*doc, PlcShape, kObjectLimitText, false);
     if (n == 0) return;
     TAQButton& object = doc->Menu.Buttons[static_cast<size_t>(n)];
     object.ObjWidth = 250;
@@ -169,9 +165,7 @@ void TMDIForm1Cls::AddPlcShape() {
     (void)editor::DrawShape(object);
     CreateObjControls(*doc, n);
     doc->Ctl[static_cast<size_t>(n)].ImgBtn->SetStretch(false);
-    RefreshObjects(*doc);
-    ShowNewObject(*doc, n);
-    SelectPlacedObject(*doc, n, 0);
+    FinishPlacedAdd(*doc, n, RunPlacedObjDialog(*doc, n));
 }
 
 void TMDIForm1Cls::CopyObject() {
@@ -235,10 +229,11 @@ void TMDIForm1Cls::DeleteObject() {
         return;
     }
     if (doc->SelObject == kSelTimeLabel || doc->SelObject == kSelDateLabel) {
+        // Deleting a label hides it as its Show/Hide button does, the button
+        // going up with it.
         const bool time = doc->SelObject == kSelTimeLabel;
-        PushUndo(1);
-        (time ? doc->Menu.TimeVisible : doc->Menu.DateVisible) = false;
-        (time ? doc->TimeLabel : doc->DateLabel)->SetVisible(false);
+        Cmd(time ? "cmdShowTime" : "cmdShowDate")->SetChecked(false);
+        ShowClockLabel(time, false);
         doc->SelObject = kSelNone;
         DeselectObj(0, 1);
         return;

@@ -18,7 +18,10 @@ void TMDIForm1Cls::ShowObjProps() {
         return;
     }
     // Placed images, texts and shapes have a dialog of their own.
-    if (doc->Menu.Buttons[static_cast<size_t>(n)].ObjectKind > TextButton) return;
+    if (doc->Menu.Buttons[static_cast<size_t>(n)].ObjectKind > TextButton) {
+        ShowPlacedObjProps();
+        return;
+    }
     PushUndo(0);
     doc->AccessoryImage->SetVisible(false);
     RunButtonProps(*doc, n);
@@ -26,11 +29,13 @@ void TMDIForm1Cls::ShowObjProps() {
 }
 
 bool TMDIForm1Cls::RunButtonProps(TMenuDocument& doc, int n) {
+    const int slot = CurMenu_;
     {
         TfrmPropertiesCls dialog(doc.Menu, n, DefButton_, cmbTB000->Items(), cmbTB001->Items());
         RunButtonPropertiesDialog(dialog);
     }
-    if (ObjPropsCancelled) return false;
+    // The dialog let messages through: the document must still be current.
+    if (ObjPropsCancelled || CurMenu_ != slot || MenuDoc(slot) != &doc || doc.Closed) return false;
     TAQButton& object = doc.Menu.Buttons[static_cast<size_t>(n)];
     object.AccDirty = 1;
     RefreshObjects(doc);

@@ -2,11 +2,13 @@
 
 namespace forms {
 
-Edit::Edit(Component* owner, WinControl* parent) : WinControl(owner, parent) {
+Edit::Edit(Component* owner, WinControl* parent) : Edit(owner, parent, ES_AUTOHSCROLL) {}
+
+Edit::Edit(Component* owner, WinControl* parent, DWORD style) : WinControl(owner, parent) {
     SetTabStop(true);
     StoreBounds(0, 0, 121, 21);
     SetColor(clWindow);
-    CreateChildWindow("EDIT", ES_AUTOHSCROLL, WS_EX_CLIENTEDGE);
+    CreateChildWindow("EDIT", style, WS_EX_CLIENTEDGE);
     // Created at once: every change of the text, set by the program too,
     // reaches OnChange through the window's own change notification.
     CreateHandle();

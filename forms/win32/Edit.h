@@ -21,6 +21,9 @@ public:
     bool WantsChars() const override { return true; }
 
 protected:
+    // For kinds of text box with other styles of the Win32 "EDIT" window.
+    Edit(Component* owner, WinControl* parent, DWORD style);
+
     bool Notification(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
 
 private:

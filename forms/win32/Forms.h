@@ -24,6 +24,7 @@
 #include "forms/win32/Label.h"
 #include "forms/win32/ListBox.h"
 #include "forms/win32/MainMenu.h"
+#include "forms/win32/Memo.h"
 #include "forms/win32/Menus.h"
 #include "forms/win32/MessageLoop.h"
 #include "forms/win32/PageControl.h"

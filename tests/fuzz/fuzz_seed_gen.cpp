@@ -210,7 +210,7 @@ int main(int argc, char** argv) {
     const std::string corpus = root + "/../corpus";
     bool ok = MakeDir(root) && MakeDir(corpus);
     for (const char* target : {"fuzz_fields", "fuzz_menu_body", "fuzz_editor_load", "fuzz_picture_blocks",
-                               "fuzz_pack_directory"})
+                               "fuzz_pack_directory", "fuzz_preset_rows"})
         ok = ok && MakeDir(root + "/" + target) && MakeDir(corpus + "/" + target);
     if (!ok) {
         std::fprintf(stderr, "cannot create the seed folders under %s\n", root.c_str());
@@ -234,6 +234,12 @@ int main(int argc, char** argv) {
     ok = ok && Save(root + "/fuzz_fields/fields", FieldsSeed());
     ok = ok && Save(root + "/fuzz_picture_blocks/raw", BlocksSeed(true)) &&
          Save(root + "/fuzz_picture_blocks/compressed", BlocksSeed(false));
+
+    const std::string presets =
+        "Autorun Quorvel Shape Presets List\r\n"
+        "250100312012085085085255255255232232232255255\r\n"
+        "250100421012153000000255255255255255153255255\r\n";
+    ok = ok && Save(root + "/fuzz_preset_rows/favs1.lst", Bytes(presets.begin(), presets.end()));
 
     Bytes pack;
     ok = ok && PackSeed(corpus, pack) && Save(root + "/fuzz_pack_directory/autorun", pack);

@@ -129,7 +129,7 @@ TEST(MenuWriteLayout, OptionalObjectFieldsFollowTheKind) {
     EXPECT_EQ(scan.blocks[2].width, 5);
 }
 
-TEST(MenuWriteLayout, QuietFileLeavesOutPngsAndShapeSettingsAndHoldsRawPixels) {
+TEST(MenuWriteLayout, QuietFileLeavesOutPngsKeepsShapeSettingsAndHoldsRawPixels) {
     auto m = MenuWithBackground();
     m->TransColor = 3;
     AddObject(*m, PlcShape).ShapeRec.ShapeKind = 5;
@@ -139,11 +139,12 @@ TEST(MenuWriteLayout, QuietFileLeavesOutPngsAndShapeSettingsAndHoldsRawPixels) {
     quiet.Quiet = true;
     const FileScan scan = ScanFile(WriteToBytes(*m, quiet), true);
     ASSERT_TRUE(scan.ok) << scan.error;
-    ASSERT_EQ(scan.fields.size(), kMenuFields - 1 + 2 * (kObjectFixed + 4));
+    ASSERT_EQ(scan.fields.size(), kMenuFields - 1 + 2 * (kObjectFixed + 4) + 7);
     EXPECT_EQ(Kinds(scan.fields, 0, kMenuFields - 1), MenuKinds(true));
     EXPECT_EQ(scan.fields[23], "s:null");
-    // The shape: field 15 is followed directly by field 25.
-    EXPECT_EQ(Kinds(scan.fields, kMenuFields - 1, kObjectFixed + 4), std::string(kObjectHead) + " " + kViewerKinds);
+    // The shape: field 15 is followed by its seven settings, then field 25.
+    EXPECT_EQ(Kinds(scan.fields, kMenuFields - 1, kObjectFixed + 4 + 7),
+              std::string(kObjectHead) + " i i i i i i i " + kViewerKinds);
     ASSERT_EQ(scan.blocks.size(), 1u);
     const PicRef& back = m->Buttons[0].Pics[Up][0];
     EXPECT_EQ(scan.blocks[0].pixels, std::vector<uint32_t>(back->Data(), back->Data() + back->PixelCount()));

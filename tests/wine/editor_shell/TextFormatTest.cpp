@@ -245,3 +245,50 @@ TEST_F(TextFormatTest, AChangedTextIsRenderedAgainWhenShown) {
 }
 
 }  // namespace
+
+namespace {
+
+class ClockLabelTest : public NewMenuFixture {
+protected:
+    forms::MenuItem& Item(const std::string& name) {
+        return *dynamic_cast<forms::MenuItem*>(form_->FindComponent(name));
+    }
+    std::string MenuCaption(const std::string& name) {
+        form_->Menu1Click();  // runs as the Menu menu opens
+        return Item(name).Caption();
+    }
+};
+
+TEST_F(ClockLabelTest, ShowTimeTogglesTheLabelAndItsMenuCaptionAndUndoBringsTheOldStateBack) {
+    ASSERT_FALSE(Doc().TimeLabel->Visible());
+    EXPECT_EQ(MenuCaption("N8"), "Show Time");
+    Item("N8").Click();
+    EXPECT_TRUE(Doc().TimeLabel->Visible());
+    EXPECT_TRUE(Doc().Menu.TimeVisible);
+    EXPECT_TRUE(Cmd("cmdShowTime").Checked());
+    EXPECT_EQ(MenuCaption("N8"), "Hide Time");
+    EXPECT_EQ(Doc().UndoCount, 1);
+
+    Cmd("cmdUndo").Execute();
+    EXPECT_FALSE(Doc().TimeLabel->Visible());
+    EXPECT_FALSE(Cmd("cmdShowTime").Checked());
+    EXPECT_EQ(MenuCaption("N8"), "Show Time");
+    EXPECT_FALSE(Doc().DateLabel->Visible());
+}
+
+TEST_F(ClockLabelTest, DeletingTheSelectedDateLabelHidesItAndRaisesItsButton) {
+    Item("ShowDate1").Click();
+    forms::Label& date = *Doc().DateLabel;
+    ASSERT_TRUE(date.Visible());
+    date.MouseDown(forms::MouseButton::Left, forms::ssLeft, 1, 1);
+    date.MouseUp(forms::MouseButton::Left, 0, 1, 1);
+    ASSERT_EQ(Doc().SelObject, kSelDateLabel);
+    Cmd("cmdDelete").Execute();
+    EXPECT_FALSE(date.Visible());
+    EXPECT_FALSE(Doc().Menu.DateVisible);
+    EXPECT_FALSE(Cmd("cmdShowDate").Checked());
+    EXPECT_EQ(Doc().SelObject, kSelNone);
+    EXPECT_EQ(MenuCaption("ShowDate1"), "Show Date");
+}
+
+}  // namespace

@@ -188,6 +188,18 @@ TEST_F(ControlsTest, FileListShowsMatchingFilesOfItsFolder) {
     EXPECT_EQ(files->ItemCount(), 3);
 }
 
+TEST_F(ControlsTest, MemoKeepsEnterAsALineBreak) {
+    auto* ok = new Button(form.get(), form.get());
+    ok->SetDefault(true);
+    ok->OnClick = [&](Component&) { log.push_back("default"); };
+    auto* memo = new Memo(form.get(), form.get());
+    memo->SetText("a");
+    SendMessageA(memo->Handle(), EM_SETSEL, 1, 1);
+    for (char c : {'\r', 'b'}) SendMessageA(memo->Handle(), WM_CHAR, static_cast<WPARAM>(c), 0);
+    EXPECT_EQ(memo->Text(), "a\r\nb");
+    EXPECT_TRUE(log.empty());  // the default button was not pressed
+}
+
 TEST_F(ControlsTest, ScrollBarMovesByItsStepsWithinItsRange) {
     auto* width = new ScrollBar(form.get(), form.get());
     width->SetRange(10, 480);
