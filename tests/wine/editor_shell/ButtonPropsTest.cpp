@@ -17,7 +17,10 @@
 #include "forms/win32/ComboBox.h"
 #include "forms/win32/Edit.h"
 #include "forms/win32/Image.h"
+#include "forms/win32/Panel.h"
 #include "forms/win32/RadioButton.h"
+#include "forms/win32/RichEdit.h"
+#include "forms/win32/ToolButton.h"
 #include "forms/win32/Timer.h"
 #include "tests/wine/editor_shell/NewMenuFixture.h"
 
@@ -226,6 +229,52 @@ TEST_F(ButtonPropsTest, AutoFillReadsTheNamedSetAndKeepsWhatItReadBeforeAnError)
     EXPECT_EQ(Obj(1).ObjWidth, 60);
     for (const std::string& name : files) forms::RemoveFile(folder + name);
     RemoveDirectoryA(folder.c_str());
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(ButtonPropsTest, TextColourSetAsDefaultAndTheCommandCheck) {
+    InsertWindowsButton();
+    auto dialog = OpenDirect(1);
+    dialog->BtnType[TextButton]->Click();
+    // A dark text colour gives the preview a white background; a chosen
+    // background then stays.
+    OpenColorChooser = [](int, int) {
+        CurClr = 0x000080;
+        DispatchColor();
+    };
+    dialog->TextColorButton->Click();
+    EXPECT_EQ(dialog->REProp1->BackgroundColor(), 0xFFFFFFu);
+    dialog->REProp1->SelectAll();
+    EXPECT_EQ(dialog->REProp1->SelectionFormat().color, 0x000080u);
+    OpenColorChooser = [](int, int) {
+        CurClr = 0x00FFFF;
+        DispatchColor();
+    };
+    dialog->Panel7->MouseDown(forms::MouseButton::Right, 0, 2, 2);
+    EXPECT_EQ(dialog->REProp1->BackgroundColor(), 0x00FFFFu);
+    dialog->TextColorButton->Click();
+    EXPECT_EQ(dialog->REProp1->BackgroundColor(), 0x00FFFFu);
+    OpenColorChooser = nullptr;
+
+    dialog->ToolButton20->Click();
+    EXPECT_EQ(defButton_.ObjectKind, TextButton);
+    EXPECT_EQ(defButton_.Caption, dialog->CaptionRTF());
+
+    // "%CD%" belongs in the arguments: a leading one is taken off, with both
+    // messages, and the dialog stays open.
+    dialog->Text2000->SetText("%CD%setup.exe");
+    asked_.clear();
+    dialog->Command1000->Click();
+    EXPECT_EQ(dialog->ModalResult(), forms::mrNone);
+    EXPECT_EQ(dialog->Text2000->Text(), "setup.exe");
+    EXPECT_EQ(asked_.size(), 2u);
+    dialog->Command1000->Click();
+    EXPECT_EQ(dialog->ModalResult(), forms::mrOk);
+    EXPECT_EQ(Obj(1).ObjectKind, TextButton);
+    EXPECT_EQ(Obj(1).Caption, dialog->CaptionRTF());
 }
 
 }  // namespace
