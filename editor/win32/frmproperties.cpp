@@ -230,6 +230,7 @@ TfrmPropertiesCls::TfrmPropertiesCls(TAQMenu& menu, int object, TAQButton& defBu
     TabControl1->SetName("TabControl1");
     TabControl1->SetBounds(4, kBarHeight + 4, kClientWidth - 8, kPageTop + kPageHeight - kBarHeight);
     for (const char* tab : kTabNames) TabControl1->AddTab(tab);
+    TabControl1->SetTabIndex(0);
     TabControl1->OnChange = [this](forms::Component&) { TabControl1Change(); };
     for (int i = 0; i < 5; ++i) {
         pnlProp[static_cast<size_t>(i)] =
@@ -526,6 +527,7 @@ void TfrmPropertiesCls::CreatePositionPage() {
 void TfrmPropertiesCls::CreatePictureBar(forms::ImageList* glyphs) {
     ToolBar1 = new forms::ToolBar(this, this);
     ToolBar1->SetName("ToolBar1");
+    ToolBar1->SetAlign(forms::Align::None);
     ToolBar1->SetBounds(0, 0, kClientWidth, kBarHeight);
     ToolBar1->SetImages(glyphs);
     const std::pair<const char*, std::function<void()>> tools[] = {
@@ -564,6 +566,7 @@ void TfrmPropertiesCls::CreateFormattingBar(forms::ImageList* glyphs) {
     ToolBar4 = new forms::ToolBar(this, this);
     ToolBar4->SetName("ToolBar4");
     ToolBar4->SetHint("Formatting Toolbar");
+    ToolBar4->SetAlign(forms::Align::None);
     ToolBar4->SetBounds(0, 0, kClientWidth, kBarHeight);
     ToolBar4->SetImages(glyphs);
     ToolBar4->SetVisible(false);

@@ -20,6 +20,7 @@
 #include "forms/win32/Panel.h"
 #include "forms/win32/RadioButton.h"
 #include "forms/win32/RichEdit.h"
+#include "forms/win32/ToolBar.h"
 #include "forms/win32/ToolButton.h"
 #include "forms/win32/Timer.h"
 #include "tests/wine/editor_shell/NewMenuFixture.h"
@@ -275,6 +276,71 @@ TEST_F(ButtonPropsTest, TextColourSetAsDefaultAndTheCommandCheck) {
     EXPECT_EQ(dialog->ModalResult(), forms::mrOk);
     EXPECT_EQ(Obj(1).ObjectKind, TextButton);
     EXPECT_EQ(Obj(1).Caption, dialog->CaptionRTF());
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(ButtonPropsTest, PickedPicturesFillTheFramesThroughTheToolbar) {
+    InsertWindowsButton();
+    char temp[MAX_PATH];
+    GetTempPathA(MAX_PATH, temp);
+    const std::string folder = std::string(temp) + "qv-pick-" + std::to_string(GetCurrentProcessId()) + "\\";
+    CreateDirectoryA(folder.c_str(), nullptr);
+    WriteBmp(folder + "wide.bmp", 1600, 400, 0xFF102030);
+    WriteBmp(folder + "thin.bmp", 2000, 1, 0xFF405060);
+    std::string answer;
+    AskPicturePath = [&answer](const std::string&, std::string& path) {
+        path = answer;
+        return !answer.empty();
+    };
+    auto dialog = OpenDirect(1);
+    dialog->BtnType[GraphicalButton]->Click();
+    const TAQButton& work = dialog->WorkButton();
+    // The Appearance tab of a graphical button shows the picture tools.
+    EXPECT_TRUE(dialog->ToolBar1->Visible());
+    EXPECT_FALSE(dialog->Panel9->Visible());
+
+    // A picture over 800 pixels is brought down to 800, never below 1 pixel;
+    // Up frame 0 gives the size boxes its size.
+    answer = folder + "wide.bmp";
+    dialog->SetCurrentImage();
+    ASSERT_TRUE(HasPic(work.Pics[Up][0]));
+    EXPECT_EQ(work.Pics[Up][0]->Width(), 800);
+    EXPECT_EQ(work.Pics[Up][0]->Height(), 200);
+    EXPECT_EQ(dialog->Text1[2]->Text(), "800");
+    answer = folder + "thin.bmp";
+    dialog->SetNewImage();
+    EXPECT_EQ(dialog->CurFrame(Up), 1);
+    ASSERT_TRUE(HasPic(work.Pics[Up][1]));
+    EXPECT_EQ(work.Pics[Up][1]->Height(), 1);
+
+    // A cancelled insertion leaves no copy behind; a vanished file is said.
+    answer.clear();
+    dialog->SetNewImage();
+    EXPECT_EQ(dialog->CurFrame(Up), 1);
+    EXPECT_FALSE(HasPic(work.Pics[Up][2]));
+    asked_.clear();
+    answer = folder + "gone.bmp";
+    dialog->SetCurrentImage();
+    ASSERT_EQ(asked_.size(), 1u);
+    EXPECT_EQ(asked_[0], "The image \"" + answer + "\" could not be found.");
+    EXPECT_EQ(work.Pics[Up][1]->Height(), 1);
+
+    // Moving and deleting keep the run contiguous.
+    dialog->MoveImageBack();
+    EXPECT_EQ(work.Pics[Up][0]->Height(), 1);
+    dialog->DeleteCurrentImage();
+    EXPECT_EQ(work.Pics[Up][0]->Width(), 800);
+    EXPECT_FALSE(HasPic(work.Pics[Up][1]));
+    asked_.clear();
+    dialog->MoveImageForward();
+    EXPECT_EQ(asked_, (std::vector<std::string>{"Image at end of list."}));
+
+    forms::RemoveFile(folder + "wide.bmp");
+    forms::RemoveFile(folder + "thin.bmp");
+    RemoveDirectoryA(folder.c_str());
 }
 
 }  // namespace
