@@ -2,9 +2,17 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 #include <utility>
 
 #include "shared/UBmpArray.h"
+
+// The picture is drawn row by row, straight into the RGBA picture that
+// becomes LookPNG. A pixel's colour and opacity depend only on its row
+// (through the gradient), its line weight and its coverage, both limited to
+// 0..1, so each row works out once the two values that nearly all pixels take
+// (inside the line, and on the line) and fills whole spans with them; only
+// the anti-aliased rims are worked out pixel by pixel.
 
 namespace editor {
 
@@ -31,7 +39,42 @@ Channels SplitColor(int32_t color) {
 // Nearest integer, halves to the even neighbour (the default rounding mode).
 float RoundEven(float v) { return std::nearbyint(v); }
 
-uint32_t ChannelByte(float v) { return static_cast<uint32_t>(static_cast<int32_t>(v)) & 0xFF; }
+// Truncated toward zero, low 8 bits.
+uint8_t ChannelByte(float v) { return static_cast<uint8_t>(static_cast<int32_t>(v)); }
+
+// What one pixel becomes (red, green, blue, alpha); nothing is written when
+// Drawn is false.
+struct Shade {
+    uint8_t Rgba[4] = {};
+    bool Drawn = false;
+};
+
+// One row of the picture being drawn, with its fill colour and the shades of
+// its fully covered pixels inside the line (weight 0) and on it (weight 1).
+struct Row {
+    uint8_t* Rgba;
+    Channels Fill;
+    Shade Inside, OnLine;
+
+    void Put(int x, const Shade& s) const { std::memcpy(Rgba + 4 * x, s.Rgba, 4); }
+    // Gives pixels x0..x1 the shade, when it is drawn.
+    void Span(int x0, int x1, const Shade& s) const {
+        if (s.Drawn)
+            for (int x = x0; x <= x1; ++x) Put(x, s);
+    }
+};
+
+// How many of the positions 0..count-1 hold, when those that hold come first.
+template <typename Holds>
+int LeadingCount(int count, Holds holds) {
+    int lo = 0, hi = count;  // below lo all hold, from hi on none
+    while (lo < hi) {
+        const int mid = lo + (hi - lo) / 2;
+        if (holds(mid)) lo = mid + 1;
+        else hi = mid;
+    }
+    return lo;
+}
 
 // Which way is outward from a corner arc's centre: -1 toward smaller x or y,
 // +1 toward larger.
@@ -47,14 +90,30 @@ public:
     // fill, leaves the picture fully transparent.
     void Draw();
 
-    TBmpArray ShapeArray;
+    // Every pixel starts transparent black.
+    forms::PngImage Picture;
 
 private:
-    void SetShapePixel(int x, int y, double weight, double coverage);
-    void ClampShapeRange(ShapeRange& r) const;
-    // Calls paint(x, y) for every pixel of the range, row by row.
-    template <typename Paint>
-    void Walk(ShapeRange r, Paint paint);
+    Row RowAt(int y);
+    // weight: how much of the pixel is line rather than fill;
+    // coverage: how much of the pixel lies inside the shape.
+    Shade ShadeOf(double weight, double coverage, const Channels& fill) const;
+    // Colours one pixel; a fully covered one inside or on the line takes the
+    // row's shade worked out beforehand.
+    void SetShapePixel(const Row& row, int x, double weight, double coverage) const;
+    // Colours pixels x0..x1 alike.
+    void FillSpan(const Row& row, int x0, int x1, double weight, double coverage) const;
+    // Inclusive ends clamped to the picture; false when nothing is left.
+    bool ClampShapeRange(ShapeRange& r) const;
+    // Gives every row of the range one weight and full coverage.
+    template <typename Weight>
+    void Band(ShapeRange r, Weight weightOfRow);
+    // Draws the pixels of a row from inner to outer (either way along the
+    // row) whose distance from an arc's centre, dist(x), is within radius,
+    // when that distance never falls from inner to outer.
+    template <typename Dist>
+    void ArcRow(const Row& row, int inner, int outer, double radius, Dist dist) const;
+    double ArcWeight(double dist, double radius) const;
 
     void DrawHorizLine();
     void DrawVertLine();
@@ -67,9 +126,6 @@ private:
     // One corner arc of the rounded rectangle over the range, centre taken
     // before the range is cut at the middle of the picture.
     void DrawDisc(ShapeRange range, double cx, double cy, double radius, Outward out);
-    // The pixel at distance dist from an arc's centre: coverage radius - dist,
-    // and the line over the outer LineThickness pixels of the radius.
-    void DiscPixel(int x, int y, double dist, double radius);
 
     TShapeRec rec_;
     int64_t thickness_;
@@ -88,9 +144,7 @@ ShapePainter::ShapePainter(const TShapeRec& settings, int width, int height)
     fill_ = SplitColor(rec_.FillColor);
     grad_ = SplitColor(rec_.GradientColor);
 
-    ShapeArray.Width = width;
-    ShapeArray.Height = height;
-    ResetBmpArray(ShapeArray);
+    Picture = forms::PngImage::CreateBlank(width, height);
 }
 
 void ShapePainter::Draw() {
@@ -106,28 +160,33 @@ void ShapePainter::Draw() {
     }
 }
 
-// weight: how much of the pixel is line rather than fill (0..1);
-// coverage: how much of the pixel lies inside the shape (0..1).
-void ShapePainter::SetShapePixel(int x, int y, double weight, double coverage) {
+Row ShapePainter::RowAt(int y) {
+    Row row{Picture.Row(y), {}, {}, {}};
+    if (rec_.FillType == FillSolid) {
+        row.Fill = fill_;
+    } else if (rec_.FillType == FillGradient) {
+        // Row 0 has the fill colour; the colour moves toward the gradient
+        // colour row by row without reaching it.
+        const float t = static_cast<float>(y) * (1.0f / static_cast<float>(h_));
+        row.Fill.R = RoundEven((1.0f - t) * fill_.R + t * grad_.R);
+        row.Fill.G = RoundEven((1.0f - t) * fill_.G + t * grad_.G);
+        row.Fill.B = RoundEven((1.0f - t) * fill_.B + t * grad_.B);
+    }
+    row.Inside = ShadeOf(0, 1, row.Fill);
+    row.OnLine = ShadeOf(1, 1, row.Fill);
+    return row;
+}
+
+Shade ShapePainter::ShadeOf(double weight, double coverage, const Channels& fill) const {
     double a = weight, b = std::min(coverage, 1.0);
-    if (!(b > 0)) return;
+    if (!(b > 0)) return {};
     a = std::clamp(a, 0.0, 1.0);
     // Without a fill the line's weight is its opacity.
     if (rec_.FillAlpha == 0 || rec_.FillType == FillNone) {
         b *= a;
         a = 1;
     }
-    if (!(b > 0)) return;
-
-    Channels fill;
-    if (rec_.FillType == FillSolid) {
-        fill = fill_;
-    } else if (rec_.FillType == FillGradient) {
-        const float t = static_cast<float>(y) * (1.0f / static_cast<float>(h_));
-        fill.R = RoundEven((1.0f - t) * fill_.R + t * grad_.R);
-        fill.G = RoundEven((1.0f - t) * fill_.G + t * grad_.G);
-        fill.B = RoundEven((1.0f - t) * fill_.B + t * grad_.B);
-    }
+    if (!(b > 0)) return {};
 
     Channels px;
     if (thickness_ == 0) {
@@ -140,72 +199,135 @@ void ShapePainter::SetShapePixel(int x, int y, double weight, double coverage) {
         px.G = line_.G * af + (1.0f - af) * fill.G;
         px.B = line_.B * af + (1.0f - af) * fill.B;
     }
-    ShapeArray.Pixels.Row(y)[x] = ChannelByte(px.B) | ChannelByte(px.G) << 8 | ChannelByte(px.R) << 16;
-
     double alpha = b * (static_cast<double>(rec_.LineAlpha) * a +
                         (1 - a) * static_cast<double>(rec_.FillAlpha)) * 255.0;
     if (!(alpha > 0)) alpha = 0;  // also a NaN from a damaged alpha setting
     if (alpha > 255) alpha = 255;
-    ShapeArray.Alpha.Row(y)[x] = static_cast<uint8_t>(std::nearbyint(alpha));
+    Shade s;
+    s.Drawn = true;
+    s.Rgba[0] = ChannelByte(px.R);
+    s.Rgba[1] = ChannelByte(px.G);
+    s.Rgba[2] = ChannelByte(px.B);
+    s.Rgba[3] = static_cast<uint8_t>(std::nearbyint(alpha));
+    return s;
 }
 
-void ShapePainter::ClampShapeRange(ShapeRange& r) const {
+void ShapePainter::SetShapePixel(const Row& row, int x, double weight, double coverage) const {
+    const double b = std::min(coverage, 1.0);
+    if (!(b > 0)) return;
+    const double a = std::clamp(weight, 0.0, 1.0);
+    Shade rim;
+    const Shade* s = &rim;
+    if (b == 1 && a == 0) s = &row.Inside;
+    else if (b == 1 && a == 1) s = &row.OnLine;
+    else rim = ShadeOf(a, b, row.Fill);
+    if (s->Drawn) row.Put(x, *s);
+}
+
+void ShapePainter::FillSpan(const Row& row, int x0, int x1, double weight, double coverage) const {
+    if (x0 <= x1) row.Span(x0, x1, ShadeOf(weight, coverage, row.Fill));
+}
+
+bool ShapePainter::ClampShapeRange(ShapeRange& r) const {
     r.X0 = std::max<int64_t>(r.X0, 0);
     r.X1 = std::min<int64_t>(r.X1, w_ - 1);
     r.Y0 = std::max<int64_t>(r.Y0, 0);
     r.Y1 = std::min<int64_t>(r.Y1, h_ - 1);
+    return r.X0 <= r.X1 && r.Y0 <= r.Y1;
 }
 
-template <typename Paint>
-void ShapePainter::Walk(ShapeRange r, Paint paint) {
-    ClampShapeRange(r);
-    for (int64_t y = r.Y0; y <= r.Y1; ++y)
-        for (int64_t x = r.X0; x <= r.X1; ++x) paint(static_cast<int>(x), static_cast<int>(y));
+template <typename Weight>
+void ShapePainter::Band(ShapeRange r, Weight weightOfRow) {
+    if (!ClampShapeRange(r)) return;
+    for (int y = static_cast<int>(r.Y0); y <= r.Y1; ++y)
+        FillSpan(RowAt(y), static_cast<int>(r.X0), static_cast<int>(r.X1), weightOfRow(y), 1);
+}
+
+double ShapePainter::ArcWeight(double dist, double radius) const {
+    return thickness_ > 0 ? dist - (radius - static_cast<double>(thickness_) - 1) : 0;
+}
+
+// Weight and coverage both follow the distance, one way each, so the pixels
+// inside the line come first along the walk and are found by halving; the
+// rim is then walked until a pixel lies beyond the radius.
+template <typename Dist>
+void ShapePainter::ArcRow(const Row& row, int inner, int outer, double radius, Dist dist) const {
+    const int step = outer >= inner ? 1 : -1;
+    const int count = (outer - inner) * step + 1;
+    const int lo = LeadingCount(count, [&](int i) {
+        const double d = dist(inner + step * i);
+        return ArcWeight(d, radius) <= 0 && radius - d >= 1;
+    });
+    if (lo > 0) {
+        const int last = inner + step * (lo - 1);
+        row.Span(std::min(inner, last), std::max(inner, last), row.Inside);
+    }
+    for (int i = lo; i < count; ++i) {
+        const int x = inner + step * i;
+        const double d = dist(x);
+        if (!(d <= radius)) break;
+        SetShapePixel(row, x, ArcWeight(d, radius), radius - d);
+    }
 }
 
 // A band of LineThickness rows across the whole width, centred with any odd
 // row left below it.
 void ShapePainter::DrawHorizLine() {
     const int64_t y0 = (h_ - thickness_) / 2;
-    Walk({0, w_ - 1, y0, y0 + thickness_ - 1},
-         [this](int x, int y) { SetShapePixel(x, y, 1, 1); });
+    Band({0, w_ - 1, y0, y0 + thickness_ - 1}, [](int) { return 1.0; });
 }
 
 void ShapePainter::DrawVertLine() {
     const int64_t x0 = (w_ - thickness_) / 2;
-    Walk({x0, x0 + thickness_ - 1, 0, h_ - 1},
-         [this](int x, int y) { SetShapePixel(x, y, 1, 1); });
+    Band({x0, x0 + thickness_ - 1, 0, h_ - 1}, [](int) { return 1.0; });
 }
 
-// The outermost ring stays empty; rings 1..T are line, deeper pixels fill.
+// d is a pixel's distance from the nearest edge: the outermost ring (d = 0)
+// stays empty, rings 1..T are line, deeper pixels fill. In a row, the pixels
+// at least k = min(dy, T + 1) from both sides are all alike: they share d = dy
+// when dy <= T + 1, and are otherwise all plain fill.
 void ShapePainter::DrawSquareRect() {
     const double t = static_cast<double>(thickness_);
-    Walk({0, w_ - 1, 0, h_ - 1}, [&](int x, int y) {
-        const int d = std::min({x, w_ - 1 - x, y, h_ - 1 - y});
-        SetShapePixel(x, y, t - d + 1, d);
-    });
-}
-
-void ShapePainter::DiscPixel(int x, int y, double dist, double radius) {
-    if (!(dist <= radius)) return;
-    const double weight = thickness_ > 0 ? dist - (radius - static_cast<double>(thickness_) - 1) : 0;
-    SetShapePixel(x, y, weight, radius - dist);
+    for (int y = 0; y < h_; ++y) {
+        const Row row = RowAt(y);
+        const int dy = std::min(y, h_ - 1 - y);
+        const int k = static_cast<int>(std::min<int64_t>(dy, thickness_ + 1));
+        const int mid0 = std::min(k, w_), mid1 = std::max(w_ - 1 - k, mid0 - 1);
+        FillSpan(row, mid0, mid1, t - dy + 1, dy);
+        auto edge = [&](int x) {
+            const int d = std::min(x, w_ - 1 - x);
+            SetShapePixel(row, x, t - d + 1, d);
+        };
+        for (int x = 0; x < mid0; ++x) edge(x);
+        for (int x = mid1 + 1; x < w_; ++x) edge(x);
+    }
 }
 
 // A circle as wide as the picture's shorter side, centred on the rounded
-// middle of the picture.
+// middle of the picture; each row is drawn outward from the centre column.
 void ShapePainter::DrawDisc() {
     const double radius = (h_ < w_ ? h_ : w_) / 2.0;
     const double cx = std::nearbyint(w_ / 2.0);
     const double cy = std::nearbyint(h_ / 2.0);
-    Walk({0, w_ - 1, 0, h_ - 1}, [&](int x, int y) {
-        const double dx = x - cx, dy = y - cy;
-        DiscPixel(x, y, std::sqrt(dx * dx + dy * dy), radius);
-    });
+    const int mid = std::min(static_cast<int>(cx), w_ - 1);
+    for (int y = 0; y < h_; ++y) {
+        const Row row = RowAt(y);
+        const double dy = y - cy;
+        auto dist = [&](int x) {
+            const double dx = x - cx;
+            return std::sqrt(dx * dx + dy * dy);
+        };
+        ArcRow(row, mid, 0, radius, dist);
+        if (mid + 1 < w_) ArcRow(row, mid + 1, w_ - 1, radius, dist);
+    }
 }
 
 // An ellipse filling the picture: distances along the shorter side are
 // stretched to the longer one, and the line's width follows the direction.
+// The line's width does not change steadily along a row, so a row's inside
+// span is taken only as far as it is certain whatever the width: out to a
+// distance within the widest line, with room for rounding. The rest within
+// the radius is worked out pixel by pixel.
 void ShapePainter::DrawOval() {
     const double w = w_, h = h_, t = static_cast<double>(thickness_);
     double sx = 1, sy = 1, radius;
@@ -218,16 +340,37 @@ void ShapePainter::DrawOval() {
     }
     const double cx = w / 2, cy = h / 2;
     const double tx = t * sx, ty = t * sy;
-    Walk({0, w_ - 1, 0, h_ - 1}, [&](int x, int y) {
-        double dx = std::fabs(x - cx), dy = std::fabs(y - cy);
-        const double f = (dx == 0 && dy == 0) ? 0.5 : dx / (dx + dy);
-        const double lw = ty * f + (1 - f) * tx;
-        dx *= sy;
-        dy *= sx;
-        const double dist = std::sqrt(dx * dx + dy * dy);
-        if (!(dist <= radius)) return;
-        SetShapePixel(x, y, dist - (radius - lw - 1), radius - dist);
-    });
+    const double widest = std::max(tx, ty) * (1 + 1e-12);
+    const double certain = radius - widest - 1 - 1e-9 * (radius + widest + 2);
+    const int mid = std::min(static_cast<int>(cx), w_ - 1);
+    for (int y = 0; y < h_; ++y) {
+        const Row row = RowAt(y);
+        const double dy = std::fabs(y - cy), dys = dy * sx;
+        auto dist = [&](int x) {
+            const double dxs = std::fabs(x - cx) * sy;
+            return std::sqrt(dxs * dxs + dys * dys);
+        };
+        auto half = [&](int inner, int outer) {
+            const int step = outer >= inner ? 1 : -1;
+            const int within = LeadingCount((outer - inner) * step + 1,
+                                            [&](int i) { return dist(inner + step * i) <= radius; });
+            const int sure = LeadingCount(within, [&](int i) { return dist(inner + step * i) <= certain; });
+            if (sure > 0) {
+                const int last = inner + step * (sure - 1);
+                row.Span(std::min(inner, last), std::max(inner, last), row.Inside);
+            }
+            for (int i = sure; i < within; ++i) {
+                const int x = inner + step * i;
+                const double dx = std::fabs(x - cx);
+                const double f = (dx == 0 && dy == 0) ? 0.5 : dx / (dx + dy);
+                const double lw = ty * f + (1 - f) * tx;
+                const double d = dist(x);
+                SetShapePixel(row, x, d - (radius - lw - 1), radius - d);
+            }
+        };
+        half(mid, 0);
+        if (mid + 1 < w_) half(mid + 1, w_ - 1);
+    }
 }
 
 void ShapePainter::DrawRoundRect() {
@@ -249,34 +392,56 @@ void ShapePainter::DrawRoundRect() {
 // band across the whole width, all fully covered out to the picture's edge.
 // The middle band measures its line from all four edges, so that where it
 // reaches the top or bottom line (a rounding not above the thickness) those
-// rows stay line.
+// rows stay line. Between the side lines every pixel of a row looks alike:
+// the sides' terms there are at most the row's own weight, or at most 0 when
+// that is negative, which counts as 0.
 void ShapePainter::DrawRoundEdges() {
     const int64_t r = rec_.CornerRounding, w = w_, h = h_;
     const double t = static_cast<double>(thickness_);
-    Walk({r + 1, w - r - 1, 0, r}, [&](int x, int y) { SetShapePixel(x, y, t - y, 1); });
-    Walk({r + 1, w - r - 1, h - r, h - 1},
-         [&](int x, int y) { SetShapePixel(x, y, y - (h_ - t - 1), 1); });
-    Walk({0, w - 1, r + 1, h - r}, [&](int x, int y) {
-        const double weight = std::max({t - x, x - (w_ - t - 1), t - y, y - (h_ - t - 1)});
-        SetShapePixel(x, y, weight, 1);
-    });
+    Band({r + 1, w - r - 1, 0, r}, [&](int y) { return t - y; });
+    Band({r + 1, w - r - 1, h - r, h - 1}, [&](int y) { return y - (h_ - t - 1); });
+
+    ShapeRange middle{0, w - 1, r + 1, h - r};
+    if (!ClampShapeRange(middle)) return;
+    for (int y = static_cast<int>(middle.Y0); y <= middle.Y1; ++y) {
+        const Row row = RowAt(y);
+        const double rowWeight = std::max(t - y, y - (h_ - t - 1));
+        // t - x <= cut and x - (w - t - 1) <= cut there; all values are
+        // whole numbers well within a double's exact range.
+        const double cut = std::max(rowWeight, 0.0);
+        const double lo = std::clamp(t - cut, 0.0, static_cast<double>(w_));
+        const double hi = std::clamp(w - t - 1 + cut, -1.0, static_cast<double>(w_ - 1));
+        int mid0 = static_cast<int>(lo), mid1 = static_cast<int>(hi);
+        if (mid0 > mid1) mid0 = w_, mid1 = w_ - 1;  // no such pixel: all one by one
+        FillSpan(row, mid0, mid1, rowWeight, 1);
+        auto edge = [&](int x) { SetShapePixel(row, x, std::max({t - x, x - (w_ - t - 1), rowWeight}), 1); };
+        for (int x = 0; x < mid0; ++x) edge(x);
+        for (int x = mid1 + 1; x < w_; ++x) edge(x);
+    }
 }
 
 // A corner pixel outward of the centre on both axes lies on the arc's side
 // and takes its distance from the centre; any other pixel of the corner lies
 // beside a straight edge and takes its distance along the outward axis, so
-// the corner joins the bands without holes or notches.
+// the corner joins the bands without holes or notches. The distance never
+// falls outward along a row, so each row is drawn from its inner end.
 void ShapePainter::DrawDisc(ShapeRange range, double cx, double cy, double radius, Outward out) {
     const int64_t midX = w_ / 2, midY = h_ / 2;
     if (out.X < 0) range.X1 = std::min(range.X1, midX);
     else range.X0 = std::max(range.X0, midX);
     if (out.Y < 0) range.Y1 = std::min(range.Y1, midY);
     else range.Y0 = std::max(range.Y0, midY);
-    Walk(range, [&](int x, int y) {
-        const double ox = out.X * (x - cx), oy = out.Y * (y - cy);
-        const double dist = (ox > 0 && oy > 0) ? std::sqrt(ox * ox + oy * oy) : std::max(ox, oy);
-        DiscPixel(x, y, dist, radius);
-    });
+    if (!ClampShapeRange(range)) return;
+    const int x0 = static_cast<int>(range.X0), x1 = static_cast<int>(range.X1);
+    for (int y = static_cast<int>(range.Y0); y <= range.Y1; ++y) {
+        const double oy = out.Y * (y - cy);
+        auto dist = [&](int x) {
+            const double ox = out.X * (x - cx);
+            return (ox > 0 && oy > 0) ? std::sqrt(ox * ox + oy * oy) : std::max(ox, oy);
+        };
+        if (out.X < 0) ArcRow(RowAt(y), x1, x0, radius, dist);
+        else ArcRow(RowAt(y), x0, x1, radius, dist);
+    }
 }
 
 }  // namespace
@@ -290,8 +455,7 @@ bool DrawShape(TAQButton& obj) {
     if (!ShapeSizeDrawable(obj.ObjWidth, obj.ObjHeight)) return false;
     ShapePainter painter(obj.ShapeRec, obj.ObjWidth, obj.ObjHeight);
     painter.Draw();
-    ArrayToPNG(painter.ShapeArray);
-    obj.LookPNG = std::move(painter.ShapeArray.PNG);
+    obj.LookPNG = std::move(painter.Picture);
     return true;
 }
 

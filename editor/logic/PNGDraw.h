@@ -4,7 +4,7 @@
 // a solid fill or a top-to-bottom gradient fill.
 //
 // DrawShape renders an object's ShapeRec at the object's own width x height
-// into a pixel array (ShapeArray) and assigns the result to its LookPNG. The
+// into a new RGBA picture and assigns it to the object's LookPNG. The
 // record's other fields are left alone: the colour channels are derived in a
 // private copy. A size below 1 x 1 or beyond the picture limits of the pixel
 // array is refused: the result is false and LookPNG keeps its old picture.

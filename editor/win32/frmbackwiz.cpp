@@ -14,6 +14,7 @@
 #include "editor/win32/EditorHelp.h"
 #include "editor/win32/PhotoFile.h"
 #include "editor/win32/ResourcePicture.h"
+#include "editor/win32/frmcolors.h"
 #include "editor/win32/frmsampback.h"
 #include "forms/portable/FileSystem.h"
 #include "forms/win32/Button.h"
@@ -115,6 +116,8 @@ void SelectText(forms::ComboBox* combo, const std::string& text) { combo->SetIte
 }  // namespace
 
 TfrmBackWizCls::TfrmBackWizCls(BackImageTarget& target) : Target_(target) {
+    // The colour chooser's Pick offers the wizard's picture for its requests.
+    WizardPickPicture = [this] { return Shown_; };
     SetName("frmBackWiz");
     SetCaption("Background Wizard");
     SetBorderStyle(forms::BorderStyle::Dialog);
@@ -160,6 +163,7 @@ TfrmBackWizCls::TfrmBackWizCls(BackImageTarget& target) : Target_(target) {
 }
 
 TfrmBackWizCls::~TfrmBackWizCls() {
+    WizardPickPicture = nullptr;
     // A wizard destroyed without closing still lets its preview go.
     if (!Unloaded_) BackWizClosed = 1;
 }

@@ -165,6 +165,7 @@ void TMDIForm1Cls::FormCreate() {
     ClipButton = TAQButton();
     WireTextCommands();
     WireClockCommands();
+    WireColorCommands();
     EnableToolbars(0, 1);
     if (runStartup_)
         Timer2->SetInterval(10);

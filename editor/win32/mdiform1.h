@@ -20,6 +20,7 @@
 //   mdiform1_createexe.cpp  the Create Autorun EXE command
 //   mdiform1_textformat.cpp text formatting, the in-place text box, rendering texts
 //   mdiform1_objprops.cpp   the properties dialog of placed images, texts and shapes
+//   mdiform1_colors.cpp     the colour commands, their pop-ups and applying colours
 //
 // Every command that needs a document does nothing while none is open
 // (CurMenu below 1); the commands of operations not built yet are shown
@@ -35,6 +36,7 @@
 #include "editor/logic/DataFolders.h"
 #include "editor/logic/EditorSettings.h"
 #include "editor/logic/SurfaceGeometry.h"
+#include "editor/win32/ColorRequest.h"
 #include "editor/win32/EditorDocument.h"
 #include "forms/win32/Form.h"
 
@@ -63,7 +65,7 @@ constexpr int kMaxDocuments = 100;
 // Height of each of the window's toolbars.
 constexpr int kToolBarHeight = 26;
 
-class TMDIForm1Cls : public forms::Form {
+class TMDIForm1Cls : public forms::Form, public ColorReceiver {
 public:
     // runStartup false leaves out the start-up sequence on Timer2 (splash,
     // markers and handles, tip, start dialog), for programs that drive the
@@ -252,6 +254,31 @@ public:
     // The edited accessory text: -1 none, 0 the menu's own, n object n's.
     int EditedAccText() const { return EditedAcc_; }
 
+    // ---- colours (mdiform1_colors.cpp) ----
+    // The colour openers of the Formatting bar: Text Color (the text box's
+    // selection), Date/Time Color, Shadow Color, Transparent Color (through
+    // the transparency pop-up) and Shadow Depth (its own pop-up), each under
+    // its button. All do nothing while no document is open.
+    void ToolButton27Click();
+    void ToolButton39Click();
+    void ToolButton40Click();
+    void ToolButton42Click();
+    void ToolButton54Click();
+    // Applies CurClr (TransIndex for 31) to the current document by target
+    // code: 4 shadow colour, 18 text box selection, 28 time and date labels,
+    // 31 transparent colour; undo 1 records an undo step first. Nothing
+    // without an open document.
+    void ApplyPickedClr(int32_t target, uint8_t undo);
+    void ColorDelivered(int32_t target) override { ApplyPickedClr(target, 1); }
+    // Sets the current document's shadow depth (0..5) as one undo step and
+    // renders every text again.
+    void SetShadowDepth(int depth);
+    // Renders every text of the current document again (after a shadow
+    // change) and ends any editing.
+    void RenderAllTexts();
+    // The colour bars show the current document's colours.
+    void ShowMenuColors(TMenuDocument& doc);
+
     // ---- order (mdiform1_order.cpp) ----
     void ToolButton22Click();  // Bring to Front
     void ToolButton73Click();  // Send To Back
@@ -354,6 +381,12 @@ private:
     // Text formatting (mdiform1_textformat.cpp): binds the formatting
     // commands, boxes and text box events; the formatting controls start off.
     void WireTextCommands();
+    // Colours (mdiform1_colors.cpp): binds the colour commands and installs
+    // the colour chooser.
+    void WireColorCommands();
+    // The screen point one pixel below the bottom-left corner of a tool
+    // button, moved dx to the right.
+    POINT PointUnderButton(const char* name, int dx) const;
     void AddFormatMenuItems(forms::MenuItem* format);
     void ApplyFontChange(const std::function<void(forms::RichEdit&)>& toText,
                          const std::function<void(forms::Font&)>& toLabel);
@@ -485,6 +518,8 @@ private:
     // The accessory text the text box holds (-1 none) and its document.
     int EditedAcc_ = -1;
     int EditedAccMenu_ = 0;
+    // The text box's own RTF of the text it loaded last.
+    std::string LoadedAccRTF_;
     // 1 while a font command has selected all of the text box's text.
     uint8_t SelectingAll_ = 0;
     // The commands EnableFmtToolbar switches with the font and size boxes.

@@ -230,6 +230,7 @@ void TMDIForm1Cls::SyncMenuTools() {
     Cmd("cmdShowTime")->SetChecked(doc->TimeLabel->Visible());
     Cmd("cmdShowDate")->SetChecked(doc->DateLabel->Visible());
     Cmd("cmdTabOrder")->SetChecked(doc->TabOrderShown == 1);
+    ShowMenuColors(*doc);
 }
 
 void TMDIForm1Cls::EnableToolbars(uint8_t enabled, uint8_t force) {

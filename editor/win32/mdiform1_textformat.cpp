@@ -287,7 +287,11 @@ void TMDIForm1Cls::StoreAccTextEdit() {
     if (!owner || owner->Closed || n < 0 || n > owner->Menu.BtnCount) return;
     std::string& target = n == 0 ? owner->Menu.AccRTF : owner->Menu.Buttons[static_cast<size_t>(n)].AccRTF;
     const std::string rtf = RichAccEdit->RTF();
-    if (rtf == target) return;
+    // The box writes a loaded text back in its own words: only a text that
+    // differs from what the box held after loading has changed.
+    if (rtf == target || rtf == LoadedAccRTF_) return;
+    // The undo step holds the text from before the edit.
+    if (owner == CurrentDoc()) PushUndo(1);
     target = rtf;
     owner->Modified = 1;
 }
@@ -314,6 +318,7 @@ void TMDIForm1Cls::ToolButton67Click(int button) {
     if (n < 1) {
         const uint8_t dirty = doc->AccPNGDirty;
         RichAccEdit->SetRTF(doc->Menu.AccRTF);
+        LoadedAccRTF_ = RichAccEdit->RTF();
         doc->AccPNGDirty = dirty;
         label4->SetCaption("Default Text");
         const forms::Image& box = *doc->AccessoryText;
@@ -323,6 +328,7 @@ void TMDIForm1Cls::ToolButton67Click(int button) {
     TAQButton& object = doc->Menu.Buttons[static_cast<size_t>(n)];
     const uint8_t dirty = object.AccDirty;
     RichAccEdit->SetRTF(object.AccRTF);
+    LoadedAccRTF_ = RichAccEdit->RTF();
     object.AccDirty = dirty;
     label4->SetCaption("Object " + std::to_string(n));
     const TObjControls& ctl = doc->Ctl[static_cast<size_t>(n)];
@@ -362,7 +368,6 @@ void TMDIForm1Cls::RichAccEditExit() {
     box.SetTag(0);
     box.SetVisible(true);
     if (doc != CurrentDoc()) return;
-    PushUndo(1);
     ShowSelHandles(1);
 }
 

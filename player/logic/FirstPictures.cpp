@@ -12,4 +12,11 @@ bool ShownAtOnce(const TAQMenu& menu, int object, int state, int frame) {
     }
 }
 
+MenuReadOptions FirstPaintReading(std::vector<DeferredPicture>& later) {
+    MenuReadOptions reading;
+    reading.Deferred = &later;
+    reading.DecodeNow = &ShownAtOnce;
+    return reading;
+}
+
 }  // namespace player

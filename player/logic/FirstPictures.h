@@ -4,10 +4,17 @@
 // frames (animation, Active, Down and Accessory pictures) after the window
 // is on the screen.
 #pragma once
+#include <vector>
+
+#include "shared/MenuBody.h"
 #include "shared/MenuType.h"
 
 namespace player {
 
 bool ShownAtOnce(const TAQMenu& menu, int object, int state, int frame);
+
+// How the player reads a menu file: the pictures ShownAtOnce are decoded,
+// the others go to later for DecodeDeferredPictures.
+MenuReadOptions FirstPaintReading(std::vector<DeferredPicture>& later);
 
 }  // namespace player

@@ -14,6 +14,7 @@ bool ReportNoViewer = true;
 
 std::string PlayerExePath;
 std::string StartArgument;
+player::StartMenuRead StartMenu;
 
 std::function<int(const std::string&, TMsgDlgType, const std::string&)> ShowPlayerMsg =
     [](const std::string& text, TMsgDlgType type, const std::string& caption) {

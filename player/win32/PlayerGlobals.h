@@ -10,6 +10,7 @@
 #include <string>
 
 #include "player/logic/PackReader.h"
+#include "player/logic/StartMenuRead.h"
 #include "shared/TarvikUtils.h"
 
 extern std::string AppFolder;     // folder of the player's executable, ending in "\"
@@ -24,6 +25,9 @@ extern bool ReportNoViewer;
 // entry fills them; tests point them at a pack of their own.
 extern std::string PlayerExePath;
 extern std::string StartArgument;
+// The first menu, read while the window is made (the program entry starts
+// it; the first LoadMenu takes it). Tests that do not start it read as before.
+extern player::StartMenuRead StartMenu;
 
 // Every message dialog of the player goes through here (caption StartTitle
 // unless the caller passes another). Returns the modal result.

@@ -23,6 +23,7 @@
 #include "forms/win32/Label.h"
 #include "forms/win32/Menus.h"
 #include "forms/win32/Timer.h"
+#include "shared/MenuBody.h"
 #include "shared/MenuType.h"
 #include "shared/mdlfilebin.h"
 
@@ -143,10 +144,17 @@ protected:
     LRESULT WndProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
 
 private:
-    // Reads the rest of the menu file and shows the menu; false (nothing
+    // Shows the menu just read into Menu, then decodes the pictures left for
+    // later (laterDamaged set when one of them is damaged); false (nothing
     // shown) when the menu has no background picture. May throw when memory
     // runs out.
-    bool ReadAndShowMenu(TMenuFile& menuFile);
+    bool ShowReadMenu(std::vector<DeferredPicture>& laterPictures, bool& laterDamaged);
+    // Shows the first menu when it was read ahead (StartMenu) without
+    // anything to report; false when the file must be read here.
+    bool LoadReadAhead(const std::string& name);
+    // The end of a load: the messages of a menu that could not be shown or
+    // was damaged, or the timers, the default selection and the focus.
+    void FinishLoad(bool shown, bool damaged);
     // Gives the keyboard to the selected object, else to the window.
     void TakeKeyboardFocus();
     // Enter on object n: Down, launch, Active.

@@ -264,6 +264,9 @@ void TfrmMenuCls::LoadMenu(std::string name) {
     MenuName = name;
     Hide();
 
+    if (LoadReadAhead(name)) return;
+
+    std::vector<DeferredPicture> laterPictures;
     std::unique_ptr<forms::FileStream> file = forms::FileStream::Open(AppFolder + ExeFileName, forms::FileMode::OpenRead);
     if (!file) {
         PlayerMsg(kMenuUnreadable, TMsgDlgType::mtError);
@@ -305,24 +308,50 @@ void TfrmMenuCls::LoadMenu(std::string name) {
         return;
     }
 
-    // A menu that cannot be shown ends the program: a window without a
-    // background would be an invisible program that never ends.
     bool shown = false;
+    bool laterDamaged = false;
     try {
-        shown = ReadAndShowMenu(menuFile);
+        ReadMenuBody(menuFile, Menu, player::FirstPaintReading(laterPictures), nullptr);
+        menuFile.CloseMnuFile();
+        Menu.BtnCount = std::clamp(Menu.BtnCount, 0, kMaxObjects);
+        shown = ShowReadMenu(laterPictures, laterDamaged);
     } catch (const std::exception&) {
         // Out of memory for a picture, for instance.
         menuFile.CloseMnuFile();
         menuFile.SetMnuError();
     }
+    FinishLoad(shown, laterDamaged || menuFile.MnuError());
+}
+
+bool TfrmMenuCls::LoadReadAhead(const std::string& name) {
+    TAQMenu readAhead;
+    std::vector<DeferredPicture> laterPictures;
+    if (!StartMenu.Take(AppFolder + ExeFileName, name, readAhead, laterPictures)) return false;
+    FreeMenuControls();
+    Menu = std::move(readAhead);
+    ResetRunState();
+    bool shown = false;
+    bool laterDamaged = false;
+    try {
+        shown = ShowReadMenu(laterPictures, laterDamaged);
+    } catch (const std::exception&) {
+        laterDamaged = true;  // out of memory for a picture, for instance
+    }
+    FinishLoad(shown, laterDamaged);
+    return true;
+}
+
+void TfrmMenuCls::FinishLoad(bool shown, bool damaged) {
+    // A menu that cannot be shown ends the program: a window without a
+    // background would be an invisible program that never ends.
     if (!shown) {
         Hide();
-        if (menuFile.MnuError()) ShowPlayerMsg(kBinaryDataError, TMsgDlgType::mtWarning, "");
+        if (damaged) ShowPlayerMsg(kBinaryDataError, TMsgDlgType::mtWarning, "");
         PlayerMsg(kMenuUnreadable, TMsgDlgType::mtError);
         DelayedShutdown();
         return;
     }
-    if (menuFile.MnuError()) ShowPlayerMsg(kBinaryDataError, TMsgDlgType::mtWarning, "");
+    if (damaged) ShowPlayerMsg(kBinaryDataError, TMsgDlgType::mtWarning, "");
 
     Timer3->SetInterval(Menu.AnimInterval > 0 ? Menu.AnimInterval : 0);
     Timer4->SetInterval(Menu.ScrollTitle ? 160 : 0);
@@ -339,16 +368,9 @@ void TfrmMenuCls::LoadMenu(std::string name) {
     TakeKeyboardFocus();
 }
 
-bool TfrmMenuCls::ReadAndShowMenu(TMenuFile& menuFile) {
-    // Only the pictures of the first paint are decoded while the file is
+bool TfrmMenuCls::ShowReadMenu(std::vector<DeferredPicture>& laterPictures, bool& laterDamaged) {
+    // Only the pictures of the first paint were decoded while the file was
     // read; the other frames follow once the menu is on the screen.
-    std::vector<DeferredPicture> laterPictures;
-    MenuReadOptions reading;
-    reading.Deferred = &laterPictures;
-    reading.DecodeNow = &player::ShownAtOnce;
-    ReadMenuBody(menuFile, Menu, reading, nullptr);
-    menuFile.CloseMnuFile();
-    Menu.BtnCount = std::clamp(Menu.BtnCount, 0, kMaxObjects);
     const PicRef& background = Menu.Buttons[0].Pics[Up][0];
     if (!HasPic(background)) return false;
 
@@ -372,7 +394,7 @@ bool TfrmMenuCls::ReadAndShowMenu(TMenuFile& menuFile) {
     Repaint();
     GdiFlush();
     ShowShortcutButtons();
-    if (!DecodeDeferredPictures(Menu, laterPictures)) menuFile.SetMnuError();
+    if (!DecodeDeferredPictures(Menu, laterPictures)) laterDamaged = true;
     CountFrames();
     return true;
 }

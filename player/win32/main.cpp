@@ -7,10 +7,13 @@
 #include "forms/win32/Application.h"
 #include "player/win32/PlayerGlobals.h"
 #include "player/win32/frmmenu.h"
+#include "shared/TextParts.h"
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     PlayerExePath = forms::ExecutablePath();
     StartArgument = __argc > 1 ? __argv[1] : "";
+    // The window reads its first menu from the same file, by the same path.
+    StartMenu.Start(WithTrailingBackslash(FolderPart(PlayerExePath)) + FileNamePart(PlayerExePath), StartArgument);
 
     forms::Application().SetTitle("Autorun Quorvel");
     forms::Application().SetIcon(LoadIconA(instance, MAKEINTRESOURCEA(1)));

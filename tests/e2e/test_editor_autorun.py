@@ -1,7 +1,7 @@
 """Create Autorun EXE as a user meets it: menu files written by the shared
 menu writer lie in a folder, the current document is saved there, the
 wizard packs the folder's menus with the chosen default, and the Autorun.exe
-it writes shows that menu when started."""
+it writes shows that menu when started and follows its buttons."""
 import os
 import shutil
 import time
@@ -78,9 +78,15 @@ def test_the_wizard_packs_the_saved_menus_and_the_autorun_exe_shows_the_default(
         key_to(s, WIZARD, "Escape")
         assert wait_closed(s, WIZARD), "the wizard stayed"
 
+        # The default menu shows, and its first button (command main.mnu)
+        # switches to the main menu packed beside it.
         player = s.start(os.path.join(menus, "Autorun.exe"))
         try:
-            assert s.shown("Sub Menu", 60000) is not None, s.windows()
+            sub = s.shown("Sub Menu", 60000)
+            assert sub is not None, s.windows()
+            s.click(sub["rect"][0] + 70, sub["rect"][1] + 40)
+            assert s.shown("Main Menu", 15000) is not None, s.windows()
+            assert harness.wait_until(lambda: s.shown("Sub Menu", 0) is None, 5)
         finally:
             player.kill()
             player.wait()

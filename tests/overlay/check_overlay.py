@@ -4,7 +4,8 @@ marker, bytes O..O+3 are "ApEX", and the bytes between the marker and the last
 4 are exactly the built player. Also checks the file version of both programs
 (the editor stamps it into every menu file) and that both import only system
 DLLs (a wrongly dynamic zlib or C++ runtime would run under Wine and fail on
-Windows).
+Windows), and that the player loads no more than the core system DLLs before
+its first line runs (the others are delay-loaded, for a quick start).
   check_overlay.py EDITOR PLAYER OBJDUMP VERSION (like 8.1.0.0)"""
 import struct
 import subprocess
@@ -15,6 +16,9 @@ SYSTEM_DLLS = {
     "comctl32.dll", "comdlg32.dll", "ole32.dll", "oleaut32.dll", "winmm.dll", "version.dll",
     "msvcrt.dll", "msimg32.dll", "hhctrl.ocx", "uxtheme.dll", "ws2_32.dll",
 }
+
+# What the player may import at load time.
+PLAYER_LOAD_DLLS = {"kernel32.dll", "user32.dll", "gdi32.dll", "msvcrt.dll"}
 
 
 def imports(objdump, exe):
@@ -50,6 +54,9 @@ def main():
         foreign = imports(objdump, exe) - SYSTEM_DLLS
         if foreign:
             failures.append(f"{exe} imports non-system DLLs: {sorted(foreign)}")
+    early = imports(objdump, player) - PLAYER_LOAD_DLLS
+    if early:
+        failures.append(f"the player loads {sorted(early)} before it starts (delay-load them)")
     for f in failures:
         print("FAIL:", f)
     print("overlay: offset %d, player %d bytes, %s" % (offset, len(player_bytes), "ok" if not failures else "bad"))

@@ -161,3 +161,44 @@ TEST(PNGDraw, BadSizesAreRefusedAndExtremeSettingsStayInside) {
     }
     EXPECT_EQ(At(Shape(ShapeHorizLine, 16, 12, INT_MAX), 8, 11), kBlack);
 }
+
+// Whole pictures, every pixel pinned by a fingerprint of its RGBA bytes: the
+// rims of arcs and ovals, gradients on every row and part-opaque settings
+// must not move by a single value when the drawing is reorganised.
+TEST(PNGDraw, WholePicturesStayExactlyAsDrawnBefore) {
+    struct Case {
+        int kind, w, h, thickness, fillType, rounding;
+        float fillAlpha, lineAlpha;
+        uint64_t fingerprint;
+    };
+    const Case cases[] = {
+        {ShapeRoundRect, 120, 80, 3, FillGradient, 20, 1, 1, 0x319278a3633c0151ull},
+        {ShapeRoundRect, 60, 90, 0, FillGradient, 45, 1, 1, 0x5b4ab5fd96a7d7edull},
+        {ShapeRoundRect, 100, 100, 6, FillSolid, 30, 0.5f, 0.25f, 0x0023aa81c681f485ull},
+        {ShapeSquareRect, 50, 30, 4, FillGradient, 0, 1, 1, 0x80fd01cf87844c75ull},
+        {ShapeCircle, 71, 64, 2, FillSolid, 0, 1, 1, 0x4c10f87553b74cf3ull},
+        {ShapeCircle, 64, 64, 0, FillGradient, 0, 1, 1, 0xa86204629ac43088ull},
+        {ShapeOval, 120, 50, 5, FillGradient, 0, 1, 1, 0xe6e093272c7ab913ull},
+        {ShapeOval, 40, 110, 3, FillNone, 0, 1, 1, 0xfd842856bef57a65ull},
+        {ShapeHorizLine, 90, 20, 7, FillGradient, 0, 1, 1, 0x87e15e9d81142975ull},
+    };
+    for (const Case& c : cases) {
+        TAQButton obj;
+        obj.ObjWidth = c.w;
+        obj.ObjHeight = c.h;
+        TShapeRec& s = obj.ShapeRec;
+        s.ShapeKind = c.kind;
+        s.LineThickness = c.thickness;
+        s.LineColor = 0x202020;
+        s.FillType = c.fillType;
+        s.FillColor = 0x0000FF;
+        s.GradientColor = 0xFF8000;
+        s.CornerRounding = c.rounding;
+        s.FillAlpha = c.fillAlpha;
+        s.LineAlpha = c.lineAlpha;
+        ASSERT_TRUE(DrawShape(obj));
+        uint64_t fingerprint = 14695981039346656037ull;  // FNV-1a
+        for (uint8_t b : obj.LookPNG.Rgba()) fingerprint = (fingerprint ^ b) * 1099511628211ull;
+        EXPECT_EQ(fingerprint, c.fingerprint) << "kind " << c.kind << ", " << c.w << " x " << c.h;
+    }
+}

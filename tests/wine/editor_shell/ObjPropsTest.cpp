@@ -138,7 +138,7 @@ TEST_F(ObjPropsDialogTest, ShownModallyItSetsItselfUpAndStaysOpenOnARefusedSize)
     g_shown = dialog_.get();
     g_step = 0;
     const UINT_PTR timer = SetTimer(nullptr, 0, 30, DriveModal);
-    const int result = RunObjPropsDialog(*dialog_);
+    const int result = dialog_->ShowModal();
     KillTimer(nullptr, timer);
     EXPECT_EQ(result, mrOk);
     EXPECT_TRUE(g_stayedOpen);

@@ -42,12 +42,14 @@ void PlayerTest::TearDown() {
     RemoveDirectoryA(folder_.c_str());
 }
 
-TfrmMenuCls& PlayerTest::Start(const std::vector<qvtest::PackFile>& menus, const std::string& argument) {
+TfrmMenuCls& PlayerTest::Start(const std::vector<qvtest::PackFile>& menus, const std::string& argument,
+                               bool readAhead) {
     const std::vector<uint8_t> image = {'M', 'Z', 0, 0};
     const std::string exe = folder_ + "autorun.exe";
     EXPECT_TRUE(qvtest::WriteBytes(exe, qvtest::PackedExe(image, menus)));
     PlayerExePath = exe;
     StartArgument = argument;
+    if (readAhead) StartMenu.Start(exe, argument);
     form_ = forms::Application().CreateForm<TfrmMenuCls>();
     return *form_;
 }

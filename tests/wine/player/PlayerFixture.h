@@ -31,8 +31,10 @@ protected:
     void TearDown() override;
 
     // Writes the pack file with these menus (the first is the default) and
-    // starts the menu window as the program would.
-    TfrmMenuCls& Start(const std::vector<qvtest::PackFile>& menus, const std::string& argument = "");
+    // starts the menu window as the program would (readAhead: with the first
+    // menu read ahead, as the program entry does).
+    TfrmMenuCls& Start(const std::vector<qvtest::PackFile>& menus, const std::string& argument = "",
+                       bool readAhead = false);
     // A file in the pack's folder.
     void WriteFile(const std::string& name, const std::string& text);
     // Handles messages for about ms milliseconds.

@@ -130,6 +130,23 @@ TEST_F(PlayerTest, EmptyDriveAnswerKeepsThePlayersFolder) {
     EXPECT_EQ(SourcePath, folder_);
 }
 
+TEST_F(PlayerTest, MenuReadAheadShowsAsTheWindowsOwnReadWithItsLaterWarning) {
+    TAQMenu menu = TwoButtonMenu("Ahead");
+    TfrmMenuCls& form =
+        Start({{"other.mnu", MenuBytes(TwoButtonMenu("Other"))}, {"ahead.mnu", MenuBytesWithBadPicture(menu, 1, Active, 0)}},
+              "E:Ahead.mnu", true);
+
+    ASSERT_EQ(messages_.size(), 1u);
+    EXPECT_EQ(messages_[0].text, "Error loading binary menu data.");
+    EXPECT_EQ(form.Caption(), "Ahead");
+    EXPECT_EQ(form.MenuName, "Ahead.mnu");
+    EXPECT_TRUE(form.Visible());
+    EXPECT_EQ(form.Menu.BtnCount, 2);
+    EXPECT_EQ(ShownPixel(2), kRed);
+    Press(1);
+    EXPECT_EQ(ShownPixel(1), kBlue);  // decoded after the first paint
+}
+
 TEST_F(PlayerTest, DamagedLaterPictureStillShowsTheMenuWithAWarning) {
     TAQMenu menu = TwoButtonMenu("Damaged");
     // Up frame 0 is decoded while the file is read; Active and Down follow
