@@ -41,7 +41,8 @@ extern uint8_t SnapToGrid;
 extern int32_t GridSize;
 // 1 while an undo or redo step is being applied.
 extern uint8_t UndoBusy;
-// 1 when the last object properties dialog ended without OK.
+// 1 when the last Button Properties or Object Properties dialog ended
+// without a valid OK (also: the picture picker chose nothing).
 extern uint8_t ObjPropsCancelled;
 // Kind given to the next inserted button.
 extern int32_t LastBtnKind;

@@ -177,9 +177,13 @@ public:
     const editor::SelBox& SelRect() const { return SelRect_; }
 
     // ---- objects (mdiform1_objectcmds.cpp) ----
-    // Insert Button and the three Add commands. The properties dialogs come
-    // later: the new object keeps its defaults and stays.
+    // Insert Button opens Button Properties for the new button; a cancelled
+    // dialog takes the button away again and leaves no undo step. The three
+    // Add commands' dialogs come later: the new object keeps its defaults.
     void AddButton();
+    // Object Properties of the selected object (mdiform1_properties.cpp):
+    // Button Properties for a button, after an undo step.
+    void ShowObjProps();
     // Moves the selected graphical button to where its Up picture best
     // matches the background, with the progress pop-up (argument: 1).
     void DoAutoSeek(uint8_t interactive);
@@ -461,6 +465,8 @@ private:
     void PlaceSelectedObject(TMenuDocument& doc);
     // Frame around a control: bounds - 2 / + 4.
     void FrameAround(int left, int top, int width, int height);
+    // The frame around the selected object's shown control.
+    void FrameSelectedObject();
     // Starts and ends the in-place edit of a placed text.
     void BeginPlacedTextEdit(TMenuDocument& doc, int n);
     void CommitPlacedTextEdit(TMenuDocument& doc);
@@ -469,9 +475,12 @@ private:
     // Makes object n of the current document selected with frame and handles.
     void SelectPlacedObject(TMenuDocument& doc, int n, uint8_t handles);
     // The common start of the Add commands: a new slot with its controls.
-    // snapshotFirst: record the undo step before the object exists (the
-    // placed objects record theirs only once their dialog was accepted).
+    // snapshotFirst: record the undo step before the object exists (buttons
+    // and placed objects record theirs only once their dialog was accepted).
     int NewObjectSlot(TMenuDocument& doc, int kind, const char* limitMessage, bool snapshotFirst = true);
+    // Shows Button Properties for button n of doc; true after a valid OK,
+    // when the object's controls, accessory text and selection follow.
+    bool RunButtonProps(TMenuDocument& doc, int n);
     // Runs the placed-object properties dialog on object n of doc; on OK the
     // object's control shows the result and the object is selected with its
     // handles. True on OK.

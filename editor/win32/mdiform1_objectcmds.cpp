@@ -85,7 +85,8 @@ void TMDIForm1Cls::AddButton() {
     if (!doc) return;
     const int n = NewObjectSlot(*doc, LastBtnKind,
                                 "You cannot add more than 200 objects.\r\n\r\nTry organising your buttons into "
-                                "submenus instead.");
+                                "submenus instead.",
+                                false);
     if (n == 0) return;
     TAQButton& object = doc->Menu.Buttons[static_cast<size_t>(n)];
     object.VersionOrAbove = -1;
@@ -101,8 +102,25 @@ void TMDIForm1Cls::AddButton() {
     }
     object.AccPNG = RenderRichText(doc->Menu, "", doc->AccessoryText->Width(), doc->AccessoryText->Height());
     CreateObjControls(*doc, n);
-    RefreshObjects(*doc);
+    doc->SelObject = n;
+    UpdateButtonBar();
+    const bool accepted = RunButtonProps(*doc, n);
+    forms::Application().ProcessMessages();
+    if (!accepted) {
+        // Nothing of the cancelled button stays: not its controls, record or
+        // pictures, and no undo step that would bring it back.
+        ClearObjectSlot(*doc, n);
+        doc->Menu.BtnCount = n - 1;
+        doc->SelObject = kSelNone;
+        DeselectObj(0, 1);
+        return;
+    }
+    // The undo step holds the menu without the new button.
+    doc->Menu.BtnCount = n - 1;
+    PushUndo(0);
+    doc->Menu.BtnCount = n;
     LastBtnKind = object.ObjectKind;
+    RefreshObjects(*doc);
     ShowNewObject(*doc, n);
     SelectPlacedObject(*doc, n, 0);
     if (EditorOptions.AutoPlaceButtons && LastBtnKind == GraphicalButton) DoAutoSeek(1);

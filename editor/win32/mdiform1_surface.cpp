@@ -272,9 +272,26 @@ void TMDIForm1Cls::ImgBtnMouseDown(forms::Control& sender, forms::MouseButton bu
         StartObjectDrag(x, y);
         return;
     }
-    // Other buttons open the properties (a later dialog); a placed text
-    // pressed without Shift is edited in place.
-    if (object.ObjectKind == PlcText && !(shift & forms::ssShift)) BeginPlacedTextEdit(*doc, n);
+    // Other buttons open the properties; a placed text pressed without Shift
+    // is edited in place.
+    if (object.ObjectKind == PlcText && !(shift & forms::ssShift)) {
+        BeginPlacedTextEdit(*doc, n);
+        return;
+    }
+    ShowObjProps();
+    FrameSelectedObject();
+}
+
+void TMDIForm1Cls::FrameSelectedObject() {
+    TMenuDocument* doc = CurrentDoc();
+    if (!doc) return;
+    const int n = doc->SelObject;
+    if (n < 1 || n > doc->Menu.BtnCount) return;
+    const TObjControls& ctl = doc->Ctl[static_cast<size_t>(n)];
+    const forms::Control* shown = doc->Menu.Buttons[static_cast<size_t>(n)].ObjectKind == WindowsButton
+                                      ? static_cast<forms::Control*>(ctl.WinBtn)
+                                      : ctl.ImgBtn;
+    if (shown) FrameAround(shown->Left(), shown->Top(), shown->Width(), shown->Height());
 }
 
 void TMDIForm1Cls::PlaceSelectedObject(TMenuDocument& doc) {
@@ -343,7 +360,12 @@ void TMDIForm1Cls::cmdButton_MouseDown(forms::Control& sender, forms::MouseButto
     ShowSelHandles(0);
     doc->SelObject = n;
     UpdateButtonBar();
-    if (button == forms::MouseButton::Left) StartObjectDrag(x, y);
+    if (button == forms::MouseButton::Left) {
+        StartObjectDrag(x, y);
+        return;
+    }
+    ShowObjProps();
+    FrameSelectedObject();
 }
 
 void TMDIForm1Cls::cmdButton_MouseMove(forms::Control& sender, forms::ShiftState, int x, int y) {
@@ -555,6 +577,7 @@ void TMDIForm1Cls::WireSurfaceCommands() {
     // toolbar that need a selected object.
     const std::pair<const char*, std::function<void()>> docCommands[] = {
         {"cmdInsertBtn", [this] { AddButton(); }},
+        {"cmdBtnProps", [this] { ShowObjProps(); }},
         {"cmdAddImage", [this] { AddPlcImage(); }},
         {"cmdAddText", [this] { AddPlcText(); }},
         {"cmdAddShape", [this] { AddPlcShape(); }},

@@ -1,8 +1,9 @@
 // A main window (without its start-up sequence) holding one new menu with a
 // 400 x 300 grey background, the editor-wide state reset, and every message
 // the editor would show recorded in asked_ and answered with OK; the
-// properties dialog of an added object is accepted with OK. The window
-// and its snapshot files go at the end of each test.
+// properties dialog of an added object is accepted with OK, Button
+// Properties as it opens (a graphical button given a plain Up picture of its
+// size). The window and its snapshot files go at the end of each test.
 #pragma once
 #include <gtest/gtest.h>
 
@@ -10,11 +11,13 @@
 #include <vector>
 
 #include "editor/win32/EditorGlobals.h"
+#include "editor/win32/frmproperties.h"
 #include "editor/win32/mdiform1.h"
 #include "editor/win32/objprops.h"
 #include "forms/win32/Application.h"
 #include "forms/win32/Button.h"
 #include "forms/win32/Command.h"
+#include "forms/win32/Edit.h"
 #include "forms/win32/Image.h"
 #include "forms/win32/Panel.h"
 #include "forms/win32/Shape.h"
@@ -27,6 +30,15 @@ protected:
         EditorMsg = [this](const std::string& text, TMsgDlgType, TMsgDlgButtons) {
             asked_.push_back(text);
             return mrOk;
+        };
+        keptButtonDialog_ = RunButtonPropertiesDialog;
+        keptObjDialog_ = RunObjPropsDialog;
+        RunButtonPropertiesDialog = [](TfrmPropertiesCls& dialog) {
+            dialog.Timer2Timer();
+            if (dialog.KindShown() == GraphicalButton && !dialog.HasFrame(Up, 0, 0))
+                dialog.StoreFrame(forms::Bitmap(std::stoi(dialog.Text1[2]->Text()), std::stoi(dialog.Text1[3]->Text())));
+            dialog.Command1000->Click();
+            return dialog.ModalResult();
         };
         // The properties dialog of an added object is accepted as it opens.
         RunObjPropsDialog = [](TForm2& dialog) {
@@ -48,11 +60,12 @@ protected:
             part->SetVisible(true);
     }
     void TearDown() override {
-        // The next suite may show the dialog itself.
-        RunObjPropsDialog = [](TForm2& dialog) { return dialog.ShowModal(); };
         form_->DeleteUndoFiles();
         delete form_;
         forms::Application().ProcessMessages();
+        // Suites that run the dialogs themselves find them as the editor has them.
+        RunButtonPropertiesDialog = keptButtonDialog_;
+        RunObjPropsDialog = keptObjDialog_;
     }
 
     forms::Command& Cmd(const std::string& name) { return *dynamic_cast<forms::Command*>(form_->FindComponent(name)); }
@@ -60,5 +73,7 @@ protected:
     TAQButton& Obj(int n) { return Doc().Menu.Buttons[static_cast<size_t>(n)]; }
 
     TMDIForm1Cls* form_ = nullptr;
+    std::function<int(TfrmPropertiesCls&)> keptButtonDialog_;
+    std::function<int(TForm2&)> keptObjDialog_;
     std::vector<std::string> asked_;
 };
