@@ -72,7 +72,10 @@ Control* FindControlIn(const Component* root, const std::string& name) {
 
 }  // namespace
 
-Form::Form(Component* owner) : WinControl(owner, nullptr) {
+Form::Form(Component* owner) : Form(owner, BorderStyle::Sizeable, biSystemMenu | biMinimize | biMaximize) {}
+
+Form::Form(Component* owner, BorderStyle borderStyle, BorderIcons borderIcons)
+    : WinControl(owner, nullptr), borderStyle_(borderStyle), borderIcons_(borderIcons) {
     SetTopLevel();
     StoreVisible(false);
     RegisterFormClass();

@@ -64,6 +64,10 @@ public:
     // The window exists (hidden) from construction on. owner nullptr: the
     // application owns the form and frees it when Run() ends.
     explicit Form(Component* owner = nullptr);
+    // A form whose window is made with its border style and icons at once,
+    // sparing the restyling (and the frame recalculation) of setting them
+    // after construction.
+    Form(Component* owner, BorderStyle style, BorderIcons icons);
     ~Form() override;
 
     BorderStyle GetBorderStyle() const { return borderStyle_; }
@@ -195,8 +199,8 @@ private:
     void SyncBoundsFromWindow();
     void StyleBits(DWORD& style, DWORD& exStyle) const;
 
-    BorderStyle borderStyle_ = BorderStyle::Sizeable;
-    BorderIcons borderIcons_ = biSystemMenu | biMinimize | biMaximize;
+    BorderStyle borderStyle_;
+    BorderIcons borderIcons_;
     WindowState windowState_ = WindowState::Normal;
     WinControl* activeControl_ = nullptr;
     std::vector<Command*> commands_;

@@ -54,11 +54,9 @@ forms::Font LabelFont(const TTextFont& f, int32_t color) {
 
 }  // namespace
 
-TfrmMenuCls::TfrmMenuCls() {
+TfrmMenuCls::TfrmMenuCls() : forms::Form(nullptr, forms::BorderStyle::None, forms::biSystemMenu) {
     frmMenu = this;
     SetName("frmMenu");
-    SetBorderStyle(forms::BorderStyle::None);
-    SetBorderIcons(forms::biSystemMenu);
     SetColor(forms::clBtnFace);
     SetFont(forms::Font("Tahoma", 8));
 
