@@ -385,8 +385,12 @@ private:
     void CreateToolBars();
     forms::Command* AddCommand(const std::string& name, const std::string& caption, const std::string& hint,
                                uint32_t shortCut, std::function<void()> run);
-    forms::Command* AddLaterCommand(const std::string& name, const std::string& caption, const std::string& hint,
-                                    uint32_t shortCut);
+    // A command whose handler the file of its concern sets with WireCommand;
+    // it stays disabled until the document state enables it.
+    forms::Command* DeclareCommand(const std::string& name, const std::string& caption, const std::string& hint,
+                                   uint32_t shortCut);
+    // Gives the declared command of that name its handler; returns it.
+    forms::Command* WireCommand(const std::string& name, std::function<void()> run);
     forms::MenuItem* AddMenuItem(forms::MenuItem* parent, const std::string& name, forms::Command* command);
     forms::MenuItem* AddMenuItem(forms::MenuItem* parent, const std::string& name, const std::string& caption,
                                  std::function<void(forms::Component&)> onClick);
@@ -596,5 +600,4 @@ private:
     // Commands that need an open document (EnableToolbars switches them);
     // commands of operations still to be built stay disabled.
     std::vector<forms::Command*> DocCommands_;
-    std::vector<forms::Command*> LaterCommands_;
 };

@@ -48,15 +48,20 @@ forms::Command* TMDIForm1Cls::AddCommand(const std::string& name, const std::str
     return command;
 }
 
-forms::Command* TMDIForm1Cls::AddLaterCommand(const std::string& name, const std::string& caption,
-                                              const std::string& hint, uint32_t shortCut) {
+forms::Command* TMDIForm1Cls::DeclareCommand(const std::string& name, const std::string& caption,
+                                             const std::string& hint, uint32_t shortCut) {
     auto* command = new forms::Command(this);
     command->SetName(name);
     command->SetCaption(caption);
     command->SetHint(hint);
     command->SetShortCut(shortCut);
     command->SetEnabled(false);
-    LaterCommands_.push_back(command);
+    return command;
+}
+
+forms::Command* TMDIForm1Cls::WireCommand(const std::string& name, std::function<void()> run) {
+    forms::Command* command = Cmd(name);
+    command->OnExecute = [run = std::move(run)](forms::Component&) { run(); };
     return command;
 }
 
@@ -97,23 +102,23 @@ void TMDIForm1Cls::CreateCommands() {
         AddCommand("cmdUndo", "&Undo", "Undo", MakeShortCut('Z', scCtrl), [this] { mnuUndo_Click(); }));
     DocCommands_.push_back(
         AddCommand("cmdRedo", "&Redo", "Redo", MakeShortCut('Y', scCtrl), [this] { mnuRedo_Click(); }));
-    AddLaterCommand("cmdCut", "Cu&t", "Cut", MakeShortCut('X', scCtrl));
-    AddLaterCommand("cmdCopy", "&Copy", "Copy", MakeShortCut('C', scCtrl));
-    AddLaterCommand("cmdPaste", "&Paste", "Paste", MakeShortCut('V', scCtrl));
+    DeclareCommand("cmdCut", "Cu&t", "Cut", MakeShortCut('X', scCtrl));
+    DeclareCommand("cmdCopy", "&Copy", "Copy", MakeShortCut('C', scCtrl));
+    DeclareCommand("cmdPaste", "&Paste", "Paste", MakeShortCut('V', scCtrl));
     // Menu
-    AddLaterCommand("cmdMenuProps", "&Menu Properties...", "Menu Properties", MakeShortCut(VK_F2));
-    AddLaterCommand("cmdBtnProps", "&Object Properties...", "Object Properties", MakeShortCut(VK_F3));
-    AddLaterCommand("cmdInsertBtn", "&Add Button", "Insert Button", 0);
-    AddLaterCommand("cmdAddImage", "Add Image", "Insert Image", 0);
-    AddLaterCommand("cmdAddText", "Add Text", "Insert Text", 0);
-    AddLaterCommand("cmdAddShape", "Add Shape", "Insert Shape", 0);
-    AddLaterCommand("cmdDelete", "&Delete Button", "Delete Object", MakeShortCut(VK_DELETE));
-    AddLaterCommand("cmdAutoSeek", "AutoSeek Position", "AutoSeek Button Placement", 0);
-    AddLaterCommand("cmdSelectNext", "Select Next", "Next", 0);
-    AddLaterCommand("cmdSelectPrevious", "Select Previous", "Previous", 0);
-    AddLaterCommand("cmdShowTime", "Show Time", "Show/Hide Time", 0);
-    AddLaterCommand("cmdShowDate", "Show Date", "Show/Hide Date", 0);
-    AddLaterCommand("cmdTabOrder", "Tab Order", "Show/Set Tab Order", 0);
+    DeclareCommand("cmdMenuProps", "&Menu Properties...", "Menu Properties", MakeShortCut(VK_F2));
+    DeclareCommand("cmdBtnProps", "&Object Properties...", "Object Properties", MakeShortCut(VK_F3));
+    DeclareCommand("cmdInsertBtn", "&Add Button", "Insert Button", 0);
+    DeclareCommand("cmdAddImage", "Add Image", "Insert Image", 0);
+    DeclareCommand("cmdAddText", "Add Text", "Insert Text", 0);
+    DeclareCommand("cmdAddShape", "Add Shape", "Insert Shape", 0);
+    DeclareCommand("cmdDelete", "&Delete Button", "Delete Object", MakeShortCut(VK_DELETE));
+    DeclareCommand("cmdAutoSeek", "AutoSeek Position", "AutoSeek Button Placement", 0);
+    DeclareCommand("cmdSelectNext", "Select Next", "Next", 0);
+    DeclareCommand("cmdSelectPrevious", "Select Previous", "Previous", 0);
+    DeclareCommand("cmdShowTime", "Show Time", "Show/Hide Time", 0);
+    DeclareCommand("cmdShowDate", "Show Date", "Show/Hide Date", 0);
+    DeclareCommand("cmdTabOrder", "Tab Order", "Show/Set Tab Order", 0);
     // Tools
     DocCommands_.push_back(AddCommand("cmdFindControls", "&Find Controls...", "Find Controls",
                                       MakeShortCut(VK_F12), [this] { mnuFindControls_Click(); }));
@@ -122,14 +127,14 @@ void TMDIForm1Cls::CreateCommands() {
     }));
     // Help
     AddCommand("cmdHelpContents", "Contents and Index", "", MakeShortCut(VK_F1), [this] { mnuHelpContents_Click(); });
-    // Toolbar-only operations of later work.
-    AddLaterCommand("cmdOriginalSize", "", "Original Image Size", 0);
+    // Toolbar-only operations.
+    DeclareCommand("cmdOriginalSize", "", "Original Image Size", 0);
     for (const char* name : {"cmdTextColor", "cmdBold", "cmdItalic", "cmdUnderline", "cmdAlignLeft", "cmdAlignCenter",
                              "cmdAlignRight", "cmdShadowColor", "cmdShadowDepth", "cmdDateTimeColor",
                              "cmdTransColor", "cmdFirst", "cmdLast", "cmdMoveLeft", "cmdMoveRight", "cmdMoveUp",
                              "cmdMoveDown", "cmdBringToFront", "cmdSendToBack", "cmdBringForward",
                              "cmdSendBackward", "cmdTextPrevious", "cmdTextNext", "cmdCloseTextBox"})
-        AddLaterCommand(name, "", "", 0);
+        DeclareCommand(name, "", "", 0);
     const std::pair<const char*, const char*> hints[] = {
         {"cmdTextColor", "Text Color"},     {"cmdBold", "Bold"},
         {"cmdItalic", "Italic"},            {"cmdUnderline", "Underline"},

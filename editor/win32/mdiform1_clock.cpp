@@ -2,7 +2,6 @@
 // the formatting toolbar and in the Menu menu. A label is shown exactly while
 // its button is down; the menu records the choice, so it is saved, and each
 // change is an undo step.
-#include <algorithm>
 
 #include "editor/win32/mdiform1.h"
 #include "forms/win32/Command.h"
@@ -14,13 +13,7 @@ void TMDIForm1Cls::WireClockCommands() {
         {"cmdShowTime", [this] { ToolButton37Click(); }},
         {"cmdShowDate", [this] { ToolButton38Click(); }},
     };
-    for (const auto& [name, run] : commands) {
-        forms::Command* command = Cmd(name);
-        command->OnExecute = [run = run](forms::Component&) { run(); };
-        LaterCommands_.erase(std::remove(LaterCommands_.begin(), LaterCommands_.end(), command),
-                             LaterCommands_.end());
-        DocCommands_.push_back(command);
-    }
+    for (const auto& [name, run] : commands) DocCommands_.push_back(WireCommand(name, run));
 }
 
 void TMDIForm1Cls::ToolButton37Click() { ShowClockLabel(true, ToolButton37->Down()); }

@@ -9,7 +9,6 @@
 // brings back the state from before it.
 #include <windows.h>
 
-#include <algorithm>
 
 #include "editor/win32/EditorGlobals.h"
 #include "editor/win32/frmShadowSet.h"
@@ -51,10 +50,7 @@ void TMDIForm1Cls::WireColorCommands() {
         {"cmdShadowDepth", [this] { ToolButton54Click(); }},
     };
     for (const auto& [name, run] : commands) {
-        forms::Command* command = Cmd(name);
-        command->OnExecute = [run = run](forms::Component&) { run(); };
-        LaterCommands_.erase(std::remove(LaterCommands_.begin(), LaterCommands_.end(), command),
-                             LaterCommands_.end());
+        forms::Command* command = WireCommand(name, run);
         // Text Color follows the text box; the others need an open document.
         if (command == Cmd("cmdTextColor"))
             FmtCommands_.push_back(command);

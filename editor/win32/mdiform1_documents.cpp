@@ -242,6 +242,11 @@ void TMDIForm1Cls::EnableToolbars(uint8_t enabled, uint8_t force) {
     ToolsEnabled_ = enabled;
     for (forms::Command* command : DocCommands_) command->SetEnabled(enabled != 0);
     mnuScrPos->SetEnabled(enabled != 0);
+    // Without a document nothing is selected or being formatted.
+    if (!enabled) {
+        EnableObjToolbar(0);
+        EnableFmtToolbar(0);
+    }
 }
 
 // ---- the File menu's list ----

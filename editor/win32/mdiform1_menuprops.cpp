@@ -11,7 +11,6 @@
 // more than its defaults.
 #include <windows.h>
 
-#include <algorithm>
 
 #include "editor/win32/ColorRequest.h"
 #include "editor/win32/EditorGlobals.h"
@@ -24,10 +23,7 @@
 #include "forms/win32/Shape.h"
 
 void TMDIForm1Cls::WireMenuPropsCommand() {
-    forms::Command* command = Cmd("cmdMenuProps");
-    command->OnExecute = [this](forms::Component&) { ShowMenuProps(); };
-    LaterCommands_.erase(std::remove(LaterCommands_.begin(), LaterCommands_.end(), command), LaterCommands_.end());
-    DocCommands_.push_back(command);
+    DocCommands_.push_back(WireCommand("cmdMenuProps", [this] { ShowMenuProps(); }));
 }
 
 void TMDIForm1Cls::ShowMenuProps() {

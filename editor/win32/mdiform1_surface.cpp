@@ -603,13 +603,6 @@ void TMDIForm1Cls::WireSurfaceCommands() {
         {"cmdBringForward", [this] { ToolButton72Click(); }},
         {"cmdSendBackward", [this] { ToolButton71Click(); }},
     };
-    const auto wire = [this](const char* name, const std::function<void()>& run) {
-        forms::Command* command = Cmd(name);
-        command->OnExecute = [run](forms::Component&) { run(); };
-        LaterCommands_.erase(std::remove(LaterCommands_.begin(), LaterCommands_.end(), command),
-                             LaterCommands_.end());
-        return command;
-    };
-    for (const auto& [name, run] : docCommands) DocCommands_.push_back(wire(name, run));
-    for (const auto& [name, run] : objectCommands) ObjCommands_.push_back(wire(name, run));
+    for (const auto& [name, run] : docCommands) DocCommands_.push_back(WireCommand(name, run));
+    for (const auto& [name, run] : objectCommands) ObjCommands_.push_back(WireCommand(name, run));
 }

@@ -53,17 +53,10 @@ void TMDIForm1Cls::WireTextCommands() {
     };
     const std::pair<const char*, int> boxCommands[] = {
         {"cmdTextPrevious", kPreviousButton}, {"cmdTextNext", kNextButton}, {"cmdCloseTextBox", kCloseButton}};
-    const auto wire = [this](const char* name, std::function<void()> run) {
-        forms::Command* command = Cmd(name);
-        command->OnExecute = [run](forms::Component&) { run(); };
-        LaterCommands_.erase(std::remove(LaterCommands_.begin(), LaterCommands_.end(), command),
-                             LaterCommands_.end());
-        return command;
-    };
-    for (const auto& [name, run] : formatCommands) FmtCommands_.push_back(wire(name, run));
+    for (const auto& [name, run] : formatCommands) FmtCommands_.push_back(WireCommand(name, run));
     for (const auto& [name, button] : boxCommands) {
         const int which = button;
-        wire(name, [this, which] { ToolButton67Click(which); })->SetEnabled(true);
+        WireCommand(name, [this, which] { ToolButton67Click(which); })->SetEnabled(true);
     }
     cmbTB000->OnChange = [this](forms::Component&) { cmbTB000Change(); };
     cmbTB001->OnChange = [this](forms::Component&) { cmbTB001Change(); };
