@@ -1,3 +1,4 @@
+#include "editor/win32/DialogControls.h"
 #include "editor/win32/frmbackwiz.h"
 
 #include <windows.h>
@@ -53,15 +54,6 @@ constexpr forms::Color clActiveCaption = forms::SystemColor(COLOR_ACTIVECAPTION)
 const char* const kHeadings[3] = {" Start ", " Background ", " Banner "};
 const char* const kPhotoFilter = "Photo (*.bmp;*.jpg;*.jpeg;*.gif)|*.bmp;*.jpg;*.jpeg;*.gif";
 const char* const kPhotoUnreadable = "This picture could not be loaded:";
-
-forms::Label* NewLabel(forms::Component* owner, forms::WinControl* parent, const std::string& caption, int left,
-                       int top, int width) {
-    auto* label = new forms::Label(owner, parent);
-    label->SetAutoSize(false);
-    label->SetBounds(left, top, width, 16);
-    label->SetCaption(caption);
-    return label;
-}
 
 forms::Panel* NewGroup(forms::Component* owner, forms::WinControl* parent, int left, int top, int width, int height) {
     auto* group = new forms::Panel(owner, parent);

@@ -1,3 +1,4 @@
+#include "editor/win32/DialogControls.h"
 #include "editor/win32/frmexewiz.h"
 
 #include <windows.h>
@@ -79,27 +80,6 @@ bool CanBeReplaced(const std::string& path) {
     return true;
 }
 
-forms::Label* NewLabel(forms::Component* owner, forms::WinControl* parent, const std::string& caption, int left,
-                       int top, int width, int height, bool bold = false) {
-    auto* label = new forms::Label(owner, parent);
-    label->SetAutoSize(false);
-    label->SetWordWrap(true);
-    if (bold) label->SetFont(forms::Font("Tahoma", 8, true));
-    label->SetBounds(left, top, width, height);
-    label->SetCaption(caption);
-    return label;
-}
-
-forms::Button* NewButton(forms::Component* owner, forms::WinControl* parent, const char* name, const char* caption,
-                         int left, int top, int width) {
-    auto* button = new forms::Button(owner, parent);
-    button->SetName(name);
-    button->SetCaption(caption);
-    button->SetBounds(left, top, width, 25);
-    button->SetTabStop(true);
-    return button;
-}
-
 template <class T>
 void FreeAll(std::vector<T*>& controls) {
     for (T* control : controls) control->Free();
@@ -156,9 +136,11 @@ TfrmEXEWizCls::TfrmEXEWizCls(const std::string& menuFolder, const std::string& m
 
     pnlEXE04 = NewPage("pnlEXE04", "Congratulations your autorun system has now been created for you!",
                        "The following files were created:");
-    Label4 = NewLabel(this, pnlEXE04, "", 40, 80, 400, 16, true);
+    Label4 = NewLabel(this, pnlEXE04, "", 40, 80, 400, 16);
+    Label4->SetFont(forms::Font("Tahoma", 8, true));
     Label4->SetName("Label4");
-    Label5 = NewLabel(this, pnlEXE04, "autorun.inf", 40, 100, 400, 16, true);
+    Label5 = NewLabel(this, pnlEXE04, "autorun.inf", 40, 100, 400, 16);
+    Label5->SetFont(forms::Font("Tahoma", 8, true));
     Label5->SetName("Label5");
     NewLabel(this, pnlEXE04,
              "Just copy these files to the base (root) directory of your CD. They should not be placed in a "
@@ -190,7 +172,7 @@ forms::Panel* TfrmEXEWizCls::NewPage(const char* name, const char* heading, cons
     page->SetName(name);
     page->SetBevelOuter(forms::PanelBevel::None);
     page->SetBounds(0, 0, kPageWidth, 282);
-    NewLabel(this, page, heading, 16, 16, 428, 16, true);
+    NewLabel(this, page, heading, 16, 16, 428, 16)->SetFont(forms::Font("Tahoma", 8, true));
     if (*text) NewLabel(this, page, text, 16, 40, 428, 32);
     return page;
 }

@@ -1,3 +1,4 @@
+#include "editor/win32/DialogControls.h"
 #include "editor/win32/frmformprops.h"
 
 #include <windows.h>
@@ -70,26 +71,6 @@ const char* const kNoBackQuestion =
     "In order to proceed you must set a background image for your menu. Would you like to do that now?";
 const char* const kNoImage = "No image to copy.";
 const char* const kUnreadablePicture = "The picture could not be read. The background has not been changed.";
-
-forms::Label* NewLabel(forms::Component* owner, forms::WinControl* parent, const std::string& caption, int left,
-                       int top, int width, int height) {
-    auto* label = new forms::Label(owner, parent);
-    label->SetAutoSize(false);
-    label->SetWordWrap(true);
-    label->SetBounds(left, top, width, height);
-    label->SetCaption(caption);
-    return label;
-}
-
-forms::Button* NewButton(forms::Component* owner, forms::WinControl* parent, const char* name, const char* caption,
-                         int left, int top, int width) {
-    auto* button = new forms::Button(owner, parent);
-    button->SetName(name);
-    button->SetCaption(caption);
-    button->SetBounds(left, top, width, 25);
-    button->SetTabStop(true);
-    return button;
-}
 
 forms::ToolButton* NewToolButton(forms::Component* owner, forms::ToolBar* bar, const char* name, const char* hint,
                                  int image, forms::ToolButtonStyle style = forms::ToolButtonStyle::Button) {

@@ -1,3 +1,4 @@
+#include "editor/win32/DialogControls.h"
 #include "editor/win32/frmproperties.h"
 
 #include <windows.h>
@@ -63,26 +64,6 @@ const char* const kBadSize = "The width and height must be whole numbers from 1 
 const char* const kCommandHelpQuestion =
     "For full information on commands, please see\rhelp under \"Button Command Summary\"\r\rAlternatively, click "
     "the Command Wizard\rand it will fill out your command for you.\r\r\n\r\nWould you like to go to Help now?";
-
-forms::Label* NewLabel(forms::Component* owner, forms::WinControl* parent, const std::string& caption, int left,
-                       int top, int width, int height) {
-    auto* label = new forms::Label(owner, parent);
-    label->SetAutoSize(false);
-    label->SetWordWrap(true);
-    label->SetBounds(left, top, width, height);
-    label->SetCaption(caption);
-    return label;
-}
-
-forms::Button* NewButton(forms::Component* owner, forms::WinControl* parent, const char* name,
-                         const std::string& caption, int left, int top, int width, int height = 25) {
-    auto* button = new forms::Button(owner, parent);
-    button->SetName(name);
-    button->SetCaption(caption);
-    button->SetBounds(left, top, width, height);
-    button->SetTabStop(true);
-    return button;
-}
 
 forms::Edit* NewEdit(forms::Component* owner, forms::WinControl* parent, const std::string& name, int left, int top,
                      int width) {

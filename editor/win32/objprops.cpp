@@ -1,5 +1,6 @@
 // Set-up, the size edits, OK and Cancel, and the picture panel of the
 // placed-object properties dialog.
+#include "editor/win32/DialogControls.h"
 #include "editor/win32/objprops.h"
 
 #include <windows.h>
@@ -56,25 +57,6 @@ const char* CaptionOfKind(int kind) {
         case PlcShape: return "Shape Properties...";
         default: return "Object Properties...";
     }
-}
-
-forms::Label* NewLabel(forms::Component* owner, forms::WinControl* parent, const char* caption, int left, int top,
-                       int width) {
-    auto* label = new forms::Label(owner, parent);
-    label->SetAutoSize(false);
-    label->SetBounds(left, top, width, 16);
-    label->SetCaption(caption);
-    return label;
-}
-
-forms::Button* NewButton(forms::Component* owner, forms::WinControl* parent, const char* name, const char* caption,
-                         int left, int top) {
-    auto* button = new forms::Button(owner, parent);
-    button->SetName(name);
-    button->SetCaption(caption);
-    button->SetBounds(left, top, 100, 25);
-    button->SetTabStop(true);
-    return button;
 }
 
 }  // namespace
@@ -159,12 +141,12 @@ void TForm2::CreateBottomStrip() {
     Edit4 = edits[3];
     Edit3->OnChange = [this](forms::Component&) { Edit3Change(3); };
     Edit4->OnChange = [this](forms::Component&) { Edit3Change(4); };
-    Command1000 = NewButton(this, Panel7, "Command1000", "&OK", 408, 14);
+    Command1000 = NewButton(this, Panel7, "Command1000", "&OK", 408, 14, 100);
     Command1000->SetBounds(408, 14, 100, 25);
     Command1000->SetDefault(true);
     Command1000->SetModalResult(forms::mrOk);
     Command1000->OnClick = [this](forms::Component&) { Command1000Click(); };
-    Command1001 = NewButton(this, Panel7, "Command1001", "&Cancel", 516, 14);
+    Command1001 = NewButton(this, Panel7, "Command1001", "&Cancel", 516, 14, 100);
     Command1001->SetCancel(true);
     Command1001->SetModalResult(forms::mrCancel);
     Command1001->OnClick = [this](forms::Component&) { Command1001Click(); };
@@ -181,11 +163,11 @@ void TForm2::CreatePicturePanel() {
     lblNotSet = new forms::Label(this, ScrollBox3);
     lblNotSet->SetName("lblNotSet");
     lblNotSet->SetCaption(kNotSetText);
-    Button1 = NewButton(this, pnlProp00, "Button1", "&Browse", 4, 8);
+    Button1 = NewButton(this, pnlProp00, "Button1", "&Browse", 4, 8, 100);
     Button1->OnClick = [this](forms::Component&) { GetPlcImage(); };
-    Button2 = NewButton(this, pnlProp00, "Button2", "&Original Size", 112, 8);
+    Button2 = NewButton(this, pnlProp00, "Button2", "&Original Size", 112, 8, 100);
     Button2->OnClick = [this](forms::Component&) { Button2Click(); };
-    Button3 = NewButton(this, pnlProp00, "Button3", "&Preview", 220, 8);
+    Button3 = NewButton(this, pnlProp00, "Button3", "&Preview", 220, 8, 100);
     Button3->OnClick = [this](forms::Component&) { Button3Click(); };
     CheckBox1 = new forms::CheckBox(this, pnlProp00);
     CheckBox1->SetName("CheckBox1");

@@ -32,6 +32,7 @@
 #include "forms/win32/Panel.h"
 #include "forms/win32/RadioButton.h"
 #include "forms/win32/RichEdit.h"
+#include "tests/wine/editor_shell/ButtonPropsAnswer.h"
 #include "tests/wine/editor_shell/MenuPropsAnswers.h"
 
 namespace {
@@ -62,11 +63,15 @@ protected:
             d.SetFileName(savePath_);
             return true;
         };
+        // The wizard's added buttons are accepted as their dialog opens.
+        keptButtonDialog_ = RunButtonPropertiesDialog;
+        RunButtonPropertiesDialog = AcceptButtonProperties;
         form_ = forms::Application().CreateForm<TMDIForm1Cls>(false);
     }
     void TearDown() override {
         if (form_->CurrentDoc()) form_->DeleteUndoFiles();
         delete form_;
+        RunButtonPropertiesDialog = keptButtonDialog_;
         OpenColorChooser = nullptr;
         forms::Application().ProcessMessages();
     }
@@ -82,6 +87,7 @@ protected:
     }
 
     TMDIForm1Cls* form_ = nullptr;
+    std::function<int(TfrmPropertiesCls&)> keptButtonDialog_;
     std::vector<std::string> asked_;
     int answer_ = mrNo;
     std::string openPath_;

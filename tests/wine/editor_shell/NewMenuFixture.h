@@ -21,6 +21,7 @@
 #include "forms/win32/Image.h"
 #include "forms/win32/Panel.h"
 #include "forms/win32/Shape.h"
+#include "tests/wine/editor_shell/ButtonPropsAnswer.h"
 
 class NewMenuFixture : public ::testing::Test {
 protected:
@@ -33,13 +34,7 @@ protected:
         };
         keptButtonDialog_ = RunButtonPropertiesDialog;
         keptObjDialog_ = RunObjPropsDialog;
-        RunButtonPropertiesDialog = [](TfrmPropertiesCls& dialog) {
-            dialog.Timer2Timer();
-            if (dialog.KindShown() == GraphicalButton && !dialog.HasFrame(Up, 0, 0))
-                dialog.StoreFrame(forms::Bitmap(std::stoi(dialog.Text1[2]->Text()), std::stoi(dialog.Text1[3]->Text())));
-            dialog.Command1000->Click();
-            return dialog.ModalResult();
-        };
+        RunButtonPropertiesDialog = AcceptButtonProperties;
         // The properties dialog of an added object is accepted as it opens.
         RunObjPropsDialog = [](TForm2& dialog) {
             dialog.Timer2Timer();

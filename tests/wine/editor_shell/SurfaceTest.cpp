@@ -260,6 +260,7 @@ TEST_F(SurfaceTest, TabOrderClicksRenumberTheObjectsAndKeepTheirPlaces) {
     }
     form_->RefreshObjects();
     // The Menu menu's item shows the markers as the toolbar's check button does.
+    EditorOptions.TipShown[7] = 1;
     dynamic_cast<forms::MenuItem&>(*form_->FindComponent("abOrder1")).Click();
     ASSERT_TRUE(Cmd("cmdTabOrder").Checked());
     const auto marker = [this](int n) -> forms::Panel& {

@@ -1,0 +1,16 @@
+// The labels and push buttons the editor's dialogs lay out by hand: a
+// fixed-size, word-wrapping label and a named button that takes the Tab key.
+#pragma once
+#include <string>
+
+namespace forms {
+class Button;
+class Component;
+class Label;
+class WinControl;
+}  // namespace forms
+
+forms::Label* NewLabel(forms::Component* owner, forms::WinControl* parent, const std::string& caption, int left,
+                       int top, int width, int height = 16);
+forms::Button* NewButton(forms::Component* owner, forms::WinControl* parent, const std::string& name,
+                         const std::string& caption, int left, int top, int width, int height = 25);
