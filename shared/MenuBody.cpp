@@ -11,6 +11,11 @@ bool InSlots(const PictureBlockHeader& h) {
            h.BlkFrame >= 0 && h.BlkFrame < kFrameSlots;
 }
 
+// The picture at a block's slot (within the slots).
+const PicRef& PictureAt(const TAQMenu& m, const PictureBlockHeader& h) {
+    return m.Buttons[h.BlkObject].Pics[h.BlkState][h.BlkFrame];
+}
+
 // Stores a picture read from a block at the block's slot.
 void StorePicture(TAQMenu& m, const PictureBlockHeader& h, bool alsoAtFrame0, PicRef pic) {
     TAQButton& b = m.Buttons[h.BlkObject];
@@ -310,6 +315,7 @@ public:
 
     void ReadPictures(TAQMenu& m, int count, const MenuReadOptions& options, MenuReadReport& rep) {
         const bool mayDefer = options.Deferred && !file.MnuPixelsRaw(options.Reload);
+        forms::Bitmap read;
         for (int k = 0; k < count; ++k) {
             if (!file.ReadMnuBitmapHeader()) return;
             const PictureBlockHeader h = file.MnuBlockHeader();
@@ -322,8 +328,9 @@ public:
                 ++rep.BlocksRead;
                 continue;
             }
-            auto pic = std::make_shared<forms::Bitmap>();
-            file.ReadMnuBitmapPixels(*pic, options.Reload);
+            // The pixels go into a buffer of their own, reused while they
+            // equal the previous picture of the slot.
+            file.ReadMnuBitmapPixelsInto(read, options.Reload);
             if (file.MnuError() && file.PicDamaged()) {
                 // Whole but undecodable: the slot stays as it was, reading goes on.
                 file.ClearMnuError();
@@ -338,6 +345,9 @@ public:
                 ++rep.BlocksSkipped;
                 continue;
             }
+            const PicRef* before = options.Previous ? &PictureAt(*options.Previous, h) : nullptr;
+            PicRef pic = before && *before && **before == read ? *before
+                                                                : std::make_shared<forms::Bitmap>(std::move(read));
             StorePicture(m, h, options.PlcImageAlsoAtFrame0, std::move(pic));
         }
     }
@@ -398,7 +408,8 @@ bool ReadMenuBody(TMenuFile& file, TAQMenu& menu, const MenuReadOptions& options
     MenuReadReport rep;
     const MenuFileHeader& h = file.MnuHeader();
     if (!file.MnuStream() || h.HdrMajor < 6 || h.HdrObjects < 0 || h.HdrObjects > kMaxObjects ||
-        menu.Buttons.size() != static_cast<size_t>(kButtonSlots)) {
+        menu.Buttons.size() != static_cast<size_t>(kButtonSlots) ||
+        (options.Previous && options.Previous->Buttons.size() != static_cast<size_t>(kButtonSlots))) {
         file.SetMnuError();
         if (report) *report = rep;
         return false;

@@ -57,6 +57,11 @@ struct MenuReadOptions {
     // A placed image's block is also stored at Up frame 0, so that both of
     // its Up frames hold the displayed-size picture (the editor's view).
     bool PlcImageAlsoAtFrame0 = false;
+    // Pictures the menu held before the read (not changed by it): a block
+    // whose pixels equal the picture Previous holds at the block's slot
+    // shares that picture instead of making a new one. A reload that brings
+    // back mostly the same pictures so allocates and fills little memory.
+    const TAQMenu* Previous = nullptr;
     // With Deferred set, compressed pictures for which DecodeNow (called with
     // the menu as read so far and the block's object, state and frame) is
     // false are not inflated while the file is read: their blocks go to

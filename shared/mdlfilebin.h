@@ -138,6 +138,9 @@ public:
     // not fit the stream).
     bool ReadMnuBitmapHeader();
     void ReadMnuBitmapPixels(forms::Bitmap& bitmap, bool raw);
+    // ReadMnuBitmapPixels into a buffer that is reused: raw pixels are read
+    // straight into its memory, which after an error holds no picture.
+    void ReadMnuBitmapPixelsInto(forms::Bitmap& buffer, bool raw);
     bool TakeMnuBitmapPixels(std::vector<uint8_t>& zipPixels);
     // True when the pixels of the file's bitmap blocks are raw: asked for, or
     // a version 6 file, which always holds raw pixels.

@@ -92,6 +92,14 @@ void TMenuFile::ReadMnuBitmapPixels(forms::Bitmap& bitmap, bool raw) {
     bitmap = std::move(read);
 }
 
+void TMenuFile::ReadMnuBitmapPixelsInto(forms::Bitmap& buffer, bool raw) {
+    if (!MnuPixelsRaw(raw)) {
+        ReadMnuBitmapPixels(buffer, raw);
+        return;
+    }
+    if (!stream_ || !ReadRawPixels(*stream_, buffer)) SetMnuError();
+}
+
 bool TMenuFile::TakeMnuBitmapPixels(std::vector<uint8_t>& zipPixels) {
     if (!stream_ || !TakeZipPixels(*stream_, zipPixels)) {
         SetMnuError();

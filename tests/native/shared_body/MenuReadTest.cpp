@@ -255,6 +255,32 @@ TEST(MenuRead, QuietSnapshotReloadsWithoutTouchingWhatItLeavesOut) {
     EXPECT_EQ(report.BlocksRead, 0);
 }
 
+TEST(MenuRead, AReloadSharesThePicturesItBringsBackUnchanged) {
+    const auto in = RichMenu();
+    MenuWriteOptions quiet;
+    quiet.Quiet = true;
+    const auto bytes = WriteToBytes(*in, quiet);
+    // The menu as it stands before the undo: one frame edited, one resized.
+    auto before = std::make_unique<TAQMenu>(*in);
+    const PicRef edited = Picture(in->Buttons[1].Pics[Up][0]->Width(), in->Buttons[1].Pics[Up][0]->Height(), 77);
+    before->Buttons[1].Pics[Up][0] = edited;
+    before->Buttons[1].Pics[Down][3] = Picture(2, 2, 78);
+
+    auto out = std::make_unique<TAQMenu>();
+    MenuReadOptions reload;
+    reload.Reload = true;
+    reload.Previous = before.get();
+    ASSERT_TRUE(ReadFromBytes(bytes, *out, reload));
+    EXPECT_EQ(out->Buttons[0].Pics[Up][0], in->Buttons[0].Pics[Up][0]);  // the very picture
+    EXPECT_EQ(out->Buttons[1].Pics[Active][0], in->Buttons[1].Pics[Active][0]);
+    for (const auto& [state, frame] : {std::pair{Up, 0}, std::pair{Down, 3}}) {
+        const PicRef& read = out->Buttons[1].Pics[state][frame];
+        EXPECT_NE(read, before->Buttons[1].Pics[state][frame]);
+        ExpectSamePicture(read, in->Buttons[1].Pics[state][frame], "changed frame");
+    }
+    EXPECT_EQ(before->Buttons[1].Pics[Up][0], edited);  // the previous menu is left alone
+}
+
 TEST(MenuRead, ObjectsAbove100KeepTheirPictures) {
     auto in = std::make_unique<TAQMenu>();
     in->Buttons[0].Pics[Up][0] = Picture(4, 4, 1);
