@@ -447,6 +447,11 @@ private:
     forms::PngImage RenderRichText(const TAQMenu& menu, const std::string& rtf, int width, int height);
     // Objects (mdiform1_objects.cpp).
     void CreateObjControls(TMenuDocument& doc, int n);
+    // Controls for objects 1..BtnCount after the records were replaced: a
+    // slot that has controls keeps them, set from its new record as new ones
+    // would be (and still stacked by slot), which spares making them all
+    // again on every undo; slots above BtnCount lose theirs.
+    void RenewObjControls(TMenuDocument& doc);
     void FreeObjControls(TMenuDocument& doc);
     void RefreshObjects(TMenuDocument& doc);
     // Design surface: command wiring, the object toolbar's own commands.

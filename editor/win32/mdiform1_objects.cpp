@@ -9,6 +9,19 @@
 #include "forms/win32/Image.h"
 #include "forms/win32/Panel.h"
 
+namespace {
+
+// What a slot's controls take from its record when they are made.
+void SetFromRecord(TObjControls& ctl, const TAQButton& object) {
+    ctl.WinBtn->SetBounds(object.Left, object.Top, 97, 25);
+    ctl.WinBtn->SetCaption(object.Caption);
+    ctl.ImgBtn->SetStretch(true);
+    ctl.ImgBtn->SetHint(editor::ObjectHintForKind(object.ObjectKind));
+    ctl.ImgBtn->SetBounds(object.Left, object.Top, object.ObjWidth, object.ObjHeight);
+}
+
+}  // namespace
+
 void TMDIForm1Cls::CreateObjControls(int n) {
     if (TMenuDocument* doc = CurrentDoc()) CreateObjControls(*doc, n);
 }
@@ -17,15 +30,12 @@ void TMDIForm1Cls::CreateObjControls(TMenuDocument& doc, int n) {
     if (n < 1 || n >= kButtonSlots) return;
     TObjControls& ctl = doc.Ctl[static_cast<size_t>(n)];
     if (ctl.WinBtn || ctl.ImgBtn) return;
-    TAQButton& object = doc.Menu.Buttons[static_cast<size_t>(n)];
     // Hidden before it joins the panel, the button gets its window only
     // when it is first shown: a menu of pictures makes no windows.
     ctl.WinBtn = new forms::Button(this, nullptr);
     ctl.WinBtn->SetVisible(false);
     ctl.WinBtn->SetParent(doc.ClientPanel);
     ctl.WinBtn->SetName(NumberedName("WinBtn", n));
-    ctl.WinBtn->SetBounds(object.Left, object.Top, 97, 25);
-    ctl.WinBtn->SetCaption(object.Caption);
     ctl.WinBtn->SetCursor(forms::Cursor::Hand);
     ctl.WinBtn->SetHint("Windows Button\r Right-click to edit");
     ctl.WinBtn->OnMouseDown = [this](forms::Control& s, forms::MouseButton b, forms::ShiftState sh, int x, int y) {
@@ -43,9 +53,7 @@ void TMDIForm1Cls::CreateObjControls(TMenuDocument& doc, int n) {
     ctl.ImgBtn = new forms::Image(this, doc.ClientPanel);
     ctl.ImgBtn->SetName(NumberedName("ImgBtn", n));
     ctl.ImgBtn->SetVisible(false);
-    ctl.ImgBtn->SetStretch(true);
     ctl.ImgBtn->SetCursor(forms::Cursor::Hand);
-    ctl.ImgBtn->SetHint(editor::ObjectHintForKind(object.ObjectKind));
     ctl.ImgBtn->OnMouseDown = [this](forms::Control& s, forms::MouseButton b, forms::ShiftState sh, int x, int y) {
         ImgBtnMouseDown(s, b, sh, x, y);
     };
@@ -55,11 +63,25 @@ void TMDIForm1Cls::CreateObjControls(TMenuDocument& doc, int n) {
     ctl.ImgBtn->OnMouseUp = [this](forms::Control& s, forms::MouseButton b, forms::ShiftState sh, int x, int y) {
         ImgBtnMouseUp(s, b, sh, x, y);
     };
-    ctl.ImgBtn->SetBounds(object.Left, object.Top, object.ObjWidth, object.ObjHeight);
+    SetFromRecord(ctl, doc.Menu.Buttons[static_cast<size_t>(n)]);
     // Later objects lie above earlier ones; the accessory text box above all.
     ctl.WinBtn->BringToFront();
     ctl.ImgBtn->BringToFront();
     if (doc.AccessoryText) doc.AccessoryText->BringToFront();
+}
+
+void TMDIForm1Cls::RenewObjControls(TMenuDocument& doc) {
+    for (int n = 1; n < kButtonSlots; ++n) {
+        TObjControls& ctl = doc.Ctl[static_cast<size_t>(n)];
+        if (n <= doc.Menu.BtnCount && ctl.WinBtn && ctl.ImgBtn) {
+            SetFromRecord(ctl, doc.Menu.Buttons[static_cast<size_t>(n)]);
+            continue;
+        }
+        if (ctl.WinBtn) ctl.WinBtn->Free();
+        if (ctl.ImgBtn) ctl.ImgBtn->Free();
+        ctl = TObjControls{};
+        if (n <= doc.Menu.BtnCount) CreateObjControls(doc, n);
+    }
 }
 
 void TMDIForm1Cls::FreeObjControls(TMenuDocument& doc) {

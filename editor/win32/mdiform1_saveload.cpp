@@ -249,6 +249,9 @@ bool TMDIForm1Cls::LoadMenu(const std::string& fileName, const std::string& fold
     MenuReadOptions options;
     options.Reload = reload;
     options.PlcImageAlsoAtFrame0 = true;
+    // Pictures an undo or redo brings back unchanged stay shared with the
+    // document's, rather than being made again.
+    if (reload) options.Previous = &CurrentDoc()->Menu;
     MenuReadReport report;
     ReadMenuBody(file, staged, options, &report);
     file.CloseMnuFile();
@@ -290,8 +293,8 @@ bool TMDIForm1Cls::LoadMenu(const std::string& fileName, const std::string& fold
         doc.Folder = folder;
         doc.FileName = fileName;
     }
-    FreeObjControls(doc);
     doc.Menu = std::move(staged);
+    RenewObjControls(doc);
     TAQMenu& menu = doc.Menu;
     if (!reload) {
         doc.TabSheet->SetCaption(fileName + " (" + menu.MenuTitle + ")");
@@ -302,7 +305,6 @@ bool TMDIForm1Cls::LoadMenu(const std::string& fileName, const std::string& fold
     }
     for (int n = 1; n <= menu.BtnCount; ++n) {
         TAQButton& object = menu.Buttons[static_cast<size_t>(n)];
-        CreateObjControls(doc, n);
         if (reload || renderedLost) {
             if (object.ObjectKind <= TextButton) object.AccDirty = 1;
             if (object.ObjectKind == TextButton || object.ObjectKind == PlcText || object.ObjectKind == PlcShape)
