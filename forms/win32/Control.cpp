@@ -88,7 +88,11 @@ void Control::SetCursor(Cursor cursor) {
     if (cursor == cursor_) return;
     cursor_ = cursor;
     // Show the new shape at once when the pointer is over this control (or
-    // the control holds the mouse), not only at the next pointer move.
+    // the control holds the mouse), not only at the next pointer move. A
+    // control that is not showing is not under the pointer: asking where the
+    // pointer is would only cost time (controls are made hidden by the
+    // hundred when a menu opens).
+    if (!Showing()) return;
     const WinControl* win = dynamic_cast<const WinControl*>(this);
     const WinControl* windowed = win ? win : parent_;
     if (!windowed || !windowed->HandleAllocated()) return;
