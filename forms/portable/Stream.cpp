@@ -111,7 +111,7 @@ std::unique_ptr<FileStream> FileStream::Open(const std::string& path, FileMode m
     std::FILE* f = std::fopen(path.c_str(), how);
     if (!f) return nullptr;
     try {
-        return std::unique_ptr<FileStream>(new FileStream(f));
+        return std::unique_ptr<FileStream>(new FileStream(f, mode == FileMode::OpenRead));
     } catch (...) {
         std::fclose(f);  // out of memory: the file must not stay open
         throw;
@@ -134,7 +134,9 @@ size_t FileStream::Read(void* buffer, size_t count) {
         SeekFile(file_, 0, SEEK_CUR);
         lastWrite_ = false;
     }
-    return std::fread(buffer, 1, count, file_);
+    const size_t read = std::fread(buffer, 1, count, file_);
+    position_ += static_cast<int64_t>(read);
+    return read;
 }
 
 size_t FileStream::Write(const void* buffer, size_t count) {
@@ -143,21 +145,28 @@ size_t FileStream::Write(const void* buffer, size_t count) {
         SeekFile(file_, 0, SEEK_CUR);
         lastWrite_ = true;
     }
-    return std::fwrite(buffer, 1, count, file_);
+    const size_t written = std::fwrite(buffer, 1, count, file_);
+    position_ += static_cast<int64_t>(written);
+    return written;
 }
 
 int64_t FileStream::Seek(int64_t offset, SeekOrigin origin) {
     if (!file_) return -1;
-    if (origin == SeekOrigin::Current && offset == 0) {
-        return TellFile(file_);
-    }
+    if (origin == SeekOrigin::Current && offset == 0) return position_;
     if (SeekFile(file_, offset, ToWhence(origin)) != 0) return -1;
     lastWrite_ = false;
-    return TellFile(file_);
+    position_ = TellFile(file_);
+    return position_;
 }
 
 int64_t FileStream::Size() {
     if (!file_) return -1;
+    if (!readOnly_) return MeasureSize();
+    if (size_ < 0) size_ = MeasureSize();
+    return size_;
+}
+
+int64_t FileStream::MeasureSize() {
     const int64_t pos = TellFile(file_);
     if (pos < 0) return -1;
     // Pending writes must reach the file before its end can be measured.

@@ -60,6 +60,10 @@ enum class FileMode {
     Create,         // new or truncated file, read and write
 };
 
+// The position is kept by the stream, and a file opened for reading has its
+// size measured once (what another program appends later is not seen): so
+// Remaining, asked before every block a reader takes, costs no system call
+// and does not throw away the read buffer.
 class FileStream final : public Stream {
 public:
     // Returns null when the file cannot be opened (missing, no access).
@@ -76,9 +80,13 @@ public:
     bool Close();
 
 private:
-    explicit FileStream(std::FILE* f) : file_(f) {}
+    FileStream(std::FILE* f, bool readOnly) : file_(f), readOnly_(readOnly) {}
+    int64_t MeasureSize();
     std::FILE* file_;
     bool lastWrite_ = false;
+    const bool readOnly_;
+    int64_t position_ = 0;
+    int64_t size_ = -1;  // read-only files once measured
 };
 
 // Whole-file helpers.
