@@ -390,7 +390,11 @@ bool TfrmMenuCls::ShowReadMenu(std::vector<DeferredPicture>& laterPictures, bool
     ShowAccessory(-1);
     Show();
     Repaint();
+    // The finished picture goes to the screen before the other frames are
+    // decoded: some window systems copy a window's drawing to the screen
+    // only when its thread next waits for messages.
     GdiFlush();
+    MsgWaitForMultipleObjectsEx(0, nullptr, 0, QS_ALLINPUT, 0);
     ShowShortcutButtons();
     if (!DecodeDeferredPictures(Menu, laterPictures)) laterDamaged = true;
     CountFrames();
