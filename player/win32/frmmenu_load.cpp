@@ -380,7 +380,9 @@ bool TfrmMenuCls::ShowReadMenu(std::vector<DeferredPicture>& laterPictures, bool
     AccessoryText->BringToFront();
 
     UpdateClock();
-    MenBck->SetPicture(*background);
+    // The window keeps the background from here on: the record's pixels
+    // are not needed again and move over instead of being copied.
+    MenBck->SetPicture(forms::Picture(std::move(*background)));
     PositionWindow(Menu.ScreenPos);
     ApplyWinRgn();
 
