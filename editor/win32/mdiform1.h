@@ -144,6 +144,8 @@ public:
     void EnableObjToolbar(uint8_t enable);
     void ShowCommandStatus(int n);
     void MsgNoSelection();
+    // The document's selected object, or 0 after saying that none is selected.
+    int SelectedObjectOrSay(const TMenuDocument& doc);
     void ImgBtnMouseDown(forms::Control& sender, forms::MouseButton button, forms::ShiftState shift, int x, int y);
     void ImgBtnMouseMove(forms::Control& sender, forms::ShiftState shift, int x, int y);
     void ImgBtnMouseUp(forms::Control& sender, forms::MouseButton button, forms::ShiftState shift, int x, int y);

@@ -52,11 +52,8 @@ void TMDIForm1Cls::DoAutoSeek(uint8_t) {
     const int slot = CurMenu_;
     TMenuDocument* doc = MenuDoc(slot);
     if (!doc || doc->Closed) return;
-    const int n = doc->SelObject;
-    if (n < 1 || n > doc->Menu.BtnCount) {
-        MsgNoSelection();
-        return;
-    }
+    const int n = SelectedObjectOrSay(*doc);
+    if (n == 0) return;
     if (doc->Menu.Buttons[static_cast<size_t>(n)].ObjectKind != GraphicalButton) {
         EditorMsg("This function only works on graphical buttons.", TMsgDlgType::mtInformation,
                   TMsgDlgButtons::mbOK);

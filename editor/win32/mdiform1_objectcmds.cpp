@@ -238,12 +238,9 @@ void TMDIForm1Cls::DeleteObject() {
         DeselectObj(0, 1);
         return;
     }
-    const int s = doc->SelObject;
+    const int s = SelectedObjectOrSay(*doc);
     const int count = doc->Menu.BtnCount;
-    if (s < 1 || s > count) {
-        MsgNoSelection();
-        return;
-    }
+    if (s == 0) return;
     PushUndo(0);
     DeselectObj(0, 1);
     doc->ClientPanel->SetVisible(false);
@@ -261,11 +258,8 @@ void TMDIForm1Cls::DeleteObject() {
 void TMDIForm1Cls::ToolButton64Click() {
     TMenuDocument* doc = CurrentDoc();
     if (!doc) return;
-    const int n = doc->SelObject;
-    if (n < 1 || n > doc->Menu.BtnCount) {
-        MsgNoSelection();
-        return;
-    }
+    const int n = SelectedObjectOrSay(*doc);
+    if (n == 0) return;
     TAQButton& object = doc->Menu.Buttons[static_cast<size_t>(n)];
     if (object.ObjectKind != GraphicalButton && object.ObjectKind != PlcImage) {
         EditorMsg("The current object is not image based.", TMsgDlgType::mtInformation, TMsgDlgButtons::mbOK);

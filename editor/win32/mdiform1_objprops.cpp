@@ -62,11 +62,8 @@ void TMDIForm1Cls::FinishPlacedAdd(TMenuDocument& doc, int n, bool accepted) {
 void TMDIForm1Cls::ShowPlacedObjProps() {
     TMenuDocument* doc = CurrentDoc();
     if (!doc) return;
-    const int n = doc->SelObject;
-    if (n < 1 || n > doc->Menu.BtnCount) {
-        MsgNoSelection();
-        return;
-    }
+    const int n = SelectedObjectOrSay(*doc);
+    if (n == 0) return;
     const int kind = doc->Menu.Buttons[static_cast<size_t>(n)].ObjectKind;
     if (kind != PlcImage && kind != PlcText && kind != PlcShape) return;
     PushUndo(0);

@@ -12,11 +12,8 @@
 void TMDIForm1Cls::ShowObjProps() {
     TMenuDocument* doc = CurrentDoc();
     if (!doc) return;
-    const int n = doc->SelObject;
-    if (n <= 0 || n > doc->Menu.BtnCount) {
-        MsgNoSelection();
-        return;
-    }
+    const int n = SelectedObjectOrSay(*doc);
+    if (n == 0) return;
     // Placed images, texts and shapes have a dialog of their own.
     if (doc->Menu.Buttons[static_cast<size_t>(n)].ObjectKind > TextButton) {
         ShowPlacedObjProps();

@@ -225,6 +225,13 @@ void TMDIForm1Cls::MsgNoSelection() {
               TMsgDlgType::mtInformation, TMsgDlgButtons::mbOK);
 }
 
+int TMDIForm1Cls::SelectedObjectOrSay(const TMenuDocument& doc) {
+    const int n = doc.SelObject;
+    if (n >= 1 && n <= doc.Menu.BtnCount) return n;
+    MsgNoSelection();
+    return 0;
+}
+
 // ---- pressing, dragging and releasing objects ----
 
 void TMDIForm1Cls::StartObjectDrag(int x, int y) {

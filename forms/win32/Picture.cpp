@@ -18,7 +18,9 @@ inline uint32_t Premultiply(uint32_t b, uint32_t g, uint32_t r, uint32_t a) {
 
 }  // namespace
 
-Picture::Picture(const Bitmap& opaque) : pixels_(opaque), alpha_(false) {
+Picture::Picture(const Bitmap& opaque) : Picture(Bitmap(opaque)) {}
+
+Picture::Picture(Bitmap&& opaque) : pixels_(std::move(opaque)), alpha_(false) {
     // The fourth byte is not part of an opaque picture: make it 255 so that
     // whatever copies these rows sees opaque pixels.
     uint32_t* p = pixels_.Data();

@@ -15,6 +15,7 @@ public:
     Picture() = default;
     // Opaque: the fourth byte of each pixel is ignored.
     explicit Picture(const Bitmap& opaque);
+    explicit Picture(Bitmap&& opaque);
     // With alpha: RGBA rows become premultiplied BGRA.
     explicit Picture(const PngImage& rgba);
     // With alpha from a 32-bit bitmap whose fourth byte is straight alpha.

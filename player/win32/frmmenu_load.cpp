@@ -380,7 +380,9 @@ bool TfrmMenuCls::ShowReadMenu(std::vector<DeferredPicture>& laterPictures, bool
     AccessoryText->BringToFront();
 
     UpdateClock();
-    MenBck->SetPicture(*background);
+    // The window keeps the background from here on: the record's pixels
+    // are not needed again and move over instead of being copied.
+    MenBck->SetPicture(forms::Picture(std::move(*background)));
     PositionWindow(Menu.ScreenPos);
     ApplyWinRgn();
 
@@ -390,7 +392,11 @@ bool TfrmMenuCls::ShowReadMenu(std::vector<DeferredPicture>& laterPictures, bool
     ShowAccessory(-1);
     Show();
     Repaint();
+    // The finished picture goes to the screen before the other frames are
+    // decoded: some window systems copy a window's drawing to the screen
+    // only when its thread next waits for messages.
     GdiFlush();
+    MsgWaitForMultipleObjectsEx(0, nullptr, 0, QS_ALLINPUT, 0);
     ShowShortcutButtons();
     if (!DecodeDeferredPictures(Menu, laterPictures)) laterDamaged = true;
     CountFrames();
