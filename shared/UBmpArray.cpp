@@ -82,21 +82,60 @@ bool WriteRawWords(forms::Stream& s, int w, int h, const uint32_t* words) {
            WriteAll(s, words, static_cast<size_t>(w) * static_cast<size_t>(h) * sizeof(uint32_t));
 }
 
+// One deflate state and output buffer per thread, reset for each picture:
+// making them anew for every picture costs several large allocations each
+// time, which grows slow once the heap holds many freed pictures.
+class ThreadDeflater {
+public:
+    ~ThreadDeflater() {
+        if (ready_) deflateEnd(&z_);
+    }
+    // The zlib data of size bytes at level, in out() from offset on; the
+    // number of bytes, or 0 when zlib fails.
+    size_t Compress(const uint8_t* data, uLong size, int level, size_t offset) {
+        if (ready_ && level_ != level) {
+            deflateEnd(&z_);
+            ready_ = false;
+        }
+        if (!ready_) {
+            z_ = z_stream{};
+            if (deflateInit(&z_, level) != Z_OK) return 0;
+            ready_ = true;
+            level_ = level;
+        } else if (deflateReset(&z_) != Z_OK) {
+            return 0;
+        }
+        const size_t bound = deflateBound(&z_, size);
+        if (out_.size() < offset + bound) out_.resize(offset + bound);
+        z_.next_in = const_cast<Bytef*>(data);
+        z_.avail_in = size;
+        z_.next_out = out_.data() + offset;
+        z_.avail_out = static_cast<uInt>(bound);
+        if (deflate(&z_, Z_FINISH) != Z_STREAM_END) return 0;
+        return bound - z_.avail_out;
+    }
+    uint8_t* out() { return out_.data(); }
+
+private:
+    z_stream z_{};
+    bool ready_ = false;
+    int level_ = 0;
+    std::vector<uint8_t> out_;
+};
+
 // Width, height, block length, raw size and the zlib data, in one write.
 bool WriteZipWords(forms::Stream& s, int w, int h, const uint32_t* words, int zipLevel) {
     if (!WithinLimits(w, h)) return false;
     const uLong rawSize = static_cast<uLong>(w) * static_cast<uLong>(h) * sizeof(uint32_t);
-    std::vector<uint8_t> out(16 + compressBound(rawSize));
-    uLongf zipSize = static_cast<uLongf>(out.size() - 16);
-    if (compress2(out.data() + 16, &zipSize, reinterpret_cast<const Bytef*>(words), rawSize, zipLevel) !=
-        Z_OK) {
-        return false;
-    }
-    PutLE32(out.data(), static_cast<uint32_t>(w));
-    PutLE32(out.data() + 4, static_cast<uint32_t>(h));
-    PutLE32(out.data() + 8, static_cast<uint32_t>(zipSize + 4));
-    PutLE32(out.data() + 12, static_cast<uint32_t>(rawSize));
-    return WriteAll(s, out.data(), 16 + zipSize);
+    thread_local ThreadDeflater deflater;
+    const size_t zipSize = deflater.Compress(reinterpret_cast<const uint8_t*>(words), rawSize, zipLevel, 16);
+    if (zipSize == 0) return false;
+    uint8_t* out = deflater.out();
+    PutLE32(out, static_cast<uint32_t>(w));
+    PutLE32(out + 4, static_cast<uint32_t>(h));
+    PutLE32(out + 8, static_cast<uint32_t>(zipSize + 4));
+    PutLE32(out + 12, static_cast<uint32_t>(rawSize));
+    return WriteAll(s, out, 16 + zipSize);
 }
 
 void EmptyRecord(TBmpArray& a) {
