@@ -13,7 +13,9 @@ const char* ContainerClass() {
     static bool registered = false;
     if (!registered) {
         WNDCLASSA wc{};
-        wc.style = CS_DBLCLKS;
+        // A DC of its own: each repaint takes it back as it was, where a DC
+        // from the shared cache is set up again on every paint.
+        wc.style = CS_DBLCLKS | CS_OWNDC;
         wc.lpfnWndProc = DefWindowProcA;
         wc.hInstance = Application().Instance();
         wc.hCursor = LoadCursor(nullptr, IDC_ARROW);

@@ -205,6 +205,14 @@ void Control::Detach() {
 
 void GraphicControl::BoundsChanged(const RECT& oldBounds) {
     if (!Parent() || !Parent()->HandleAllocated() || !Visible()) return;
+    // Old and new places that overlap (a control dragged a step) are
+    // invalidated as one rectangle: one request instead of two.
+    RECT now = BoundsRect(), both;
+    if (IntersectRect(&both, &oldBounds, &now)) {
+        UnionRect(&both, &oldBounds, &now);
+        InvalidateRect(Parent()->Handle(), &both, FALSE);
+        return;
+    }
     InvalidateRect(Parent()->Handle(), &oldBounds, FALSE);
     Invalidate();
 }

@@ -6,7 +6,6 @@
 //   ScopedSelectObject font(screen, hfont);      // SelectObject / restore
 //   MemoryDC measure;                            // CreateCompatibleDC / DeleteDC
 //   ScopedGdiObject brush(CreateSolidBrush(c));  // DeleteObject on exit
-//   ScopedPaint paint(hwnd);                     // BeginPaint / EndPaint
 #pragma once
 #include <windows.h>
 
@@ -75,23 +74,6 @@ public:
 
 private:
     HGDIOBJ object_;
-};
-
-// BeginPaint on construction, EndPaint on exit (WM_PAINT handlers).
-class ScopedPaint {
-public:
-    explicit ScopedPaint(HWND hwnd) : hwnd_(hwnd) { dc_ = BeginPaint(hwnd, &ps_); }
-    ~ScopedPaint() { EndPaint(hwnd_, &ps_); }
-    ScopedPaint(const ScopedPaint&) = delete;
-    ScopedPaint& operator=(const ScopedPaint&) = delete;
-    HDC dc() const { return dc_; }
-    // The area to repaint.
-    const RECT& Area() const { return ps_.rcPaint; }
-
-private:
-    HWND hwnd_;
-    HDC dc_;
-    PAINTSTRUCT ps_{};
 };
 
 }  // namespace forms

@@ -6,6 +6,7 @@
 #include <cctype>
 #include <cstdint>
 #include <stdexcept>
+#include <unordered_map>
 
 #include "forms/win32/Application.h"
 #include "forms/win32/GdiScope.h"
@@ -13,7 +14,14 @@
 namespace forms {
 namespace {
 
-const char kControlProp[] = "QvFormsControl";
+// The control of each window that this layer attached. Kept in the process
+// rather than as a window property: a property is read on every message,
+// and under Wine each read is a round trip to the server. Never freed:
+// windows may still be destroyed while static objects go away at exit.
+std::unordered_map<HWND, WinControl*>& AttachedControls() {
+    static auto* controls = new std::unordered_map<HWND, WinControl*>;
+    return *controls;
+}
 int g_nextChildId = 100;
 unsigned g_nextTabSerial = 0;
 
@@ -102,7 +110,7 @@ WinControl::~WinControl() {
     if (hwnd_) {
         // Detach first, so that no message of the dying window reaches a
         // half-destroyed object.
-        RemovePropA(hwnd_, kControlProp);
+        AttachedControls().erase(hwnd_);
         SetWindowLongPtrA(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(oldProc_));
         DestroyWindow(hwnd_);
         hwnd_ = nullptr;
@@ -111,7 +119,8 @@ WinControl::~WinControl() {
 }
 
 WinControl* WinControl::FromHandle(HWND hwnd) {
-    return hwnd ? static_cast<WinControl*>(GetPropA(hwnd, kControlProp)) : nullptr;
+    const auto it = AttachedControls().find(hwnd);
+    return it == AttachedControls().end() ? nullptr : it->second;
 }
 
 WinControl* WinControl::NotificationSender(UINT msg, WPARAM wParam, LPARAM lParam) {
@@ -191,7 +200,7 @@ void WinControl::DestroyHandle() {
     caption_ = Caption();
     if (mouseInside_) MouseLeft();
     HWND hwnd = hwnd_;
-    RemovePropA(hwnd, kControlProp);
+    AttachedControls().erase(hwnd);
     SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(oldProc_));
     hwnd_ = nullptr;
     oldProc_ = nullptr;
@@ -225,7 +234,7 @@ void WinControl::PlaceInZOrder() {
 
 void WinControl::AttachWindow(HWND hwnd) {
     hwnd_ = hwnd;
-    SetPropA(hwnd, kControlProp, this);
+    AttachedControls()[hwnd] = this;
     oldProc_ = reinterpret_cast<WNDPROC>(
         SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&WinControl::SubclassProc)));
 }
@@ -236,7 +245,7 @@ LRESULT CALLBACK WinControl::SubclassProc(HWND hwnd, UINT msg, WPARAM wParam, LP
     if (msg == WM_NCDESTROY) {
         // Destroyed from outside (not by our destructor): forget the window.
         WNDPROC old = c->oldProc_;
-        RemovePropA(hwnd, kControlProp);
+        AttachedControls().erase(hwnd);
         SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(old));
         c->hwnd_ = nullptr;
         return CallWindowProcA(old, hwnd, msg, wParam, lParam);
@@ -709,47 +718,62 @@ void WinControl::Detach() {
 
 namespace {
 
-// The rectangles of the area a paint DC was handed (its system region, the
-// window's update region where the window is visible): several small
-// changes far apart, such as animated buttons, are repainted one by one
-// instead of as the one rectangle that holds them all. Read from the DC
-// rather than asked of the window, which would cost a round trip per paint.
-// Empty when the area is a single rectangle or too fragmented to be worth
-// it; the caller then paints the bounding rectangle.
-std::vector<RECT> PaintRects(HDC dc) {
+// The parts of an update region (client coordinates) to repaint one by one:
+// its rectangles when they are few and cover well under half of their
+// bounding box (several small changes far apart, such as animated buttons),
+// else the bounding box alone in one pass (an object dragged a step: its old
+// and new places overlap, and one pass over the children and one copy to
+// the screen cost less than several). The screen DC stays clipped to the
+// region either way.
+std::vector<RECT> PaintParts(HRGN region, const RECT& box) {
     constexpr DWORD kMaxRects = 64;
-    std::vector<RECT> rects;
-    ScopedGdiObject regionObject(CreateRectRgn(0, 0, 0, 0));
-    HRGN region = static_cast<HRGN>(regionObject.get());
-    POINT origin{0, 0};
-    if (!region || GetRandomRgn(dc, region, SYSRGN) != 1 || !GetDCOrgEx(dc, &origin)) return rects;
-    // The system region is in screen coordinates.
-    if (OffsetRgn(region, -origin.x, -origin.y) != COMPLEXREGION) return rects;
+    std::vector<RECT> parts;
     const DWORD size = GetRegionData(region, 0, nullptr);
     std::vector<uint8_t> bytes(size);
     auto* data = reinterpret_cast<RGNDATA*>(bytes.data());
-    if (size >= sizeof(RGNDATAHEADER) && GetRegionData(region, size, data) == size && data->rdh.nCount <= kMaxRects) {
+    if (size >= sizeof(RGNDATAHEADER) && GetRegionData(region, size, data) == size && data->rdh.nCount > 1 &&
+        data->rdh.nCount <= kMaxRects) {
         const RECT* r = reinterpret_cast<const RECT*>(data->Buffer);
-        rects.assign(r, r + data->rdh.nCount);
+        long long area = 0;
+        for (DWORD i = 0; i < data->rdh.nCount; ++i)
+            area += static_cast<long long>(r[i].right - r[i].left) * (r[i].bottom - r[i].top);
+        const long long boxArea = static_cast<long long>(box.right - box.left) * (box.bottom - box.top);
+        if (2 * area < boxArea) parts.assign(r, r + data->rdh.nCount);
     }
-    return rects;
+    if (parts.empty()) parts.push_back(box);
+    return parts;
 }
 
 }  // namespace
 
 void WinControl::PaintMessage() {
-    ScopedPaint paint(hwnd_);
-    HDC dc = paint.dc();
-    std::vector<RECT> parts = PaintRects(dc);
-    RECT client;
+    // Not BeginPaint / EndPaint: under Wine they hide and show the caret
+    // (which a container never has) and fetch the visible region again for
+    // a DC clipped to the update region, a round trip to the server each,
+    // which is most of what a small repaint costs. Reading the region (with
+    // the frame and background messages BeginPaint would send) and
+    // validating it are two; the window's DC, clipped here to the region,
+    // needs none while the window stays where it is.
+    ScopedGdiObject regionObject(CreateRectRgn(0, 0, 0, 0));
+    HRGN region = static_cast<HRGN>(regionObject.get());
+    if (!region) {
+        ValidateRect(hwnd_, nullptr);  // else the paint message would come back at once
+        return;
+    }
+    const int kind = GetUpdateRgn(hwnd_, region, TRUE);
+    RedrawWindow(hwnd_, nullptr, region, RDW_VALIDATE | RDW_NOINTERNALPAINT | RDW_NOCHILDREN);
+    if (kind != SIMPLEREGION && kind != COMPLEXREGION) return;
+    RECT client, box;
     GetClientRect(hwnd_, &client);
-    if (client.right <= 0 || client.bottom <= 0) return;
+    if (client.right <= 0 || client.bottom <= 0 || GetRgnBox(region, &box) == NULLREGION) return;
     if (client.right > buffer_.width() || client.bottom > buffer_.height()) {
         if (!buffer_.Create(std::max<int>(client.right, buffer_.width()), std::max<int>(client.bottom, buffer_.height())))
             return;
     }
-    if (parts.empty()) parts.push_back(paint.Area());
-    for (const RECT& part : parts) {
+    ScopedGetDC dc(hwnd_);
+    if (!dc) return;
+    SelectClipRgn(dc, region);
+    for (const RECT& part : PaintParts(region, box)) {
         RECT clip;
         if (!IntersectRect(&clip, &part, &client)) continue;
         PaintTarget target{buffer_.dc(), buffer_.bits(), buffer_.width(), buffer_.height(), clip};
@@ -757,6 +781,7 @@ void WinControl::PaintMessage() {
         BitBlt(dc, clip.left, clip.top, clip.right - clip.left, clip.bottom - clip.top, buffer_.dc(), clip.left,
                clip.top, SRCCOPY);
     }
+    SelectClipRgn(dc, nullptr);
 }
 
 void WinControl::PrintChildren(PaintTarget& target, int originX, int originY) {
@@ -799,11 +824,11 @@ void WinControl::PaintContainer(PaintTarget& target) {
     GdiFlush();
     PaintBackground(target);
     for (Control* c : children_) {
-        auto* g = dynamic_cast<GraphicControl*>(c);
-        if (!g || !c->Visible()) continue;
+        // The cheap tests first: a small repaint skips nearly every child.
+        if (!c->Visible()) continue;
         RECT bounds = c->BoundsRect(), r;
         if (!IntersectRect(&r, &bounds, &target.clip)) continue;
-        g->Paint(target, bounds.left, bounds.top);
+        if (auto* g = dynamic_cast<GraphicControl*>(c)) g->Paint(target, bounds.left, bounds.top);
     }
     GdiFlush();
     SelectClipRgn(target.dc, nullptr);

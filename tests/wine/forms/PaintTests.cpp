@@ -172,6 +172,39 @@ TEST_F(PaintTest, ScreenShowsWhatPaintToDraws) {
     EXPECT_EQ(out.Pixel(12, 12), kBackPixel);
 }
 
+TEST_F(PaintTest, ARepaintDrawsOnlyItsUpdateRegionAndValidatesIt) {
+    form->Show();
+    HWND hwnd = form->Handle();
+    UpdateWindow(hwnd);
+    const RECT all{0, 0, 100, 80};
+    {
+        ScopedGetDC dc(hwnd);
+        ScopedGdiObject magenta(CreateSolidBrush(RGB(255, 0, 255)));
+        FillRect(dc, &all, static_cast<HBRUSH>(magenta.get()));
+    }
+    // The old and new places of an object dragged a step diagonally: one
+    // pass over their bounding box, yet nothing drawn outside the two.
+    const RECT was{0, 0, 30, 30}, is{10, 10, 40, 40};
+    InvalidateRect(hwnd, &was, FALSE);
+    InvalidateRect(hwnd, &is, FALSE);
+    UpdateWindow(hwnd);
+    RECT update;
+    EXPECT_FALSE(GetUpdateRect(hwnd, &update, FALSE));
+    DibBuffer shot;
+    ASSERT_TRUE(shot.Create(100, 80));
+    {
+        ScopedGetDC dc(hwnd);
+        BitBlt(shot.dc(), 0, 0, 100, 80, dc, 0, 0, SRCCOPY);
+    }
+    GdiFlush();
+    const Bitmap out = Paint();
+    const auto screen = [&shot](int x, int y) { return shot.bits()[y * 100 + x] & 0xFFFFFF; };
+    EXPECT_EQ(screen(5, 5), out.Pixel(5, 5) & 0xFFFFFF);
+    EXPECT_EQ(screen(35, 35), out.Pixel(35, 35) & 0xFFFFFF);
+    EXPECT_EQ(screen(35, 5), 0xFF00FFu);  // inside the box, outside both places
+    EXPECT_EQ(screen(50, 50), 0xFF00FFu);
+}
+
 TEST_F(PaintTest, ShapesDrawInZOrderAndInvertWhatLiesBelow) {
     auto* frame = new Shape(form.get(), form.get());
     frame->SetBounds(40, 0, 30, 30);  // half over the background picture, half over the form
