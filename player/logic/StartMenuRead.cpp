@@ -32,8 +32,7 @@ StartMenuRead::~StartMenuRead() {
 
 void StartMenuRead::Start(const std::string& path, const std::string& firstArgument) {
     if (worker_.joinable()) return;
-    clean_ = false;
-    menu_ = TAQMenu();
+    menu_.reset();
     later_.clear();
     path_ = path;
     argument_ = firstArgument;
@@ -61,29 +60,28 @@ void StartMenuRead::Read() {
             menuFile.MnuHeader().HdrObjects > kMaxObjects) {
             return;
         }
-        ReadMenuBody(menuFile, menu_, FirstPaintReading(later_), nullptr);
+        auto menu = std::make_unique<TAQMenu>();
+        ReadMenuBody(menuFile, *menu, FirstPaintReading(later_), nullptr);
         menuFile.CloseMnuFile();
-        menu_.BtnCount = std::clamp(menu_.BtnCount, 0, kMaxObjects);
-        clean_ = !menuFile.MnuError() && !host.spoke && HasPic(menu_.Buttons[0].Pics[Up][0]);
+        menu->BtnCount = std::clamp(menu->BtnCount, 0, kMaxObjects);
+        // Only a read with nothing to report is handed over.
+        if (!menuFile.MnuError() && !host.spoke && HasPic(menu->Buttons[0].Pics[Up][0])) menu_ = std::move(menu);
     } catch (...) {
-        clean_ = false;  // out of memory, for instance
+        menu_.reset();  // out of memory, for instance
     }
 }
 
-bool StartMenuRead::Take(const std::string& path, const std::string& name, TAQMenu& menu,
-                         std::vector<DeferredPicture>& later) {
-    if (!worker_.joinable()) return false;
+std::unique_ptr<TAQMenu> StartMenuRead::Take(const std::string& path, const std::string& name,
+                                             std::vector<DeferredPicture>& later) {
+    if (!worker_.joinable()) return nullptr;
     worker_.join();
-    const bool usable = clean_ && path == path_ && name == name_;
-    clean_ = false;
-    if (!usable) {
-        menu_ = TAQMenu();
+    std::unique_ptr<TAQMenu> menu = std::move(menu_);
+    if (!menu || path != path_ || name != name_) {
         later_.clear();
-        return false;
+        return nullptr;
     }
-    menu = std::move(menu_);
     later = std::move(later_);
-    return true;
+    return menu;
 }
 
 }  // namespace player

@@ -11,6 +11,7 @@
 // handed over: the window then reads the menu itself, and its messages appear
 // as they always do.
 #pragma once
+#include <memory>
 #include <string>
 #include <thread>
 #include <vector>
@@ -33,20 +34,22 @@ public:
     // (until Take).
     void Start(const std::string& path, const std::string& firstArgument);
 
-    // Waits for the read. True when it read the menu called name (as the
-    // window was asked for it, before lower-casing) from the file at path
-    // without anything to report: the menu then moves into menu (BtnCount
-    // from the file, pictures of the first paint decoded) and the other
-    // pictures into later. Only the first call after Start can be true.
-    bool Take(const std::string& path, const std::string& name, TAQMenu& menu, std::vector<DeferredPicture>& later);
+    // Waits for the read. When it read the menu called name (as the window
+    // was asked for it, before lower-casing) from the file at path without
+    // anything to report, gives that menu (BtnCount from the file, pictures
+    // of the first paint decoded) and moves the other pictures into later;
+    // else gives null. Only the first call after Start can give a menu.
+    std::unique_ptr<TAQMenu> Take(const std::string& path, const std::string& name,
+                                  std::vector<DeferredPicture>& later);
 
 private:
     void Read();
 
     std::thread worker_;
     std::string path_, argument_, name_;
-    bool clean_ = false;
-    TAQMenu menu_;
+    // Made by the worker: a menu record is large enough that making one
+    // shows in the start-up time.
+    std::unique_ptr<TAQMenu> menu_;
     std::vector<DeferredPicture> later_;
 };
 

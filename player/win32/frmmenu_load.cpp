@@ -322,11 +322,11 @@ void TfrmMenuCls::LoadMenu(std::string name) {
 }
 
 bool TfrmMenuCls::LoadReadAhead(const std::string& name) {
-    TAQMenu readAhead;
     std::vector<DeferredPicture> laterPictures;
-    if (!StartMenu.Take(AppFolder + ExeFileName, name, readAhead, laterPictures)) return false;
+    std::unique_ptr<TAQMenu> readAhead = StartMenu.Take(AppFolder + ExeFileName, name, laterPictures);
+    if (!readAhead) return false;
     FreeMenuControls();
-    Menu = std::move(readAhead);
+    Menu = std::move(*readAhead);
     ResetRunState();
     bool shown = false;
     bool laterDamaged = false;

@@ -48,7 +48,7 @@ protected:
         read_ = std::make_unique<StartMenuRead>();
         read_->Start(path_, argument);
     }
-    bool Take(const std::string& name) { return read_->Take(path_, name, menu_, later_); }
+    bool Take(const std::string& name) { return (menu_ = read_->Take(path_, name, later_)) != nullptr; }
     void TearDown() override {
         read_.reset();
         std::remove(path_.c_str());
@@ -56,7 +56,7 @@ protected:
 
     std::string path_ = ::testing::TempDir() + "start_menu_read.exe";
     std::unique_ptr<StartMenuRead> read_;
-    TAQMenu menu_;
+    std::unique_ptr<TAQMenu> menu_;
     std::vector<DeferredPicture> later_;
 };
 
@@ -67,21 +67,21 @@ TEST_F(StartMenuReadTest, TheChosenMenuIsHandedOverOnceWithItsFirstPicturesDecod
                {"second.mnu", MenuFileBytes(TestMenu("Second", 0x00654321))}},
               "E:\\menus\\Second.MNU");
     ASSERT_TRUE(Take("Second.MNU"));
-    EXPECT_EQ(menu_.MenuTitle, "Second");
-    EXPECT_EQ(menu_.BtnCount, 1);
-    ASSERT_TRUE(HasPic(menu_.Buttons[0].Pics[Up][0]));
-    EXPECT_EQ(menu_.Buttons[0].Pics[Up][0]->Pixel(5, 5) & 0xFFFFFF, 0x00654321u);
-    ASSERT_TRUE(HasPic(menu_.Buttons[1].Pics[Up][0]));
-    EXPECT_FALSE(HasPic(menu_.Buttons[1].Pics[Up][1]));
+    EXPECT_EQ(menu_->MenuTitle, "Second");
+    EXPECT_EQ(menu_->BtnCount, 1);
+    ASSERT_TRUE(HasPic(menu_->Buttons[0].Pics[Up][0]));
+    EXPECT_EQ(menu_->Buttons[0].Pics[Up][0]->Pixel(5, 5) & 0xFFFFFF, 0x00654321u);
+    ASSERT_TRUE(HasPic(menu_->Buttons[1].Pics[Up][0]));
+    EXPECT_FALSE(HasPic(menu_->Buttons[1].Pics[Up][1]));
     ASSERT_EQ(later_.size(), 1u);
-    EXPECT_TRUE(DecodeDeferredPictures(menu_, later_));
-    EXPECT_EQ(menu_.Buttons[1].Pics[Up][1]->Pixel(0, 0) & 0xFFFFFF, 0x0000FF00u);
+    EXPECT_TRUE(DecodeDeferredPictures(*menu_, later_));
+    EXPECT_EQ(menu_->Buttons[1].Pics[Up][1]->Pixel(0, 0) & 0xFFFFFF, 0x0000FF00u);
 
     EXPECT_FALSE(Take("Second.MNU"));  // only once
 
     // A window asking for another menu (or file) reads it itself.
     ReadAhead({{"first.mnu", MenuFileBytes(TestMenu("First", 0x00123456))}});
-    EXPECT_FALSE(read_->Take(path_ + "x", "first.mnu", menu_, later_));
+    EXPECT_EQ(read_->Take(path_ + "x", "first.mnu", later_), nullptr);
     ReadAhead({{"first.mnu", MenuFileBytes(TestMenu("First", 0x00123456))}});
     EXPECT_FALSE(Take("other.mnu"));
 }
