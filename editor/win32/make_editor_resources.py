@@ -504,8 +504,9 @@ def time_glyph(small):
     return c
 
 
-def formatting_glyphs():
-    # (name, glyph, has colour bar)
+def text_style_glyphs():
+    # The text colour, styles and alignments, shared by the formatting tool
+    # bar and the object properties' text panel: (name, glyph, has colour bar).
     return [
         ("TextColor", letter(TEXT_COLOR), True),
         ("Bold", letter(ART["bold"]), False),
@@ -514,6 +515,12 @@ def formatting_glyphs():
         ("AlignLeft", align("left"), False),
         ("AlignCenter", align("center"), False),
         ("AlignRight", align("right"), False),
+    ]
+
+
+def formatting_glyphs():
+    # (name, glyph, has colour bar)
+    return text_style_glyphs() + [
         ("ShadowColor", glyph(SHADOW_COLOR), True),
         ("ShadowDepth", shadow_depth_glyph(), False),
         ("ShowTime", time_glyph(False), False),
@@ -605,14 +612,7 @@ def objprops_glyphs():
             c.rect(4, y, 11, y, w)
         return c
 
-    return [
-        ("TextColor", letter(TEXT_COLOR), True),
-        ("Bold", letter(ART["bold"]), False),
-        ("Italic", letter(ART["italic"]), False),
-        ("Underline", letter(ART["underline"], underline=True), False),
-        ("AlignLeft", align("left"), False),
-        ("AlignCenter", align("center"), False),
-        ("AlignRight", align("right"), False),
+    return text_style_glyphs() + [
         ("SelectAll", select_all(), False),
         ("Help", glyph(ART["help"]), False),
         ("LineColor", line_colour(), True),
