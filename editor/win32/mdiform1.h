@@ -455,6 +455,8 @@ private:
     // again on every undo; slots above BtnCount lose theirs.
     void RenewObjControls(TMenuDocument& doc);
     void FreeObjControls(TMenuDocument& doc);
+    // Frees one slot's controls and leaves the slot without any.
+    static void FreeSlotControls(TObjControls& ctl);
     void RefreshObjects(TMenuDocument& doc);
     // Design surface: command wiring, the object toolbar's own commands.
     void WireSurfaceCommands();

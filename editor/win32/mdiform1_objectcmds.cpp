@@ -44,10 +44,7 @@ TShapeRec DefaultShape() {
 }  // namespace
 
 void TMDIForm1Cls::ClearObjectSlot(TMenuDocument& doc, int n) {
-    TObjControls& ctl = doc.Ctl[static_cast<size_t>(n)];
-    if (ctl.WinBtn) ctl.WinBtn->Free();
-    if (ctl.ImgBtn) ctl.ImgBtn->Free();
-    ctl = TObjControls{};
+    FreeSlotControls(doc.Ctl[static_cast<size_t>(n)]);
     doc.Menu.Buttons[static_cast<size_t>(n)] = TAQButton();
 }
 

@@ -77,19 +77,19 @@ void TMDIForm1Cls::RenewObjControls(TMenuDocument& doc) {
             SetFromRecord(ctl, doc.Menu.Buttons[static_cast<size_t>(n)]);
             continue;
         }
-        if (ctl.WinBtn) ctl.WinBtn->Free();
-        if (ctl.ImgBtn) ctl.ImgBtn->Free();
-        ctl = TObjControls{};
+        FreeSlotControls(ctl);
         if (n <= doc.Menu.BtnCount) CreateObjControls(doc, n);
     }
 }
 
+void TMDIForm1Cls::FreeSlotControls(TObjControls& ctl) {
+    if (ctl.WinBtn) ctl.WinBtn->Free();
+    if (ctl.ImgBtn) ctl.ImgBtn->Free();
+    ctl = TObjControls{};
+}
+
 void TMDIForm1Cls::FreeObjControls(TMenuDocument& doc) {
-    for (TObjControls& ctl : doc.Ctl) {
-        if (ctl.WinBtn) ctl.WinBtn->Free();
-        if (ctl.ImgBtn) ctl.ImgBtn->Free();
-        ctl = TObjControls{};
-    }
+    for (TObjControls& ctl : doc.Ctl) FreeSlotControls(ctl);
 }
 
 void TMDIForm1Cls::RefreshObjects() {
