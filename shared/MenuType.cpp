@@ -11,6 +11,28 @@ const char* const AnimModeText[kAnimModeCount] = {
 
 TAQMenu::TAQMenu() : Buttons(kButtonSlots) {}
 
+PicTable& PicTable::operator=(const PicTable& other) {
+    if (this == &other) return *this;
+    for (int s = 0; s < kPicStates; ++s)
+        rows_[s] = other.rows_[s] ? std::make_unique<RowBox>(*other.rows_[s]) : nullptr;
+    return *this;
+}
+
+PicTable::Row& PicTable::operator[](int state) {
+    std::unique_ptr<RowBox>& row = rows_[state];
+    if (!row) row = std::make_unique<RowBox>();
+    return row->slots;
+}
+
+const PicTable::Row& PicTable::operator[](int state) const {
+    static const RowBox kNoFrames;
+    return rows_[state] ? rows_[state]->slots : kNoFrames.slots;
+}
+
+void PicTable::Clear() {
+    for (std::unique_ptr<RowBox>& row : rows_) row.reset();
+}
+
 void CopyButton(const TAQButton& source, TAQButton& dest) {
     for (int s = 0; s < kPicStates; ++s) {
         int f = 0;

@@ -85,6 +85,34 @@ struct TShapeRec {
 
 using PicRef = std::shared_ptr<forms::Bitmap>;
 
+// The frames of an object's four states, read and written as
+// Pics[state][frame]. A state's row of kFrameSlots slots is made when it is
+// first indexed through a non-const table; a const table reads a missing row
+// as empty slots. Most of a menu's 202 records never hold a picture, so they
+// cost four pointers here rather than 408 slots of fresh memory.
+// A copy shares the pictures of the original, as copies of the slots would.
+class PicTable {
+public:
+    using Row = PicRef[kFrameSlots];
+
+    PicTable() = default;
+    PicTable(const PicTable& other) { *this = other; }
+    PicTable& operator=(const PicTable& other);
+    PicTable(PicTable&&) noexcept = default;
+    PicTable& operator=(PicTable&&) noexcept = default;
+
+    Row& operator[](int state);
+    const Row& operator[](int state) const;
+    // Lets go of every picture of every state.
+    void Clear();
+
+private:
+    struct RowBox {
+        Row slots;
+    };
+    std::unique_ptr<RowBox> rows_[kPicStates];
+};
+
 // One object of a menu (slot 0 of a menu holds the background picture in
 // Pics[Up][0]). Flags are integers: -1 set, 0 clear, except NeedsViewer and
 // VersionOrAbove (1 set, 0 clear). Colour values hold red in the low byte.
@@ -95,7 +123,7 @@ struct TAQButton {
     // Frames of each state, stored from frame 0 on; the first missing or
     // empty frame ends a state's sequence. A placed image keeps its full-size
     // picture in Up frame 0 and the picture at its displayed size in frame 1.
-    PicRef Pics[kPicStates][kFrameSlots];
+    PicTable Pics;
 
     int32_t AnimMode = AnimNone;
     std::string Caption;  // WindowsButton: caption; TextButton: its RTF

@@ -181,8 +181,7 @@ void TMDIForm1Cls::FreeMenu() {
     // Every picture of the menu goes: the objects', the background's (slot
     // 0) and the scratch slot's; the records stay for the closed slot.
     for (TAQButton& object : doc->Menu.Buttons) {
-        for (auto& state : object.Pics)
-            for (PicRef& frame : state) frame.reset();
+        object.Pics.Clear();
         object.LookPNG = forms::PngImage();
         object.AccPNG = forms::PngImage();
     }

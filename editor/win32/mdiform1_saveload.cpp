@@ -244,8 +244,7 @@ bool TMDIForm1Cls::LoadMenu(const std::string& fileName, const std::string& fold
     TAQMenu staged = reload ? CurrentDoc()->Menu : TAQMenu();
     if (header.HdrImages > 0 && header.HdrObjects > 0)
         for (int n = 0; n <= kMaxObjects; ++n)
-            for (auto& state : staged.Buttons[static_cast<size_t>(n)].Pics)
-                for (PicRef& frame : state) frame.reset();
+            staged.Buttons[static_cast<size_t>(n)].Pics.Clear();
     MenuReadOptions options;
     options.Reload = reload;
     options.PlcImageAlsoAtFrame0 = true;

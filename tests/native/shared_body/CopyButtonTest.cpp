@@ -129,3 +129,19 @@ TEST(CopyButton, CopyingOntoItselfKeepsEverything) {
     EXPECT_EQ(b.Caption, "Caption");
     EXPECT_FALSE(b.Pics[Down][2]);
 }
+
+TEST(PicTable, APlainCopySharesPicturesAndMissingStatesReadEmpty) {
+    const TAQButton source = Source();
+    TAQButton copy = source;
+    EXPECT_EQ(copy.Pics[Up][4], source.Pics[Up][4]);  // the same picture, not a new one
+    EXPECT_EQ(copy.Pics[Down][2], source.Pics[Down][2]);
+    copy.Pics[Up][4].reset();  // the copy's slots are its own
+    EXPECT_TRUE(source.Pics[Up][4]);
+    EXPECT_FALSE(source.Pics[Accessory][kFrameSlots - 1]);
+
+    TAQButton moved = std::move(copy);
+    EXPECT_EQ(moved.Pics[Down][0], source.Pics[Down][0]);
+    moved.Pics.Clear();
+    for (int s = 0; s < kPicStates; ++s)
+        for (int f = 0; f < kFrameSlots; ++f) EXPECT_FALSE(moved.Pics[s][f]);
+}
