@@ -64,10 +64,7 @@ void ApplicationClass::SetIcon(HICON icon) {
     if (icon == icon_) return;
     HICON old = icon_;
     icon_ = icon;
-    for (Form* f : forms_) {
-        SendMessageA(f->Handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_));
-        SendMessageA(f->Handle(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon_));
-    }
+    for (Form* f : forms_) ApplyIcon(f);
     if (old) DestroyIcon(old);
 }
 
@@ -92,12 +89,12 @@ void ApplicationClass::FormFailed() {
     if (!mainForm_) Terminate();
 }
 
-void ApplicationClass::AddForm(Form* form) {
-    forms_.push_back(form);
-    if (icon_) {
-        SendMessageA(form->Handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_));
-        SendMessageA(form->Handle(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon_));
-    }
+void ApplicationClass::AddForm(Form* form) { forms_.push_back(form); }
+
+void ApplicationClass::ApplyIcon(Form* form) {
+    if (!icon_) return;
+    SendMessageA(form->Handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_));
+    SendMessageA(form->Handle(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon_));
 }
 
 void ApplicationClass::RemoveForm(Form* form) {

@@ -115,6 +115,8 @@ private:
     void FormCreated(Form* form);
     void FormFailed();
     void AddForm(Form* form);
+    // Gives the form the application's icon, large and small.
+    void ApplyIcon(Form* form);
     void RemoveForm(Form* form);
     void ScheduleDelete(Component* c);
     void DeletePending();

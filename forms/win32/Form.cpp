@@ -18,6 +18,7 @@ namespace {
 
 const char kFormClass[] = "QvFormsForm";
 const UINT kReleaseMessage = WM_APP + 0x51;
+const UINT kApplyIconMessage = WM_APP + 0x52;
 
 void RegisterFormClass() {
     static bool registered = false;
@@ -89,6 +90,10 @@ Form::Form(Component* owner, BorderStyle borderStyle, BorderIcons borderIcons)
     SyncBoundsFromWindow();
     Application().AddForm(this);
     Application().AddMessageFilter(this);
+    // The icon follows once messages are handled: some window systems turn
+    // an icon into pictures of their own, which would hold back a window
+    // that is shown before its program first waits for messages.
+    PostMessageA(hwnd, kApplyIconMessage, 0, 0);
 }
 
 Form::~Form() {
@@ -640,6 +645,9 @@ LRESULT Form::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
         if (delta != 0 && handler) handler(*this, shift, p.x, p.y, handled);
         return 0;
     }
+    case kApplyIconMessage:
+        Application().ApplyIcon(this);
+        return 0;
     case kReleaseMessage:
         DoDestroy();
         if (Application().MainForm() == this) Application().Terminate();
