@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "shared/UBmpArray.h"
 #include "shared/mdlfilebin.h"
 
 namespace {
@@ -322,8 +323,8 @@ public:
             const bool inSlots = InSlots(h);
             const bool now = options.DecodeNow && options.DecodeNow(m, h.BlkObject, h.BlkState, h.BlkFrame);
             if (mayDefer && inSlots && !now) {
-                DeferredPicture later{h.BlkObject, h.BlkState, h.BlkFrame, {}};
-                if (!file.TakeMnuBitmapPixels(later.ZipPixels)) return;
+                DeferredPicture later{h.BlkObject, h.BlkState, h.BlkFrame, 0};
+                if (!file.SkipMnuBitmapPixels(later.Position)) return;
                 options.Deferred->push_back(std::move(later));
                 ++rep.BlocksRead;
                 continue;
@@ -430,11 +431,13 @@ bool ReadMenuBody(TMenuFile& file, TAQMenu& menu, const MenuReadOptions& options
     return rep.BodyOk && rep.PicturesOk && rep.BlocksDamaged == 0;
 }
 
-bool DecodeDeferredPictures(TAQMenu& menu, std::vector<DeferredPicture>& pictures) {
+bool DecodeDeferredPictures(TAQMenu& menu, std::vector<DeferredPicture>& pictures, forms::Stream& source) {
     bool ok = true;
+    std::vector<uint8_t> zipPixels;  // one buffer for every block
     for (DeferredPicture& d : pictures) {
         auto pic = std::make_shared<forms::Bitmap>();
-        if (!DecodeMnuBitmap(d.ZipPixels, *pic)) {
+        if (source.Seek(d.Position, forms::SeekOrigin::Begin) != d.Position || !TakeZipPixels(source, zipPixels) ||
+            !DecodeMnuBitmap(zipPixels, *pic)) {
             ok = false;
             continue;
         }

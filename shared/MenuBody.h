@@ -43,12 +43,13 @@ int CountImageBlocks(const TAQMenu& menu);
 // Never throws: an exception while writing (out of memory) sets MnuError.
 bool WriteMenuFile(TMenuFile& file, const TAQMenu& menu, const MenuWriteOptions& options);
 
-// A picture block whose compressed pixels were kept undecoded.
+// A picture block whose compressed pixels were left in the file undecoded:
+// its slot and where its pixels start in the stream it was read from.
 struct DeferredPicture {
     int Object = 0;
     int State = 0;
     int Frame = 0;
-    std::vector<uint8_t> ZipPixels;
+    int64_t Position = 0;
 };
 
 struct MenuReadOptions {
@@ -64,9 +65,10 @@ struct MenuReadOptions {
     const TAQMenu* Previous = nullptr;
     // With Deferred set, compressed pictures for which DecodeNow (called with
     // the menu as read so far and the block's object, state and frame) is
-    // false are not inflated while the file is read: their blocks go to
-    // Deferred in file order, for DecodeDeferredPictures. A program can so
-    // show the pictures it needs first before it decodes the rest. (Deferred
+    // false are not inflated while the file is read, nor kept in memory:
+    // their places go to Deferred in file order, for DecodeDeferredPictures.
+    // A program can so show the pictures it needs first before it reads and
+    // decodes the rest. (Deferred
     // pictures are stored at their own slot only: not for the editor's view
     // of placed images above.)
     std::function<bool(const TAQMenu&, int object, int state, int frame)> DecodeNow;
@@ -100,7 +102,8 @@ struct MenuReadReport {
 bool ReadMenuBody(TMenuFile& file, TAQMenu& menu, const MenuReadOptions& options,
                   MenuReadReport* report = nullptr);
 
-// Decodes the deferred pictures into their slots, in order. A picture whose
-// data is corrupt is left out (its slot stays empty); the result is then
-// false. The list is emptied.
-bool DecodeDeferredPictures(TAQMenu& menu, std::vector<DeferredPicture>& pictures);
+// Reads the deferred pictures from source (a stream over the same bytes as
+// the one the menu was read from) and decodes them into their slots, in
+// order. A picture whose data is corrupt or no longer there is left out (its
+// slot stays empty); the result is then false. The list is emptied.
+bool DecodeDeferredPictures(TAQMenu& menu, std::vector<DeferredPicture>& pictures, forms::Stream& source);

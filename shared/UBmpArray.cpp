@@ -296,6 +296,13 @@ bool TakeZipPixels(forms::Stream& s, std::vector<uint8_t>& bytes) {
     return true;
 }
 
+bool SkipZipPixels(forms::Stream& s) {
+    int32_t w = 0, h = 0, n = 0;
+    size_t pixels = 0;
+    return ReadSides(s, w, h, pixels) && ReadInt32(s, n) && n >= 4 && n <= s.Remaining() &&
+           s.Seek(n, forms::SeekOrigin::Current) >= 0;
+}
+
 bool ReadZipPixels(forms::Stream& s, TBmpArray& a) {
     int32_t w = 0, h = 0, n = 0;
     size_t pixels = 0;

@@ -127,6 +127,10 @@ bool ReadZipPixels(forms::Stream& s, TBmpArray& a);
 // decode them later. The sides and the block length are checked as
 // ReadZipPixels checks them; false leaves bytes empty.
 bool TakeZipPixels(forms::Stream& s, std::vector<uint8_t>& bytes);
+// Steps over compressed pixels, checked as TakeZipPixels checks them, without
+// reading their block; false when they do not fit the stream. TakeZipPixels
+// from the same place takes them later.
+bool SkipZipPixels(forms::Stream& s);
 // Decodes bytes that TakeZipPixels took, checked as ReadZipPixels checks
 // them, straight into a bitmap (what ArrayToBmp would make of the record
 // ReadZipPixels fills); false leaves bmp unchanged.

@@ -134,14 +134,16 @@ public:
     // ReadMnuBitmapHeader reads the type and the header (false after an
     // error, with MnuError set); then ReadMnuBitmapPixels decodes the pixels
     // into bitmap, or, for compressed pixels, TakeMnuBitmapPixels keeps their
-    // bytes undecoded for DecodeMnuBitmap (false and MnuError when they do
-    // not fit the stream).
+    // bytes undecoded for DecodeMnuBitmap, or SkipMnuBitmapPixels steps over
+    // them and gives the stream position where TakeZipPixels finds them
+    // again (both false and MnuError when they do not fit the stream).
     bool ReadMnuBitmapHeader();
     void ReadMnuBitmapPixels(forms::Bitmap& bitmap, bool raw);
     // ReadMnuBitmapPixels into a buffer that is reused: raw pixels are read
     // straight into its memory, which after an error holds no picture.
     void ReadMnuBitmapPixelsInto(forms::Bitmap& buffer, bool raw);
     bool TakeMnuBitmapPixels(std::vector<uint8_t>& zipPixels);
+    bool SkipMnuBitmapPixels(int64_t& position);
     // True when the pixels of the file's bitmap blocks are raw: asked for, or
     // a version 6 file, which always holds raw pixels.
     bool MnuPixelsRaw(bool raw) const;

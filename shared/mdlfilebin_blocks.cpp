@@ -108,6 +108,15 @@ bool TMenuFile::TakeMnuBitmapPixels(std::vector<uint8_t>& zipPixels) {
     return true;
 }
 
+bool TMenuFile::SkipMnuBitmapPixels(int64_t& position) {
+    position = stream_ ? stream_->Position() : -1;
+    if (position < 0 || !SkipZipPixels(*stream_)) {
+        SetMnuError();
+        return false;
+    }
+    return true;
+}
+
 bool DecodeMnuBitmap(const std::vector<uint8_t>& zipPixels, forms::Bitmap& bitmap) {
     return DecodeZipPixels(zipPixels, bitmap);
 }

@@ -149,6 +149,9 @@ private:
     // shown) when the menu has no background picture. May throw when memory
     // runs out.
     bool ShowReadMenu(std::vector<DeferredPicture>& laterPictures, bool& laterDamaged);
+    // The pictures the first paint did not need, read from the menu's file
+    // and decoded; false when any could not be.
+    bool DecodeLaterPictures(std::vector<DeferredPicture>& laterPictures);
     // Shows the first menu when it was read ahead (StartMenu) without
     // anything to report; false when the file must be read here.
     bool LoadReadAhead(const std::string& name);

@@ -398,9 +398,18 @@ bool TfrmMenuCls::ShowReadMenu(std::vector<DeferredPicture>& laterPictures, bool
     GdiFlush();
     MsgWaitForMultipleObjectsEx(0, nullptr, 0, QS_ALLINPUT, 0);
     ShowShortcutButtons();
-    if (!DecodeDeferredPictures(Menu, laterPictures)) laterDamaged = true;
+    if (!DecodeLaterPictures(laterPictures)) laterDamaged = true;
     CountFrames();
     return true;
+}
+
+bool TfrmMenuCls::DecodeLaterPictures(std::vector<DeferredPicture>& laterPictures) {
+    if (laterPictures.empty()) return true;
+    // The pictures are read again from the file the menu came from.
+    std::unique_ptr<forms::FileStream> file = forms::FileStream::Open(AppFolder + ExeFileName, forms::FileMode::OpenRead);
+    const bool decoded = file && DecodeDeferredPictures(Menu, laterPictures, *file);
+    laterPictures.clear();
+    return decoded;
 }
 
 void TfrmMenuCls::TakeKeyboardFocus() {

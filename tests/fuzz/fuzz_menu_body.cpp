@@ -29,7 +29,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     bool ok = ReadMenuBody(mnu, *menu, options, &report);
     Check(ok == (report.BodyOk && report.PicturesOk && report.BlocksDamaged == 0));
     Check(ok == (mnu.MnuError() == 0));
-    ok = DecodeDeferredPictures(*menu, later) && ok;
+    ok = DecodeDeferredPictures(*menu, later, *mnu.MnuStream()) && ok;
     Check(menu->BtnCount >= 0 && menu->BtnCount <= kMaxObjects);
     Check(report.BlocksSkipped <= report.BlocksRead);
     if (!ok) return 0;
@@ -46,7 +46,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     TMenuFile& reread = *rereadFile;
     TAQMenu* again = &fuzzing::FreshMenu(1);
     Check(reread.ReadMnuHeader());
-    Check(ReadMenuBody(reread, *again, options) && DecodeDeferredPictures(*again, later));
+    Check(ReadMenuBody(reread, *again, options) && DecodeDeferredPictures(*again, later, *reread.MnuStream()));
     Check(again->BtnCount == menu->BtnCount);
     return 0;
 }

@@ -74,7 +74,9 @@ TEST_F(StartMenuReadTest, TheChosenMenuIsHandedOverOnceWithItsFirstPicturesDecod
     ASSERT_TRUE(HasPic(menu_->Buttons[1].Pics[Up][0]));
     EXPECT_FALSE(HasPic(menu_->Buttons[1].Pics[Up][1]));
     ASSERT_EQ(later_.size(), 1u);
-    EXPECT_TRUE(DecodeDeferredPictures(*menu_, later_));
+    std::unique_ptr<forms::FileStream> file = forms::FileStream::Open(path_, forms::FileMode::OpenRead);
+    ASSERT_TRUE(file);
+    EXPECT_TRUE(DecodeDeferredPictures(*menu_, later_, *file));
     EXPECT_EQ(menu_->Buttons[1].Pics[Up][1]->Pixel(0, 0) & 0xFFFFFF, 0x0000FF00u);
 
     EXPECT_FALSE(Take("Second.MNU"));  // only once

@@ -567,12 +567,20 @@ TEST(MenuRead, DeferredPicturesArriveWhenDecodedAndACorruptOneIsLeftOut) {
     EXPECT_FALSE(HasPic(out->Buttons[4].Pics[Up][1]));
     ASSERT_FALSE(later.empty());
 
-    // Damage the zlib data of the last deferred picture (the placed image).
+    // Damage the zlib data of the last deferred picture (the placed image),
+    // in a copy of the file read again below.
     std::vector<DeferredPicture> damaged = later;
-    std::vector<uint8_t>& zip = damaged.back().ZipPixels;
-    for (size_t i = 18; i < zip.size(); ++i) zip[i] ^= 0x5A;
+    std::vector<DeferredPicture> placedOnly{later.back()};
+    std::vector<uint8_t> damagedBytes = bytes;
+    const size_t zip = static_cast<size_t>(damaged.back().Position);
+    size_t zipLength = 0;  // the block length after the sides
+    for (int i = 3; i >= 0; --i) zipLength = zipLength << 8 | damagedBytes[zip + 8 + static_cast<size_t>(i)];
+    const size_t zipEnd = zip + 12 + zipLength;
+    ASSERT_LE(zipEnd, damagedBytes.size());
+    for (size_t i = zip + 18; i < zipEnd; ++i) damagedBytes[i] ^= 0x5A;
 
-    EXPECT_TRUE(DecodeDeferredPictures(*out, later));
+    forms::MemoryStream source(bytes);
+    EXPECT_TRUE(DecodeDeferredPictures(*out, later, source));
     EXPECT_TRUE(later.empty());
     for (int s = 0; s < kPicStates; ++s)
         for (int f = 0; f < 3 + s; ++f)
@@ -584,7 +592,11 @@ TEST(MenuRead, DeferredPicturesArriveWhenDecodedAndACorruptOneIsLeftOut) {
     std::vector<DeferredPicture> none;
     options.Deferred = &none;
     ASSERT_TRUE(ReadFromBytes(bytes, *again, options));
-    EXPECT_FALSE(DecodeDeferredPictures(*again, damaged));
+    forms::MemoryStream damagedSource(damagedBytes);
+    EXPECT_FALSE(DecodeDeferredPictures(*again, damaged, damagedSource));
+    // A file cut short before a deferred picture's place loses that picture too.
+    forms::MemoryStream cut(std::vector<uint8_t>(bytes.begin(), bytes.begin() + static_cast<long>(zip) + 10));
+    EXPECT_FALSE(DecodeDeferredPictures(*again, placedOnly, cut));
     EXPECT_FALSE(HasPic(again->Buttons[4].Pics[Up][1]));
     ExpectSamePicture(again->Buttons[1].Pics[Down][0], in->Buttons[1].Pics[Down][0], "undamaged picture");
 }
@@ -650,7 +662,8 @@ TEST(MenuRead, WholeButUndecodableBlocksAreSkippedAndReadingGoesOn) {
         EXPECT_EQ(report.BlocksDamaged, 3);
         EXPECT_EQ(report.PicturesDamaged, 1);  // the background; the other two are PNGs
         EXPECT_EQ(report.BlocksRead, CountImageBlocks(*in));
-        if (deferred) EXPECT_TRUE(DecodeDeferredPictures(*out, later));
+        forms::MemoryStream source(bytes);
+        if (deferred) EXPECT_TRUE(DecodeDeferredPictures(*out, later, source));
 
         EXPECT_EQ(out->AccPNG.Width(), 2);
         EXPECT_EQ(out->MenuTitle, in->MenuTitle);
