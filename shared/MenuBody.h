@@ -68,9 +68,8 @@ struct MenuReadOptions {
     // false are not inflated while the file is read, nor kept in memory:
     // their places go to Deferred in file order, for DecodeDeferredPictures.
     // A program can so show the pictures it needs first before it reads and
-    // decodes the rest. (Deferred
-    // pictures are stored at their own slot only: not for the editor's view
-    // of placed images above.)
+    // decodes the rest. (Deferred pictures are stored at their own slot only:
+    // not for the editor's view of placed images above.)
     std::function<bool(const TAQMenu&, int object, int state, int frame)> DecodeNow;
     std::vector<DeferredPicture>* Deferred = nullptr;
 };

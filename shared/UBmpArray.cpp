@@ -58,6 +58,14 @@ bool ReadSides(forms::Stream& s, int32_t& w, int32_t& h, size_t& pixels) {
     return true;
 }
 
+// Reads the head of compressed pixels: the sides, checked as ReadSides checks
+// them, and the block length n, which must be at least the stored raw size
+// (4 bytes) and fit in what the stream still holds.
+bool ReadZipHead(forms::Stream& s, int32_t& w, int32_t& h, int32_t& n) {
+    size_t pixels = 0;
+    return ReadSides(s, w, h, pixels) && ReadInt32(s, n) && n >= 4 && n <= s.Remaining();
+}
+
 // The pixel words of a w x h picture taken from Pixels, top row first, in one
 // flat buffer (entries the array lacks are 0). When Pixels is exactly w x h
 // its own buffer is used and nothing is copied.
@@ -282,9 +290,8 @@ bool WriteZipPixels(forms::Stream& s, const forms::Bitmap& bmp, int zipLevel) {
 
 bool TakeZipPixels(forms::Stream& s, std::vector<uint8_t>& bytes) {
     int32_t w = 0, h = 0, n = 0;
-    size_t pixels = 0;
     bytes.clear();
-    if (!ReadSides(s, w, h, pixels) || !ReadInt32(s, n) || n < 4 || n > s.Remaining()) return false;
+    if (!ReadZipHead(s, w, h, n)) return false;
     bytes.resize(12 + static_cast<size_t>(n));
     PutLE32(bytes.data(), static_cast<uint32_t>(w));
     PutLE32(bytes.data() + 4, static_cast<uint32_t>(h));
@@ -298,16 +305,13 @@ bool TakeZipPixels(forms::Stream& s, std::vector<uint8_t>& bytes) {
 
 bool SkipZipPixels(forms::Stream& s) {
     int32_t w = 0, h = 0, n = 0;
-    size_t pixels = 0;
-    return ReadSides(s, w, h, pixels) && ReadInt32(s, n) && n >= 4 && n <= s.Remaining() &&
-           s.Seek(n, forms::SeekOrigin::Current) >= 0;
+    return ReadZipHead(s, w, h, n) && s.Seek(n, forms::SeekOrigin::Current) >= 0;
 }
 
 bool ReadZipPixels(forms::Stream& s, TBmpArray& a) {
     int32_t w = 0, h = 0, n = 0;
-    size_t pixels = 0;
     std::vector<uint8_t> block;
-    bool ok = ReadSides(s, w, h, pixels) && ReadInt32(s, n) && n >= 4 && n <= s.Remaining();
+    bool ok = ReadZipHead(s, w, h, n);
     if (ok) {
         block.resize(static_cast<size_t>(n));
         ok = s.ReadExact(block.data(), block.size());

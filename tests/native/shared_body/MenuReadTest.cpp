@@ -662,8 +662,10 @@ TEST(MenuRead, WholeButUndecodableBlocksAreSkippedAndReadingGoesOn) {
         EXPECT_EQ(report.BlocksDamaged, 3);
         EXPECT_EQ(report.PicturesDamaged, 1);  // the background; the other two are PNGs
         EXPECT_EQ(report.BlocksRead, CountImageBlocks(*in));
-        forms::MemoryStream source(bytes);
-        if (deferred) EXPECT_TRUE(DecodeDeferredPictures(*out, later, source));
+        if (deferred) {
+            forms::MemoryStream source(bytes);
+            EXPECT_TRUE(DecodeDeferredPictures(*out, later, source));
+        }
 
         EXPECT_EQ(out->AccPNG.Width(), 2);
         EXPECT_EQ(out->MenuTitle, in->MenuTitle);
