@@ -124,6 +124,7 @@ HBITMAP g_aboutImage = nullptr;
 // A right click on the background opens the menu whose About item shows the
 // program's icon (read from the open menu, which is then closed).
 TEST_F(PlayerTest, AboutItemOfTheBackgroundMenuHasAnImage) {
+    forms::Application().SetIcon(CopyIcon(LoadIconA(nullptr, IDI_APPLICATION)));  // the program's own, as main sets it
     TfrmMenuCls& form = Start({{"mixed.mnu", MenuBytes(MixedMenu())}});
     g_aboutImage = nullptr;
     SetTimer(nullptr, 0, 50, [](HWND, UINT, UINT_PTR id, DWORD) {
@@ -143,6 +144,7 @@ TEST_F(PlayerTest, AboutItemOfTheBackgroundMenuHasAnImage) {
     ASSERT_EQ(GetObjectA(g_aboutImage, sizeof(size), &size), static_cast<int>(sizeof(size)));
     EXPECT_EQ(std::make_pair(size.bmWidth, size.bmHeight), std::make_pair(16L, 16L));
     EXPECT_TRUE(messages_.empty());
+    forms::Application().SetIcon(nullptr);
 }
 
 TEST_F(PlayerTest, EnterOnAShortcutButtonLaunchesIt) {

@@ -75,6 +75,22 @@ protected:
         std::sort(names.begin(), names.end());
         return names;
     }
+    // Opens menu.mnu for writing (asking before replacing it), answering
+    // each of the questions expected with answer; their texts go to asked.
+    bool OpenAnswering(int answer, int questions, std::vector<std::string>& asked)
+    {
+        bool opened = false;
+        RunDialog([&] {
+                      opened = mnu.OpenMnuFile("menu.mnu", folder_, 1, 1);
+                      return 0;
+                  },
+                  [&](HWND dialog) {
+                      asked.push_back(DialogText(dialog));
+                      Press(dialog, answer);
+                  },
+                  questions);
+        return opened;
+    }
     // Writes one string field, "new", and closes.
     void WriteAndClose()
     {
@@ -92,17 +108,7 @@ TEST_F(MenuFileWineTest, ReadOnlyMenuIsReplacedAfterTwoYes)
 {
     SetFileAttributesA(Path().c_str(), FILE_ATTRIBUTE_READONLY);
     std::vector<std::string> asked;
-    bool opened = false;
-    RunDialog([&] {
-                  opened = mnu.OpenMnuFile("menu.mnu", folder_, 1, 1);
-                  return 0;
-              },
-              [&](HWND dialog) {
-                  asked.push_back(DialogText(dialog));
-                  Press(dialog, IDYES);
-              },
-              2);
-    ASSERT_TRUE(opened);
+    ASSERT_TRUE(OpenAnswering(IDYES, 2, asked));
     WriteAndClose();
     EXPECT_EQ(mnu.MnuError(), 0);
     EXPECT_EQ(asked, std::vector<std::string>({"File exists, do you wish to overwrite it?",
@@ -121,16 +127,7 @@ TEST_F(MenuFileWineTest, HiddenReadOnlyMenuIsAskedAboutAsReadOnly)
     SetFileAttributesA(Path().c_str(), FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_READONLY);
     std::vector<std::string> asked;
     for (int answer : {IDNO, IDYES}) {
-        bool opened = false;
-        RunDialog([&] {
-                      opened = mnu.OpenMnuFile("menu.mnu", folder_, 1, 1);
-                      return 0;
-                  },
-                  [&](HWND dialog) {
-                      asked.push_back(DialogText(dialog));
-                      Press(dialog, answer);
-                  },
-                  1);
+        const bool opened = OpenAnswering(answer, 1, asked);
         EXPECT_EQ(opened, answer == IDYES);
         EXPECT_EQ(mnu.MnuError(), answer == IDYES ? 0 : 1);
         if (opened) WriteAndClose();
