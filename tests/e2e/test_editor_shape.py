@@ -67,7 +67,7 @@ def test_a_pasted_background_keeps_its_shape_into_the_player(s):
         tool(COPY)
         tool(PASTE)
         saved = close_properties_and_save(s, ed, path)
-    assert saved["winRgn"].startswith("04000300" + RUNS), saved["winRgn"][:40]
+    assert saved["menu"]["winRgn"].startswith("04000300" + RUNS), saved["menu"]["winRgn"][:40]
 
     exe = os.path.join(os.path.dirname(path), "Autorun.exe")
     code, out = s.run(harness.find_built("qvmkpack.exe"), "--files", windows_path(harness.find_built("AutorunQuorvel.exe")),
@@ -105,4 +105,4 @@ def test_a_png_photo_from_the_background_wizard_keeps_its_shape(s):
         assert wait_closed(s, "Open Photo..."), "the picture dialog stayed"
         assert wait_closed(s, BACK_WIZARD_TITLE), "the Background Wizard stayed"
         saved = close_properties_and_save(s, ed, path)
-    assert saved["winRgn"].startswith("02000150" + RUNS), saved["winRgn"][:40]
+    assert saved["menu"]["winRgn"].startswith("02000150" + RUNS), saved["menu"]["winRgn"][:40]
