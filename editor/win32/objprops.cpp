@@ -9,6 +9,7 @@
 #include "editor/logic/ObjPropsRules.h"
 #include "editor/logic/PNGDraw.h"
 #include "editor/logic/ShapePresets.h"
+#include "editor/logic/StoredPicture.h"
 #include "editor/win32/EditorGlobals.h"
 #include "editor/win32/RichTextPicture.h"
 #include "editor/win32/frmedgeround.h"
@@ -345,6 +346,7 @@ void TForm2::GetPlcImage() {
                   TMsgDlgButtons::mbOK);
         return;
     }
+    editor::UseStoredPixelLayout(loaded);
     DlgReady = 0;
     Previewing = 0;
     const editor::PictureSize kept = editor::LoadedPictureSize(loaded.Width(), loaded.Height());
