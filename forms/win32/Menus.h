@@ -7,9 +7,9 @@
 // shows the command's caption (when the command has one), shortcut, enabled
 // and checked state, and choosing it runs the command instead of OnClick.
 // The shortcut is shown after the caption ("Ctrl+N"), an image (SetImage)
-// before it. A checked RadioItem
-// shows a dot instead of a tick, and checking it unchecks the radio items
-// of the same GroupIndex under the same parent item.
+// before it. A checked RadioItem shows a dot instead of a tick, and checking
+// it unchecks the radio items of the same GroupIndex under the same parent
+// item.
 #pragma once
 #include <windows.h>
 
@@ -48,8 +48,6 @@ public:
     // The picture shown before the caption, drawn over the menu's colour
     // (pixels with alpha blend into it); an empty picture shows none.
     void SetImage(const Picture& picture);
-    // The item's image as the menu gets it (nullptr: none); owned by the item.
-    HBITMAP ImageHandle() const { return image_; }
 
     // Links the item to a command (nullptr: unlinks; the item keeps the
     // state it showed last).
@@ -104,6 +102,7 @@ private:
     int groupIndex_ = 0;
     ShortCut shortCut_ = scNone;
     Command* command_ = nullptr;
+    // The image as menus get it (nullptr: none); owned by the item.
     HBITMAP image_ = nullptr;
     std::vector<MenuItem*> items_;
     MenuItem* parentItem_ = nullptr;
