@@ -43,7 +43,7 @@ int HexDigitValue(char ch)
 // signed 32-bit range, or "$" and hexadecimal digits whose value fits in 32
 // bits (taken as the bit pattern, so "$FFFFFFFF" is -1). Nothing may follow
 // the digits, not even blanks.
-bool IsNumeric(const std::string& text)
+bool ReadNumeric(const std::string& text, int32_t& value)
 {
     size_t i = 0;
     const size_t n = text.size();
@@ -57,7 +57,7 @@ bool IsNumeric(const std::string& text)
     if (hex) ++i;
     if (i >= n) return false;  // no digits at all
 
-    uint64_t value = 0;
+    uint64_t digits = 0;
     const uint64_t limit = hex ? 0xFFFFFFFFull : (negative ? 0x80000000ull : 0x7FFFFFFFull);
     for (; i < n; ++i) {
         int digit;
@@ -67,8 +67,17 @@ bool IsNumeric(const std::string& text)
             digit = (text[i] >= '0' && text[i] <= '9') ? text[i] - '0' : -1;
         }
         if (digit < 0) return false;
-        value = value * (hex ? 16 : 10) + static_cast<uint64_t>(digit);
-        if (value > limit) return false;
+        digits = digits * (hex ? 16 : 10) + static_cast<uint64_t>(digit);
+        if (digits > limit) return false;
     }
+    // Two's complement in 32 bits: the sign negates the bit pattern.
+    const uint32_t pattern = static_cast<uint32_t>(digits);
+    value = static_cast<int32_t>(negative ? 0u - pattern : pattern);
     return true;
+}
+
+bool IsNumeric(const std::string& text)
+{
+    int32_t value = 0;
+    return ReadNumeric(text, value);
 }

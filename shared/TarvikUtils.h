@@ -31,3 +31,8 @@ int32_t QBColor(int index);
 int32_t SwapRedBlue(int32_t c);
 // True when the whole text converts to a 32-bit integer.
 bool IsNumeric(const std::string& text);
+// The value of a text that IsNumeric accepts, read as IsNumeric reads it:
+// decimal, or hexadecimal after "$" (a 32-bit pattern, so "$FFFFFFFF" is
+// -1), a sign in front negating it. False, and value unchanged, for any
+// text that IsNumeric refuses.
+bool ReadNumeric(const std::string& text, int32_t& value);

@@ -229,19 +229,16 @@ bool TMenuFile::OpenMnuFile(const std::string& name, const std::string& folder, 
         SetMnuError();  // asked nothing: the write would be refused anyway
         return false;
     }
-    bool clearAttributes = false;
-    if (forms::VisibleFileExists(path)) {
-        if (confirm == 1 && !host_.AskYes(kOverwriteQuestion)) {
-            SetMnuError();
-            return false;
-        }
-        if (forms::IsReadOnly(path)) {
-            if (!host_.AskYes(kReadOnlyQuestion)) {
-                SetMnuError();
-                return false;
-            }
-            clearAttributes = true;
-        }
+    if (confirm == 1 && forms::VisibleFileExists(path) && !host_.AskYes(kOverwriteQuestion)) {
+        SetMnuError();
+        return false;
+    }
+    // Asked for every read-only file, also a hidden one that the search above
+    // does not see: without the user's word it could not be replaced.
+    const bool clearAttributes = forms::FileExists(path) && forms::IsReadOnly(path);
+    if (clearAttributes && !host_.AskYes(kReadOnlyQuestion)) {
+        SetMnuError();
+        return false;
     }
     return BeginReplacingWrite(path, clearAttributes);
 }

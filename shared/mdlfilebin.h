@@ -100,7 +100,8 @@ public:
     void ResetMnuReadState();
 
     // Opens folder + name. Mode 1 writes (confirm = 1 asks before replacing an
-    // existing file); any other mode reads. Writing goes to a temporary file
+    // existing file that is not hidden; a read-only file, hidden or not, is
+    // replaced only when the user agrees); any other mode reads. Writing goes to a temporary file
     // in the same folder that replaces the old file only when CloseMnuFile
     // finishes a sequence without error, so a failed save never destroys the
     // old menu. A write still pending from an earlier open is abandoned as by

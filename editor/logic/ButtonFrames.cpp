@@ -4,6 +4,8 @@
 #include <cmath>
 #include <utility>
 
+#include "shared/TarvikUtils.h"
+
 namespace editor {
 
 namespace {
@@ -181,17 +183,8 @@ PreviewPlace PlacePreview(int width, int height, int panelWidth, int panelHeight
 }
 
 bool ValidObjectSide(const std::string& text, int& value) {
-    size_t i = 0;
-    while (i < text.size() && text[i] == ' ') ++i;
-    size_t end = text.size();
-    while (end > i && text[end - 1] == ' ') --end;
-    if (i == end || end - i > 9) return false;
-    int n = 0;
-    for (size_t k = i; k < end; ++k) {
-        if (text[k] < '0' || text[k] > '9') return false;
-        n = n * 10 + (text[k] - '0');
-    }
-    if (n < 1 || n > kMaxObjectSide) return false;
+    int32_t n = 0;
+    if (!ReadNumeric(text.substr(0, text.find_last_not_of(' ') + 1), n) || n < 1 || n > kMaxObjectSide) return false;
     value = n;
     return true;
 }

@@ -88,7 +88,8 @@ struct PreviewPlace {
 };
 PreviewPlace PlacePreview(int width, int height, int panelWidth, int panelHeight);
 
-// Width and height of an object accepted by OK: whole numbers 1..kMaxObjectSide.
+// Width and height of an object accepted by OK: whole numbers 1..kMaxObjectSide,
+// read as IsNumeric reads numbers, spaces around them allowed.
 constexpr int kMaxObjectSide = 2000;
 bool ValidObjectSide(const std::string& text, int& value);
 

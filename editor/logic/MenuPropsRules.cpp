@@ -1,6 +1,6 @@
 #include "editor/logic/MenuPropsRules.h"
 
-#include <cctype>
+#include "shared/TarvikUtils.h"
 
 namespace editor {
 
@@ -39,21 +39,9 @@ std::string BackImageSaveName(const std::string& chosen) {
 }
 
 std::optional<int32_t> ParseAnimationRate(const std::string& text) {
-    size_t i = 0;
-    const size_t n = text.size();
-    while (i < n && text[i] == ' ') ++i;
-    size_t end = n;
-    while (end > i && text[end - 1] == ' ') --end;
-    if (i < end && text[i] == '+') ++i;
-    if (i >= end) return std::nullopt;
-    int64_t value = 0;
-    for (; i < end; ++i) {
-        if (!std::isdigit(static_cast<unsigned char>(text[i]))) return std::nullopt;
-        value = value * 10 + (text[i] - '0');
-        if (value > INT32_MAX) return std::nullopt;
-    }
-    if (value < 1) return std::nullopt;
-    return static_cast<int32_t>(value);
+    int32_t value = 0;
+    if (!ReadNumeric(text.substr(0, text.find_last_not_of(' ') + 1), value) || value < 1) return std::nullopt;
+    return value;
 }
 
 uint32_t TextBoxBackFor(uint32_t colour) {

@@ -35,8 +35,9 @@ SpotPos PositionSpot(int position);
 // keep their dots) and gets ".bmp".
 std::string BackImageSaveName(const std::string& chosen);
 
-// The animation rate typed: a whole number of milliseconds from 1 up,
-// spaces around it allowed; anything else gives nothing.
+// The animation rate typed: a whole number of milliseconds from 1 up, read
+// as IsNumeric reads numbers, spaces around it allowed; anything else gives
+// nothing.
 std::optional<int32_t> ParseAnimationRate(const std::string& text);
 // The rate the field falls back to when what was typed is refused.
 constexpr const char* kDefaultAnimationRate = "100";

@@ -13,21 +13,6 @@ bool ObjectSizeValid(int64_t width, int64_t height) {
     return width >= 1 && height >= 1 && width <= kMaxObjectSide && height <= kMaxObjectSide;
 }
 
-bool ParseSizeText(const std::string& text, int32_t& value) {
-    const bool signed_ = !text.empty() && (text[0] == '-' || text[0] == '+');
-    const bool negative = signed_ && text[0] == '-';
-    size_t i = signed_ ? 1 : 0;
-    if (i >= text.size()) return false;
-    int64_t n = 0;
-    for (; i < text.size(); ++i) {
-        if (text[i] < '0' || text[i] > '9') return false;
-        n = n * 10 + (text[i] - '0');
-        if (n > INT32_MAX) return false;
-    }
-    value = static_cast<int32_t>(negative ? -n : n);
-    return true;
-}
-
 int32_t AspectSide(int32_t pictureThis, int32_t pictureOther, int32_t value) {
     if (pictureThis <= 0 || pictureOther <= 0) return value;
     const double side = static_cast<double>(pictureOther) / pictureThis * value;

@@ -20,9 +20,6 @@ extern const char* const kBadObjectSizeText;
 
 // True when a width and height may be stored in an object.
 bool ObjectSizeValid(int64_t width, int64_t height);
-// The whole number a size edit holds, or false when its text is none
-// (an empty text, a sign alone, other characters, or beyond 32 bits).
-bool ParseSizeText(const std::string& text, int32_t& value);
 
 // Height for a new width (and width for a new height) keeping the picture's
 // aspect ratio: round(pictureOther / pictureThis x value), halves to even.

@@ -1,7 +1,8 @@
 #include "editor/logic/TextFormatRules.h"
 
-#include <cctype>
 #include <algorithm>
+
+#include "shared/TarvikUtils.h"
 
 namespace editor {
 
@@ -24,17 +25,9 @@ TextStepResult StepAccessoryText(int current, const std::vector<int32_t>& kinds,
 }
 
 std::optional<int> ParseFontSize(const std::string& text) {
-    size_t begin = 0;
-    size_t end = text.size();
-    while (begin < end && std::isspace(static_cast<unsigned char>(text[begin]))) ++begin;
-    while (end > begin && std::isspace(static_cast<unsigned char>(text[end - 1]))) --end;
-    if (begin == end || end - begin > 4) return std::nullopt;
-    int value = 0;
-    for (size_t i = begin; i < end; ++i) {
-        if (!std::isdigit(static_cast<unsigned char>(text[i]))) return std::nullopt;
-        value = value * 10 + (text[i] - '0');
-    }
-    if (value < 1) return std::nullopt;
+    int32_t value = 0;
+    if (!ReadNumeric(text.substr(0, text.find_last_not_of(' ') + 1), value) || value < 1 || value > kMaxFontSize)
+        return std::nullopt;
     return value;
 }
 

@@ -24,8 +24,10 @@ struct TextStepResult {
 // that holds no button still reaches 0 within count + 1 steps).
 TextStepResult StepAccessoryText(int current, const std::vector<int32_t>& kinds, TextStep step);
 
-// A font size typed or picked: a whole number of points from 1 up, spaces
-// around it allowed; anything else gives nothing.
+// A font size typed or picked: a whole number of points from 1 to
+// kMaxFontSize, read as IsNumeric reads numbers ("$12" is 18), spaces around
+// it allowed; anything else gives nothing.
+constexpr int kMaxFontSize = 9999;
 std::optional<int> ParseFontSize(const std::string& text);
 
 // The row among the first `rows` rows of items equal to name exactly, or -1.

@@ -8,8 +8,9 @@ class Bitmap;
 
 class BackImageTarget {
 public:
-    // The window's background becomes a copy of picture.
-    virtual void SetBackImage(const forms::Bitmap& picture) = 0;
+    // The window's background becomes a copy of picture; false (after
+    // telling the user why) when the picture cannot be a menu's background.
+    virtual bool SetBackImage(const forms::Bitmap& picture) = 0;
     // Redraws the window's preview of its background.
     virtual void ShowBackPreview() = 0;
 

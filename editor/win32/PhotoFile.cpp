@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "editor/logic/StoredPicture.h"
 #include "forms/portable/PictureFile.h"
 #include "shared/UBmpArray.h"
 
@@ -71,6 +72,9 @@ bool LoadGif(const std::string& path, forms::Bitmap& out) {
 }  // namespace
 
 bool LoadPhotoFile(const std::string& path, forms::Bitmap& out) {
-    if (forms::LoadPictureFile(path, out)) return true;
-    return StartsWithGif(path) && LoadGif(path, out);
+    forms::Bitmap photo;
+    if (!forms::LoadPictureFile(path, photo) && !(StartsWithGif(path) && LoadGif(path, photo))) return false;
+    editor::UseStoredPixelLayout(photo);
+    out = std::move(photo);
+    return true;
 }

@@ -7,5 +7,6 @@
 
 #include "forms/portable/Bitmap.h"
 
-// True and out := the picture (opaque, 32-bit); false leaves out unchanged.
+// True and out := the picture (32-bit, in the stored pixel layout of
+// UseStoredPixelLayout); false leaves out unchanged.
 bool LoadPhotoFile(const std::string& path, forms::Bitmap& out);

@@ -465,8 +465,10 @@ void TfrmBackWizCls::HandOwnPicture() {
     bool loaded = false;
     if (AskPhotoPath(path)) {
         loaded = LoadPhotoFile(path, picture);
-        if (!loaded) EditorMsg(std::string(kPhotoUnreadable) + "\r\r" + path, TMsgDlgType::mtError,
-                               TMsgDlgButtons::mbOK);
+        if (!loaded)
+            EditorMsg(std::string(kPhotoUnreadable) + "\r\r" + path, TMsgDlgType::mtError, TMsgDlgButtons::mbOK);
+        else
+            loaded = Target_.SetBackImage(picture);  // says why when it refuses the picture
     }
     if (!loaded) {
         // Nothing usable was picked: back to the start page as it was.
@@ -477,7 +479,6 @@ void TfrmBackWizCls::HandOwnPicture() {
         return;
     }
     SharedBmp = std::move(picture);
-    Target_.SetBackImage(SharedBmp);
     Target_.ShowBackPreview();
     BackWizClosed = 1;
     CloseWith(forms::mrOk);

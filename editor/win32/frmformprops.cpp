@@ -8,6 +8,7 @@
 
 #include "EditorResources.h"
 #include "editor/logic/MenuPropsRules.h"
+#include "editor/logic/StoredPicture.h"
 #include "editor/logic/TextFormatRules.h"
 #include "editor/win32/ControlNames.h"
 #include "editor/win32/EditorGlobals.h"
@@ -420,7 +421,16 @@ bool TfrmFormPropsCls::HasBackImage() {
     return true;
 }
 
-void TfrmFormPropsCls::SetBackImage(const forms::Bitmap& picture) { back_ = picture; }
+bool TfrmFormPropsCls::SetBackImage(const forms::Bitmap& picture) {
+    if (!editor::MenuHoldsPicture(picture.Width(), picture.Height())) {
+        EditorMsg(editor::PictureTooLargeText(picture.Width(), picture.Height()), TMsgDlgType::mtWarning,
+                  TMsgDlgButtons::mbOK);
+        return false;
+    }
+    back_ = picture;
+    editor::UseStoredPixelLayout(back_);
+    return true;
+}
 
 void TfrmFormPropsCls::ShowBackPreview() {
     if (back_.Empty()) {
@@ -450,8 +460,8 @@ bool TfrmFormPropsCls::LoadBackFile(const std::string& path) {
         EditorMsg(kUnreadablePicture, TMsgDlgType::mtWarning, TMsgDlgButtons::mbOK);
         return false;
     }
-    SharedBmp = picture;
-    back_ = std::move(picture);
+    if (!SetBackImage(picture)) return false;
+    SharedBmp = back_;
     return true;
 }
 
@@ -495,8 +505,9 @@ void TfrmFormPropsCls::ToolButton5Click() {
 
 void TfrmFormPropsCls::ToolButton6Click() {
     forms::Bitmap picture;
-    if (!forms::ClipboardHasBitmap() || !forms::GetClipboardBitmap(picture) || picture.Empty()) return;
-    back_ = std::move(picture);
+    if (!forms::ClipboardHasBitmap() || !forms::GetClipboardBitmap(picture) || picture.Empty() ||
+        !SetBackImage(picture))
+        return;
     ShowBackPreview();
 }
 

@@ -13,8 +13,9 @@
 // The background travels through SharedBmp: the menu's picture is copied
 // into it when the dialog loads, the dialog keeps its own copy, and OK hands
 // that copy back through SharedBmp to the menu. Pictures come from a file,
-// the clipboard or the Background Wizard (SetBackImage); a picture that
-// cannot be read is reported and changes nothing.
+// the clipboard or the Background Wizard, each through SetBackImage, which
+// gives it the stored pixel layout; a picture that cannot be read, or is
+// larger than a menu file holds, is reported and changes nothing.
 //
 // Colours: the default text's colour comes from the colour chooser (code
 // ClrTargetMenuText); a right click on the text box asks for the box's
@@ -76,7 +77,7 @@ public:
     // ---- the background ----
     // False without a picture; else SharedBmp := the dialog's picture, true.
     bool HasBackImage();
-    void SetBackImage(const forms::Bitmap& picture) override;
+    bool SetBackImage(const forms::Bitmap& picture) override;
     void ShowBackPreview() override;
     // The dialog's own copy of the background (empty when none).
     const forms::Bitmap& BackImage() const { return back_; }

@@ -844,8 +844,8 @@ bool TfrmPropertiesCls::CheckAnimation() {
 
 bool TfrmPropertiesCls::CheckSizes(int& left, int& top, int& width, int& height) {
     const TAQButton& object = Menu_.Buttons[static_cast<size_t>(Object_)];
-    left = IsNumeric(Text1[0]->Text()) ? std::stoi(Text1[0]->Text()) : object.Left;
-    top = IsNumeric(Text1[1]->Text()) ? std::stoi(Text1[1]->Text()) : object.Top;
+    if (!ReadNumeric(Text1[0]->Text(), left)) left = object.Left;
+    if (!ReadNumeric(Text1[1]->Text(), top)) top = object.Top;
     if (editor::ValidObjectSide(Text1[2]->Text(), width) && editor::ValidObjectSide(Text1[3]->Text(), height))
         return true;
     EditorMsg(kBadSize, TMsgDlgType::mtInformation, TMsgDlgButtons::mbOK);

@@ -6,6 +6,7 @@
 
 #include "editor/logic/ButtonFrames.h"
 #include "editor/logic/CoreGraphics.h"
+#include "editor/logic/StoredPicture.h"
 #include "editor/win32/EditorGlobals.h"
 #include "editor/win32/frmfutip.h"
 #include "editor/win32/frmproperties.h"
@@ -190,7 +191,11 @@ void TfrmPropertiesCls::MakeOriginalSize() {
     Text1[3]->SetText(std::to_string(SharedBmp.Height()));
 }
 
-bool TfrmPropertiesCls::ReadPicture(const std::string& path) { return forms::LoadPictureFile(path, Scratch_); }
+bool TfrmPropertiesCls::ReadPicture(const std::string& path) {
+    if (!forms::LoadPictureFile(path, Scratch_)) return false;
+    editor::UseStoredPixelLayout(Scratch_);
+    return true;
+}
 
 void TfrmPropertiesCls::PickPicture() {
     std::string path;

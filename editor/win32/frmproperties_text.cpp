@@ -110,8 +110,7 @@ void TfrmPropertiesCls::FontBoxChange(bool size) {
                 REProp1->SetSelectionFontName(text);
                 return;
             }
-            int points = 0;
-            if (IsNumeric(text) && (points = std::stoi(text)) > 0) REProp1->SetSelectionSize(points);
+            if (const std::optional<int> points = editor::ParseFontSize(text)) REProp1->SetSelectionSize(*points);
         });
     }
     REProp1Change();

@@ -9,6 +9,7 @@
 #include "editor/logic/ObjPropsRules.h"
 #include "editor/logic/PNGDraw.h"
 #include "editor/logic/ShapePresets.h"
+#include "editor/logic/StoredPicture.h"
 #include "editor/win32/EditorGlobals.h"
 #include "editor/win32/RichTextPicture.h"
 #include "editor/win32/frmedgeround.h"
@@ -233,12 +234,12 @@ void TForm2::Edit3Change(int which) {
     DlgReady = 0;
     int32_t width = WorkObj.ObjWidth;
     int32_t height = WorkObj.ObjHeight;
-    if (!editor::ParseSizeText(Edit3->Text(), width)) {
+    if (!ReadNumeric(Edit3->Text(), width)) {
         forms::Beep();
         width = WorkObj.ObjWidth;
         Edit3->SetText(std::to_string(width));
     }
-    if (!editor::ParseSizeText(Edit4->Text(), height)) {
+    if (!ReadNumeric(Edit4->Text(), height)) {
         forms::Beep();
         height = WorkObj.ObjHeight;
         Edit4->SetText(std::to_string(height));
@@ -296,7 +297,7 @@ void TForm2::ResizePicture(TAQButton& obj) {
 void TForm2::Command1000Click() {
     int32_t width = 0;
     int32_t height = 0;
-    if (!editor::ParseSizeText(Edit3->Text(), width) || !editor::ParseSizeText(Edit4->Text(), height) ||
+    if (!ReadNumeric(Edit3->Text(), width) || !ReadNumeric(Edit4->Text(), height) ||
         !editor::ObjectSizeValid(width, height)) {
         // The dialog stays open; nothing is stored.
         SetModalResult(forms::mrNone);
@@ -345,6 +346,7 @@ void TForm2::GetPlcImage() {
                   TMsgDlgButtons::mbOK);
         return;
     }
+    editor::UseStoredPixelLayout(loaded);
     DlgReady = 0;
     Previewing = 0;
     const editor::PictureSize kept = editor::LoadedPictureSize(loaded.Width(), loaded.Height());

@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include "EditorResources.h"
+#include "editor/logic/TextFormatRules.h"
 #include "editor/win32/EditorHelp.h"
 #include "editor/win32/objprops.h"
 #include "forms/win32/ComboBox.h"
@@ -46,11 +47,9 @@ void TForm2::CreateTextPanel() {
     cmbTB001->SetHint("Font Size");
     for (int size = 4; size <= 144; ++size) cmbTB001->AddItem(std::to_string(size));
     cmbTB001->OnChange = [this](forms::Component&) {
-        const std::string text = cmbTB001->Text();
-        if (text.empty() || text.find_first_not_of("0123456789") != std::string::npos || text.size() > 3) return;
-        const int size = std::stoi(text);
-        if (size < 1) return;
-        ApplyToSelection([size](forms::RichEdit& e) { e.SetSelectionSize(size); }, true);
+        const std::optional<int> size = editor::ParseFontSize(cmbTB001->Text());
+        if (!size) return;
+        ApplyToSelection([points = *size](forms::RichEdit& e) { e.SetSelectionSize(points); }, true);
     };
     NewToolControl(ToolBar4, cmbTB001, 50);
     NewToolButton(ToolBar4, "", -1, "", nullptr);

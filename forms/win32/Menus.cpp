@@ -4,6 +4,8 @@
 
 #include "forms/win32/Application.h"
 #include "forms/win32/Form.h"
+#include "forms/win32/GdiScope.h"
+#include "forms/win32/PaintBuffer.h"
 
 namespace forms {
 
@@ -13,6 +15,7 @@ MenuItem::~MenuItem() {
     if (command_) command_->RemoveFace(this);
     if (parentItem_) parentItem_->Remove(this);
     for (MenuItem* sub : items_) sub->parentItem_ = nullptr;
+    if (image_) DeleteObject(image_);
 }
 
 void MenuItem::Detach() {
@@ -80,6 +83,32 @@ void MenuItem::SetRadioItem(bool on) {
 std::string MenuItem::MenuText() const {
     const std::string keys = ShortCutToText(shortCut_);
     return keys.empty() ? caption_ : caption_ + "\t" + keys;
+}
+
+void MenuItem::SetImage(const Picture& picture) {
+    if (image_) DeleteObject(image_);
+    image_ = nullptr;
+    if (!picture.Empty()) {
+        // Menus draw an item's bitmap as it is: pixels with alpha are blended
+        // into the menu's colour here, once.
+        const int w = picture.Width(), h = picture.Height();
+        Bitmap pixels(w, h, ColorToPixel(SystemColor(COLOR_MENU)));
+        PaintTarget target;
+        target.bits = pixels.Data();
+        target.width = w;
+        target.height = h;
+        DrawPictureRows(target, picture, 0, 0, RECT{0, 0, w, h});
+        ScopedGetDC screen(nullptr);
+        HBITMAP bitmap = screen.get() ? CreateCompatibleBitmap(screen.get(), w, h) : nullptr;
+        const BITMAPINFO info = TopDownDibInfo(w, h);
+        if (bitmap && SetDIBits(screen.get(), bitmap, 0, static_cast<UINT>(h), pixels.Data(), &info,
+                                DIB_RGB_COLORS) == h) {
+            image_ = bitmap;
+        } else if (bitmap) {
+            DeleteObject(bitmap);
+        }
+    }
+    Changed();
 }
 
 void MenuItem::SetCommand(Command* command) {
@@ -155,6 +184,10 @@ void MenuItem::AppendItems(HMENU menu, const std::function<UINT(MenuItem*)>& idO
         info.fType = MFT_STRING | (sub->radioItem_ ? MFT_RADIOCHECK : 0);
         info.fState = (sub->enabled_ ? MFS_ENABLED : MFS_GRAYED) | (sub->checked_ ? MFS_CHECKED : MFS_UNCHECKED);
         info.dwTypeData = const_cast<char*>(text.c_str());
+        if (sub->image_) {
+            info.fMask |= MIIM_BITMAP;
+            info.hbmpItem = sub->image_;
+        }
         if (sub->items_.empty())
             info.wID = idOf(sub);
         else

@@ -6,9 +6,10 @@
 // An item linked to a command (SetCommand) is one of the command's faces: it
 // shows the command's caption (when the command has one), shortcut, enabled
 // and checked state, and choosing it runs the command instead of OnClick.
-// The shortcut is shown after the caption ("Ctrl+N"). A checked RadioItem
-// shows a dot instead of a tick, and checking it unchecks the radio items
-// of the same GroupIndex under the same parent item.
+// The shortcut is shown after the caption ("Ctrl+N"), an image (SetImage)
+// before it. A checked RadioItem shows a dot instead of a tick, and checking
+// it unchecks the radio items of the same GroupIndex under the same parent
+// item.
 #pragma once
 #include <windows.h>
 
@@ -19,6 +20,7 @@
 #include "forms/portable/ShortCut.h"
 #include "forms/win32/Command.h"
 #include "forms/win32/Control.h"
+#include "forms/win32/Picture.h"
 
 namespace forms {
 
@@ -43,6 +45,9 @@ public:
     void SetGroupIndex(int group) { groupIndex_ = group; }
     // The caption as a menu shows it: the shortcut's text after a tab.
     std::string MenuText() const;
+    // The picture shown before the caption, drawn over the menu's colour
+    // (pixels with alpha blend into it); an empty picture shows none.
+    void SetImage(const Picture& picture);
 
     // Links the item to a command (nullptr: unlinks; the item keeps the
     // state it showed last).
@@ -97,6 +102,8 @@ private:
     int groupIndex_ = 0;
     ShortCut shortCut_ = scNone;
     Command* command_ = nullptr;
+    // The image as menus get it (nullptr: none); owned by the item.
+    HBITMAP image_ = nullptr;
     std::vector<MenuItem*> items_;
     MenuItem* parentItem_ = nullptr;
     // Set on the root item of a menu bar: runs after a change below it.

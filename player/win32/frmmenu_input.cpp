@@ -29,9 +29,9 @@ void TfrmMenuCls::FocusObject(int n) {
 
 // ---- pictures ----
 
-void TfrmMenuCls::picButton_MouseDown(forms::Control& sender, forms::MouseButton button, forms::ShiftState, int,
-                                      int) {
-    if (!Ready() || button != forms::MouseButton::Left) return;
+// Any mouse button presses and releases a picture, not only the left one.
+void TfrmMenuCls::picButton_MouseDown(forms::Control& sender, forms::MouseButton, forms::ShiftState, int, int) {
+    if (!Ready()) return;
     const int n = ObjectOf(sender);
     if (n == 0) return;
     const unsigned serial = MenuSerial;
@@ -48,9 +48,8 @@ void TfrmMenuCls::picButton_MouseMove(forms::Control& sender, forms::ShiftState,
     SelectButton(n);
 }
 
-void TfrmMenuCls::picButton_MouseUp(forms::Control& sender, forms::MouseButton button, forms::ShiftState, int x,
-                                    int y) {
-    if (!Ready() || button != forms::MouseButton::Left) return;
+void TfrmMenuCls::picButton_MouseUp(forms::Control& sender, forms::MouseButton, forms::ShiftState, int x, int y) {
+    if (!Ready()) return;
     const int n = ObjectOf(sender);
     if (n == 0) return;
     try {

@@ -121,6 +121,8 @@ void TfrmMenuCls::Form_Load(forms::Component&) {
     const std::string iconFile = AppFolder + ChangeFileExt(ExeFileName, ".ico");
     if (forms::FileExists(iconFile)) forms::Application().LoadIconFile(iconFile);
     imgAboutIcon->SetPicture(forms::IconToPicture(forms::Application().Icon(), 32));
+    // The pop-up's About item shows the same icon, small.
+    About1->SetImage(forms::IconToPicture(forms::Application().Icon(), 16));
 
     ScrollText.clear();
 

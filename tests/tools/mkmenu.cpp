@@ -12,6 +12,8 @@
 //                              button 1 has three Up frames.
 //   qvmkmenu seven FILE.mnu    "five" with buttons 6 and 7 in a second row
 //                              at (20, 100) and (80, 100).
+//   qvmkmenu shaped FILE.mnu   the grey menu without objects whose left 100
+//                              columns are lime, its transparent colour (10).
 #include <cmath>
 #include <cstdio>
 #include <cstring>
@@ -100,7 +102,7 @@ bool Write(const TAQMenu& menu, const char* path) {
 
 int main(int argc, char** argv) {
     if (argc != 3) {
-        std::fprintf(stderr, "usage: qvmkmenu cutout|plain|five|seven FILE.mnu\n");
+        std::fprintf(stderr, "usage: qvmkmenu cutout|plain|five|seven|shaped FILE.mnu\n");
         return 2;
     }
     const std::string scenario = argv[1];
@@ -109,6 +111,12 @@ int main(int argc, char** argv) {
         const forms::Bitmap background = PhotoLike(kMenuW, kMenuH);
         menu = BaseMenu(background);
         AddButton(menu, 8, 8, Cut(background, 137, 91, 60, 30), 0x00FF00);
+    } else if (scenario == "shaped") {
+        forms::Bitmap background(kMenuW, kMenuH, 0x808080);
+        for (int y = 0; y < kMenuH; ++y)
+            for (int x = 0; x < 100; ++x) background.SetPixel(x, y, 0x00FF00);
+        menu = BaseMenu(background);
+        menu.TransColor = 10;
     } else if (scenario == "plain" || scenario == "five" || scenario == "seven") {
         menu = BaseMenu(forms::Bitmap(kMenuW, kMenuH, 0x808080));
         const int count = scenario == "plain" ? 0 : scenario == "five" ? 5 : 7;

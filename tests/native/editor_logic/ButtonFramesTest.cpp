@@ -98,7 +98,9 @@ TEST(PictureFitTest, PickedPicturesPreviewsAndSizes) {
     int side = 0;
     EXPECT_TRUE(editor::ValidObjectSide(" 97 ", side));
     EXPECT_EQ(side, 97);
-    for (const char* bad : {"0", "-5", "2001", "99999999999", "", "12a", "$10"})
+    EXPECT_TRUE(editor::ValidObjectSide("$10", side));
+    EXPECT_EQ(side, 16);
+    for (const char* bad : {"0", "-5", "2001", "99999999999", "", "12a", "$0"})
         EXPECT_FALSE(editor::ValidObjectSide(bad, side)) << bad;
 }
 

@@ -43,7 +43,8 @@ TEST(MenuPropsRules, SavedBackgroundNameCutsOnlyTheFileNamesExtension) {
 TEST(MenuPropsRules, RateTextAndTextBoxBackground) {
     EXPECT_EQ(ParseAnimationRate(" 250 "), 250);
     EXPECT_EQ(ParseAnimationRate("+1"), 1);
-    for (const char* bad : {"", "0", "-5", "1.5", "$10", "fast", "99999999999"})
+    EXPECT_EQ(ParseAnimationRate("$10"), 16);
+    for (const char* bad : {"", "0", "-5", "1.5", "-$10", "fast", "99999999999"})
         EXPECT_FALSE(ParseAnimationRate(bad)) << bad;
     EXPECT_EQ(TextBoxBackFor(0xFFFFFF), 0u);
     EXPECT_EQ(TextBoxBackFor(0x00FF00), 0u);         // green is light

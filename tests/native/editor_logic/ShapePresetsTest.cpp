@@ -122,13 +122,6 @@ TEST(ObjPropsRules, SizesAspectAndLargePictures) {
     EXPECT_FALSE(editor::ObjectSizeValid(0, 10));
     EXPECT_FALSE(editor::ObjectSizeValid(10, -3));
     EXPECT_FALSE(editor::ObjectSizeValid(4001, 10));
-    int32_t v = 7;
-    EXPECT_TRUE(editor::ParseSizeText("-12", v));
-    EXPECT_EQ(v, -12);
-    EXPECT_FALSE(editor::ParseSizeText("12a", v));
-    EXPECT_FALSE(editor::ParseSizeText("-", v));
-    EXPECT_FALSE(editor::ParseSizeText("", v));
-    EXPECT_FALSE(editor::ParseSizeText("99999999999", v));
     // 400 x 300: width 200 gives height 150, height 100 gives width 133.
     EXPECT_EQ(editor::AspectSide(400, 300, 200), 150);
     EXPECT_EQ(editor::AspectSide(300, 400, 100), 133);

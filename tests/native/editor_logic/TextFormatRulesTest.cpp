@@ -27,7 +27,8 @@ TEST(TextStepping, PreviousFromTheMenusTextWrapsAndMovesBackOverPlacedObjects) {
 TEST(FontSize, OnlyAWholePositiveNumberIsASize) {
     EXPECT_EQ(editor::ParseFontSize("18"), 18);
     EXPECT_EQ(editor::ParseFontSize(" 9 "), 9);
-    for (const char* bad : {"", "abc", "12pt", "1.5", "-3", "0", "99999999999"})
+    EXPECT_EQ(editor::ParseFontSize("$12"), 18);
+    for (const char* bad : {"", "abc", "12pt", "1.5", "-3", "0", "10000", "99999999999"})
         EXPECT_FALSE(editor::ParseFontSize(bad).has_value()) << bad;
 }
 

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
+#include <utility>
+
 TEST(QBColorTest, FifteenFixedColoursRedInLowByte)
 {
     const int32_t expected[16] = {0,        0x800000, 0x008000, 0x808000, 0x000080, 0x800080,
@@ -43,6 +46,21 @@ TEST(IsNumericTest, RejectsTextThatIsNotOneInteger)
                              "0x10", "$G", "1,000"}) {
         EXPECT_FALSE(IsNumeric(text)) << '"' << text << '"';
     }
+}
+
+TEST(ReadNumericTest, ReadsWhatIsNumericAccepts)
+{
+    const std::pair<const char*, int32_t> cases[] = {
+        {"42", 42},  {"  -12", -12}, {"+7", 7},       {"$10", 16},          {"-$10", -16},
+        {"$ff", 255}, {"$FFFFFFFF", -1}, {"-2147483648", INT32_MIN}, {"$80000000", INT32_MIN}};
+    for (const auto& [text, expected] : cases) {
+        int32_t value = 0;
+        EXPECT_TRUE(ReadNumeric(text, value)) << text;
+        EXPECT_EQ(value, expected) << text;
+    }
+    int32_t kept = 5;
+    for (const char* text : {"", "12a", "-", "$", "2147483648", "12 "}) EXPECT_FALSE(ReadNumeric(text, kept)) << text;
+    EXPECT_EQ(kept, 5);
 }
 
 TEST(IsNumericTest, RejectsValuesBeyond32Bits)

@@ -36,9 +36,10 @@ namespace {
 
 class TestTarget : public BackImageTarget {
 public:
-    void SetBackImage(const forms::Bitmap& picture) override {
+    bool SetBackImage(const forms::Bitmap& picture) override {
         picture_ = picture;
         ++set_;
+        return true;
     }
     void ShowBackPreview() override { ++previews_; }
     forms::Bitmap picture_;

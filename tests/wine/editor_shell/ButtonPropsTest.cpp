@@ -2,6 +2,7 @@
 // Properties on a new menu, and driven directly for its OK checks and
 // AutoFill over picture files the test writes.
 #include <windows.h>
+#include <commctrl.h>
 
 #include <gtest/gtest.h>
 
@@ -20,10 +21,12 @@
 #include "forms/win32/Panel.h"
 #include "forms/win32/RadioButton.h"
 #include "forms/win32/RichEdit.h"
+#include "forms/win32/TabControl.h"
 #include "forms/win32/ToolBar.h"
 #include "forms/win32/ToolButton.h"
 #include "forms/win32/Timer.h"
 #include "tests/wine/editor_shell/NewMenuFixture.h"
+#include "tests/wine/forms/TestSupport.h"
 
 namespace {
 
@@ -179,6 +182,37 @@ TEST_F(ButtonPropsTest, OkRefusesBadSizesAndGraphicalButtonsWithoutPicture) {
     dialog->Command1000->Click();
     EXPECT_EQ(dialog->ModalResult(), forms::mrOk);
     EXPECT_EQ(Obj(1).ObjHeight, 40);
+}
+
+// Typed as a user types, each keystroke checked: "10" and "40" first, then
+// "$" before them. Enter is OK, which reads the boxes as the check read them
+// (an error before: the reader refused what the check let through).
+TEST_F(ButtonPropsTest, HexadecimalPositionAndSizeAreReadAsTheCheckReadsThem) {
+    InsertWindowsButton();
+    DialogAnswer answer([](TfrmPropertiesCls& d) {
+        HWND tabs = d.TabControl1->Handle();
+        RECT position{};
+        SendMessageA(tabs, TCM_GETITEMRECT, 4, reinterpret_cast<LPARAM>(&position));
+        const LPARAM at = MAKELPARAM((position.left + position.right) / 2, (position.top + position.bottom) / 2);
+        SendMessageA(tabs, WM_LBUTTONDOWN, MK_LBUTTON, at);
+        SendMessageA(tabs, WM_LBUTTONUP, 0, at);
+        SetForegroundWindow(d.Handle());
+        for (auto [box, digit] : {std::make_pair(d.Text1[0], WORD{'1'}), std::make_pair(d.Text1[2], WORD{'4'})}) {
+            box->SetFocus();
+            SendMessageA(box->Handle(), EM_SETSEL, 0, -1);
+            for (std::initializer_list<WORD> keys :
+                 {std::initializer_list<WORD>{digit}, {'0'}, {VK_HOME}, {VK_SHIFT, '4'}})
+                formstest::QueueKeys(keys);
+            formstest::PumpFor(100);
+        }
+        formstest::QueueKeys({VK_RETURN});
+    });
+    Cmd("cmdBtnProps").Execute();
+    ASSERT_TRUE(answer.Answered());
+    EXPECT_EQ(ObjPropsCancelled, 0);
+    EXPECT_TRUE(asked_.empty());
+    EXPECT_EQ(Obj(1).ObjWidth, 64);
+    EXPECT_EQ(Doc().Ctl[1].WinBtn->Width(), 64);
 }
 
 TEST_F(ButtonPropsTest, AutoFillReadsTheNamedSetAndKeepsWhatItReadBeforeAnError) {

@@ -4,6 +4,7 @@
 // nothing else; pictures that cannot be read or are not chosen change
 // nothing; colours go to the dialog that asked while it is open.
 #include <windows.h>
+#include <commctrl.h>
 
 #include <gtest/gtest.h>
 
@@ -32,6 +33,7 @@
 #include "forms/win32/Panel.h"
 #include "forms/win32/RadioButton.h"
 #include "forms/win32/RichEdit.h"
+#include "forms/win32/ToolBar.h"
 #include "tests/wine/editor_shell/ButtonPropsAnswer.h"
 #include "tests/wine/editor_shell/MenuPropsAnswers.h"
 
@@ -258,6 +260,36 @@ TEST_F(MenuPropsTest, PicturesThatAreNotChosenOrCannotBeReadChangeNothing) {
     EXPECT_EQ(Doc().Menu.Buttons[0].Pics[Up][0]->Width(), 300);
     for (const std::string& path : {damaged, huge, folder + "photo.bmp"}) std::remove(path.c_str());
     RemoveDirectoryA(folder.c_str());
+}
+
+// Paste clicked on the tool bar: a picture from the clipboard becomes the
+// background in the stored layout (the clipboard's opaque pixels carry 0xFF
+// in their fourth byte), and one wider than a menu file holds is refused.
+TEST_F(MenuPropsTest, PastedPicturesAreStoredOpaqueAndTooLargeOnesAreRefused) {
+    NewMenuWithBackground();
+    Answers answers;
+    answers.props = {[&](TfrmFormPropsCls& d) {
+                         const auto paste = [&d] {
+                             HWND bar = d.ToolBar1->Handle();
+                             RECT r{};
+                             SendMessageA(bar, TB_GETITEMRECT, 5, reinterpret_cast<LPARAM>(&r));  // Paste
+                             const LPARAM at = MAKELPARAM((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+                             SendMessageA(bar, WM_LBUTTONDOWN, MK_LBUTTON, at);
+                             SendMessageA(bar, WM_LBUTTONUP, 0, at);
+                         };
+                         ASSERT_TRUE(forms::SetClipboardBitmap(forms::Bitmap(16385, 2, 0x00FF00)));
+                         paste();
+                         ASSERT_EQ(asked_.size(), 1u);
+                         EXPECT_NE(asked_[0].find("16385 x 2 pixels"), std::string::npos) << asked_[0];
+                         EXPECT_EQ(d.BackImage().Width(), 300);
+                         ASSERT_TRUE(forms::SetClipboardBitmap(forms::Bitmap(40, 30, 0x00FF00)));
+                         paste();
+                         EXPECT_TRUE(d.BackImage() == forms::Bitmap(40, 30, 0x00FF00));
+                     },
+                     Answers::Ok};
+    Cmd("cmdMenuProps").Execute();
+    EXPECT_EQ(answers.unanswered, 0);
+    EXPECT_TRUE(*Doc().Menu.Buttons[0].Pics[Up][0] == forms::Bitmap(40, 30, 0x00FF00));
 }
 
 TEST_F(MenuPropsTest, ColoursReachTheDialogOnlyWhileItIsOpen) {

@@ -29,6 +29,7 @@
 #include "forms/win32/ScrollBox.h"
 #include "forms/win32/ToolButton.h"
 #include "tests/wine/editor_shell/NewMenuFixture.h"
+#include "tests/wine/forms/TestSupport.h"
 
 namespace {
 
@@ -112,6 +113,23 @@ TEST_F(ObjPropsDialogTest, OkRefusesBadSizesAndStaysOpenThenStoresAGoodOne) {
     EXPECT_EQ(ObjPropsCancelled, 0);
     EXPECT_EQ(shape_.ObjWidth, 120);
     EXPECT_EQ(shape_.LookPNG.Width(), 120);
+}
+
+// Typed into Width as a user types (each keystroke checked): "10", then "$"
+// before it; the size is read as the check read it.
+TEST_F(ObjPropsDialogTest, HexadecimalWidthIsReadAsTheCheckReadsIt) {
+    TForm2& dialog = Open();
+    dialog.Show();
+    SetForegroundWindow(dialog.Handle());
+    dialog.Edit3->SetFocus();
+    SendMessageA(dialog.Edit3->Handle(), EM_SETSEL, 0, -1);
+    for (std::initializer_list<WORD> keys : {std::initializer_list<WORD>{'1'}, {'0'}, {VK_HOME}, {VK_SHIFT, '4'}})
+        formstest::QueueKeys(keys);
+    formstest::PumpFor(200);
+    EXPECT_EQ(dialog.Edit3->Text(), "$10");
+    dialog.Command1000->Click();
+    EXPECT_EQ(ObjPropsCancelled, 0);
+    EXPECT_EQ(shape_.ObjWidth, 16);
 }
 
 TForm2* g_shown = nullptr;

@@ -1,6 +1,9 @@
 // Selection, picture states, animation, sounds and keyboard navigation of the
 // menu's objects.
+#include <utility>
+
 #include "forms/win32/Application.h"
+#include "forms/win32/Image.h"
 #include "player/win32/PlayerGlobals.h"
 #include "tests/wine/player/PlayerFixture.h"
 
@@ -96,6 +99,52 @@ TEST_F(PlayerTest, WheelAndArrowsCycleThroughTheObjects) {
     key = VK_UP;
     form.btnShortcutKeyDown(*form.Ctl[1].KeyBtn, key, 0);
     EXPECT_EQ(form.CurBtn, 4);
+}
+
+TEST_F(PlayerTest, EveryMouseButtonPressesAndReleasesAPicture) {
+    TfrmMenuCls& form = Start({{"mixed.mnu", MenuBytes(MixedMenu())}});
+    const forms::Image* image = form.Ctl[1].ImgBtn;
+    const LPARAM at = MAKELPARAM(image->Left() + image->Width() / 2, image->Top() + image->Height() / 2);
+    const UINT presses[][3] = {{WM_RBUTTONDOWN, WM_RBUTTONUP, MK_RBUTTON}, {WM_MBUTTONDOWN, WM_MBUTTONUP, MK_MBUTTON}};
+    for (const auto& press : presses) {
+        SendMessageA(form.Handle(), WM_MOUSEMOVE, 0, at);
+        SendMessageA(form.Handle(), press[0], press[2], at);
+        EXPECT_EQ(ShownPixel(1), kBlue);
+        SendMessageA(form.Handle(), press[1], 0, at);
+        EXPECT_EQ(ShownPixel(1), kGreen);
+    }
+    ASSERT_EQ(messages_.size(), 2u);
+    EXPECT_EQ(messages_[1].text, "one");
+}
+
+namespace {
+HBITMAP g_aboutImage = nullptr;
+}  // namespace
+
+// A right click on the background opens the menu whose About item shows the
+// program's icon (read from the open menu, which is then closed).
+TEST_F(PlayerTest, AboutItemOfTheBackgroundMenuHasAnImage) {
+    forms::Application().SetIcon(CopyIcon(LoadIconA(nullptr, IDI_APPLICATION)));  // the program's own, as main sets it
+    TfrmMenuCls& form = Start({{"mixed.mnu", MenuBytes(MixedMenu())}});
+    g_aboutImage = nullptr;
+    SetTimer(nullptr, 0, 50, [](HWND, UINT, UINT_PTR id, DWORD) {
+        KillTimer(nullptr, id);
+        HWND menu = FindWindowA("#32768", nullptr);
+        HMENU items = menu ? reinterpret_cast<HMENU>(SendMessageA(menu, MN_GETHMENU, 0, 0)) : nullptr;
+        MENUITEMINFOA info{};
+        info.cbSize = sizeof(info);
+        info.fMask = MIIM_BITMAP;
+        if (items && GetMenuItemInfoA(items, 0, TRUE, &info)) g_aboutImage = info.hbmpItem;
+        EndMenu();
+    });
+    SendMessageA(form.Handle(), WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(270, 170));
+    SendMessageA(form.Handle(), WM_RBUTTONUP, 0, MAKELPARAM(270, 170));
+    ASSERT_NE(g_aboutImage, nullptr);
+    BITMAP size{};
+    ASSERT_EQ(GetObjectA(g_aboutImage, sizeof(size), &size), static_cast<int>(sizeof(size)));
+    EXPECT_EQ(std::make_pair(size.bmWidth, size.bmHeight), std::make_pair(16L, 16L));
+    EXPECT_TRUE(messages_.empty());
+    forms::Application().SetIcon(nullptr);
 }
 
 TEST_F(PlayerTest, EnterOnAShortcutButtonLaunchesIt) {

@@ -75,6 +75,22 @@ protected:
         std::sort(names.begin(), names.end());
         return names;
     }
+    // Opens menu.mnu for writing (asking before replacing it), answering
+    // each of the questions expected with answer; their texts go to asked.
+    bool OpenAnswering(int answer, int questions, std::vector<std::string>& asked)
+    {
+        bool opened = false;
+        RunDialog([&] {
+                      opened = mnu.OpenMnuFile("menu.mnu", folder_, 1, 1);
+                      return 0;
+                  },
+                  [&](HWND dialog) {
+                      asked.push_back(DialogText(dialog));
+                      Press(dialog, answer);
+                  },
+                  questions);
+        return opened;
+    }
     // Writes one string field, "new", and closes.
     void WriteAndClose()
     {
@@ -92,17 +108,7 @@ TEST_F(MenuFileWineTest, ReadOnlyMenuIsReplacedAfterTwoYes)
 {
     SetFileAttributesA(Path().c_str(), FILE_ATTRIBUTE_READONLY);
     std::vector<std::string> asked;
-    bool opened = false;
-    RunDialog([&] {
-                  opened = mnu.OpenMnuFile("menu.mnu", folder_, 1, 1);
-                  return 0;
-              },
-              [&](HWND dialog) {
-                  asked.push_back(DialogText(dialog));
-                  Press(dialog, IDYES);
-              },
-              2);
-    ASSERT_TRUE(opened);
+    ASSERT_TRUE(OpenAnswering(IDYES, 2, asked));
     WriteAndClose();
     EXPECT_EQ(mnu.MnuError(), 0);
     EXPECT_EQ(asked, std::vector<std::string>({"File exists, do you wish to overwrite it?",
@@ -113,20 +119,24 @@ TEST_F(MenuFileWineTest, ReadOnlyMenuIsReplacedAfterTwoYes)
     EXPECT_EQ(Files(), std::vector<std::string>{"menu.mnu"});
 }
 
-// A hidden file is not seen, so nothing is asked and no one agreed to
-// replace it: read-only as well, it is kept, at once rather than after
-// waiting for it to become free.
-TEST_F(MenuFileWineTest, HiddenReadOnlyMenuFailsAtOnce)
+// The search for an existing file does not see a hidden one, so it is not
+// asked about; read-only as well, it is asked about as read-only: No keeps it
+// at once, Yes replaces it.
+TEST_F(MenuFileWineTest, HiddenReadOnlyMenuIsAskedAboutAsReadOnly)
 {
     SetFileAttributesA(Path().c_str(), FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_READONLY);
-    ASSERT_TRUE(mnu.OpenMnuFile("menu.mnu", folder_, 1, 1));
-    const DWORD start = GetTickCount();
-    WriteAndClose();
-    EXPECT_LT(GetTickCount() - start, 5000u);
-    EXPECT_EQ(mnu.MnuError(), 1);
-    EXPECT_EQ(ReadText(Path()), "old");
-    const DWORD kept = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_READONLY;
-    EXPECT_EQ(Attributes() & kept, kept);
+    std::vector<std::string> asked;
+    for (int answer : {IDNO, IDYES}) {
+        const bool opened = OpenAnswering(answer, 1, asked);
+        EXPECT_EQ(opened, answer == IDYES);
+        EXPECT_EQ(mnu.MnuError(), answer == IDYES ? 0 : 1);
+        if (opened) WriteAndClose();
+        EXPECT_EQ(ReadText(Path()), answer == IDYES ? NewContent() : "old");
+        mnu.ClearMnuError();
+    }
+    const std::string readOnly = "The menu file is marked as Read Only, would you like to save to it anyway?";
+    EXPECT_EQ(asked, std::vector<std::string>({readOnly, readOnly}));
+    EXPECT_EQ(Attributes() & FILE_ATTRIBUTE_READONLY, 0u);
     EXPECT_EQ(Files(), std::vector<std::string>{"menu.mnu"});
 }
 
