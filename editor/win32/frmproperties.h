@@ -244,6 +244,9 @@ private:
     int Kind_ = GraphicalButton;
     std::string AccRTF_;
     std::string CaptionRTF_;
+    // The viewer boxes' texts as the dialog opened.
+    std::string ShownViewerName_;
+    std::string ShownViewerVersion_;
     int RTFMode_ = -10;
     uint8_t Busy_ = 0;
     uint8_t Loaded_ = 0;
