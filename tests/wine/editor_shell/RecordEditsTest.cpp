@@ -4,6 +4,7 @@
 // Controls after the background shrank, and the Position page of Button
 // Properties. Each is judged from the file read back.
 #include <windows.h>
+#include <commctrl.h>
 
 #include <gtest/gtest.h>
 
@@ -111,9 +112,13 @@ TEST_F(RecordEditsTest, TextTypedInPlaceIsAskedAboutAndSavedWhenTheMenuCloses) {
     PostMessageA(surface, WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(box.Left() + 5, box.Top() + 5));
     PostMessageA(surface, WM_RBUTTONUP, 0, MAKELPARAM(box.Left() + 5, box.Top() + 5));
     ASSERT_TRUE(formstest::PumpUntil([this] { return TextBox().Visible(); }));
+    // An empty text starts in the default object's font, and the boxes say so.
+    EXPECT_EQ(dynamic_cast<forms::ComboBox*>(form_->FindComponent("cmbTB000"))->Text(), "Arial");
+    EXPECT_EQ(SizeBox().Text(), "10");
     SetFocus(TextBox().Handle());
     Type("HELLO");  // keys without Shift: "hello"
     ASSERT_NE(TextBox().Text().find("hello"), std::string::npos);
+    EXPECT_EQ(TextBox().SelectionFormat().fontName, "Arial");
 
     // Yes to the question saves the typed text.
     asked_.clear();
@@ -130,6 +135,35 @@ TEST_F(RecordEditsTest, TextTypedInPlaceIsAskedAboutAndSavedWhenTheMenuCloses) {
     // A text is stored without the rich edit's closing NUL byte.
     ASSERT_FALSE(reopened.AccRTF.empty());
     EXPECT_NE(reopened.AccRTF.back(), '\0');
+}
+
+TEST_F(RecordEditsTest, PickingAnotherTabEndsTheEditInTheMenuItBelongsTo) {
+    TMenuDocument& first = Doc();
+    first.Modified = 0;
+    form_->NewMenu(0);
+    TMenuDocument& second = Doc();
+    const auto pickTab = [this](int index) {
+        HWND tabs = dynamic_cast<forms::WinControl*>(form_->FindComponent("PageControl1"))->Handle();
+        RECT r{};
+        SendMessageA(tabs, TCM_GETITEMRECT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&r));
+        PostMessageA(tabs, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(r.left + 5, r.top + 5));
+        PostMessageA(tabs, WM_LBUTTONUP, 0, MAKELPARAM(r.left + 5, r.top + 5));
+        formstest::PumpFor(150);
+    };
+    pickTab(0);
+    ASSERT_EQ(&Doc(), &first);
+    const forms::Image& box = *first.AccessoryText;
+    PostMessageA(first.ClientPanel->Handle(), WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(box.Left() + 5, box.Top() + 5));
+    ASSERT_TRUE(formstest::PumpUntil([this] { return TextBox().Visible(); }));
+    SetFocus(TextBox().Handle());
+    Type("ABC");
+    pickTab(1);
+    ASSERT_EQ(&Doc(), &second);
+    EXPECT_FALSE(TextBox().Visible());
+    EXPECT_FALSE(Cmd("cmdBold").Enabled());
+    EXPECT_NE(first.Menu.AccRTF.find("abc"), std::string::npos);
+    EXPECT_EQ(first.Modified, 1);
+    EXPECT_EQ(second.Menu.AccRTF.find("abc"), std::string::npos);
 }
 
 TEST_F(RecordEditsTest, FindControlsBringsEveryObjectIntoTheRecordAfterTheBackgroundShrank) {
