@@ -228,7 +228,7 @@ TfrmPropertiesCls::TfrmPropertiesCls(TAQMenu& menu, int object, TAQButton& defBu
     RichEditTransP = new forms::RichEdit(this, this);
     RichEditTransP->SetName("RichEditTransP");
     RichEditTransP->SetVisible(false);
-    RichEditTransP->SetFont(forms::Font("Tahoma", 8));
+    RichEditTransP->SetFont(DefaultTextFont());
 
     Command1000 = NewButton(this, this, "Command1000", "&OK", 326, kClientHeight - 36, 75);
     Command1000->SetDefault(true);
@@ -451,6 +451,8 @@ void TfrmPropertiesCls::CreateDescriptionPage() {
     REProp1->SetName("REProp1");
     REProp1->SetBounds(4, 4, 537, 241);
     REProp1->SetBorder(false);
+    // A text started in an empty box takes the default object's font.
+    REProp1->SetFont(DefaultTextFont());
     REProp1->OnChange = [this](forms::Component&) { REProp1Change(); };
     REProp1->OnSelectionChange = [this](forms::Component&) { PropSetFormatStates(); };
     REProp1->OnMouseDown = [this](forms::Control& s, forms::MouseButton b, forms::ShiftState, int x, int y) {
@@ -674,6 +676,10 @@ void TfrmPropertiesCls::Timer2Timer() {
     Loaded_ = 1;
     Opening_ = 0;
     Label1->SetVisible(false);
+}
+
+forms::Font TfrmPropertiesCls::DefaultTextFont() const {
+    return forms::Font(DefButton_.FontName, DefButton_.FontSize, false, false, false, forms::clBlack);
 }
 
 // ---- kind, tabs, size ----

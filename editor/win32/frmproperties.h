@@ -216,6 +216,8 @@ private:
     void FormatSelection(const std::function<void()>& apply);
     void StyleClick(forms::ToolButton* button, unsigned bit);
     void FontBoxChange(bool size);
+    // The font of the default object, in which new texts start.
+    forms::Font DefaultTextFont() const;
     void REProp1Change();
     // Opens the colour chooser for target at a screen point.
     void AskColor(int32_t target, forms::Color start, int x, int y);

@@ -69,7 +69,10 @@ void TfrmPropertiesCls::PropSetFormatStates() {
     BusyGuard busy(Busy_);
     const forms::CharFormat format = REProp1->SelectionFormat();
     const int font = cmbTB000->IndexOf(format.fontName);
-    if (font >= 0) cmbTB000->SetItemIndex(font);
+    if (font >= 0)
+        cmbTB000->SetItemIndex(font);
+    else
+        cmbTB000->SetText(format.fontName);
     cmbTB001->SetText(std::to_string(format.size));
     BoldButton->SetDown((format.style & forms::fsBold) != 0);
     ItalicButton->SetDown((format.style & forms::fsItalic) != 0);

@@ -196,8 +196,13 @@ TEST_F(RecordEditsTest, FindControlsBringsEveryObjectIntoTheRecordAfterTheBackgr
 }
 
 TEST_F(RecordEditsTest, ThePositionPageAndTheViewerBoxesGoIntoTheRecordAtOk) {
-    RunButtonPropertiesDialog = [](TfrmPropertiesCls& dialog) {
+    std::string startFont;
+    RunButtonPropertiesDialog = [&startFont](TfrmPropertiesCls& dialog) {
         dialog.Timer2Timer();
+        // The empty accessory text starts in the default object's font.
+        const forms::CharFormat format =
+            dynamic_cast<forms::RichEdit*>(dialog.FindComponent("REProp1"))->SelectionFormat();
+        startFont = format.fontName + " " + std::to_string(format.size);
         dialog.StoreFrame(forms::Bitmap(40, 20));
         dialog.Text1[0]->SetText("150");
         dialog.Text1[1]->SetText("160");
@@ -206,6 +211,7 @@ TEST_F(RecordEditsTest, ThePositionPageAndTheViewerBoxesGoIntoTheRecordAtOk) {
     };
     Cmd("cmdInsertBtn").Execute();
     ASSERT_EQ(Doc().Menu.BtnCount, 1);
+    EXPECT_EQ(startFont, "Arial 10");
     EXPECT_EQ(Obj(1).Left, 150);
     EXPECT_EQ(Obj(1).Top, 160);
     EXPECT_EQ(Doc().Ctl[1].ImgBtn->Left(), 150);
