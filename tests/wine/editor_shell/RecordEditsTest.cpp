@@ -20,6 +20,7 @@
 #include "forms/win32/Menus.h"
 #include "forms/win32/Panel.h"
 #include "forms/win32/RichEdit.h"
+#include "forms/win32/Shape.h"
 #include "tests/wine/editor_shell/NewMenuFixture.h"
 #include "tests/wine/forms/TestSupport.h"
 
@@ -102,6 +103,20 @@ TEST_F(RecordEditsTest, TheTimeLabelsFormatIsOneStepEachSavedAndUndone) {
     EXPECT_EQ(reopened.TimeFont.Size, 16);
     EXPECT_TRUE(reopened.TimeFont.Bold);
     EXPECT_EQ(Doc().TimeLabel->GetFont().Size(), 16);
+}
+
+TEST_F(RecordEditsTest, AClickedLabelShowsItsFrameAlsoWhenAnObjectsFlashHadHiddenIt) {
+    Cmd("cmdInsertBtn").Execute();
+    dynamic_cast<forms::MenuItem*>(form_->FindComponent("ShowDate1"))->Click();
+    auto& frame = *dynamic_cast<forms::Shape*>(form_->FindComponent("shpSelection"));
+    // The selected button's frame flashes; stop in its hidden phase.
+    while (frame.GetPenStyle() != forms::PenStyle::Clear) form_->Timer1Timer();
+    const forms::Label& date = *Doc().DateLabel;
+    Click(date.Left() + 3, date.Top() + 3);
+    ASSERT_EQ(Doc().SelObject, kSelDateLabel);
+    EXPECT_TRUE(frame.Visible());
+    EXPECT_NE(frame.GetPenStyle(), forms::PenStyle::Clear);
+    EXPECT_EQ(frame.Left(), date.Left() - 2);
 }
 
 TEST_F(RecordEditsTest, TextTypedInPlaceIsAskedAboutAndSavedWhenTheMenuCloses) {
