@@ -11,6 +11,7 @@
 #include <algorithm>
 
 #include "EditorResources.h"
+#include "editor/win32/DialogControls.h"
 #include "editor/logic/EditorTexts.h"
 #include "editor/logic/TextFormatRules.h"
 #include "editor/win32/EditorGlobals.h"
@@ -226,12 +227,7 @@ void TMDIForm1Cls::ShowAlignment(forms::Alignment alignment) {
 // ---- showing a format in the toolbar ----
 
 void TMDIForm1Cls::ShowFontInBoxes(const std::string& name, int points) {
-    // A font the list does not hold is still named in the box.
-    const int row = cmbTB000->IndexOf(name);
-    if (row >= 0)
-        cmbTB000->SetItemIndex(row);
-    else
-        cmbTB000->SetText(name);
+    ShowFontName(*cmbTB000, name);
     ShowSizeText(points);
 }
 
