@@ -64,6 +64,8 @@ bool TMDIForm1Cls::NewMenu(uint8_t withDialog) {
                   TMsgDlgType::mtInformation, TMsgDlgButtons::mbOK);
         return false;
     }
+    // The new document becomes the current one: an edit in the old one ends.
+    EndTextEdits();
     MenuPropsCancelled = 0;
     MenuCounter = MenuCounter + 1;
     const int slot = MenuCounter;

@@ -19,8 +19,6 @@ TAQMenu TwoButtonMenu(const std::string& title) {
 TEST_F(PlayerTest, ShowsTheFirstPackedMenuCentredWithItsObjects) {
     TAQMenu first = TwoButtonMenu("First");
     first.TimeVisible = true;
-    first.TimeFont = {"Arial", 14, true, false, false};
-    first.LabelColor = 0x0000FF;
     TfrmMenuCls& form = Start({{"first.mnu", MenuBytes(first)}, {"second.mnu", MenuBytes(TwoButtonMenu("Second"))}});
 
     EXPECT_EQ(form.Caption(), "First");
@@ -35,11 +33,6 @@ TEST_F(PlayerTest, ShowsTheFirstPackedMenuCentredWithItsObjects) {
     EXPECT_EQ(form.SelectedBtn, -2);
     EXPECT_EQ(form.MenuLoaded, 1);
     EXPECT_TRUE(form.TimeLabel->Visible());
-    // The time label wears the menu's format and is as wide as its text.
-    EXPECT_EQ(form.TimeLabel->GetFont().Size(), 14);
-    EXPECT_TRUE(form.TimeLabel->GetFont().Bold());
-    EXPECT_EQ(forms::ColorToRGB(form.TimeLabel->GetFont().GetColor()), 0x0000FFu);
-    EXPECT_GT(form.TimeLabel->Width(), 60);
     EXPECT_FALSE(form.DateLabel->Visible());
     EXPECT_EQ(form.Timer3->Interval(), 100);
     ASSERT_NE(form.Ctl[2].ImgBtn, nullptr);
