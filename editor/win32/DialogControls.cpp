@@ -1,6 +1,7 @@
 #include "editor/win32/DialogControls.h"
 
 #include "forms/win32/Button.h"
+#include "forms/win32/ComboBox.h"
 #include "forms/win32/Label.h"
 
 forms::Label* NewLabel(forms::Component* owner, forms::WinControl* parent, const std::string& caption, int left,
@@ -21,4 +22,12 @@ forms::Button* NewButton(forms::Component* owner, forms::WinControl* parent, con
     button->SetBounds(left, top, width, height);
     button->SetTabStop(true);
     return button;
+}
+
+void ShowFontName(forms::ComboBox& fonts, const std::string& name) {
+    const int row = fonts.IndexOf(name);
+    if (row >= 0)
+        fonts.SetItemIndex(row);
+    else
+        fonts.SetText(name);
 }

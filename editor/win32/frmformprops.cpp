@@ -614,7 +614,7 @@ void TfrmFormPropsCls::SetTextAlign(uint8_t alignment) {
 
 void TfrmFormPropsCls::ShowSelFormat() {
     const forms::CharFormat format = RichEdit1->SelectionFormat();
-    cmbTB000->SetItemIndex(cmbTB000->IndexOf(format.fontName));
+    ShowFontName(*cmbTB000, format.fontName);
     cmbTB001->SetText(std::to_string(format.size));
     ToolButton29->SetDown((format.style & forms::fsBold) != 0);
     ToolButton30->SetDown((format.style & forms::fsItalic) != 0);

@@ -228,7 +228,7 @@ TfrmPropertiesCls::TfrmPropertiesCls(TAQMenu& menu, int object, TAQButton& defBu
     RichEditTransP = new forms::RichEdit(this, this);
     RichEditTransP->SetName("RichEditTransP");
     RichEditTransP->SetVisible(false);
-    RichEditTransP->SetFont(forms::Font("Tahoma", 8));
+    RichEditTransP->SetFont(DefaultTextFont());
 
     Command1000 = NewButton(this, this, "Command1000", "&OK", 326, kClientHeight - 36, 75);
     Command1000->SetDefault(true);
@@ -451,6 +451,8 @@ void TfrmPropertiesCls::CreateDescriptionPage() {
     REProp1->SetName("REProp1");
     REProp1->SetBounds(4, 4, 537, 241);
     REProp1->SetBorder(false);
+    // A text started in an empty box takes the default object's font.
+    REProp1->SetFont(DefaultTextFont());
     REProp1->OnChange = [this](forms::Component&) { REProp1Change(); };
     REProp1->OnSelectionChange = [this](forms::Component&) { PropSetFormatStates(); };
     REProp1->OnMouseDown = [this](forms::Control& s, forms::MouseButton b, forms::ShiftState, int x, int y) {
@@ -662,6 +664,8 @@ void TfrmPropertiesCls::Timer2Timer() {
     Edit9->SetText(WorkButton_.ViewerName.empty() && WorkButton_.NeedsViewer == 0 ? "N/A" : WorkButton_.ViewerName);
     Edit11->SetText(WorkButton_.ViewerVersion.empty() && WorkButton_.NeedsViewer == 0 ? "N/A"
                                                                                       : WorkButton_.ViewerVersion);
+    ShownViewerName_ = Edit9->Text();
+    ShownViewerVersion_ = Edit11->Text();
     CheckBox6->SetChecked(WorkButton_.VersionOrAbove != 0);
     Text1[0]->SetText(std::to_string(source.Left));
     Text1[1]->SetText(std::to_string(source.Top));
@@ -672,6 +676,10 @@ void TfrmPropertiesCls::Timer2Timer() {
     Loaded_ = 1;
     Opening_ = 0;
     Label1->SetVisible(false);
+}
+
+forms::Font TfrmPropertiesCls::DefaultTextFont() const {
+    return forms::Font(DefButton_.FontName, DefButton_.FontSize, false, false, false, forms::clBlack);
 }
 
 // ---- kind, tabs, size ----
@@ -874,16 +882,24 @@ void TfrmPropertiesCls::Command1_Click() {
     WorkButton_.ObjectKind = Kind_;
     WorkButton_.Caption = Kind_ == TextButton ? CaptionRTF_ : Text4->Text();
     WorkButton_.NeedsViewer = CheckBox5->Checked() ? 1 : 0;
-    WorkButton_.ViewerName = Edit9->Text();
-    WorkButton_.ViewerVersion = Edit11->Text();
+    // A box still showing what it showed at opening keeps the stored value;
+    // "N/A" stands for no value and is not stored.
+    const auto viewerValue = [](const std::string& shown, const std::string& now, const std::string& stored) {
+        if (now == shown) return stored;
+        return now == "N/A" ? std::string() : now;
+    };
+    WorkButton_.ViewerName = viewerValue(ShownViewerName_, Edit9->Text(), WorkButton_.ViewerName);
+    WorkButton_.ViewerVersion = viewerValue(ShownViewerVersion_, Edit11->Text(), WorkButton_.ViewerVersion);
     WorkButton_.VersionOrAbove = CheckBox6->Checked() ? 1 : 0;
-    WorkButton_.Left = left;
-    WorkButton_.Top = top;
     WorkButton_.ObjWidth = width;
     WorkButton_.ObjHeight = height;
     WorkButton_.AccDirty = 1;
     WorkButton_.LookDirty = 1;
-    CopyButton(WorkButton_, Menu_.Buttons[static_cast<size_t>(Object_)]);
+    TAQButton& object = Menu_.Buttons[static_cast<size_t>(Object_)];
+    CopyButton(WorkButton_, object);
+    // The copy keeps the object's place; the Position page gives it a new one.
+    object.Left = left;
+    object.Top = top;
     if (Check2->Checked()) Menu_.DefaultBtn = Object_;
     SetModalResult(mrOk);
 }

@@ -216,6 +216,8 @@ private:
     void FormatSelection(const std::function<void()>& apply);
     void StyleClick(forms::ToolButton* button, unsigned bit);
     void FontBoxChange(bool size);
+    // The font of the default object, in which new texts start.
+    forms::Font DefaultTextFont() const;
     void REProp1Change();
     // Opens the colour chooser for target at a screen point.
     void AskColor(int32_t target, forms::Color start, int x, int y);
@@ -244,6 +246,9 @@ private:
     int Kind_ = GraphicalButton;
     std::string AccRTF_;
     std::string CaptionRTF_;
+    // The viewer boxes' texts as the dialog opened.
+    std::string ShownViewerName_;
+    std::string ShownViewerVersion_;
     int RTFMode_ = -10;
     uint8_t Busy_ = 0;
     uint8_t Loaded_ = 0;

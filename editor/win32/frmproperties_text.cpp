@@ -7,6 +7,7 @@
 #include <algorithm>
 
 #include "editor/logic/TextFormatRules.h"
+#include "editor/win32/DialogControls.h"
 #include "editor/win32/frmproperties.h"
 #include "forms/win32/Application.h"
 #include "forms/win32/ComboBox.h"
@@ -68,8 +69,7 @@ void TfrmPropertiesCls::PropSetFormatStates() {
     if (Busy_) return;
     BusyGuard busy(Busy_);
     const forms::CharFormat format = REProp1->SelectionFormat();
-    const int font = cmbTB000->IndexOf(format.fontName);
-    if (font >= 0) cmbTB000->SetItemIndex(font);
+    ShowFontName(*cmbTB000, format.fontName);
     cmbTB001->SetText(std::to_string(format.size));
     BoldButton->SetDown((format.style & forms::fsBold) != 0);
     ItalicButton->SetDown((format.style & forms::fsItalic) != 0);

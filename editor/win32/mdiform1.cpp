@@ -100,7 +100,6 @@ void TMDIForm1Cls::CreateDrawer() {
     RichEdit2->SetName("RichEdit2");
     RichAccEdit = new forms::RichEdit(this, pnlDrawer);
     RichAccEdit->SetName("RichAccEdit");
-    RichAccEdit->SetFont(forms::Font("Segoe UI", 8));
 
     Panel10 = new forms::Panel(this, this);
     Panel10->SetName("Panel10");
@@ -152,6 +151,8 @@ void TMDIForm1Cls::FormCreate() {
     DefButtonLabel_->SetAlignment(forms::Alignment::Left);
     DefButtonButton_ = new forms::Button(this, nullptr);
     DefButtonButton_->SetBounds(0, 0, 97, 25);
+    // A text typed into an empty text box starts in the default object's font.
+    RichAccEdit->SetFont(forms::Font(DefButton_.FontName, DefButton_.FontSize, false, false, false, forms::clBlack));
 
     EditorFolder = WithTrailingBackslash(FolderPart(forms::ExecutablePath()));
     DlgCaption = forms::Application().Title();

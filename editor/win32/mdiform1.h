@@ -416,6 +416,17 @@ private:
     void ApplyStyleButton(const char* command, unsigned bit);
     void ShowAlignment(forms::Alignment alignment);
     void StoreAccTextEdit();
+    // Ends in-place editing, of the text box and of a placed text, each
+    // storing its text into the object it was opened for (in its own
+    // document, marked modified when the text changed). Every way out of a
+    // document (closing, exiting, another tab, saving, packing) runs it first.
+    void EndTextEdits();
+    // Applies a size typed into the size box and not yet applied.
+    void ApplyTypedSize();
+    // Shows a size in the size box as the one in force (nothing to apply).
+    void ShowSizeText(int points);
+    // Shows a font's name and size in the font and size boxes.
+    void ShowFontInBoxes(const std::string& name, int points);
     void RenderObjText(TMenuDocument& doc, int n);
     // Fills the font and size boxes of the Formatting bar and shows them.
     // With the start-up sequence this waits until the window has been shown
@@ -463,6 +474,16 @@ private:
     // Time and date labels: binds the Show/Hide Time and Date commands.
     void WireClockCommands();
     void ShowClockLabel(bool time, bool shown);
+    // A new menu's labels in the labels' own font, named in its record.
+    static void GiveClockDefaults(TAQMenu& menu);
+    // Draws doc's time and date labels from its record: font, colour and
+    // place; each label takes the size of its text.
+    void ShowClockLabels(TMenuDocument& doc);
+    // Changes the record's font of the time (or date) label, marks the
+    // document modified, shows the label and fits the frame around it.
+    void FormatClockLabel(TMenuDocument& doc, bool time, const std::function<void(forms::Font&)>& change);
+    // The colour both labels share, into the record and onto the labels.
+    void SetClockColor(TMenuDocument& doc, forms::Color color);
     // Binds the surface handlers of a new document's background, boxes and
     // labels (mdiform1_boxes.cpp).
     void WireSurfaceControls(TMenuDocument& doc);
@@ -548,6 +569,10 @@ private:
     int EditedAccMenu_ = 0;
     // The text box's own RTF of the text it loaded last.
     std::string LoadedAccRTF_;
+    // The size box's text as last applied or shown, and whether the user
+    // has typed another one since.
+    std::string AppliedSize_;
+    bool SizeTyped_ = false;
     // 1 while a font command has selected all of the text box's text.
     uint8_t SelectingAll_ = 0;
     // The commands EnableFmtToolbar switches with the font and size boxes.

@@ -180,5 +180,8 @@ void TMDIForm1Cls::ControlDragMouseUp(forms::Control& sender, forms::MouseButton
     EnableFmtToolbar(1);
     ShowFontFormat((doc->SelObject == kSelTimeLabel ? doc->TimeLabel : doc->DateLabel)->GetFont());
     FrameAround(sender.Left(), sender.Top(), sender.Width(), sender.Height());
+    // The frame does not flash around a label: it may have been left in the
+    // flash's hidden phase by an object selected before.
+    shpSelection->SetPenStyle(forms::PenStyle::Dot);
     ShowSelHandles(0);
 }

@@ -140,11 +140,7 @@ void TMDIForm1Cls::ApplyPickedClr(int32_t target, uint8_t undo) {
             SetClrBar(colour, kTextBar);
             break;
         case ClrTargetTimeDate:
-            for (forms::Label* label : {doc->TimeLabel, doc->DateLabel}) {
-                forms::Font font = label->GetFont();
-                font.SetColor(colour);
-                label->SetFont(font);
-            }
+            SetClockColor(*doc, colour);
             SetClrBar(colour, kTimeDateBar);
             break;
         case ClrTargetTransparent:

@@ -73,16 +73,10 @@ void TMDIForm1Cls::mnuFindControls_Click() {
         "is deemed that they are lost.\r\n\r\nDo you wish to continue?",
         TMsgDlgType::mtConfirmation, TMsgDlgButtons::mbYesNo);
     if (answer != mrYes) return;
+    PushUndo(1);
     FindControls();
     EditorMsg("Find controls complete.", TMsgDlgType::mtInformation, TMsgDlgButtons::mbOK);
 }
-
-namespace {
-
-editor::PartRect RectOf(const forms::Control& c) { return {c.Left(), c.Top(), c.Width(), c.Height()}; }
-void Place(forms::Control& c, const editor::PartRect& r) { c.SetBounds(r.Left, r.Top, r.Width, r.Height); }
-
-}  // namespace
 
 void TMDIForm1Cls::FindControls() {
     if (CurMenu_ < 1) return;
@@ -94,10 +88,38 @@ void TMDIForm1Cls::FindControls() {
     if (!doc || doc->Closed || !doc->BackImage) return;
     const int w = doc->BackImage->Width();
     const int h = doc->BackImage->Height();
-    Place(*doc->AccessoryText, editor::PlaceAccessoryTextBox(RectOf(*doc->AccessoryText), w, h));
-    Place(*doc->AccessoryImage, editor::PlaceBoxOrObject(RectOf(*doc->AccessoryImage), w, h));
-    Place(*doc->TimeLabel, editor::PlaceLabel(RectOf(*doc->TimeLabel), w, h));
-    Place(*doc->DateLabel, editor::PlaceLabel(RectOf(*doc->DateLabel), w, h));
+    // The record takes the new places; the controls are then shown from it.
+    TAQMenu& menu = doc->Menu;
+    bool moved = false;
+    const auto apply = [&moved](const editor::PartRect& before, const editor::PartRect& after, int32_t& left,
+                                int32_t& top) {
+        moved = moved || !(before == after);
+        left = after.Left;
+        top = after.Top;
+    };
+    const editor::PartRect text{menu.AccTextLeft, menu.AccTextTop, menu.AccTextWidth, menu.AccTextHeight};
+    const editor::PartRect textNow = editor::PlaceAccessoryTextBox(text, w, h);
+    apply(text, textNow, menu.AccTextLeft, menu.AccTextTop);
+    menu.AccTextWidth = textNow.Width;
+    menu.AccTextHeight = textNow.Height;
+    const editor::PartRect image{menu.AccImageLeft, menu.AccImageTop, doc->AccessoryImage->Width(),
+                                 doc->AccessoryImage->Height()};
+    apply(image, editor::PlaceBoxOrObject(image, w, h), menu.AccImageLeft, menu.AccImageTop);
+    const editor::PartRect time{menu.TimeLeft, menu.TimeTop, doc->TimeLabel->Width(), doc->TimeLabel->Height()};
+    apply(time, editor::PlaceLabel(time, w, h), menu.TimeLeft, menu.TimeTop);
+    const editor::PartRect date{menu.DateLeft, menu.DateTop, doc->DateLabel->Width(), doc->DateLabel->Height()};
+    apply(date, editor::PlaceLabel(date, w, h), menu.DateLeft, menu.DateTop);
+    for (int n = 1; n <= menu.BtnCount && n <= kMaxObjects; ++n) {
+        TAQButton& object = menu.Buttons[static_cast<size_t>(n)];
+        const editor::PartRect place{object.Left, object.Top, object.ObjWidth, object.ObjHeight};
+        apply(place, editor::PlaceBoxOrObject(place, w, h), object.Left, object.Top);
+    }
+    if (moved) doc->Modified = 1;
+    doc->AccessoryText->SetBounds(menu.AccTextLeft, menu.AccTextTop, menu.AccTextWidth, menu.AccTextHeight);
+    doc->AccessoryImage->SetBounds(menu.AccImageLeft, menu.AccImageTop, doc->AccessoryImage->Width(),
+                                   doc->AccessoryImage->Height());
+    ShowClockLabels(*doc);
+    RefreshObjects(*doc);
 }
 
 void TMDIForm1Cls::mnuHelpContents_Click() { ShowHelpPage("quor2bjj"); }

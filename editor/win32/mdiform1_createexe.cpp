@@ -5,6 +5,9 @@
 #include "editor/win32/mdiform1.h"
 
 void TMDIForm1Cls::ToolButton6Click() {
+    // The packed files are the saved ones: a text still being typed must
+    // reach its menu before the question whether to save it.
+    EndTextEdits();
     const int original = CurMenu_;
     bool asking = true;
     for (int slot = 1; slot <= MenuCounter; ++slot) {

@@ -38,9 +38,9 @@ forms::Label* NewDynamicLabel(forms::Component* owner, forms::WinControl* parent
                               int left, const std::string& caption, const std::string& hint) {
     auto* label = new forms::Label(owner, parent);
     label->SetName(name);
-    label->SetFont(forms::Font("Arial", 8));
     label->SetTransparent(true);
-    label->SetAutoSize(false);
+    // The label takes the size of its text, so a bigger font never cuts it.
+    label->SetAutoSize(true);
     label->SetBounds(left, 200, 60, 17);
     label->SetCaption(caption);
     label->SetHint(hint);
@@ -64,6 +64,8 @@ bool TMDIForm1Cls::NewMenu(uint8_t withDialog) {
                   TMsgDlgType::mtInformation, TMsgDlgButtons::mbOK);
         return false;
     }
+    // The new document becomes the current one: an edit in the old one ends.
+    EndTextEdits();
     MenuPropsCancelled = 0;
     MenuCounter = MenuCounter + 1;
     const int slot = MenuCounter;
@@ -85,6 +87,8 @@ bool TMDIForm1Cls::NewMenu(uint8_t withDialog) {
     doc.Menu.ShadowColor = 0;
     doc.Menu.SoundsOn = 1;
     doc.Menu.AccPNG = forms::PngImage::CreateBlank(15, 15);
+    GiveClockDefaults(doc.Menu);
+    ShowClockLabels(doc);
 
     CurMenu_ = slot;
     ShowMenuBack();
@@ -203,6 +207,8 @@ void TMDIForm1Cls::MakeCurrent(int slot) {
 }
 
 void TMDIForm1Cls::PageControl1Change() {
+    // The edit belongs to the document that was shown: it ends there.
+    EndTextEdits();
     if (TMenuDocument* doc = CurrentDoc()) doc->SelObject = kSelNone;
     forms::TabSheet* active = PageControl1->ActivePage();
     if (!active) {
@@ -221,8 +227,7 @@ void TMDIForm1Cls::SyncMenuTools() {
     for (int i = 0; i < 11; ++i) ListItems_[static_cast<size_t>(20 + i)]->SetChecked(i == doc->Menu.ScreenPos);
     // The text box's format: font, size, styles and alignment.
     const forms::CharFormat format = RichAccEdit->SelectionFormat();
-    cmbTB000->SetItemIndex(cmbTB000->IndexOf(format.fontName));
-    cmbTB001->SetText(std::to_string(format.size));
+    ShowFontInBoxes(format.fontName, format.size);
     Cmd("cmdBold")->SetChecked((format.style & forms::fsBold) != 0);
     Cmd("cmdItalic")->SetChecked((format.style & forms::fsItalic) != 0);
     Cmd("cmdUnderline")->SetChecked((format.style & forms::fsUnderline) != 0);
@@ -368,6 +373,7 @@ void TMDIForm1Cls::SaveAll1Click() {
 
 bool TMDIForm1Cls::ConfirmCloseCurrent() {
     const int slot = CurMenu_;
+    EndTextEdits();
     TMenuDocument* doc = CurrentDoc();
     if (!doc) return false;
     if (doc->Modified != 1) return true;

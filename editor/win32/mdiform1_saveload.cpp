@@ -74,12 +74,6 @@ std::string FormattedRTF(forms::RichEdit& edit, const std::string& text, const s
     return edit.RTF();
 }
 
-void ApplyLabelFont(forms::Label& label, const TTextFont& font, int32_t color) {
-    if (font.Name.empty() || font.Size <= 0) return;
-    label.SetFont(forms::Font(font.Name, font.Size, font.Bold, font.Italic, font.Underline,
-                              static_cast<forms::Color>(color & 0xFFFFFF)));
-}
-
 }  // namespace
 
 // ---- saving ----
@@ -98,6 +92,8 @@ bool TMDIForm1Cls::SaveMenu(const std::string& folder, const std::string& fileNa
         doc->HasFile = 1;
         // A text still open in the text box is saved as it stands.
         if (EditedAccMenu_ == slot) StoreAccTextEdit();
+        // A placed text being typed ends its edit, so that it is saved.
+        if (EditedMenu_ == slot) CommitPlacedTextEdit(*doc);
         RenderMissingPictures(*doc, true);
     }
     EditorMenuFileHost host;
@@ -193,10 +189,7 @@ void TMDIForm1Cls::ShowMenuLayout(TMenuDocument& doc) {
     doc.DateLabel->SetCaption(LocaleDateText());
     doc.TimeLabel->SetVisible(menu.TimeVisible);
     doc.DateLabel->SetVisible(menu.DateVisible);
-    ApplyLabelFont(*doc.TimeLabel, menu.TimeFont, menu.LabelColor);
-    ApplyLabelFont(*doc.DateLabel, menu.DateFont, menu.LabelColor);
-    doc.TimeLabel->SetBounds(menu.TimeLeft, menu.TimeTop, doc.TimeLabel->Width(), doc.TimeLabel->Height());
-    doc.DateLabel->SetBounds(menu.DateLeft, menu.DateTop, doc.DateLabel->Width(), doc.DateLabel->Height());
+    ShowClockLabels(doc);
     doc.AccessoryImage->SetBounds(menu.AccImageLeft, menu.AccImageTop, doc.AccessoryImage->Width(),
                                   doc.AccessoryImage->Height());
     doc.AccessoryText->SetBounds(menu.AccTextLeft, menu.AccTextTop, menu.AccTextWidth, menu.AccTextHeight);

@@ -141,6 +141,9 @@ void TMDIForm1Cls::Timer3Timer() {
 }
 
 void TMDIForm1Cls::FormCloseQuery(bool& canClose) {
+    // A text still being typed makes its document modified before the
+    // documents are asked about.
+    EndTextEdits();
     for (int slot = 1; slot <= MenuCounter; ++slot) {
         TMenuDocument* doc = MenuDoc(slot);
         if (!doc || doc->Closed) continue;

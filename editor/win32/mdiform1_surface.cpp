@@ -548,6 +548,7 @@ void TMDIForm1Cls::BeginPlacedTextEdit(TMenuDocument& doc, int n) {
     image->SetVisible(false);
     EditedObj_ = n;
     EditedMenu_ = CurMenu_;
+    ShowSelFormat(*RichAccEdit);
 }
 
 void TMDIForm1Cls::CommitPlacedTextEdit(TMenuDocument&) {

@@ -11,6 +11,7 @@
 #include <algorithm>
 
 #include "EditorResources.h"
+#include "editor/win32/DialogControls.h"
 #include "editor/logic/EditorTexts.h"
 #include "editor/logic/TextFormatRules.h"
 #include "editor/win32/EditorGlobals.h"
@@ -59,7 +60,16 @@ void TMDIForm1Cls::WireTextCommands() {
         WireCommand(name, [this, which] { ToolButton67Click(which); })->SetEnabled(true);
     }
     cmbTB000->OnChange = [this](forms::Component&) { cmbTB000Change(); };
-    cmbTB001->OnChange = [this](forms::Component&) { cmbTB001Change(); };
+    // A size picked from the list applies at once; a typed size once, when
+    // it is confirmed with Enter or Tab or the box is left.
+    cmbTB001->OnSelect = [this](forms::Component&) { cmbTB001Change(); };
+    cmbTB001->OnChange = [this](forms::Component&) { SizeTyped_ = cmbTB001->Text() != AppliedSize_; };
+    cmbTB001->OnKeyDown = [this](forms::Control&, uint16_t& key, forms::ShiftState) {
+        if (key != VK_RETURN && key != VK_TAB) return;
+        ApplyTypedSize();
+        if (key == VK_RETURN) key = 0;
+    };
+    cmbTB001->OnLeave = [this](forms::Component&) { ApplyTypedSize(); };
     RichAccEdit->OnChange = [this](forms::Component&) { RichAccEditChange(); };
     RichAccEdit->OnSelectionChange = [this](forms::Component&) { RichAccEditSelectionChange(); };
     EnableFmtToolbar(0);
@@ -113,11 +123,7 @@ void TMDIForm1Cls::ApplyToFormatTarget(const std::function<void(forms::RichEdit&
     TMenuDocument* doc = CurrentDoc();
     if (!doc) return;
     if (doc->SelObject == kSelTimeLabel || doc->SelObject == kSelDateLabel) {
-        forms::Label* label = doc->SelObject == kSelTimeLabel ? doc->TimeLabel : doc->DateLabel;
-        forms::Font font = label->GetFont();
-        toLabel(font);
-        label->SetFont(font);
-        FrameAround(label->Left(), label->Top(), label->Width(), label->Height());
+        FormatClockLabel(*doc, doc->SelObject == kSelTimeLabel, toLabel);
         return;
     }
     if (RichAccEdit->SelLength() > 0) {
@@ -171,16 +177,27 @@ void TMDIForm1Cls::Arial1Click(forms::Component& sender) {
 }
 
 void TMDIForm1Cls::cmbTB001Change() {
+    SizeTyped_ = false;
+    AppliedSize_ = cmbTB001->Text();
     if (!CurrentDoc()) return;
-    PushUndo(1);
-    const std::optional<int> points = editor::ParseFontSize(cmbTB001->Text());
+    const std::optional<int> points = editor::ParseFontSize(AppliedSize_);
     if (!points) {
         EditorMsg("Please enter a whole number for the font size.", TMsgDlgType::mtError, TMsgDlgButtons::mbOK);
         return;
     }
     const int size = *points;
-    ApplyToFormatTarget([size](forms::RichEdit& edit) { edit.SetSelectionSize(size); },
-                        [size](forms::Font& font) { font.SetSize(size); });
+    ApplyFontChange([size](forms::RichEdit& edit) { edit.SetSelectionSize(size); },
+                    [size](forms::Font& font) { font.SetSize(size); });
+}
+
+void TMDIForm1Cls::ApplyTypedSize() {
+    if (SizeTyped_) cmbTB001Change();
+}
+
+void TMDIForm1Cls::ShowSizeText(int points) {
+    AppliedSize_ = std::to_string(points);
+    SizeTyped_ = false;
+    cmbTB001->SetText(AppliedSize_);
 }
 
 void TMDIForm1Cls::N81Click(forms::Component& sender) {
@@ -188,7 +205,7 @@ void TMDIForm1Cls::N81Click(forms::Component& sender) {
     const std::string caption = editor::CaptionWithoutAccel(static_cast<forms::MenuItem&>(sender).Caption());
     const std::optional<int> points = editor::ParseFontSize(caption);
     if (!points) return;
-    cmbTB001->SetText(std::to_string(*points));
+    ShowSizeText(*points);
     cmbTB001Change();
 }
 
@@ -209,22 +226,24 @@ void TMDIForm1Cls::ShowAlignment(forms::Alignment alignment) {
 
 // ---- showing a format in the toolbar ----
 
+void TMDIForm1Cls::ShowFontInBoxes(const std::string& name, int points) {
+    ShowFontName(*cmbTB000, name);
+    ShowSizeText(points);
+}
+
 void TMDIForm1Cls::ShowFontFormat(const forms::Font& font) {
     if (!CurrentDoc()) return;
-    const int row = cmbTB000->IndexOf(font.Name());
-    if (row >= 0) cmbTB000->SetItemIndex(row);
-    cmbTB001->SetText(std::to_string(font.Size()));
+    ShowFontInBoxes(font.Name(), font.Size());
     Cmd("cmdBold")->SetChecked(font.Bold());
     Cmd("cmdItalic")->SetChecked(font.Italic());
     Cmd("cmdUnderline")->SetChecked(font.Underline());
 }
 
 void TMDIForm1Cls::ShowSelFormat(forms::RichEdit& edit) {
-    if (SelectingAll_ || !CurrentDoc() || edit.SelLength() == 0) return;
+    // The caret alone shows the format the next typed character takes.
+    if (SelectingAll_ || !CurrentDoc()) return;
     const forms::CharFormat format = edit.SelectionFormat();
-    const int row = cmbTB000->IndexOf(format.fontName);
-    if (row >= 0) cmbTB000->SetItemIndex(row);
-    cmbTB001->SetText(std::to_string(format.size));
+    ShowFontInBoxes(format.fontName, format.size);
     Cmd("cmdBold")->SetChecked((format.style & forms::fsBold) != 0);
     Cmd("cmdItalic")->SetChecked((format.style & forms::fsItalic) != 0);
     Cmd("cmdUnderline")->SetChecked((format.style & forms::fsUnderline) != 0);
@@ -316,6 +335,7 @@ void TMDIForm1Cls::ToolButton67Click(int button) {
         label4->SetCaption("Default Text");
         const forms::Image& box = *doc->AccessoryText;
         FrameAround(box.Left(), box.Top(), box.Width(), box.Height());
+        ShowSelFormat(*RichAccEdit);
         return;
     }
     TAQButton& object = doc->Menu.Buttons[static_cast<size_t>(n)];
@@ -324,6 +344,7 @@ void TMDIForm1Cls::ToolButton67Click(int button) {
     LoadedAccRTF_ = RichAccEdit->RTF();
     object.AccDirty = dirty;
     label4->SetCaption("Object " + std::to_string(n));
+    ShowSelFormat(*RichAccEdit);
     const TObjControls& ctl = doc->Ctl[static_cast<size_t>(n)];
     if (object.ObjectKind == GraphicalButton && ctl.ImgBtn)
         FrameAround(ctl.ImgBtn->Left(), ctl.ImgBtn->Top(), ctl.ImgBtn->Width(), ctl.ImgBtn->Height());
@@ -331,6 +352,11 @@ void TMDIForm1Cls::ToolButton67Click(int button) {
         FrameAround(ctl.WinBtn->Left(), ctl.WinBtn->Top(), object.ObjWidth, object.ObjHeight);
     else if (ctl.ImgBtn)
         FrameAround(ctl.ImgBtn->Left(), ctl.ImgBtn->Top(), object.ObjWidth, object.ObjHeight);
+}
+
+void TMDIForm1Cls::EndTextEdits() {
+    if (EditedAcc_ >= 0) ToolButton67Click(kCloseButton);
+    if (TMenuDocument* owner = MenuDoc(EditedMenu_)) CommitPlacedTextEdit(*owner);
 }
 
 void TMDIForm1Cls::RichAccEditChange() {

@@ -193,6 +193,9 @@ bool ComboBox::Notification(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& res
     case CBN_EDITCHANGE:
         if (!quiet_) Fire(OnChange);
         break;
+    case CBN_KILLFOCUS:
+        Fire(OnLeave);
+        break;
     default:
         return WinControl::Notification(msg, wParam, lParam, result);
     }

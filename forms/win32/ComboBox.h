@@ -6,7 +6,9 @@
 // and Text fire none; code that wants the handler calls it):
 //  - picking an item from the list (mouse or arrow keys): the text becomes
 //    the item, then OnClick, OnSelect and OnChange run, in this order;
-//  - typing into the editable box: OnChange.
+//  - typing into the editable box: OnChange;
+//  - the box, or the edit inside it, losing the keyboard focus: OnLeave
+//    (the edit's own focus changes do not pass the form's focus tracking).
 //
 // DropDownCount is the number of rows the opened list shows. The list's
 // height is given through the window's height (CB_SETMINVISIBLE does not
@@ -59,6 +61,7 @@ public:
 
     NotifyEvent OnChange;
     NotifyEvent OnSelect;
+    NotifyEvent OnLeave;
 
 protected:
     bool Notification(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) override;

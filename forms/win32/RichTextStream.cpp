@@ -57,6 +57,8 @@ std::string StreamOutRtf(HWND richEdit) {
     stream.dwCookie = reinterpret_cast<DWORD_PTR>(&out);
     stream.pfnCallback = AppendOut;
     SendMessageA(richEdit, EM_STREAMOUT, SF_RTF, reinterpret_cast<LPARAM>(&stream));
+    // The control ends its output with a NUL byte, which is no part of the text.
+    while (!out.empty() && out.back() == '\0') out.pop_back();
     return out;
 }
 

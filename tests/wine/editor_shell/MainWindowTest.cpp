@@ -382,15 +382,21 @@ TEST_F(MainWindowTest, FindControlsAsksFirstAndBringsTheLabelsBackOntoTheMenu) {
     form_->NewMenu(0);
     TMenuDocument& doc = *form_->CurrentDoc();
     doc.BackImage->SetPicture(forms::Bitmap(300, 200, 0xFF808080u));
-    doc.TimeLabel->SetBounds(-30, 500, 60, 17);
+    doc.Menu.TimeLeft = -30;
+    doc.Menu.TimeTop = 500;
+    doc.TimeLabel->SetBounds(-30, 500, doc.TimeLabel->Width(), doc.TimeLabel->Height());
     answers_ = {mrNo};
     Cmd("cmdFindControls").Execute();
     EXPECT_EQ(doc.TimeLabel->Left(), -30);
+    EXPECT_EQ(doc.UndoCount, 0);
 
     answers_ = {mrYes, mrOk};
     Cmd("cmdFindControls").Execute();
     EXPECT_EQ(doc.TimeLabel->Left(), 0);
-    EXPECT_EQ(doc.TimeLabel->Top(), 183);
+    EXPECT_EQ(doc.TimeLabel->Top(), 200 - doc.TimeLabel->Height());
+    EXPECT_EQ(doc.Menu.TimeLeft, 0);
+    EXPECT_EQ(doc.Menu.TimeTop, doc.TimeLabel->Top());
+    EXPECT_EQ(doc.UndoCount, 1);
     ASSERT_EQ(asked_.size(), 3u);
     EXPECT_EQ(asked_[2], "Find controls complete.");
 }

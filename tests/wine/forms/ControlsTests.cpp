@@ -106,6 +106,14 @@ TEST_F(ControlsTest, ComboBoxTellsUserPicksAndTypingButNotCode) {
     EXPECT_EQ(log, std::vector<std::string>{"change 124"});
     EXPECT_EQ(sizes->IndexOf("10"), 1);
     EXPECT_EQ(sizes->Items(), (std::vector<std::string>{"8", "10", "12"}));
+
+    // Leaving the box from the edit inside it is told too.
+    log.clear();
+    sizes->OnLeave = [&](Component&) { log.push_back("leave " + sizes->Text()); };
+    form->Show();
+    SetFocus(info.hwndItem);
+    SetFocus(list->Handle());
+    EXPECT_EQ(log, std::vector<std::string>{"leave 124"});
 }
 
 TEST_F(ControlsTest, ComboBoxKeepsItsListUntilItsWindowIsMade) {
