@@ -23,18 +23,35 @@
 
 namespace formstest {
 
+// A window's DC with a font selected, both given back on exit.
+class FontDC {
+public:
+    FontDC(HWND window, HFONT font) : window_(window), dc_(GetDC(window)) {
+        old_ = SelectObject(dc_, font ? static_cast<HGDIOBJ>(font) : GetStockObject(DEFAULT_GUI_FONT));
+    }
+    ~FontDC() {
+        SelectObject(dc_, old_);
+        ReleaseDC(window_, dc_);
+    }
+    FontDC(const FontDC&) = delete;
+    FontDC& operator=(const FontDC&) = delete;
+    operator HDC() const { return dc_; }
+
+private:
+    HWND window_;
+    HDC dc_;
+    HGDIOBJ old_;
+};
+
 // The size a text takes in a font on the window it is drawn in: one line, or
 // wrapped at wrapWidth (> 0). The window's own DC matters: glyphs drawn
 // smoothed in colour can be wider than the same font's on a monochrome DC.
 inline SIZE TextSize(HWND window, HFONT font, const std::string& text, bool accelMarks, int wrapWidth) {
-    HDC dc = GetDC(window);
-    HGDIOBJ old = SelectObject(dc, font ? static_cast<HGDIOBJ>(font) : GetStockObject(DEFAULT_GUI_FONT));
+    FontDC dc(window, font);
     RECT r{0, 0, wrapWidth, 0};
     UINT flags = DT_CALCRECT | DT_EXPANDTABS | (wrapWidth > 0 ? DT_WORDBREAK : DT_SINGLELINE);
     if (!accelMarks) flags |= DT_NOPREFIX;
     DrawTextA(dc, text.c_str(), -1, &r, flags);
-    SelectObject(dc, old);
-    ReleaseDC(window, dc);
     return SIZE{r.right - r.left, r.bottom - r.top};
 }
 
@@ -59,20 +76,16 @@ struct CaptionRoom {
     bool wraps = false;    // the text wraps at the room's width
     RECT shown{};          // the control's shown part, in screen coordinates
     int marginX = 0;       // taken from the room on the left and right together
-    int marginY = 0;       // taken from the room's height (wrapping texts)
 };
 
 // The inked width of one character: a symbol font's glyph (an arrow drawn
 // with Marlett) is much narrower than its advance.
 inline int InkWidth(HWND window, HFONT font, char ch) {
-    HDC dc = GetDC(window);
-    HGDIOBJ old = SelectObject(dc, font ? static_cast<HGDIOBJ>(font) : GetStockObject(DEFAULT_GUI_FONT));
+    FontDC dc(window, font);
     GLYPHMETRICS metrics{};
     const MAT2 identity{{0, 1}, {0, 0}, {0, 0}, {0, 1}};
     const DWORD got = GetGlyphOutlineA(dc, static_cast<unsigned char>(ch), GGO_METRICS, &metrics, 0, nullptr,
                                        &identity);
-    SelectObject(dc, old);
-    ReleaseDC(window, dc);
     return got == GDI_ERROR ? -1 : static_cast<int>(metrics.gmBlackBoxX);
 }
 
@@ -82,7 +95,7 @@ inline int InkWidth(HWND window, HFONT font, char ch) {
 inline void CheckRoom(const CaptionRoom& c, std::vector<std::string>& out) {
     if (c.caption.empty() || IsRectEmpty(&c.shown)) return;
     const int roomW = c.shown.right - c.shown.left - c.marginX;
-    const int roomH = c.shown.bottom - c.shown.top - c.marginY;
+    const int roomH = c.shown.bottom - c.shown.top;
     // Smoothed glyphs can reach a pixel or two beyond the measured advance:
     // a caption measured to the exact pixel loses its last letter's edge.
     constexpr int kInk = 2;
@@ -110,12 +123,8 @@ inline void ButtonMargins(HWND button, HFONT font, CaptionRoom& c) {
         return;
     }
     // Check boxes and radio buttons: the mark, then half a digit's width.
-    HDC dc = GetDC(button);
-    HGDIOBJ old = SelectObject(dc, font ? static_cast<HGDIOBJ>(font) : GetStockObject(DEFAULT_GUI_FONT));
     INT digit = 0;
-    GetCharWidth32A(dc, '0', '0', &digit);
-    SelectObject(dc, old);
-    ReleaseDC(button, dc);
+    GetCharWidth32A(FontDC(button, font), '0', '0', &digit);
     c.marginX = 13 + digit / 2;
 }
 
