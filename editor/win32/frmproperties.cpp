@@ -330,7 +330,7 @@ void TfrmPropertiesCls::CreateGraphicalPage(forms::Panel* page) {
     NewLabel(this, page, "Image Type", 8, 196, 70, 14);
     txtTB000 = NewEdit(this, page, "txtTB000", 80, 193, 50);
     txtTB000->SetEnabled(false);
-    NewLabel(this, page, "Image Frame", 144, 196, 70, 14);
+    NewLabel(this, page, "Image Frame", 138, 196, 76, 14);
     txtTB001 = NewEdit(this, page, "txtTB001", 216, 193, 40);
     txtTB001->SetEnabled(false);
     ToolButton22 = NewButton(this, page, "ToolButton22", "AutoFill", 268, 191, 80);

@@ -115,7 +115,9 @@ inline void CheckRoom(const CaptionRoom& c, std::vector<std::string>& out) {
 inline void ButtonMargins(HWND button, HFONT font, CaptionRoom& c) {
     const LONG type = GetWindowLongA(button, GWL_STYLE) & BS_TYPEMASK;
     if (type == BS_PUSHBUTTON || type == BS_DEFPUSHBUTTON) {
-        c.marginX = 8;  // the frame's edge and the gap inside it, on both sides
+        // The frame's edge and the gap inside it, on both sides; a default
+        // button's frame is a pixel thicker.
+        c.marginX = type == BS_DEFPUSHBUTTON ? 10 : 8;
         return;
     }
     if (type == BS_GROUPBOX) {
