@@ -173,7 +173,7 @@ void TfrmBackWizCls::BuildStartPage() {
     Picture1->SetBounds(140, 96, 220, 160);
     auto* strip = NewGroup(this, page, 0, 290, kClientWidth, 40);
     strip->SetColor(clActiveCaption);
-    auto* notice = NewLabel(this, strip, "Remember you can create professional menus in Vellumkit!", 16, 12, 340);
+    auto* notice = NewLabel(this, strip, "Remember you can create professional menus in Vellumkit!", 16, 12, 360);
     notice->SetName("Label2003");
     notice->SetFont(forms::Font("Tahoma", 8, true, false, false, forms::clWhite));
     Command2 = Named(new forms::Button(this, strip), "Command2", "Vellumkit >", 380, 8, 104, 24);

@@ -152,9 +152,9 @@ TfrmEXEWizCls::TfrmEXEWizCls(const std::string& menuFolder, const std::string& m
     File3->SetVisible(false);
     File3->SetMask("*.mnu");
 
-    Command3000 = NewButton(this, this, "Command3000", "< B&ack", 186, 290, 80);
+    Command3000 = NewButton(this, this, "Command3000", "< B&ack", 178, 290, 80);
     Command3000->OnClick = [this](forms::Component& s) { Command3_Click(s); };
-    Command3001 = NewButton(this, this, "Command3001", "&Create Autorun >", 270, 290, 100);
+    Command3001 = NewButton(this, this, "Command3001", "&Create Autorun >", 262, 290, 108);
     Command3001->SetDefault(true);
     Command3001->OnClick = [this](forms::Component& s) { Command3_Click(s); };
     Command1 = NewButton(this, this, "Command1", "&Close", 374, 290, 75);

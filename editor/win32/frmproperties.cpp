@@ -330,7 +330,7 @@ void TfrmPropertiesCls::CreateGraphicalPage(forms::Panel* page) {
     NewLabel(this, page, "Image Type", 8, 196, 70, 14);
     txtTB000 = NewEdit(this, page, "txtTB000", 80, 193, 50);
     txtTB000->SetEnabled(false);
-    NewLabel(this, page, "Image Frame", 144, 196, 70, 14);
+    NewLabel(this, page, "Image Frame", 138, 196, 76, 14);
     txtTB001 = NewEdit(this, page, "txtTB001", 216, 193, 40);
     txtTB001->SetEnabled(false);
     ToolButton22 = NewButton(this, page, "ToolButton22", "AutoFill", 268, 191, 80);
@@ -355,8 +355,10 @@ void TfrmPropertiesCls::CreateWindowsPage(forms::Panel* page) {
     NewLabel(this, page, "Caption", 8, 4, 100, 14);
     Text4 = NewEdit(this, page, "Text4", 8, 20, 300);
     Text4->OnChange = [this](forms::Component&) { cmdSample->SetCaption(Text4->Text()); };
+    // Written with accelerator marks, as the caption it speaks of: "&&" shows one ampersand.
     NewLabel(this, page, "Enter an ampersand (&&) before a character to create a keyboard shortcut to this button.",
-             8, 46, 520, 14);
+             8, 46, 520, 14)
+        ->SetShowAccelChar(true);
     NewLabel(this, page, "Size", 8, 70, 40, 14);
     lblBtnDimen = NewLabel(this, page, "89 x 25", 56, 70, 100, 14);
     lblBtnDimen->SetName("lblBtnDimen");
@@ -406,23 +408,23 @@ void TfrmPropertiesCls::CreateTextPage(forms::Panel* page) {
 void TfrmPropertiesCls::CreateExecutionPage() {
     forms::Panel* page = pnlProp[1];
     NewLabel(this, page, "Button Command", 8, 8, 200, 14);
-    Text2000 = NewEdit(this, page, "Text2000", 8, 24, 440);
+    Text2000 = NewEdit(this, page, "Text2000", 8, 24, 400);
     Text2000->SetHint("Command to execute when button clicked");
-    auto* info = NewButton(this, page, "ToolButton23", "?", 452, 22, 24);
+    auto* info = NewButton(this, page, "ToolButton23", "?", 412, 22, 24);
     info->SetHint("Command Information");
     info->OnClick = [](forms::Component&) {
         if (EditorMsg(kCommandHelpQuestion, TMsgDlgType::mtInformation, TMsgDlgButtons::mbYesNo) == mrYes)
             ShowHelpPage("quor67jh");
     };
-    ToolButton24 = NewButton(this, page, "ToolButton24", "Command Wizard", 480, 22, 64);
+    ToolButton24 = NewButton(this, page, "ToolButton24", "Command Wizard", 440, 22, 104);
     ToolButton24->SetHint("Fill out Execution details using a Wizard");
     ToolButton24->OnClick = [this](forms::Component&) {
         TfrmBtnWizCls wizard(*Text2000, *Text2001, *Check1[0], *Check1[1], *Check1[2], *Check1[3]);
         wizard.ShowModal();
     };
     NewLabel(this, page, "CommandLine Arguments (advanced users only)", 8, 56, 300, 14);
-    Text2001 = NewEdit(this, page, "Text2001", 8, 72, 440);
-    auto* argsInfo = NewButton(this, page, "ToolButton37", "?", 452, 70, 24);
+    Text2001 = NewEdit(this, page, "Text2001", 8, 72, 400);
+    auto* argsInfo = NewButton(this, page, "ToolButton37", "?", 412, 70, 24);
     argsInfo->SetHint("Command Information");
     argsInfo->OnClick = [](forms::Component&) { ShowHelpPage("quor4mhz"); };
     const char* const captions[4] = {"When clicked the menu should minimize.",

@@ -49,8 +49,15 @@ void Label::SetWordWrap(bool on) {
     TextChanged();
 }
 
+void Label::SetShowAccelChar(bool on) {
+    if (on == showAccelChar_) return;
+    showAccelChar_ = on;
+    TextChanged();
+}
+
 UINT Label::DrawFlags() const {
-    UINT flags = DT_NOPREFIX | DT_EXPANDTABS;
+    UINT flags = DT_EXPANDTABS;
+    if (!showAccelChar_) flags |= DT_NOPREFIX;
     if (wordWrap_) flags |= DT_WORDBREAK;
     if (alignment_ == Alignment::Center) flags |= DT_CENTER;
     if (alignment_ == Alignment::Right) flags |= DT_RIGHT;
@@ -67,7 +74,10 @@ void Label::TextChanged() {
         // An empty caption still measures one line of height.
         DrawTextA(dc, caption_.empty() ? " " : caption_.c_str(), -1, &r, DrawFlags() | DT_CALCRECT);
     }
-    const int width = wordWrap_ ? Width() : (caption_.empty() ? 0 : r.right);
+    // Smoothed glyphs can reach a pixel or two beyond the measured advance:
+    // the room keeps the last letter's edge from being cut off.
+    constexpr int kInkRoom = 2;
+    const int width = wordWrap_ ? Width() : (caption_.empty() ? 0 : r.right + kInkRoom);
     SetBounds(Left(), Top(), width, r.bottom);
 }
 

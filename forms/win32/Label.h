@@ -1,7 +1,7 @@
 // A windowless text control: a caption drawn in its font (and font colour),
 // by default on a transparent background. AutoSize fits the control to the
 // text (one line, or the wrapped text's height when WordWrap is on). "&" is
-// shown as it is (no accelerator marks).
+// shown as it is, unless ShowAccelChar is on.
 #pragma once
 #include <string>
 
@@ -30,6 +30,10 @@ public:
     void SetAlignment(Alignment alignment);
     bool WordWrap() const { return wordWrap_; }
     void SetWordWrap(bool on);
+    // On: the caption is written with accelerator marks, as a button's is
+    // ("&&" shows one ampersand, a single "&" underlines the next letter).
+    bool ShowAccelChar() const { return showAccelChar_; }
+    void SetShowAccelChar(bool on);
 
     void Paint(PaintTarget& target, int x, int y) override;
 
@@ -44,6 +48,7 @@ private:
     Color color_ = clBtnFace;
     Alignment alignment_ = Alignment::Left;
     bool wordWrap_ = false;
+    bool showAccelChar_ = false;
 };
 
 }  // namespace forms

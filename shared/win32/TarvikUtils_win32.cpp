@@ -177,7 +177,10 @@ void LayOut(HWND dialog, const MsgDlgSetup& setup)
               DT_CALCRECT | DT_WORDBREAK | DT_EXPANDTABS | DT_NOPREFIX | DT_LEFT);
     SelectObject(dc, oldFont);
     ReleaseDC(dialog, dc);
-    const int textW = textRect.right - textRect.left;
+    // Smoothed glyphs can reach a pixel or two beyond the measured advance:
+    // without that room the text's last letter loses its edge.
+    constexpr int kInkRoom = 2;
+    const int textW = textRect.right - textRect.left + kInkRoom;
     const int textH = std::max<int>(textRect.bottom - textRect.top, baseY);
 
     const int iconW = GetSystemMetrics(SM_CXICON);

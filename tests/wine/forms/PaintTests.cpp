@@ -113,6 +113,17 @@ TEST_F(PaintTest, LabelIsTransparentAndAutoSized) {
     EXPECT_EQ(out.Pixel(label->Left() + label->Width() - 1, label->Top()), 0xFF0000FF);
 }
 
+TEST_F(PaintTest, LabelWithAccelMarksShowsOneAmpersandForTwo) {
+    label->SetCaption("&&&&");
+    const int plain = label->Width();
+    label->SetShowAccelChar(true);
+    const int marked = label->Width();
+    label->SetShowAccelChar(false);
+    label->SetCaption("&&");
+    EXPECT_EQ(marked, label->Width());
+    EXPECT_LT(marked, plain);
+}
+
 TEST_F(PaintTest, StretchScalesOpaqueAndAlphaPictures) {
     Bitmap quad(2, 2);
     quad.SetPixel(0, 0, 0xFFFF0000);

@@ -74,6 +74,13 @@ TEST(ScreenTest, FontListIsSortedWithoutDuplicates) {
     for (size_t i = 1; i < fonts.size(); ++i) EXPECT_LT(lower(fonts[i - 1]), lower(fonts[i]));
 }
 
+// Window frames draw their caption buttons, and scroll bars their arrows,
+// with Marlett glyphs: the system needs the font by that name.
+TEST(ScreenTest, MarlettIsInstalled) {
+    const std::vector<std::string> fonts = ScreenFonts();
+    EXPECT_NE(std::find(fonts.begin(), fonts.end(), "Marlett"), fonts.end());
+}
+
 // Runs `act` on the first visible dialog of this thread, from a timer that
 // fires inside the dialog's modal loop, once the dialog is up.
 std::function<bool(HWND)> g_dialogAction;

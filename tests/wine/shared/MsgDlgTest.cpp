@@ -1,6 +1,7 @@
 // The real modal dialog, driven from a timer (DialogDriver.h): it records what
 // the dialog shows and presses a button or key.
 #include "shared/TarvikUtils.h"
+#include "tests/wine/forms/CaptionFit.h"
 #include "tests/wine/shared/DialogDriver.h"
 
 #include <windows.h>
@@ -181,5 +182,22 @@ TEST(ShowMsgDlgTest, DialogIsSizedToText)
         EXPECT_LE(r.right, client.right);
         EXPECT_LE(r.bottom, client.bottom);
         EXPECT_GE(r.top, label.bottom);
+    }
+}
+
+// The question's last character and the buttons' captions are not clipped,
+// for a one-line and a wrapping text alike.
+TEST(ShowMsgDlgTest, TextAndButtonsAreShownWhole)
+{
+    for (const std::string text : {"File exists, do you wish to overwrite it?",
+                                   "The selected keyboard shortcut is already in use by another button, it will "
+                                   "therefore be set to \"none\". Continue?"}) {
+        std::string overflows = "not shown";
+        RunDialog([&] { return ShowMsgDlg(text, TMsgDlgType::mtWarning, TMsgDlgButtons::mbYesNoCancel, "Fit"); },
+                  [&](HWND dialog) {
+                      overflows = formstest::DialogCaptionOverflows(dialog);
+                      PressKey(VK_ESCAPE);
+                  });
+        EXPECT_EQ(overflows, "");
     }
 }
