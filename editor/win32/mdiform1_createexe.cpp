@@ -3,9 +3,17 @@
 #include "editor/win32/EditorGlobals.h"
 #include "editor/win32/frmexewiz.h"
 #include "editor/win32/mdiform1.h"
+#include "forms/win32/Application.h"
+#include "forms/win32/Command.h"
 
 void TMDIForm1Cls::ToolButton6Click() {
     const int original = CurMenu_;
+    // The tab-order markers go before any question is asked.
+    if (forms::Command* tabOrder = Cmd("cmdTabOrder"); tabOrder->Checked()) {
+        tabOrder->SetChecked(false);
+        ToolButton56Click();
+        forms::Application().ProcessMessages();
+    }
     bool asking = true;
     for (int slot = 1; slot <= MenuCounter; ++slot) {
         TMenuDocument* doc = MenuDoc(slot);

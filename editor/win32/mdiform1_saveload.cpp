@@ -103,6 +103,8 @@ bool TMDIForm1Cls::SaveMenu(const std::string& folder, const std::string& fileNa
     EditorMenuFileHost host;
     TMenuFile file(host);
     file.ClearMnuError();
+    // Quiet files are the undo snapshots, deleted when the document closes.
+    file.SetScratchWrites(quiet);
     if (!file.OpenMnuFile(fileName, folder, 1, 0)) {
         file.CloseMnuFile();
         if (!quiet) FinishStatusPopup("Save cancelled...", 600);
@@ -255,7 +257,7 @@ bool TMDIForm1Cls::LoadMenu(const std::string& fileName, const std::string& fold
     ReadMenuBody(file, staged, options, &report);
     file.CloseMnuFile();
     if (!report.BodyOk) {
-        EditorMsg("Error loading binary menu data.", TMsgDlgType::mtWarning, TMsgDlgButtons::mbOK);
+        EditorLoadWarning("Error loading binary menu data.");
         return false;
     }
     if (!report.PicturesOk || report.BlocksDamaged > 0) {
@@ -263,12 +265,11 @@ bool TMDIForm1Cls::LoadMenu(const std::string& fileName, const std::string& fold
         if (header.HdrImages > 0 && loaded < header.HdrImages)
             EditorMsg("Only " + std::to_string(loaded) + " of " + std::to_string(header.HdrImages) + " images loaded.",
                       TMsgDlgType::mtWarning, TMsgDlgButtons::mbOK);
-        EditorMsg("Error loading binary menu data.", TMsgDlgType::mtWarning, TMsgDlgButtons::mbOK);
+        EditorLoadWarning("Error loading binary menu data.");
         // A snapshot is all or nothing: the document stays as it was.
         if (reload) return false;
         if (!HasPicture(staged.Buttons[0].Pics[Up][0])) {
-            EditorMsg("No background image could be found, menu could not be loaded.", TMsgDlgType::mtWarning,
-                      TMsgDlgButtons::mbOK);
+            EditorLoadWarning("No background image could be found, menu could not be loaded.");
             return false;
         }
     }
@@ -320,11 +321,14 @@ bool TMDIForm1Cls::LoadMenu(const std::string& fileName, const std::string& fold
     RenderMissingPictures(doc, header.HdrMajor < 8);
     ShowMenuLayout(doc);
     RefreshObjects(doc);
-    if (!reload) doc.Modified = 0;
     forms::Application().ProcessMessages();
     if (CurMenu_ == docSlot) {
         EnableToolbars(1, 0);
         SyncMenuTools();
+        // The boxes show the menu's own content at once: its background and
+        // its accessory text, rendered when the file or snapshot carried none.
+        ShowMenuBack();
     }
+    if (TMenuDocument* loaded = MenuDoc(docSlot); loaded && !loaded->Closed && !reload) loaded->Modified = 0;
     return true;
 }
