@@ -1,8 +1,9 @@
 // Dragging the parts of a menu that are not objects: the accessory text box,
 // the accessory image box and the time and date labels; and the selection
-// frame, whose press goes to what it frames. Each drag snaps to the grid, stays at 0 or
-// more, records an undo step when it starts, and keeps the menu record in
-// step with the control so that the record always says where the part is.
+// frame, whose press goes to what it frames. Each drag snaps to the grid,
+// stays at 0 or more, records an undo step when it starts, and keeps the menu
+// record in step with the control so that the record always says where the
+// part is.
 #include <algorithm>
 
 #include "editor/win32/EditorGlobals.h"

@@ -321,14 +321,21 @@ bool TMDIForm1Cls::LoadMenu(const std::string& fileName, const std::string& fold
     RenderMissingPictures(doc, header.HdrMajor < 8);
     ShowMenuLayout(doc);
     RefreshObjects(doc);
+    if (!reload) doc.Modified = 0;
     forms::Application().ProcessMessages();
     if (CurMenu_ == docSlot) {
         EnableToolbars(1, 0);
         SyncMenuTools();
-        // The boxes show the menu's own content at once: its background and
-        // its accessory text, rendered when the file or snapshot carried none.
-        ShowMenuBack();
+        // The accessory text box shows the menu's own text at once, rendered
+        // when the file or snapshot carried none; a menu without a text
+        // shows its picture as stored.
+        if (TMenuDocument* shown = CurrentDoc()) {
+            shown->AccessoryText->SetTag(0);
+            if (shown->Menu.AccRTF.empty())
+                shown->AccessoryText->SetPicture(shown->Menu.AccPNG);
+            else
+                RenderAccText(0);
+        }
     }
-    if (TMenuDocument* loaded = MenuDoc(docSlot); loaded && !loaded->Closed && !reload) loaded->Modified = 0;
     return true;
 }
