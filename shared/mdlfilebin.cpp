@@ -40,6 +40,7 @@ TMenuFile::~TMenuFile() {
 // one that no question was asked about) will not become writable by waiting:
 // it fails at once. Only a file in use elsewhere is waited for.
 bool TMenuFile::ReplaceTarget(const PendingReplace& job) {
+    if (job.flush && !forms::FlushFileToDisk(job.temp)) return false;
     if (job.clearAttributes && forms::FileExists(job.target)) forms::ClearAttributes(job.target);
     for (int i = 0; i < kReplaceTries; ++i) {
         if (forms::FileExists(job.target) && forms::IsReadOnly(job.target)) return false;
@@ -192,6 +193,7 @@ bool TMenuFile::BeginReplacingWrite(const std::string& target, bool clearAttribu
     job.target = target;
     job.temp = forms::UniqueTempPathBeside(target);
     job.clearAttributes = clearAttributes;
+    job.flush = !scratchWrites_;
     std::unique_ptr<forms::FileStream> file;
     if (!job.temp.empty()) {
         try {

@@ -111,8 +111,12 @@ public:
     // Closes the stream and ends the sequence: a pending write replaces its
     // target only when no error was raised while it ran; otherwise, or when
     // the target cannot be replaced (read-only, or still in use after about
-    // 100 seconds), the old file stays and MnuError is set.
+    // 100 seconds), the old file stays and MnuError is set. The new file's
+    // data is flushed to the disk before it replaces the old one.
     void CloseMnuFile();
+    // A file that is thrown away later (an undo snapshot) need not survive a
+    // power cut: its writes skip the flush. Set before OpenMnuFile.
+    void SetScratchWrites(bool scratch) { scratchWrites_ = scratch; }
 
     // ---- header and typed fields ----
     void WriteMnuHeader(int objects, int images);
@@ -156,9 +160,10 @@ public:
     // caller's CloseMnuFile finishes: the player image carried by the editor
     // file beside the running program, then a pack of the files listed in
     // PackFiles. An existing file is replaced, whatever its attributes, only
-    // after the user agrees. Failures are reported and set MnuError; never
-    // throws.
-    bool BuildAutorunExe(const std::string& folder, const std::string& name);
+    // after the user agrees; a caller that has settled the replacement itself
+    // passes ask = false and is asked nothing. Failures are reported and set
+    // MnuError; never throws.
+    bool BuildAutorunExe(const std::string& folder, const std::string& name, bool ask = true);
 
 private:
     // A write that replaces its target on a successful close.
@@ -167,6 +172,7 @@ private:
         std::string target;
         std::string temp;
         bool clearAttributes = false;
+        bool flush = true;  // the new file is flushed to the disk before it replaces the old
         // Set by any error raised while the write runs, whatever the flag
         // held before and even if a caller clears the flag in between.
         bool failed = false;
@@ -202,11 +208,12 @@ private:
     bool ExpectBlockType(int type);
     bool ReadBlockHeader(int32_t* extra = nullptr, int extraCount = 0);
     bool Fail(const char* message);
-    bool BuildPack(const std::string& folder, const std::string& name);
+    bool BuildPack(const std::string& folder, const std::string& name, bool ask);
 
     MenuFileHost& host_;
     std::unique_ptr<forms::Stream> stream_;
     uint8_t error_ = 0;
+    bool scratchWrites_ = false;
     MenuFileHeader header_;
     PictureBlockHeader block_;
     uint8_t picMissing_ = 0;

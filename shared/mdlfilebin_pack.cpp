@@ -78,7 +78,7 @@ bool TMenuFile::Fail(const char* message) {
     return false;
 }
 
-bool TMenuFile::BuildPack(const std::string& folder, const std::string& name) {
+bool TMenuFile::BuildPack(const std::string& folder, const std::string& name, bool ask) {
     const std::string editorPath = FolderOf(forms::ExecutablePath()) + kEditorExeName;
     if (!forms::FileExists(editorPath)) return Fail(kNoEditorMessage);
 
@@ -103,7 +103,7 @@ bool TMenuFile::BuildPack(const std::string& folder, const std::string& name) {
     // Yes to the question agrees to replace the file whatever its attributes
     // (read-only, hidden): they are cleared once the new file is complete.
     const bool exists = forms::FileExists(target);
-    if (exists && !host_.AskYes(kOverwriteQuestion)) return Fail(nullptr);
+    if (exists && ask && !host_.AskYes(kOverwriteQuestion)) return Fail(nullptr);
     if (!BeginReplacingWrite(target, exists)) return false;
 
     bool ok = Write(player.data(), player.size());
@@ -139,9 +139,9 @@ bool TMenuFile::BuildPack(const std::string& folder, const std::string& name) {
     return ok ? true : Fail(nullptr);
 }
 
-bool TMenuFile::BuildAutorunExe(const std::string& folder, const std::string& name) {
+bool TMenuFile::BuildAutorunExe(const std::string& folder, const std::string& name, bool ask) {
     try {
-        return BuildPack(folder, name);
+        return BuildPack(folder, name, ask);
     } catch (...) {
         // Out of memory, for instance: an output begun stays incomplete, and
         // the flag keeps the caller's close from letting it replace the old one.

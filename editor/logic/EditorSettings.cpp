@@ -175,12 +175,8 @@ SettingsLoad LoadSettingsFile(const std::string& path, EditorSettings& settings)
 }
 
 bool SaveSettingsFile(const std::string& path, const EditorSettings& settings) {
-    const std::string temp = forms::UniqueTempPathBeside(path);
-    if (temp.empty()) return false;
     const std::string text = FormatSettings(settings);
-    if (forms::WriteWholeFile(temp, text.data(), text.size()) && forms::ReplaceFileWith(path, temp)) return true;
-    forms::RemoveFile(temp);
-    return false;
+    return forms::ReplaceWholeFile(path, text.data(), text.size());
 }
 
 std::string StartMenuFolder(const std::string& menuFolder, const std::string& editorFolder,

@@ -47,6 +47,17 @@ std::function<int(const std::string& text, TMsgDlgType type, TMsgDlgButtons butt
         return ShowMsgDlg(text, type, buttons, DlgCaption);
     };
 
+void EditorLoadWarning(const std::string& text) {
+    // An empty caption gives the dialog its type's own; the title comes
+    // back however the dialog ends.
+    struct CaptionRestore {
+        std::string kept = DlgCaption;
+        ~CaptionRestore() { DlgCaption = kept; }
+    } restore;
+    DlgCaption.clear();
+    EditorMsg(text, TMsgDlgType::mtWarning, TMsgDlgButtons::mbOK);
+}
+
 std::function<bool(std::string& path)> AskSaveMenuPath = [](std::string& path) {
     forms::SaveDialog dialog(nullptr);
     return RunMenuFileDialog(dialog, "Autorun Quorvel Menus (*.mnu)|*.MNU", "Save Menu As...", path);

@@ -65,6 +65,10 @@ extern forms::Bitmap PicWork2;
 // Shows a message dialog captioned with the application title and returns
 // the button chosen (mrYes, mrNo, mrCancel, mrOk).
 extern std::function<int(const std::string& text, TMsgDlgType type, TMsgDlgButtons buttons)> EditorMsg;
+// Shows a warning through EditorMsg captioned with the dialog type's own
+// caption ("Warning") instead of the application title: the two warnings of
+// a menu load that failed part way.
+void EditorLoadWarning(const std::string& text);
 // Asks for the path of a menu file to save (Save As) or to open; false when
 // the user cancelled. path holds the chosen full path on success.
 extern std::function<bool(std::string& path)> AskSaveMenuPath;

@@ -53,13 +53,10 @@ const char* const kTooManyMenus = "An autorun application can hold at most 99 me
 const char* const kCompileFailed = "Error, application compile failed";
 const char* const kInfFailed = "The autorun application was created, but Autorun.inf could not be written.";
 
-// The builder's questions and messages go through the editor's message
-// dialog, like every other message of the wizard.
+// The builder's messages go through the editor's message dialog, like every
+// other message of the wizard (the wizard asks the builder no question).
 class WizardFileHost : public DialogMenuFileHost {
 public:
-    bool AskYes(const std::string& text) override {
-        return EditorMsg(text, TMsgDlgType::mtConfirmation, TMsgDlgButtons::mbYesNoCancel) == mrYes;
-    }
     void ShowError(const std::string& text) override {
         EditorMsg(text, TMsgDlgType::mtError, TMsgDlgButtons::mbOK);
     }
@@ -68,11 +65,11 @@ public:
     }
 };
 
-// False while another program holds path open so that it cannot be
-// replaced (the autorun executable running, for one). A read-only file
-// counts as replaceable: the builder asks before replacing it.
+// False for a read-only file and while another program holds path open so
+// that it cannot be replaced (the autorun executable running, for one).
 bool CanBeReplaced(const std::string& path) {
-    if (!forms::FileExists(path) || forms::IsReadOnly(path)) return true;
+    if (!forms::FileExists(path)) return true;
+    if (forms::IsReadOnly(path)) return false;
     HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                               nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) return false;
@@ -326,8 +323,9 @@ bool TfrmEXEWizCls::Build() {
 
     const std::string exeFolder = FolderPart(Text11->Text());
     const std::string exeName = FileNamePart(Text11->Text());
-    // The old executable stays until the new one is complete: only one that
-    // another program holds open is refused here.
+    // An existing executable is replaced without a question, but only once
+    // the new one is complete: a failed build keeps the old one. One that is
+    // read-only or held open by another program is refused here.
     if (!CanBeReplaced(exeFolder + exeName)) {
         EditorMsg(DlgCaption + " could not create the destination EXE." + "\r\r" +
                       "Check that you do not have the autorun exe currently open and" + "\r" + "try again.",
@@ -337,7 +335,7 @@ bool TfrmEXEWizCls::Build() {
     WizardFileHost host;
     TMenuFile file(host);
     file.ClearMnuError();
-    const bool built = file.BuildAutorunExe(exeFolder, exeName);
+    const bool built = file.BuildAutorunExe(exeFolder, exeName, false);
     file.CloseMnuFile();
     if (!built || file.MnuError()) {
         EditorMsg(kCompileFailed, TMsgDlgType::mtError, TMsgDlgButtons::mbOK);

@@ -91,6 +91,7 @@ void TMDIForm1Cls::CreateDrawer() {
     shpSelection->SetBrushStyle(forms::BrushStyle::Clear);
     shpSelection->SetPenStyle(forms::PenStyle::Dot);
     shpSelection->SetPenMode(forms::PenMode::Not);
+    WireSelectionFrame();
     Panel4 = new forms::Panel(this, pnlDrawer);
     Panel4->SetName("Panel4");
     File1 = new forms::FileListBox(this, pnlDrawer);

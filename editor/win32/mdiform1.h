@@ -157,9 +157,8 @@ public:
     void shpHandleMouseMove(forms::Control& sender, forms::ShiftState shift, int x, int y);
     void shpHandleMouseUp(forms::Control& sender, forms::MouseButton button, forms::ShiftState shift, int x, int y);
     void MenPnlClick();
-    // The accessory text box (and the selection frame, which acts as it),
-    // the accessory image box, and the time and date labels are dragged
-    // with the left button.
+    // The accessory text box, the accessory image box, and the time and date
+    // labels are dragged with the left button.
     void mmoAccPNGMouseDown(forms::Control& sender, forms::MouseButton button, forms::ShiftState shift, int x, int y);
     void mmoAccPNGMouseMove(forms::Control& sender, forms::ShiftState shift, int x, int y);
     void mmoAccPNGEditMouseUp(forms::Control& sender, forms::MouseButton button, forms::ShiftState shift, int x, int y);
@@ -169,6 +168,11 @@ public:
     void ControlDragMouseDown(forms::Control& sender, forms::MouseButton button, forms::ShiftState shift, int x, int y);
     void ControlDragMouseMove(forms::Control& sender, forms::ShiftState shift, int x, int y);
     void ControlDragMouseUp(forms::Control& sender, forms::MouseButton button, forms::ShiftState shift, int x, int y);
+    // A press on the selection frame acts as a press on what it frames: the
+    // selected object or label, or the accessory text box while that box is
+    // the selection. The rest of that press goes to the same control.
+    void WireSelectionFrame();
+    forms::Control* FramedControl();
     // Nudge of the selected object by one pixel (Move Left/Right/Up/Down).
     void ToolButton47Click(editor::Nudge direction);
     // First, Previous, Next, Last object.
@@ -553,6 +557,8 @@ private:
     int DragW_ = 0;
     int DragH_ = 0;
     uint8_t MoveBusy_ = 0;
+    // The control a press on the selection frame went to, until the release.
+    forms::Control* FramePressTarget_ = nullptr;
     uint8_t SeekBusy_ = 0;
     int HoverObj_ = -1;
     int CascadeOfs_ = 0;

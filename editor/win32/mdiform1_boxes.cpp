@@ -1,13 +1,15 @@
-// Dragging the parts of a menu that are not objects: the accessory text box
-// (pressing the selection frame acts as pressing it), the accessory image box
-// and the time and date labels. Each drag snaps to the grid, stays at 0 or
-// more, records an undo step when it starts, and keeps the menu record in
-// step with the control so that the record always says where the part is.
+// Dragging the parts of a menu that are not objects: the accessory text box,
+// the accessory image box and the time and date labels; and the selection
+// frame, whose press goes to what it frames. Each drag snaps to the grid,
+// stays at 0 or more, records an undo step when it starts, and keeps the menu
+// record in step with the control so that the record always says where the
+// part is.
 #include <algorithm>
 
 #include "editor/win32/EditorGlobals.h"
 #include "editor/win32/mdiform1.h"
 #include "forms/win32/Application.h"
+#include "forms/win32/Button.h"
 #include "forms/win32/Image.h"
 #include "forms/win32/Label.h"
 #include "forms/win32/ScrollBox.h"
@@ -37,12 +39,9 @@ void TMDIForm1Cls::WireSurfaceControls(TMenuDocument& doc) {
     const auto boxUp = [this](forms::Control& s, forms::MouseButton b, forms::ShiftState sh, int x, int y) {
         mmoAccPNGEditMouseUp(s, b, sh, x, y);
     };
-    for (forms::Control* box : {static_cast<forms::Control*>(doc.AccessoryText),
-                                static_cast<forms::Control*>(shpSelection)}) {
-        box->OnMouseDown = boxDown;
-        box->OnMouseMove = boxMove;
-        box->OnMouseUp = boxUp;
-    }
+    doc.AccessoryText->OnMouseDown = boxDown;
+    doc.AccessoryText->OnMouseMove = boxMove;
+    doc.AccessoryText->OnMouseUp = boxUp;
     doc.AccessoryImage->OnMouseDown = [this](forms::Control& s, forms::MouseButton b, forms::ShiftState sh, int x,
                                              int y) { AccImgMouseDown(s, b, sh, x, y); };
     doc.AccessoryImage->OnMouseMove = [this](forms::Control& s, forms::ShiftState sh, int x, int y) {
@@ -92,10 +91,8 @@ void TMDIForm1Cls::mmoAccPNGMouseMove(forms::Control& sender, forms::ShiftState,
     TMenuDocument* doc = CurrentDoc();
     if (!doc || doc->SelObject != kSelDraggingBox || GrabX_ < 0) return;
     MoveBusy_ = 1;
-    // The frame lies 1 pixel outside the box: positions are the box's.
-    const int offset = &sender == shpSelection ? 1 : 0;
-    DragX_ = std::max(0, x + sender.Left() + offset - GrabX_);
-    DragY_ = std::max(0, y + sender.Top() + offset - GrabY_);
+    DragX_ = std::max(0, x + sender.Left() - GrabX_);
+    DragY_ = std::max(0, y + sender.Top() - GrabY_);
     SnapPos();
     SelRect_ = {DragX_, DragX_ + DragW_, DragY_, DragY_ + DragH_};
     ApplySelRect(0);
@@ -106,6 +103,65 @@ void TMDIForm1Cls::mmoAccPNGMouseMove(forms::Control& sender, forms::ShiftState,
 void TMDIForm1Cls::mmoAccPNGEditMouseUp(forms::Control&, forms::MouseButton, forms::ShiftState, int, int) {
     if (TMenuDocument* doc = CurrentDoc()) doc->SelObject = kSelNone;
     GrabX_ = -1;
+}
+
+// ---- the selection frame ----
+
+forms::Control* TMDIForm1Cls::FramedControl() {
+    TMenuDocument* doc = CurrentDoc();
+    if (!doc) return nullptr;
+    const int n = doc->SelObject;
+    if (n >= 1 && n <= doc->Menu.BtnCount) {
+        const TObjControls& ctl = doc->Ctl[static_cast<size_t>(n)];
+        if (doc->Menu.Buttons[static_cast<size_t>(n)].ObjectKind == WindowsButton) return ctl.WinBtn;
+        return ctl.ImgBtn;
+    }
+    if (n == kSelTimeLabel) return doc->TimeLabel;
+    if (n == kSelDateLabel) return doc->DateLabel;
+    return doc->AccessoryText;
+}
+
+void TMDIForm1Cls::WireSelectionFrame() {
+    // Positions are passed on in the target's own coordinates.
+    const auto inTarget = [this](forms::Control& target, int& x, int& y) {
+        x += shpSelection->Left() - target.Left();
+        y += shpSelection->Top() - target.Top();
+    };
+    shpSelection->OnMouseDown = [this, inTarget](forms::Control&, forms::MouseButton b, forms::ShiftState sh, int x,
+                                                 int y) {
+        FramePressTarget_ = FramedControl();
+        if (!FramePressTarget_) return;
+        inTarget(*FramePressTarget_, x, y);
+        // The frame lies just outside its control: the grab is taken at the
+        // control's nearest pixel, as a drag counts grabs from 0.
+        FramePressTarget_->MouseDown(b, sh, std::max(0, x), std::max(0, y));
+    };
+    // The pressed control may have gone while messages ran (an undo, a
+    // closed menu): only a control of the current menu takes the rest.
+    const auto stillThere = [this](forms::Control* target) {
+        TMenuDocument* doc = CurrentDoc();
+        if (!doc || !target) return false;
+        if (target == doc->AccessoryText || target == doc->TimeLabel || target == doc->DateLabel) return true;
+        for (int n = 1; n <= doc->Menu.BtnCount; ++n) {
+            const TObjControls& ctl = doc->Ctl[static_cast<size_t>(n)];
+            if (target == ctl.ImgBtn || target == ctl.WinBtn) return true;
+        }
+        return false;
+    };
+    shpSelection->OnMouseMove = [this, inTarget, stillThere](forms::Control&, forms::ShiftState sh, int x, int y) {
+        forms::Control* target = FramePressTarget_ ? FramePressTarget_ : FramedControl();
+        if (!stillThere(target)) return;
+        inTarget(*target, x, y);
+        target->MouseMove(sh, x, y);
+    };
+    shpSelection->OnMouseUp = [this, inTarget, stillThere](forms::Control&, forms::MouseButton b,
+                                                           forms::ShiftState sh, int x, int y) {
+        forms::Control* target = FramePressTarget_;
+        FramePressTarget_ = nullptr;
+        if (!stillThere(target)) return;
+        inTarget(*target, x, y);
+        target->MouseUp(b, sh, x, y);
+    };
 }
 
 // ---- the accessory image box ----

@@ -184,6 +184,7 @@ void TMDIForm1Cls::RenderAllTexts() {
 }
 
 void TMDIForm1Cls::ShowMenuColors(TMenuDocument& doc) {
+    SetClrBar(forms::ColorToRGB(RichAccEdit->SelectionFormat().color), kTextBar);
     SetClrBar(forms::ColorToRGB(doc.TimeLabel->GetFont().GetColor()), kTimeDateBar);
     SetClrBar(static_cast<forms::Color>(doc.Menu.ShadowColor), kShadowBar);
     const int32_t trans = doc.Menu.TransColor;

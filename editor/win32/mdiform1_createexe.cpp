@@ -3,12 +3,20 @@
 #include "editor/win32/EditorGlobals.h"
 #include "editor/win32/frmexewiz.h"
 #include "editor/win32/mdiform1.h"
+#include "forms/win32/Application.h"
+#include "forms/win32/Command.h"
 
 void TMDIForm1Cls::ToolButton6Click() {
     // The packed files are the saved ones: a text still being typed must
     // reach its menu before the question whether to save it.
     EndTextEdits();
     const int original = CurMenu_;
+    // The tab-order markers go before any question is asked.
+    if (forms::Command* tabOrder = Cmd("cmdTabOrder"); tabOrder->Checked()) {
+        tabOrder->SetChecked(false);
+        ToolButton56Click();
+        forms::Application().ProcessMessages();
+    }
     bool asking = true;
     for (int slot = 1; slot <= MenuCounter; ++slot) {
         TMenuDocument* doc = MenuDoc(slot);

@@ -86,7 +86,8 @@ bool TMDIForm1Cls::NewMenu(uint8_t withDialog) {
     doc.Menu.ShadowDepth = 0;
     doc.Menu.ShadowColor = 0;
     doc.Menu.SoundsOn = 1;
-    doc.Menu.AccPNG = forms::PngImage::CreateBlank(15, 15);
+    // The accessory picture is the menu's empty text as rendered.
+    doc.Menu.AccPNG = RenderRichText(doc.Menu, std::string(), 40, 40);
     GiveClockDefaults(doc.Menu);
     ShowClockLabels(doc);
 

@@ -12,6 +12,7 @@
 #include "editor/logic/PNGDraw.h"
 #include "editor/win32/EditorGlobals.h"
 #include "editor/win32/mdiform1.h"
+#include "editor/win32/objprops.h"
 #include "editor/win32/sndkey32.h"
 #include "forms/win32/Application.h"
 #include "forms/win32/Button.h"
@@ -287,8 +288,7 @@ void TMDIForm1Cls::ShowPicImg() {
     const int width = std::max(1, static_cast<int>(std::nearbyint(full.Width() * static_cast<double>(s))));
     const int height = std::max(1, static_cast<int>(std::nearbyint(full.Height() * static_cast<double>(s))));
     PicWork1 = full;
-    editor::ScaleCache cache;
-    if (!editor::ScaleBitmapHQ(PicWork1, PicWork2, width, height, true, cache)) return;
+    if (!ScalePlacedPicture(PicWork1, PicWork2, width, height)) return;
     object.Pics[Up][1] = std::make_shared<forms::Bitmap>(PicWork2);
     if (forms::Image* image = doc->Ctl[static_cast<size_t>(n)].ImgBtn) image->SetPicture(*object.Pics[Up][1]);
 }

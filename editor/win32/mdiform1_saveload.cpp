@@ -99,6 +99,8 @@ bool TMDIForm1Cls::SaveMenu(const std::string& folder, const std::string& fileNa
     EditorMenuFileHost host;
     TMenuFile file(host);
     file.ClearMnuError();
+    // Quiet files are the undo snapshots, deleted when the document closes.
+    file.SetScratchWrites(quiet);
     if (!file.OpenMnuFile(fileName, folder, 1, 0)) {
         file.CloseMnuFile();
         if (!quiet) FinishStatusPopup("Save cancelled...", 600);
@@ -248,7 +250,7 @@ bool TMDIForm1Cls::LoadMenu(const std::string& fileName, const std::string& fold
     ReadMenuBody(file, staged, options, &report);
     file.CloseMnuFile();
     if (!report.BodyOk) {
-        EditorMsg("Error loading binary menu data.", TMsgDlgType::mtWarning, TMsgDlgButtons::mbOK);
+        EditorLoadWarning("Error loading binary menu data.");
         return false;
     }
     if (!report.PicturesOk || report.BlocksDamaged > 0) {
@@ -256,12 +258,11 @@ bool TMDIForm1Cls::LoadMenu(const std::string& fileName, const std::string& fold
         if (header.HdrImages > 0 && loaded < header.HdrImages)
             EditorMsg("Only " + std::to_string(loaded) + " of " + std::to_string(header.HdrImages) + " images loaded.",
                       TMsgDlgType::mtWarning, TMsgDlgButtons::mbOK);
-        EditorMsg("Error loading binary menu data.", TMsgDlgType::mtWarning, TMsgDlgButtons::mbOK);
+        EditorLoadWarning("Error loading binary menu data.");
         // A snapshot is all or nothing: the document stays as it was.
         if (reload) return false;
         if (!HasPicture(staged.Buttons[0].Pics[Up][0])) {
-            EditorMsg("No background image could be found, menu could not be loaded.", TMsgDlgType::mtWarning,
-                      TMsgDlgButtons::mbOK);
+            EditorLoadWarning("No background image could be found, menu could not be loaded.");
             return false;
         }
     }
@@ -318,6 +319,16 @@ bool TMDIForm1Cls::LoadMenu(const std::string& fileName, const std::string& fold
     if (CurMenu_ == docSlot) {
         EnableToolbars(1, 0);
         SyncMenuTools();
+        // The accessory text box shows the menu's own text at once, rendered
+        // when the file or snapshot carried none; a menu without a text
+        // shows its picture as stored.
+        if (TMenuDocument* shown = CurrentDoc()) {
+            shown->AccessoryText->SetTag(0);
+            if (shown->Menu.AccRTF.empty())
+                shown->AccessoryText->SetPicture(shown->Menu.AccPNG);
+            else
+                RenderAccText(0);
+        }
     }
     return true;
 }

@@ -471,9 +471,16 @@ void TMDIForm1Cls::shpHandleMouseUp(forms::Control&, forms::MouseButton, forms::
     DraggedHandle = -1;
     TMenuDocument* doc = CurrentDoc();
     if (!doc) return;
+    // What the drag resized is drawn again at its new size.
     const int n = doc->SelObject;
-    if (n >= 1 && n <= doc->Menu.BtnCount && doc->Menu.Buttons[static_cast<size_t>(n)].ObjectKind == PlcImage)
-        ShowPicImg();
+    if (n < 1) {
+        RenderAccText(0);
+        return;
+    }
+    if (n > doc->Menu.BtnCount) return;
+    const int kind = doc->Menu.Buttons[static_cast<size_t>(n)].ObjectKind;
+    if (kind == PlcImage) ShowPicImg();
+    if (kind == TextButton) RenderObjText(n);
 }
 
 // ---- background, nudging, stepping ----

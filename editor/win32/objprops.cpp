@@ -284,14 +284,17 @@ void TForm2::CheckBox1Click() {
     if (LockAspect == 1) Edit3Change(3);
 }
 
+bool ScalePlacedPicture(const forms::Bitmap& source, forms::Bitmap& dest, int width, int height) {
+    editor::ScaleCache cache;
+    return HQScaling == 1 ? editor::ScaleBitmapHQ(source, dest, width, height, true, cache)
+                          : editor::ScaleBitmap(source, dest, width, height, cache);
+}
+
 void TForm2::ResizePicture(TAQButton& obj) {
     if (!HasPic(obj.Pics[Up][0])) return;
     forms::Bitmap scaled;
-    editor::ScaleCache cache;
-    const bool ok = HQScaling == 1
-                        ? editor::ScaleBitmapHQ(*obj.Pics[Up][0], scaled, obj.ObjWidth, obj.ObjHeight, true, cache)
-                        : editor::ScaleBitmap(*obj.Pics[Up][0], scaled, obj.ObjWidth, obj.ObjHeight, cache);
-    if (ok) obj.Pics[Up][1] = std::make_shared<forms::Bitmap>(std::move(scaled));
+    if (ScalePlacedPicture(*obj.Pics[Up][0], scaled, obj.ObjWidth, obj.ObjHeight))
+        obj.Pics[Up][1] = std::make_shared<forms::Bitmap>(std::move(scaled));
 }
 
 void TForm2::Command1000Click() {

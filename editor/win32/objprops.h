@@ -50,6 +50,9 @@ class TForm5;
 extern uint8_t LockAspect;
 extern uint8_t HQScaling;
 extern int32_t PresetRange;
+// Resizes a placed image's picture by the method HQScaling chooses: smooth
+// (area-weighted) when it is 1, nearest pixel otherwise. False on failure.
+bool ScalePlacedPicture(const forms::Bitmap& source, forms::Bitmap& dest, int width, int height);
 
 // The text a new placed text starts with: "Type Here..." in Arial 10 pt, black.
 extern const char* const kTypeHereRTF;

@@ -62,7 +62,7 @@ bool TForm2::SavePresets() {
     const std::string folder = PresetsFolder_ + "pss";
     if (!forms::DirectoryExists(folder)) CreateDirectoryA(folder.c_str(), nullptr);
     const std::string text = editor::WritePresetFile(PresetLists[static_cast<size_t>(PresetRange)]);
-    if (forms::WriteWholeFile(PresetFilePath(), text.data(), text.size())) return true;
+    if (forms::ReplaceWholeFile(PresetFilePath(), text.data(), text.size())) return true;
     EditorMsg("The presets could not be saved to \"" + PresetFilePath() + "\".", TMsgDlgType::mtError,
               TMsgDlgButtons::mbOK);
     return false;

@@ -1,6 +1,7 @@
 // File-system helpers for the native build (POSIX).
 #include "forms/portable/FileSystem.h"
 
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -43,7 +44,19 @@ bool ClearAttributes(const std::string& path) {
 
 bool RemoveFile(const std::string& path) { return ::unlink(path.c_str()) == 0; }
 
+std::function<void(const std::string& step, const std::string& path)> FileStepObserver;
+
+bool FlushFileToDisk(const std::string& path) {
+    if (FileStepObserver) FileStepObserver("flush", path);
+    const int fd = ::open(path.c_str(), O_RDONLY);
+    if (fd < 0) return false;
+    const bool flushed = ::fsync(fd) == 0;
+    ::close(fd);
+    return flushed;
+}
+
 bool ReplaceFileWith(const std::string& target, const std::string& source) {
+    if (FileStepObserver) FileStepObserver("replace", target);
     return std::rename(source.c_str(), target.c_str()) == 0;
 }
 

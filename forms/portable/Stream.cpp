@@ -5,6 +5,8 @@
 #include <exception>
 #include <limits>
 
+#include "forms/portable/FileSystem.h"
+
 namespace forms {
 
 namespace {
@@ -215,6 +217,14 @@ bool WriteWholeFile(const std::string& path, const void* bytes, size_t count) {
     const bool written = count == 0 || f->Write(bytes, count) == count;
     const bool closed = f->Close();
     return written && closed;
+}
+
+bool ReplaceWholeFile(const std::string& path, const void* bytes, size_t count) {
+    const std::string temp = UniqueTempPathBeside(path);
+    if (temp.empty()) return false;
+    if (WriteWholeFile(temp, bytes, count) && FlushFileToDisk(temp) && ReplaceFileWith(path, temp)) return true;
+    RemoveFile(temp);
+    return false;
 }
 
 }  // namespace forms

@@ -92,5 +92,8 @@ private:
 // Whole-file helpers.
 bool ReadWholeFile(const std::string& path, std::vector<uint8_t>& out);
 bool WriteWholeFile(const std::string& path, const void* bytes, size_t count);
+// Writes the new content beside path, flushes it to the disk and lets it
+// replace path; when any step fails the old file stays and false is returned.
+bool ReplaceWholeFile(const std::string& path, const void* bytes, size_t count);
 
 }  // namespace forms

@@ -41,7 +41,21 @@ bool ClearAttributes(const std::string& path) {
 
 bool RemoveFile(const std::string& path) { return ::DeleteFileA(path.c_str()) != 0; }
 
+std::function<void(const std::string& step, const std::string& path)> FileStepObserver;
+
+bool FlushFileToDisk(const std::string& path) {
+    if (FileStepObserver) FileStepObserver("flush", path);
+    // Any handle with write access flushes all of the file's cached data.
+    HANDLE file = ::CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return false;
+    const bool flushed = ::FlushFileBuffers(file) != 0;
+    ::CloseHandle(file);
+    return flushed;
+}
+
 bool ReplaceFileWith(const std::string& target, const std::string& source) {
+    if (FileStepObserver) FileStepObserver("replace", target);
     return ::MoveFileExA(source.c_str(), target.c_str(),
                          MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
 }

@@ -66,4 +66,15 @@ TEST(FileSystem, ReplacesThroughAFreshTempName) {
     EXPECT_TRUE(forms::ReplaceFileWith(target + "2", temp));
     EXPECT_EQ(Contents(target + "2"), "first");
     EXPECT_FALSE(forms::ReplaceFileWith(target + "3", temp));  // source gone
+
+    // A whole new content: written beside, flushed, then moved over.
+    std::vector<std::string> steps;
+    forms::FileStepObserver = [&steps](const std::string& step, const std::string& path) {
+        steps.push_back(step + " " + path);
+    };
+    EXPECT_TRUE(forms::ReplaceWholeFile(target, "third", 5));
+    forms::FileStepObserver = nullptr;
+    EXPECT_EQ(steps, (std::vector<std::string>{"flush " + temp, "replace " + target}));
+    EXPECT_EQ(Contents(target), "third");
+    EXPECT_FALSE(forms::FileExists(temp));
 }

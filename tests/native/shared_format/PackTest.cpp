@@ -189,4 +189,29 @@ TEST_F(PackTest, ExistingOutputIsReplacedOnlyByACompleteNewOne) {
     }
 }
 
+// A menu file's new version is flushed to the disk before it takes the old
+// one's place (the executable's build ends the same way); a scratch write
+// (an undo snapshot) only replaces.
+TEST_F(PackTest, ANewFileIsFlushedToTheDiskBeforeItReplacesTheOld) {
+    std::vector<std::string> steps;
+    forms::FileStepObserver = [&steps](const std::string& step, const std::string& path) {
+        steps.push_back(step + " " + path.substr(path.find_last_of('/') + 1));
+    };
+    const auto temp = [](const std::string& name) { return name + ".~tmp0000"; };
+
+    ASSERT_TRUE(mnu.OpenMnuFile("m.mnu", folder_, 1, 0));
+    mnu.WriteMnuHeader(0, 0);
+    mnu.CloseMnuFile();
+    EXPECT_EQ(steps, (std::vector<std::string>{"flush " + temp("m.mnu"), "replace m.mnu"}));
+
+    steps.clear();
+    mnu.SetScratchWrites(true);
+    ASSERT_TRUE(mnu.OpenMnuFile("UD001001.und", folder_, 1, 0));
+    mnu.WriteMnuHeader(0, 0);
+    mnu.CloseMnuFile();
+    mnu.SetScratchWrites(false);
+    forms::FileStepObserver = nullptr;
+    EXPECT_EQ(steps, std::vector<std::string>{"replace UD001001.und"});
+}
+
 }  // namespace

@@ -174,10 +174,15 @@ TEST_F(ExeWizardTest, AFailedBuildKeepsTheOldExecutableAndStaysOnTheDefaultPage)
     EXPECT_NE(asked_.back().find("could not create the destination EXE."), std::string::npos);
     EXPECT_TRUE(wizard_->Command3001->Enabled());
 
-    // The builder's overwrite question answered No; the editor file missing.
-    answers_ = {mrNo};
+    // A read-only executable is refused the same way.
+    SetFileAttributesA((folder_ + "Autorun.exe").c_str(), FILE_ATTRIBUTE_READONLY);
+    asked_.clear();
     Next();
-    EXPECT_EQ(asked_.back(), "Error, application compile failed");
+    SetFileAttributesA((folder_ + "Autorun.exe").c_str(), FILE_ATTRIBUTE_NORMAL);
+    ASSERT_EQ(asked_.size(), 1u);
+    EXPECT_NE(asked_[0].find("could not create the destination EXE."), std::string::npos);
+
+    // The editor file missing: the build fails and the old file stays.
     forms::RemoveFile(editorPath_);
     Next();
     EXPECT_EQ(asked_.back(), "Error, application compile failed");
@@ -185,12 +190,17 @@ TEST_F(ExeWizardTest, AFailedBuildKeepsTheOldExecutableAndStaysOnTheDefaultPage)
     EXPECT_EQ(FileBytes("Autorun.exe"), old);
     EXPECT_FALSE(forms::FileExists(folder_ + "Autorun.inf"));
 
-    // With the editor file back, Yes replaces the old executable.
+    // With the editor file back, the new executable replaces the old one
+    // without a question, and so does a second build to the same place.
     WriteEditorFile();
-    answers_ = {mrYes};
-    Next();
-    EXPECT_EQ(wizard_->WizStep(), 4);
-    EXPECT_GT(FileBytes("Autorun.exe").size(), player_.size());
+    for (int build = 1; build <= 2; ++build) {
+        asked_.clear();
+        Next();
+        EXPECT_TRUE(asked_.empty()) << asked_.front();
+        EXPECT_EQ(wizard_->WizStep(), 4);
+        EXPECT_GT(FileBytes("Autorun.exe").size(), player_.size());
+        wizard_->Command3000->Click();
+    }
 }
 
 }  // namespace

@@ -70,6 +70,7 @@ void FillMenu(TAQMenu& m) {
     m.DefaultBtn = 2;
     m.TimeVisible = true;
     m.AccRTF = "{\\rtf1 menu}";
+    m.AccPNG = forms::PngImage::CreateBlank(m.AccTextWidth, m.AccTextHeight);  // as rendered for its box
     m.Buttons[0].Pics[Up][0] = Pic(60, 40, 0x336699);
     m.BtnCount = 3;
     TAQButton& b1 = m.Buttons[1];
@@ -142,6 +143,7 @@ protected:
         UndoBusy = 0;
         EditorMsg = [this](const std::string& text, TMsgDlgType, TMsgDlgButtons) {
             asked_.push_back(text);
+            captions_.push_back(DlgCaption);
             return mrOk;
         };
         AskOpenMenuPath = [this](std::string& path) { return path = openPath_, !path.empty(); };
@@ -176,7 +178,7 @@ protected:
     std::string Undo(const std::string& file) const { return form_->DataFolders().Undo + file; }
 
     TMDIForm1Cls* form_ = nullptr;
-    std::vector<std::string> asked_;
+    std::vector<std::string> asked_, captions_;
     std::string folder_, savePath_, openPath_;
 };
 
@@ -291,9 +293,12 @@ TEST_F(SaveLoadTest, DamagedFilesAreReportedAndLeaveNoDocumentBehind) {
     for (size_t i = badBackground.size() - 20; i < badBackground.size() - 2; ++i) badBackground[i] ^= 0x5A;
     WriteBytes(folder_ + "bg.mnu", badBackground);
     asked_.clear();
+    captions_.clear();
     EXPECT_FALSE(form_->LoadMenu("bg.mnu", folder_, false));
     EXPECT_EQ(asked_, (std::vector<std::string>{"Only 0 of 1 images loaded.", "Error loading binary menu data.",
                                                 "No background image could be found, menu could not be loaded."}));
+    // The two warnings take the dialog's own caption, the others the title.
+    EXPECT_EQ(captions_, (std::vector<std::string>{DlgCaption, "", ""}));
     EXPECT_EQ(MenuCounter, 4);
     EXPECT_EQ(form_->MenuLoading(), 0);
 

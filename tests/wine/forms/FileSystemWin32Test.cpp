@@ -53,6 +53,8 @@ TEST(FileSystemWin32, ClearedReadOnlyHiddenTargetIsReplaced) {
 
     const std::string temp = forms::UniqueTempPathBeside(target);
     ASSERT_TRUE(forms::WriteWholeFile(temp, "new", 3));
+    EXPECT_TRUE(forms::FlushFileToDisk(temp));
+    EXPECT_FALSE(forms::FlushFileToDisk(temp + ".missing"));
     EXPECT_TRUE(forms::ClearAttributes(target));
     EXPECT_FALSE(forms::IsReadOnly(target));
     EXPECT_EQ(GetFileAttributesA(target.c_str()) & FILE_ATTRIBUTE_HIDDEN, 0u);
