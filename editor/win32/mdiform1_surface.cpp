@@ -180,9 +180,16 @@ void TMDIForm1Cls::DeselectObj(uint8_t keepSel, uint8_t hideMarkers) {
 }
 
 void TMDIForm1Cls::EnableObjToolbar(uint8_t enable) {
-    for (forms::Command* command : ObjCommands_) command->SetEnabled(enable != 0);
-    Label2->SetEnabled(enable != 0);
-    Label3->SetEnabled(enable != 0);
+    const bool on = enable != 0;
+    for (forms::Command* command : ObjCommands_) command->SetEnabled(on);
+    // The read-outs and the panels they sit in show whether they apply.
+    for (forms::Label* label : {Label2, Label3}) {
+        label->SetEnabled(on);
+        forms::Font font = label->GetFont();
+        font.SetColor(on ? forms::clWindowText : forms::clGrayText);
+        label->SetFont(font);
+        label->Parent()->SetColor(on ? forms::clWindow : forms::cl3DLight);
+    }
 }
 
 void TMDIForm1Cls::UpdateButtonBar() {

@@ -3,7 +3,6 @@
 #include <algorithm>
 
 #include "forms/win32/Application.h"
-#include "forms/win32/Form.h"
 
 namespace forms {
 
@@ -196,8 +195,11 @@ void PopupMenu::Popup(int screenX, int screenY) {
     if (handler) handler(*this);
     std::vector<MenuItem*> items;
     HMENU menu = root_->BuildMenu(items);
-    Form* main = Application().MainForm();
-    HWND owner = main ? main->Handle() : Application().UtilityWindow();
+    // The menu belongs to the window the user works in (a modal dialog when
+    // one is up), which must be in the foreground for the menu to close
+    // when the user clicks elsewhere.
+    HWND owner = Application().WorkingWindow();
+    if (!owner) owner = Application().UtilityWindow();
     SetForegroundWindow(owner);
     const int chosen = static_cast<int>(TrackPopupMenu(menu, TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_NONOTIFY, screenX,
                                                        screenY, 0, owner, nullptr));

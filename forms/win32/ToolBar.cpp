@@ -5,9 +5,7 @@
 #include <algorithm>
 
 #include "forms/win32/Application.h"
-#include "forms/win32/GdiScope.h"
 #include "forms/win32/ImageList.h"
-#include "forms/win32/PaintBuffer.h"
 #include "forms/win32/ToolButton.h"
 
 namespace forms {
@@ -247,17 +245,6 @@ LRESULT ToolBar::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
         FillRect(reinterpret_cast<HDC>(wParam), &client, BackgroundBrush());
         return 1;
     }
-    case WM_PAINT: {
-        const LRESULT result = WinControl::WndProc(msg, wParam, lParam);
-        ScopedGetDC dc(Handle());
-        PaintGraphicChildren(dc);
-        return result;
-    }
-    case WM_PRINTCLIENT: {
-        const LRESULT result = WinControl::WndProc(msg, wParam, lParam);
-        PaintGraphicChildren(reinterpret_cast<HDC>(wParam));
-        return result;
-    }
     default:
         break;
     }
@@ -282,25 +269,6 @@ bool ToolBar::TooltipText(NMHDR* header) {
         info->lpszText = &tipW_[0];
     }
     return true;
-}
-
-void ToolBar::PaintGraphicChildren(HDC dc) {
-    // A windowless control (a label) is drawn over the bar's own painting:
-    // the bar's pixels below it are copied into a surface, the control draws
-    // on them there, and the result goes back.
-    for (int i = 0; i < ControlCount(); ++i) {
-        auto* control = dynamic_cast<GraphicControl*>(Controls(i));
-        if (!control || !control->Visible() || control->Width() <= 0 || control->Height() <= 0) continue;
-        DibBuffer surface;
-        if (!surface.Create(control->Width(), control->Height())) continue;
-        BitBlt(surface.dc(), 0, 0, surface.width(), surface.height(), dc, control->Left(), control->Top(), SRCCOPY);
-        GdiFlush();
-        PaintTarget target{surface.dc(), surface.bits(), surface.width(), surface.height(),
-                           RECT{0, 0, surface.width(), surface.height()}};
-        control->Paint(target, 0, 0);
-        GdiFlush();
-        BitBlt(dc, control->Left(), control->Top(), surface.width(), surface.height(), surface.dc(), 0, 0, SRCCOPY);
-    }
 }
 
 }  // namespace forms

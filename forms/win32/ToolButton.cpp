@@ -106,7 +106,7 @@ void ToolButton::DropDown() {
     dropdownMenu_->Popup(below.x, below.y);
 }
 
-void ToolButton::SetControl(Control* control) {
+void ToolButton::SetControl(WinControl* control) {
     if (control == control_) return;
     control_ = control;
     if (control_ && bar_) control_->SetParent(bar_);

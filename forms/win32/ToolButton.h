@@ -2,8 +2,9 @@
 // check button of a group (consecutive group buttons form one group, exactly
 // one of them down once one was pressed), a button with a drop-down arrow that
 // opens its DropdownMenu just below it, or a separator. A separator gives room
-// to another control placed on the bar (SetControl): the separator takes the
-// control's width and the control sits on it, centred vertically.
+// to another windowed control placed on the bar (SetControl; a label goes
+// on the bar inside a panel): the separator takes the control's width and
+// the control sits on it, centred vertically.
 //
 // A button bound to a Command (SetCommand) shows the command's enabled and
 // checked state (checked = down), shows its hint when the button has none of
@@ -23,7 +24,7 @@
 
 namespace forms {
 
-class Control;
+class WinControl;
 class PopupMenu;
 class ToolBar;
 
@@ -69,8 +70,8 @@ public:
 
     // Makes the button a separator that holds control (whose parent becomes
     // the bar); nullptr releases the control from the button.
-    Control* GetControl() const { return control_; }
-    void SetControl(Control* control);
+    WinControl* GetControl() const { return control_; }
+    void SetControl(WinControl* control);
 
     Command* GetCommand() const { return command_; }
     void SetCommand(Command* command);
@@ -105,7 +106,7 @@ private:
     bool enabled_ = true;
     bool hidden_ = false;
     PopupMenu* dropdownMenu_ = nullptr;
-    Control* control_ = nullptr;
+    WinControl* control_ = nullptr;
     Command* command_ = nullptr;
 };
 
