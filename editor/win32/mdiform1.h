@@ -142,6 +142,8 @@ public:
     void DeselectObj(uint8_t keepSel, uint8_t hideMarkers);
     void UpdateButtonBar();
     void EnableObjToolbar(uint8_t enable);
+    // The object toolbar with nothing selected: read-outs "(na)", greyed.
+    void ShowNoSelection();
     void ShowCommandStatus(int n);
     void MsgNoSelection();
     // The document's selected object, or 0 after saying that none is selected.

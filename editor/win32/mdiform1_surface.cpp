@@ -168,15 +168,19 @@ void TMDIForm1Cls::DeselectObj(uint8_t keepSel, uint8_t hideMarkers) {
                     image->SetPicture(*object.Pics[Up][0]);
             }
             doc->SelObject = kSelNone;
-            Label2->SetCaption("(na)");
-            Label3->SetCaption("(na)");
-            EnableObjToolbar(0);
+            ShowNoSelection();
             shpSelection->SetLeft(-shpSelection->Width() - 1);
         }
         if (hideMarkers) hideFrame();
     } else if (hideMarkers) {
         hideFrame();
     }
+}
+
+void TMDIForm1Cls::ShowNoSelection() {
+    Label2->SetCaption("(na)");
+    Label3->SetCaption("(na)");
+    EnableObjToolbar(0);
 }
 
 void TMDIForm1Cls::EnableObjToolbar(uint8_t enable) {

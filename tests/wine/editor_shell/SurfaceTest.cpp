@@ -60,8 +60,23 @@ TEST_F(SurfaceTest, AddedObjectsCascadeAreSelectedAndCanBeUndone) {
     EXPECT_TRUE(Img(2).Visible());
     EXPECT_EQ(Doc().SelObject, 2);
     EXPECT_EQ(Doc().Modified, 1);
+    const auto readOut = [this](const char* name) {
+        return static_cast<forms::Label*>(form_->FindControl(name))->Caption();
+    };
+    EXPECT_EQ(readOut("Label3"), "L 16, T 16, W 250, H 100");
+    // After an undo or a redo nothing is selected, and the object toolbar
+    // says so with its stepping buttons greyed.
     form_->DoUndo();
     EXPECT_EQ(Doc().Menu.BtnCount, 1);
+    EXPECT_EQ(readOut("Label2"), "(na)");
+    EXPECT_EQ(readOut("Label3"), "(na)");
+    EXPECT_FALSE(Cmd("cmdFirst").Enabled());
+    Cmd("cmdSelectNext").Execute();
+    EXPECT_EQ(readOut("Label2"), "1");
+    form_->DoRedo();
+    EXPECT_EQ(Doc().Menu.BtnCount, 2);
+    EXPECT_EQ(readOut("Label3"), "(na)");
+    EXPECT_FALSE(Cmd("cmdMoveLeft").Enabled());
 }
 
 TEST_F(SurfaceTest, DraggingSnapsToTheGridStaysOnTheBackgroundAndEndsOnRelease) {
