@@ -100,7 +100,11 @@ RECT ToolButton::BoundsRect() const {
 }
 
 void ToolButton::DropDown() {
-    if (!dropdownMenu_ || !bar_) return;
+    if (!bar_) return;
+    if (!dropdownMenu_) {
+        UserClicked();
+        return;
+    }
     const RECT r = BoundsRect();
     const POINT below = bar_->ClientToScreen(POINT{r.left, r.bottom});
     dropdownMenu_->Popup(below.x, below.y);

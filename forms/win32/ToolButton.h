@@ -62,10 +62,12 @@ public:
     // hidden or without a bar).
     RECT BoundsRect() const;
 
-    // The menu that the drop-down arrow opens (nullptr: none).
+    // The menu that the drop-down arrow opens (nullptr: the arrow does what
+    // the button does).
     PopupMenu* DropdownMenu() const { return dropdownMenu_; }
     void SetDropdownMenu(PopupMenu* menu) { dropdownMenu_ = menu; }
-    // Opens the drop-down menu just below the button, as the arrow does.
+    // Opens the drop-down menu just below the button, or clicks the button
+    // when it has none, as the arrow does.
     void DropDown();
 
     // Makes the button a separator that holds control (whose parent becomes
