@@ -484,6 +484,10 @@ private:
     void FrameSelectedObject();
     // Starts and ends the in-place edit of a placed text.
     void BeginPlacedTextEdit(TMenuDocument& doc, int n);
+    // Puts the in-place text editor just inside a control of the surface,
+    // borderless, on the average colour of the background beneath it, so
+    // that the text reads as it will show.
+    void PlaceTextEditor(TMenuDocument& doc, const forms::Control& over);
     void CommitPlacedTextEdit(TMenuDocument& doc);
     // Frees the controls of slot n and clears its record.
     void ClearObjectSlot(TMenuDocument& doc, int n);

@@ -10,6 +10,7 @@
 // running into themselves, and every path that sets MoveBusy_ clears it.
 #include <algorithm>
 
+#include "editor/logic/CoreGraphics.h"
 #include "editor/logic/EditorTexts.h"
 #include "editor/win32/ControlNames.h"
 #include "editor/win32/EditorGlobals.h"
@@ -545,12 +546,21 @@ void TMDIForm1Cls::SelectPlacedObject(TMenuDocument& doc, int n, uint8_t handles
 
 // ---- in-place editing of a placed text ----
 
+void TMDIForm1Cls::PlaceTextEditor(TMenuDocument& doc, const forms::Control& over) {
+    const int depth = doc.Menu.ShadowDepth;
+    RichAccEdit->SetParent(doc.ClientPanel);
+    RichAccEdit->SetBorder(false);
+    const PicRef& background = doc.Menu.Buttons[0].Pics[Up][0];
+    if (HasPic(background))
+        RichAccEdit->SetBackgroundColor(static_cast<forms::Color>(
+            editor::GetAverageColor(*background, over.Left(), over.Top(), over.Width(), over.Height())));
+    RichAccEdit->SetBounds(over.Left() + 1, over.Top() + 1, over.Width() - depth, over.Height() - depth);
+}
+
 void TMDIForm1Cls::BeginPlacedTextEdit(TMenuDocument& doc, int n) {
     const TAQButton& object = doc.Menu.Buttons[static_cast<size_t>(n)];
     forms::Image* image = doc.Ctl[static_cast<size_t>(n)].ImgBtn;
-    const int depth = doc.Menu.ShadowDepth;
-    RichAccEdit->SetParent(doc.ClientPanel);
-    RichAccEdit->SetBounds(image->Left() + 1, image->Top() + 1, image->Width() - depth, image->Height() - depth);
+    PlaceTextEditor(doc, *image);
     RichAccEdit->SetRTF(object.AccRTF);
     RichAccEdit->BringToFront();
     RichAccEdit->SetVisible(true);

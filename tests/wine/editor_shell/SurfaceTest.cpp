@@ -295,9 +295,13 @@ TEST_F(SurfaceTest, AnInPlaceTextEditGoesToTheObjectItWasOpenedFor) {
     Cmd("cmdAddText").Execute();
     Cmd("cmdAddShape").Execute();
     auto& editor = *dynamic_cast<forms::RichEdit*>(form_->FindComponent("RichAccEdit"));
+    Obj(0).Pics[Up][0] = std::make_shared<forms::Bitmap>(400, 300, 0xFF204060);
     Img(1).MouseDown(forms::MouseButton::Right, 0, 3, 3);
     ASSERT_TRUE(editor.Visible());
     EXPECT_FALSE(Img(1).Visible());
+    // Borderless, on the colour of the background beneath: white text stays readable.
+    EXPECT_FALSE(editor.Border());
+    EXPECT_EQ(editor.BackgroundColor(), static_cast<forms::Color>(0x604020));
     editor.SetText("written in place");
     Press(2, 1, 1);
     EXPECT_NE(Obj(1).AccRTF.find("written in place"), std::string::npos);
