@@ -474,8 +474,9 @@ private:
     // The pointer over button n: its command in the status bar, its
     // accessory picture in the accessory image box.
     void ShowButtonHover(TMenuDocument& doc, int n);
-    // Starts the drag protocol after a left press on an object's control.
-    void StartObjectDrag(int x, int y);
+    // Starts the drag protocol after a left press on an object's control;
+    // a drag shows the four-way arrow over the grabbed control.
+    void StartObjectDrag(forms::Control& grabbed, int x, int y);
     // Moves the selected object's controls and record to DragX, DragY.
     void PlaceSelectedObject(TMenuDocument& doc);
     // Frame around a control: bounds - 2 / + 4.

@@ -246,7 +246,7 @@ int TMDIForm1Cls::SelectedObjectOrSay(const TMenuDocument& doc) {
 
 // ---- pressing, dragging and releasing objects ----
 
-void TMDIForm1Cls::StartObjectDrag(int x, int y) {
+void TMDIForm1Cls::StartObjectDrag(forms::Control& grabbed, int x, int y) {
     GrabX_ = -2;
     PushUndo(1);
     forms::Application().ProcessMessages();
@@ -256,6 +256,7 @@ void TMDIForm1Cls::StartObjectDrag(int x, int y) {
     }
     GrabX_ = x;
     GrabY_ = y;
+    grabbed.SetCursor(forms::Cursor::SizeAll);
 }
 
 void TMDIForm1Cls::ShowButtonHover(TMenuDocument& doc, int n) {
@@ -288,7 +289,7 @@ void TMDIForm1Cls::ImgBtnMouseDown(forms::Control& sender, forms::MouseButton bu
     FrameAround(image->Left(), image->Top(), object.ObjWidth, object.ObjHeight);
     ShowSelHandles(0);
     if (button == forms::MouseButton::Left) {
-        StartObjectDrag(x, y);
+        StartObjectDrag(sender, x, y);
         return;
     }
     // Other buttons open the properties; a placed text pressed without Shift
@@ -358,6 +359,7 @@ void TMDIForm1Cls::ImgBtnMouseMove(forms::Control& sender, forms::ShiftState, in
 void TMDIForm1Cls::ImgBtnMouseUp(forms::Control& sender, forms::MouseButton, forms::ShiftState, int, int) {
     if (GrabX_ >= 0) GrabX_ = -1;
     else if (GrabX_ == -2) GrabX_ = -3;
+    sender.SetCursor(forms::Cursor::Hand);
     TMenuDocument* doc = CurrentDoc();
     if (!doc) return;
     SelRect_ = BoxOf(static_cast<forms::Control&>(sender));
@@ -380,7 +382,7 @@ void TMDIForm1Cls::cmdButton_MouseDown(forms::Control& sender, forms::MouseButto
     doc->SelObject = n;
     UpdateButtonBar();
     if (button == forms::MouseButton::Left) {
-        StartObjectDrag(x, y);
+        StartObjectDrag(sender, x, y);
         return;
     }
     ShowObjProps();
@@ -412,6 +414,7 @@ void TMDIForm1Cls::cmdButton_MouseMove(forms::Control& sender, forms::ShiftState
 void TMDIForm1Cls::cmdButton_MouseUp(forms::Control& sender, forms::MouseButton, forms::ShiftState, int, int) {
     if (GrabX_ >= 0) GrabX_ = -1;
     else if (GrabX_ == -2) GrabX_ = -3;
+    sender.SetCursor(forms::Cursor::Hand);
     if (!CurrentDoc()) return;
     DeselectObj(1, 0);
     SelRect_ = BoxOf(sender);

@@ -85,11 +85,13 @@ TEST_F(SurfaceTest, DraggingSnapsToTheGridStaysOnTheBackgroundAndEndsOnRelease) 
     // The pointer's place inside the object stays under the pointer.
     Img(1).MouseMove(forms::ssLeft, 14, 5);  // left 17 snaps to 12
     EXPECT_EQ(Img(1).Left(), 12);
+    EXPECT_EQ(Img(1).GetCursor(), forms::Cursor::SizeAll);
     EXPECT_EQ(Obj(1).Left, 12);
     Img(1).MouseMove(forms::ssLeft, 1000, -500);
     EXPECT_EQ(Obj(1).Left, 150);
     EXPECT_EQ(Obj(1).Top, 0);
     Img(1).MouseUp(forms::MouseButton::Left, 0, 1000, -500);
+    EXPECT_EQ(Img(1).GetCursor(), forms::Cursor::Hand);
     Img(1).MouseMove(0, 3, 3);
     EXPECT_EQ(Obj(1).Left, 150);
     EXPECT_EQ(form_->SelRect().Left, 150);
