@@ -136,6 +136,10 @@ TEST_F(SurfaceTest, ThePointerOverAButtonShowsItsCommandAndAccessoryPicture) {
     EXPECT_EQ(Doc().AccessoryImage->Width(), 12);
     Img(2).MouseMove(0, 2, 2);
     EXPECT_EQ(status.PanelText(1), "(none)");
+    // Onto the accessory text box: it shows the menu's own text again.
+    EXPECT_NE(Doc().AccessoryText->Tag(), 0);
+    Doc().AccessoryText->MouseMove(0, 2, 2);
+    EXPECT_EQ(Doc().AccessoryText->Tag(), 0);
 }
 
 TEST_F(SurfaceTest, AHandleResizesTheObjectDownToItsMinimumSize) {
