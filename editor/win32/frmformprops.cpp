@@ -177,6 +177,7 @@ void TfrmFormPropsCls::CreateBackgroundGroup() {
     ToolButton6->OnClick = [this](forms::Component&) { ToolButton6Click(); };
     NewSeparator(this, ToolBar1);
     ToolButton8 = NewToolButton(this, ToolBar1, "ToolButton8", "Background Image Wizard", glyph::StandardGlyph::Wizard);
+    ToolButton8->SetCaption("Wizard");
     ToolButton8->OnClick = [this](forms::Component&) { ToolButton8Click(); };
 
     picBack = new forms::Panel(this, group);

@@ -37,7 +37,9 @@ ToolBar::ToolBar(Component* owner, WinControl* parent) : WinControl(owner, paren
     LoadBarClasses();
     StoreBounds(0, 0, 150, 29);
     // The parent lays the bar out: no moving or sizing itself.
-    CreateChildWindow(TOOLBARCLASSNAMEA, TBSTYLE_FLAT | TBSTYLE_TOOLTIPS | CCS_NOPARENTALIGN | CCS_NORESIZE | CCS_NODIVIDER,
+    // Captions show beside the glyphs, on the buttons that have one.
+    CreateChildWindow(TOOLBARCLASSNAMEA,
+                      TBSTYLE_FLAT | TBSTYLE_LIST | TBSTYLE_TOOLTIPS | CCS_NOPARENTALIGN | CCS_NORESIZE | CCS_NODIVIDER,
                       0);
     // Aligned bars stack in the order of their positions: a new bar starts
     // below those already at the top, so bars stack in creation order.
@@ -54,7 +56,7 @@ void ToolBar::HandleCreated() {
     WinControl::HandleCreated();
     HWND bar = Handle();
     SendMessageA(bar, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
-    SendMessageA(bar, TB_SETEXTENDEDSTYLE, 0, TBSTYLE_EX_DRAWDDARROWS);
+    SendMessageA(bar, TB_SETEXTENDEDSTYLE, 0, TBSTYLE_EX_DRAWDDARROWS | TBSTYLE_EX_MIXEDBUTTONS);
     SendMessageA(bar, TB_SETBITMAPSIZE, 0,
                  images_ ? MAKELONG(images_->CellWidth(), images_->CellHeight()) : MAKELONG(16, 16));
     SendMessageA(bar, TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(images_ ? images_->Handle() : nullptr));
@@ -178,7 +180,22 @@ TBBUTTON ToolBar::ItemOf(const ToolButton* button, bool down, bool enabled, bool
     else
         item.iBitmap = button->imageIndex_ >= 0 ? button->imageIndex_ : I_IMAGENONE;
     item.iString = -1;
+    if (button->style_ != ToolButtonStyle::Separator && HasCaptions()) {
+        // A bar with captions sizes each button to its own content, else
+        // every button would take the width of the longest text.
+        item.fsStyle |= BTNS_AUTOSIZE;
+        if (!button->caption_.empty()) {
+            item.fsStyle |= BTNS_SHOWTEXT;
+            item.iString = reinterpret_cast<INT_PTR>(button->caption_.c_str());  // the bar keeps a copy
+        }
+    }
     return item;
+}
+
+bool ToolBar::HasCaptions() const {
+    for (const ToolButton* button : buttons_)
+        if (!button->caption_.empty()) return true;
+    return false;
 }
 
 ToolButton* ToolBar::ButtonById(int id) const {

@@ -67,6 +67,7 @@ private:
     bool HasChild(const Control* control) const;
 
     ToolButton* ButtonById(int id) const;
+    bool HasCaptions() const;
     // Whether the button is in the window already (buttons are kept only
     // while the bar has no window).
     bool InWindow(const ToolButton* button) const;

@@ -47,6 +47,9 @@ public:
     // The tooltip text ("\r\n" breaks lines); the command's hint when empty.
     std::string Hint() const;
     void SetHint(const std::string& hint) { hint_ = hint; }
+    // Text shown beside the glyph ("" for none); the button grows to fit it.
+    const std::string& Caption() const { return caption_; }
+    void SetCaption(const std::string& caption);
     // Width of a separator in pixels (ignored for other styles).
     int SeparatorWidth() const { return separatorWidth_; }
     void SetSeparatorWidth(int width);
@@ -103,6 +106,7 @@ private:
     int imageIndex_ = -1;
     std::string hint_;
     int separatorWidth_ = 8;
+    std::string caption_;
     // The state of a button kept until the bar's window is made (ToolBar.h).
     bool down_ = false;
     bool enabled_ = true;

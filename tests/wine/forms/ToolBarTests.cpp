@@ -149,6 +149,23 @@ TEST_F(ToolBarTest, DropDownArrowOpensTheMenuBelowTheButton) {
     // The program opens it as the arrow does.
     colour->DropDown();
     EXPECT_EQ(opened, 2);
+    // Without a menu the arrow does what the button does.
+    colour->SetDropdownMenu(nullptr);
+    ClickButton(*colour, true);
+    EXPECT_EQ(clicks, (std::vector<std::string>{"Colour", "Colour"}));
+}
+
+TEST_F(ToolBarTest, ACaptionShowsBesideTheGlyphAndWidensOnlyItsButton) {
+    ToolButton* plain = Add("Plain", ToolButtonStyle::Button);
+    ToolButton* wizard = Add("Wizard", ToolButtonStyle::Button);
+    form->Show();
+    const auto width = [](const ToolButton& b) { return b.BoundsRect().right - b.BoundsRect().left; };
+    const int before = width(*wizard);
+    wizard->SetCaption("Wizard");
+    EXPECT_GT(width(*wizard), before + 20);
+    EXPECT_LT(width(*plain), before + 4);  // sized to its glyph
+    ClickButton(*wizard);
+    EXPECT_EQ(clicks, std::vector<std::string>{"Wizard"});
 }
 
 TEST_F(ToolBarTest, ButtonFollowsItsCommandAndRunsIt) {
