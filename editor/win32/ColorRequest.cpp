@@ -2,6 +2,8 @@
 
 #include <stdexcept>
 
+#include "forms/win32/Form.h"
+
 int32_t ClrTarget = ClrTargetNone;
 forms::Color CurClr = 0;
 int32_t TransIndex = -1;
@@ -40,3 +42,5 @@ void DispatchColor() {
 }
 
 bool HasColorRequest(const ColorReceiver& receiver) { return OpenReceiver == &receiver; }
+
+forms::Form* ColorRequestForm() { return dynamic_cast<forms::Form*>(OpenReceiver); }

@@ -17,6 +17,10 @@
 
 #include "forms/win32/Types.h"
 
+namespace forms {
+class Form;
+}
+
 // Target codes of colour requests.
 constexpr int32_t ClrTargetNone = -1;
 constexpr int32_t ClrTargetShadow = 4;            // main window: shadow colour of all texts
@@ -70,6 +74,9 @@ void BeginColorRequest(int32_t target, ColorReceiver* receiver);
 void DispatchColor();
 // True while receiver has the open request.
 bool HasColorRequest(const ColorReceiver& receiver);
+// The form that made the open request (receivers are forms), or nullptr: the
+// pop-up that serves the request belongs to it.
+forms::Form* ColorRequestForm();
 
 // Opens the colour chooser at a screen point. The main window sets it at
 // start-up; tests replace it to answer requests without the chooser.

@@ -187,9 +187,10 @@ forms::Panel* TfrmBackWizCls::NewColorPanel(forms::WinControl* parent, int k, in
     panel->SetBounds(left, top, 36, 20);
     panel->OnClick = [this](forms::Component& s) { pnlColorClick(s); };
     auto* button = Named(new forms::Button(this, parent), NumberedName("BitBtn", k), "...", left + 38, top, 20, 20);
-    button->OnMouseDown = [this](forms::Control& s, forms::MouseButton b, forms::ShiftState, int, int) {
-        if (b == forms::MouseButton::Left) BitBtnMouseDown(s);
-    };
+    // The request opens once the button's press is over: the button takes
+    // the focus on its press, which would take the activation from a chooser
+    // opened under it (and so close the chooser at once).
+    button->OnClick = [this](forms::Component& s) { BitBtnMouseDown(s); };
     pnlColor[k] = panel;
     BitBtn[k] = button;
     return panel;

@@ -410,5 +410,6 @@ void ShowColorChooser(int x, int y) {
     auto* chooser = forms::Application().CreateForm<TfrmColorsCls>();
     if (!chooser) return;
     chooser->SetBounds(x, y, chooser->Width(), chooser->Height());
+    chooser->SetOwnerForm(ColorRequestForm());
     chooser->Show();
 }

@@ -155,13 +155,18 @@ void TfrmFormPropsCls::CreateBackgroundGroup() {
     ToolBar1->SetName("ToolBar1");
     ToolBar1->SetImages(LoadGlyphs(this, glyph::kStandardGlyphResource));
     ToolBar1->SetBounds(10, 18, 300, 26);
-    auto* menuBack = new forms::Label(this, ToolBar1);
+    // The bar holds windowed controls only: the label sits in a panel.
+    auto* menuBackPanel = new forms::Panel(this, ToolBar1);
+    menuBackPanel->SetName("pnlMenuBack");
+    menuBackPanel->SetBevelOuter(forms::PanelBevel::None);
+    menuBackPanel->SetBounds(0, 0, 64, 16);
+    auto* menuBack = new forms::Label(this, menuBackPanel);
     menuBack->SetName("lblMenuBack");
     menuBack->SetAutoSize(false);
     menuBack->SetCaption("Menu Back");
     menuBack->SetHint("Menu Background Image (Menu will be the size of this image)");
     menuBack->SetBounds(0, 0, 64, 16);
-    (new forms::ToolButton(this, ToolBar1))->SetControl(menuBack);
+    (new forms::ToolButton(this, ToolBar1))->SetControl(menuBackPanel);
     ToolButton1 = NewToolButton(this, ToolBar1, "ToolButton1", "Open", glyph::StandardGlyph::Open);
     ToolButton1->OnClick = [this](forms::Component&) { OpenBackImage(); };
     ToolButton3 = NewToolButton(this, ToolBar1, "ToolButton3", "Save", glyph::StandardGlyph::Save);
@@ -173,6 +178,7 @@ void TfrmFormPropsCls::CreateBackgroundGroup() {
     ToolButton6->OnClick = [this](forms::Component&) { ToolButton6Click(); };
     NewSeparator(this, ToolBar1);
     ToolButton8 = NewToolButton(this, ToolBar1, "ToolButton8", "Background Image Wizard", glyph::StandardGlyph::Wizard);
+    ToolButton8->SetCaption("Wizard");
     ToolButton8->OnClick = [this](forms::Component&) { ToolButton8Click(); };
 
     picBack = new forms::Panel(this, group);

@@ -142,6 +142,8 @@ public:
     void DeselectObj(uint8_t keepSel, uint8_t hideMarkers);
     void UpdateButtonBar();
     void EnableObjToolbar(uint8_t enable);
+    // The object toolbar with nothing selected: read-outs "(na)", greyed.
+    void ShowNoSelection();
     void ShowCommandStatus(int n);
     void MsgNoSelection();
     // The document's selected object, or 0 after saying that none is selected.
@@ -497,8 +499,9 @@ private:
     // The pointer over button n: its command in the status bar, its
     // accessory picture in the accessory image box.
     void ShowButtonHover(TMenuDocument& doc, int n);
-    // Starts the drag protocol after a left press on an object's control.
-    void StartObjectDrag(int x, int y);
+    // Starts the drag protocol after a left press on an object's control;
+    // a drag shows the four-way arrow over the grabbed control.
+    void StartObjectDrag(forms::Control& grabbed, int x, int y);
     // Moves the selected object's controls and record to DragX, DragY.
     void PlaceSelectedObject(TMenuDocument& doc);
     // Frame around a control: bounds - 2 / + 4.
@@ -507,6 +510,10 @@ private:
     void FrameSelectedObject();
     // Starts and ends the in-place edit of a placed text.
     void BeginPlacedTextEdit(TMenuDocument& doc, int n);
+    // Puts the in-place text editor just inside a control of the surface,
+    // borderless, on the average colour of the background beneath it, so
+    // that the text reads as it will show.
+    void PlaceTextEditor(TMenuDocument& doc, const forms::Control& over);
     void CommitPlacedTextEdit(TMenuDocument& doc);
     // Frees the controls of slot n and clears its record.
     void ClearObjectSlot(TMenuDocument& doc, int n);

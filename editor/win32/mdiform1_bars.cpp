@@ -307,15 +307,20 @@ void AddDropDown(forms::Component* owner, forms::ToolBar* bar, const std::string
     button->SetDropdownMenu(popup);
 }
 
-forms::Label* AddLabel(forms::Component* owner, forms::ToolBar* bar, const std::string& name,
-                       const std::string& caption, int width) {
-    auto* label = new forms::Label(owner, bar);
+forms::Label* AddLabel(forms::Component* owner, forms::ToolBar* bar, const std::string& panelName,
+                       const std::string& name, const std::string& caption, int width) {
+    // A bar holds windowed controls only: the label sits in a panel of its size.
+    auto* panel = new forms::Panel(owner, bar);
+    panel->SetName(panelName);
+    panel->SetBevelOuter(forms::PanelBevel::None);
+    panel->SetBounds(0, 0, width, 16);
+    auto* label = new forms::Label(owner, panel);
     label->SetName(name);
     label->SetAutoSize(false);
     label->SetCaption(caption);
     label->SetBounds(0, 0, width, 16);
     auto* holder = new forms::ToolButton(owner, bar);
-    holder->SetControl(label);
+    holder->SetControl(panel);
     return label;
 }
 
@@ -421,7 +426,7 @@ void TMDIForm1Cls::CreateToolBars() {
     AddSeparator(this, ToolBar3);
     ::AddButton(this, ToolBar3, "ToolButton48", Cmd("cmdFirst"), glyph::ObjectGlyph::First);
     ::AddButton(this, ToolBar3, "ToolButton43", Cmd("cmdSelectPrevious"), glyph::ObjectGlyph::Previous);
-    Label2 = AddLabel(this, ToolBar3, "Label2", "(na)", 40);
+    Label2 = AddLabel(this, ToolBar3, "Panel7", "Label2", "(na)", 40);
     ::AddButton(this, ToolBar3, "ToolButton44", Cmd("cmdSelectNext"), glyph::ObjectGlyph::Next);
     ::AddButton(this, ToolBar3, "ToolButton45", Cmd("cmdLast"), glyph::ObjectGlyph::Last);
     AddSeparator(this, ToolBar3);
@@ -429,7 +434,7 @@ void TMDIForm1Cls::CreateToolBars() {
     ::AddButton(this, ToolBar3, "ToolButton49", Cmd("cmdMoveRight"), glyph::ObjectGlyph::MoveRight);
     ::AddButton(this, ToolBar3, "ToolButton50", Cmd("cmdMoveUp"), glyph::ObjectGlyph::MoveUp);
     ::AddButton(this, ToolBar3, "ToolButton51", Cmd("cmdMoveDown"), glyph::ObjectGlyph::MoveDown);
-    Label3 = AddLabel(this, ToolBar3, "Label3", "Button location and size", 180);
+    Label3 = AddLabel(this, ToolBar3, "Panel3", "Label3", "(na)", 180);
     AddSeparator(this, ToolBar3);
     ::AddButton(this, ToolBar3, "ToolButton22", Cmd("cmdBringToFront"), glyph::ObjectGlyph::BringToFront);
     ::AddButton(this, ToolBar3, "ToolButton73", Cmd("cmdSendToBack"), glyph::ObjectGlyph::SendToBack);
@@ -444,6 +449,6 @@ void TMDIForm1Cls::CreateToolBars() {
     ToolBar6->SetVisible(false);
     ::AddButton(this, ToolBar6, "ToolButton67", Cmd("cmdTextPrevious"), glyph::TextBoxGlyph::Previous);
     ::AddButton(this, ToolBar6, "ToolButton68", Cmd("cmdTextNext"), glyph::TextBoxGlyph::Next);
-    AddLabel(this, ToolBar6, "Label4", "Current Text", 80);
+    AddLabel(this, ToolBar6, "pnlCurrentText", "Label4", "Current Text", 80);
     ::AddButton(this, ToolBar6, "ToolButton65", Cmd("cmdCloseTextBox"), glyph::TextBoxGlyph::CloseEditing);
 }

@@ -89,7 +89,14 @@ void TMDIForm1Cls::mmoAccPNGMouseDown(forms::Control&, forms::MouseButton button
 void TMDIForm1Cls::mmoAccPNGMouseMove(forms::Control& sender, forms::ShiftState, int x, int y) {
     if (MoveBusy_) return;
     TMenuDocument* doc = CurrentDoc();
-    if (!doc || doc->SelObject != kSelDraggingBox || GrabX_ < 0) return;
+    if (!doc) return;
+    // Not dragging: the pointer came from a button onto the box, which
+    // shows the menu's own accessory text again.
+    if (doc->SelObject != kSelDraggingBox) {
+        MenPnlMouseMove();
+        return;
+    }
+    if (GrabX_ < 0) return;
     MoveBusy_ = 1;
     DragX_ = std::max(0, x + sender.Left() - GrabX_);
     DragY_ = std::max(0, y + sender.Top() - GrabY_);

@@ -181,7 +181,7 @@ void TMDIForm1Cls::FreeMenu() {
     doc->Closed = 1;
     for (forms::Panel* marker : TabOrdPanels_)
         if (marker) marker->SetVisible(false);
-    doc->SelObject = kSelNone;
+    DeselectObj(0, 1);
     ParkSharedEditors();
     // Every picture of the menu goes: the objects', the background's (slot
     // 0) and the scratch slot's; the records stay for the closed slot.
@@ -211,6 +211,7 @@ void TMDIForm1Cls::PageControl1Change() {
     // The edit belongs to the document that was shown: it ends there.
     EndTextEdits();
     if (TMenuDocument* doc = CurrentDoc()) doc->SelObject = kSelNone;
+    ShowNoSelection();
     forms::TabSheet* active = PageControl1->ActivePage();
     if (!active) {
         CurMenu_ = 0;

@@ -10,6 +10,7 @@
 // running into themselves, and every path that sets MoveBusy_ clears it.
 #include <algorithm>
 
+#include "editor/logic/CoreGraphics.h"
 #include "editor/logic/EditorTexts.h"
 #include "editor/win32/ControlNames.h"
 #include "editor/win32/EditorGlobals.h"
@@ -168,9 +169,7 @@ void TMDIForm1Cls::DeselectObj(uint8_t keepSel, uint8_t hideMarkers) {
                     image->SetPicture(*object.Pics[Up][0]);
             }
             doc->SelObject = kSelNone;
-            Label2->SetCaption("(na)");
-            Label3->SetCaption("(na)");
-            EnableObjToolbar(0);
+            ShowNoSelection();
             shpSelection->SetLeft(-shpSelection->Width() - 1);
         }
         if (hideMarkers) hideFrame();
@@ -179,10 +178,23 @@ void TMDIForm1Cls::DeselectObj(uint8_t keepSel, uint8_t hideMarkers) {
     }
 }
 
+void TMDIForm1Cls::ShowNoSelection() {
+    Label2->SetCaption("(na)");
+    Label3->SetCaption("(na)");
+    EnableObjToolbar(0);
+}
+
 void TMDIForm1Cls::EnableObjToolbar(uint8_t enable) {
-    for (forms::Command* command : ObjCommands_) command->SetEnabled(enable != 0);
-    Label2->SetEnabled(enable != 0);
-    Label3->SetEnabled(enable != 0);
+    const bool on = enable != 0;
+    for (forms::Command* command : ObjCommands_) command->SetEnabled(on);
+    // The read-outs and the panels they sit in show whether they apply.
+    for (forms::Label* label : {Label2, Label3}) {
+        label->SetEnabled(on);
+        forms::Font font = label->GetFont();
+        font.SetColor(on ? forms::clWindowText : forms::clGrayText);
+        label->SetFont(font);
+        label->Parent()->SetColor(on ? forms::clWindow : forms::cl3DLight);
+    }
 }
 
 void TMDIForm1Cls::UpdateButtonBar() {
@@ -234,7 +246,7 @@ int TMDIForm1Cls::SelectedObjectOrSay(const TMenuDocument& doc) {
 
 // ---- pressing, dragging and releasing objects ----
 
-void TMDIForm1Cls::StartObjectDrag(int x, int y) {
+void TMDIForm1Cls::StartObjectDrag(forms::Control& grabbed, int x, int y) {
     GrabX_ = -2;
     PushUndo(1);
     forms::Application().ProcessMessages();
@@ -244,6 +256,7 @@ void TMDIForm1Cls::StartObjectDrag(int x, int y) {
     }
     GrabX_ = x;
     GrabY_ = y;
+    grabbed.SetCursor(forms::Cursor::SizeAll);
 }
 
 void TMDIForm1Cls::ShowButtonHover(TMenuDocument& doc, int n) {
@@ -276,7 +289,7 @@ void TMDIForm1Cls::ImgBtnMouseDown(forms::Control& sender, forms::MouseButton bu
     FrameAround(image->Left(), image->Top(), object.ObjWidth, object.ObjHeight);
     ShowSelHandles(0);
     if (button == forms::MouseButton::Left) {
-        StartObjectDrag(x, y);
+        StartObjectDrag(sender, x, y);
         return;
     }
     // Other buttons open the properties; a placed text pressed without Shift
@@ -346,6 +359,7 @@ void TMDIForm1Cls::ImgBtnMouseMove(forms::Control& sender, forms::ShiftState, in
 void TMDIForm1Cls::ImgBtnMouseUp(forms::Control& sender, forms::MouseButton, forms::ShiftState, int, int) {
     if (GrabX_ >= 0) GrabX_ = -1;
     else if (GrabX_ == -2) GrabX_ = -3;
+    sender.SetCursor(forms::Cursor::Hand);
     TMenuDocument* doc = CurrentDoc();
     if (!doc) return;
     SelRect_ = BoxOf(static_cast<forms::Control&>(sender));
@@ -368,7 +382,7 @@ void TMDIForm1Cls::cmdButton_MouseDown(forms::Control& sender, forms::MouseButto
     doc->SelObject = n;
     UpdateButtonBar();
     if (button == forms::MouseButton::Left) {
-        StartObjectDrag(x, y);
+        StartObjectDrag(sender, x, y);
         return;
     }
     ShowObjProps();
@@ -400,6 +414,7 @@ void TMDIForm1Cls::cmdButton_MouseMove(forms::Control& sender, forms::ShiftState
 void TMDIForm1Cls::cmdButton_MouseUp(forms::Control& sender, forms::MouseButton, forms::ShiftState, int, int) {
     if (GrabX_ >= 0) GrabX_ = -1;
     else if (GrabX_ == -2) GrabX_ = -3;
+    sender.SetCursor(forms::Cursor::Hand);
     if (!CurrentDoc()) return;
     DeselectObj(1, 0);
     SelRect_ = BoxOf(sender);
@@ -541,12 +556,21 @@ void TMDIForm1Cls::SelectPlacedObject(TMenuDocument& doc, int n, uint8_t handles
 
 // ---- in-place editing of a placed text ----
 
+void TMDIForm1Cls::PlaceTextEditor(TMenuDocument& doc, const forms::Control& over) {
+    const int depth = doc.Menu.ShadowDepth;
+    RichAccEdit->SetParent(doc.ClientPanel);
+    RichAccEdit->SetBorder(false);
+    const PicRef& background = doc.Menu.Buttons[0].Pics[Up][0];
+    if (HasPic(background))
+        RichAccEdit->SetBackgroundColor(static_cast<forms::Color>(
+            editor::GetAverageColor(*background, over.Left(), over.Top(), over.Width(), over.Height())));
+    RichAccEdit->SetBounds(over.Left() + 1, over.Top() + 1, over.Width() - depth, over.Height() - depth);
+}
+
 void TMDIForm1Cls::BeginPlacedTextEdit(TMenuDocument& doc, int n) {
     const TAQButton& object = doc.Menu.Buttons[static_cast<size_t>(n)];
     forms::Image* image = doc.Ctl[static_cast<size_t>(n)].ImgBtn;
-    const int depth = doc.Menu.ShadowDepth;
-    RichAccEdit->SetParent(doc.ClientPanel);
-    RichAccEdit->SetBounds(image->Left() + 1, image->Top() + 1, image->Width() - depth, image->Height() - depth);
+    PlaceTextEditor(doc, *image);
     RichAccEdit->SetRTF(object.AccRTF);
     RichAccEdit->BringToFront();
     RichAccEdit->SetVisible(true);

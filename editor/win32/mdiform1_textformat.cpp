@@ -273,10 +273,8 @@ void TMDIForm1Cls::SetClrBar(forms::Color colour, int which) {
 
 void TMDIForm1Cls::BeginAccTextEdit(TMenuDocument& doc) {
     forms::Image& box = *doc.AccessoryText;
-    const int depth = doc.Menu.ShadowDepth;
     ShowSelHandles(0);
-    RichAccEdit->SetParent(doc.ClientPanel);
-    RichAccEdit->SetBounds(box.Left() + 1, box.Top() + 1, box.Width() - depth, box.Height() - depth);
+    PlaceTextEditor(doc, box);
     RichAccEdit->BringToFront();
     ToolBar6->SetParent(doc.ClientPanel);
     ToolBar6->BringToFront();

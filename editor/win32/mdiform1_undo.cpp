@@ -43,8 +43,10 @@ void TMDIForm1Cls::DoUndo() {
     doc = MenuDoc(slot);
     if (doc && !doc->Closed && CurMenu_ == slot) {
         // The text box's text goes into its record first, so that the
-        // recorded present state holds it and a redo brings it back.
-        if (EditedAcc_ >= 0) ToolButton67Click(65);
+        // recorded present state holds it and a redo brings it back; the
+        // restored menu starts with nothing selected, and the object toolbar
+        // says so.
+        DeselectObj(0, 1);
         const int redoStep = doc->RedoCount + 1;
         const bool saved = SaveSnapshot(editor::RedoSnapshotName(slot, redoStep), true);
         if (!saved)
@@ -70,8 +72,7 @@ void TMDIForm1Cls::DoRedo() {
     forms::Application().ProcessMessages();
     doc = MenuDoc(slot);
     if (doc && !doc->Closed && CurMenu_ == slot) {
-        if (EditedAcc_ >= 0) ToolButton67Click(65);
-        doc->SelObject = kSelNone;
+        DeselectObj(0, 1);
         const int undoStep = doc->UndoCount + 1;
         const bool saved = SaveSnapshot(editor::UndoSnapshotName(slot, undoStep), true);
         if (!saved)

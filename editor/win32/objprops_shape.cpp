@@ -105,6 +105,10 @@ void TForm2::CreateShapePanel() {
     });
     ToolButton7 = NewToolButton(ToolBar1, "ToolButton7", glyph::CornerRounding, "Corner Rounding",  // 10
                                 [this] { ToolButton7Click(); });
+    // The colour and rounding buttons carry drop-down arrows that do what
+    // the buttons do.
+    for (forms::ToolButton* button : {ToolButton2, ToolButton4, ToolButton6, ToolButton7})
+        button->SetStyle(forms::ToolButtonStyle::DropDown);
     NewToolButton(ToolBar1, "", -1, "", nullptr);                                     // 11
     ToolButton13 = NewToolButton(ToolBar1, "ToolButton13", glyph::AddPreset, "Add to Presets",  // 12
                                  [this] { AddPreset(); });

@@ -57,6 +57,7 @@ void TForm2::CreateTextPanel() {
         const POINT at = UnderButton(*ToolBar4, 3);
         RequestColor(ClrTargetObjText, RichEdit1->SelectionFormat().color, *this, at.x, at.y);
     });
+    ToolButton27->SetStyle(forms::ToolButtonStyle::DropDown);  // its arrow does the same
     NewToolButton(ToolBar4, "", -1, "", nullptr);
     const char* styleNames[3] = {"ToolButton29", "ToolButton30", "ToolButton31"};
     const char* styleHints[3] = {"Bold", "Italic", "Underline"};

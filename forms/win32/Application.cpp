@@ -97,6 +97,25 @@ void ApplicationClass::ApplyIcon(Form* form) {
     SendMessageA(form->Handle(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon_));
 }
 
+Form* ApplicationClass::WorkingForm() const {
+    // A modal form disables every other form that was showing; the one it
+    // leaves enabled is the innermost.
+    auto takesInput = [](const Form* f) {
+        return f->HandleAllocated() && IsWindowVisible(f->Handle()) && IsWindowEnabled(f->Handle());
+    };
+    const HWND active = GetActiveWindow();
+    for (Form* f : forms_)
+        if (f->HandleAllocated() && f->Handle() == active && takesInput(f)) return f;
+    for (auto it = forms_.rbegin(); it != forms_.rend(); ++it)
+        if ((*it)->IsModal() && takesInput(*it)) return *it;
+    return mainForm_;
+}
+
+HWND ApplicationClass::WorkingWindow() const {
+    Form* form = WorkingForm();
+    return form ? form->Handle() : nullptr;
+}
+
 void ApplicationClass::RemoveForm(Form* form) {
     forms_.erase(std::remove(forms_.begin(), forms_.end(), form), forms_.end());
     if (mainForm_ == form) mainForm_ = nullptr;

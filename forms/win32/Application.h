@@ -61,6 +61,15 @@ public:
         return form;
     }
     Form* MainForm() const { return mainForm_; }
+    // The form the user is working in, which owns every new top-level
+    // window (a form when it is shown, a pop-up menu, a file, folder or
+    // message dialog): the active form while it takes input, else the
+    // innermost modal form while one is up, else the main form (nullptr
+    // before there is one). A window opened from a modal dialog therefore
+    // belongs to that dialog and can never send it behind another window.
+    Form* WorkingForm() const;
+    // The window of WorkingForm(), or nullptr.
+    HWND WorkingWindow() const;
 
     // Runs the message loop until Terminate() (or the main form closes), then
     // destroys the remaining application-owned forms (OnDestroy first).

@@ -152,6 +152,18 @@ void Control::Click() {
     if (handler) handler(*this);
 }
 
+bool Control::HandlesMouse() const {
+    return OnClick || OnDblClick || OnMouseDown || OnMouseUp || OnMouseMove;
+}
+
+void Control::UserClick() {
+    const bool passOn = !OnClick && !OnMouseDown && !OnMouseUp && dynamic_cast<GraphicControl*>(this);
+    if (passOn && parent_)
+        parent_->UserClick();
+    else
+        Click();
+}
+
 void Control::MouseDown(MouseButton button, ShiftState shift, int x, int y) {
     if (button == MouseButton::Left) clickArmed_ = true;
     auto handler = OnMouseDown;
@@ -166,7 +178,7 @@ void Control::MouseMove(ShiftState shift, int x, int y) {
 void Control::MouseUp(MouseButton button, ShiftState shift, int x, int y) {
     if (button == MouseButton::Left && clickArmed_) {
         clickArmed_ = false;
-        if (x >= 0 && y >= 0 && x < width_ && y < height_) Click();
+        if (x >= 0 && y >= 0 && x < width_ && y < height_) UserClick();
     }
     auto handler = OnMouseUp;
     if (handler) handler(*this, button, shift, x, y);
@@ -174,7 +186,10 @@ void Control::MouseUp(MouseButton button, ShiftState shift, int x, int y) {
 
 void Control::DblClick() {
     auto handler = OnDblClick;
-    if (handler) handler(*this);
+    if (handler)
+        handler(*this);
+    else if (parent_ && dynamic_cast<GraphicControl*>(this))
+        parent_->DblClick();
 }
 
 void Control::MouseEnter() {
@@ -201,6 +216,12 @@ void Control::Detach() {
     OnMouseEnter = nullptr;
     OnMouseLeave = nullptr;
     SetParent(nullptr);
+}
+
+bool GraphicControl::HitTest(int x, int y) const {
+    (void)x;
+    (void)y;
+    return ShowsSomething() || HandlesMouse() || GetPopupMenu() || !Hint().empty();
 }
 
 void GraphicControl::BoundsChanged(const RECT& oldBounds) {

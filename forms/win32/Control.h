@@ -3,7 +3,11 @@
 // (press, move, release, click, double click, and the pointer entering and
 // leaving the control);
 // `GraphicControl` is a windowless control that its parent paints (in z-order,
-// into the parent's off-screen buffer) and hit-tests for mouse events.
+// into the parent's off-screen buffer) and hit-tests for mouse events. Only
+// containers (ContainerControl.h, forms) hold windowless controls. A
+// windowless control is transparent to the mouse where it draws nothing (a
+// hollow frame inside its outline, a label without text), and a click or
+// double click that it does not handle goes on to its parent.
 // Windowed controls derive from `WinControl` (WinControl.h).
 #pragma once
 #include <windows.h>
@@ -99,10 +103,15 @@ public:
 
     // Runs OnClick exactly as a user's click does.
     virtual void Click();
+    // True when a handler of the mouse (press, release, move, click or double
+    // click) is set.
+    bool HandlesMouse() const;
 
     NotifyEvent OnClick;
     // The second press of a double click: OnDblClick runs, then OnMouseDown
-    // as for any press (its release clicks as any release does).
+    // as for any press (its release clicks as any release does). A windowless
+    // control without OnDblClick hands the double click to its parent; one
+    // without OnClick, OnMouseDown and OnMouseUp hands its clicks on too.
     NotifyEvent OnDblClick;
     MouseEvent OnMouseDown;
     MouseEvent OnMouseUp;
@@ -115,6 +124,8 @@ public:
     void MouseMove(ShiftState shift, int x, int y);
     void MouseUp(MouseButton button, ShiftState shift, int x, int y);
     void DblClick();
+    // A click of the user's (the release of a left press inside the control).
+    void UserClick();
     // The pointer came over the control / went away (each once per visit).
     void MouseEnter();
     void MouseLeave();
@@ -168,7 +179,15 @@ public:
     // Draws the control at (x, y) of the target (its top-left corner).
     virtual void Paint(PaintTarget& target, int x, int y) = 0;
 
+    // Whether the point (x, y) of the control's own area takes the mouse,
+    // rather than what lies below: by default when the control shows
+    // something, handles the mouse, or has a pop-up menu or a hint.
+    virtual bool HitTest(int x, int y) const;
+
 protected:
+    // False for a control that draws nothing at all (a label without text
+    // on a clear background, an image without a picture).
+    virtual bool ShowsSomething() const { return true; }
     void BoundsChanged(const RECT& oldBounds) override;
     void VisibleChanged() override;
 };

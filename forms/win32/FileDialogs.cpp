@@ -5,20 +5,9 @@
 
 #include "forms/portable/FileFilter.h"
 #include "forms/win32/Application.h"
-#include "forms/win32/Form.h"
 
 namespace forms {
 namespace {
-
-// The active window when it is one of the application's forms, else the
-// main form's window (or none).
-HWND DialogOwner() {
-    HWND active = GetActiveWindow();
-    for (Form* form : Application().Forms())
-        if (form->HandleAllocated() && form->Handle() == active) return active;
-    Form* main = Application().MainForm();
-    return main ? main->Handle() : nullptr;
-}
 
 DWORD OptionFlags(FileDialogOptions options) {
     DWORD flags = OFN_EXPLORER;
@@ -41,7 +30,7 @@ bool FileDialog::Execute() {
 
     OPENFILENAMEA ofn{};
     ofn.lStructSize = sizeof(ofn);
-    ofn.hwndOwner = DialogOwner();
+    ofn.hwndOwner = Application().WorkingWindow();
     ofn.lpstrFilter = filters.size() > 2 ? filters.c_str() : nullptr;
     ofn.nFilterIndex = 1;
     ofn.lpstrFile = path.data();

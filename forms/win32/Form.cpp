@@ -82,6 +82,7 @@ Form::Form(Component* owner, BorderStyle borderStyle, BorderIcons borderIcons)
     RegisterFormClass();
     DWORD style, exStyle;
     StyleBits(style, exStyle);
+    // Owned by the main form until it is shown (TakeOwner).
     Form* main = Application().MainForm();
     HWND hwnd = CreateWindowExA(exStyle, kFormClass, "", style, 0, 0, 320, 240, main ? main->Handle() : nullptr,
                                 nullptr, Application().Instance(), nullptr);
@@ -98,6 +99,14 @@ Form::Form(Component* owner, BorderStyle borderStyle, BorderIcons borderIcons)
 
 Form::~Form() {
     Application().RemoveMessageFilter(this);
+    // Windows destroys the windows a window owns with it: the forms this one
+    // owns pass to its own owner and stay.
+    HWND owner = GetWindow(Handle(), GW_OWNER);
+    for (Form* f : Application().Forms()) {
+        if (f->ownerForm_ == this) f->ownerForm_ = nullptr;
+        if (f != this && GetWindow(f->Handle(), GW_OWNER) == Handle())
+            SetWindowLongPtrA(f->Handle(), GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(owner));
+    }
     // The window would destroy an attached menu bar with it.
     SetMenu(nullptr);
     DestroyComponents();
@@ -250,8 +259,18 @@ void Form::SetVisible(bool visible) {
     Control::SetVisible(visible);
 }
 
+void Form::TakeOwner() {
+    if (Application().MainForm() == this) return;
+    Form* owner = ownerForm_ ? ownerForm_ : Application().WorkingForm();
+    if (!owner || owner == this) return;
+    for (HWND h = owner->Handle(); h; h = GetWindow(h, GW_OWNER))
+        if (h == Handle()) return;
+    SetWindowLongPtrA(Handle(), GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(owner->Handle()));
+}
+
 void Form::VisibleChanged() {
     if (Visible()) {
+        TakeOwner();
         CreateVisibleChildHandles();
         ShowWindow(Handle(), windowState_ == WindowState::Maximized   ? SW_SHOWMAXIMIZED
                              : windowState_ == WindowState::Minimized ? SW_SHOWMINIMIZED

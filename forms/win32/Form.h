@@ -102,7 +102,15 @@ public:
     void SetWindowState(WindowState state);
 
     // Shows (and activates) or hides the window; fires OnShow / OnHide.
+    // Each showing gives the window its owner: the owner form when one is
+    // set, else the form the user is working in (Application().WorkingForm()).
+    // The main form has no owner.
     void SetVisible(bool visible) override;
+    // The form that owns this window from its next showing on (nullptr: the
+    // working form at each showing), such as the dialog that asked for a
+    // pop-up. Cleared when that form goes.
+    Form* OwnerForm() const { return ownerForm_; }
+    void SetOwnerForm(Form* owner) { ownerForm_ = owner; }
     // Brings the window to the top and activates it.
     void BringToFront() override;
 
@@ -197,12 +205,16 @@ private:
     bool SelectRadio(WinControl& from, bool forward);
     WinControl* FindAccelControl(char ch) const;
     void SyncBoundsFromWindow();
+    // Owns the window to OwnerForm() or the working form, never to itself
+    // or to a form that this one owns.
+    void TakeOwner();
     void StyleBits(DWORD& style, DWORD& exStyle) const;
 
     BorderStyle borderStyle_;
     BorderIcons borderIcons_;
     WindowState windowState_ = WindowState::Normal;
     WinControl* activeControl_ = nullptr;
+    Form* ownerForm_ = nullptr;
     std::vector<Command*> commands_;
     MainMenu* menu_ = nullptr;
     int minWidth_ = 0;

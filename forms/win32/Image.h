@@ -28,6 +28,9 @@ public:
 
     void Paint(PaintTarget& target, int x, int y) override;
 
+protected:
+    bool ShowsSomething() const override { return !picture_.Empty(); }
+
 private:
     void PictureChanged();
 

@@ -37,6 +37,9 @@ public:
 
     void Paint(PaintTarget& target, int x, int y) override;
 
+protected:
+    bool ShowsSomething() const override { return !caption_.empty() || !transparent_; }
+
 private:
     void TextChanged();
     UINT DrawFlags() const;

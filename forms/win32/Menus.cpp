@@ -229,8 +229,17 @@ void PopupMenu::Popup(int screenX, int screenY) {
     if (handler) handler(*this);
     std::vector<MenuItem*> items;
     HMENU menu = root_->BuildMenu(items);
-    Form* main = Application().MainForm();
-    HWND owner = main ? main->Handle() : Application().UtilityWindow();
+    if (items.empty()) {
+        // Nothing to choose (a drop-down arrow whose OnPopup did the work):
+        // no menu, and the window that OnPopup opened keeps the activation.
+        DestroyMenu(menu);
+        return;
+    }
+    // The menu belongs to the window the user works in (a modal dialog when
+    // one is up), which must be in the foreground for the menu to close
+    // when the user clicks elsewhere.
+    HWND owner = Application().WorkingWindow();
+    if (!owner) owner = Application().UtilityWindow();
     SetForegroundWindow(owner);
     const int chosen = static_cast<int>(TrackPopupMenu(menu, TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_NONOTIFY, screenX,
                                                        screenY, 0, owner, nullptr));

@@ -123,7 +123,8 @@ public:
     // Convenience: a new item owned by this menu, appended to Items().
     MenuItem* AddItem(const std::string& name, const std::string& caption, NotifyEvent onClick);
 
-    // Shows the menu at a screen point and runs the chosen item's OnClick.
+    // Shows the menu at a screen point and runs the chosen item's OnClick;
+    // OnPopup runs first, and a menu left without items shows nothing.
     void Popup(int screenX, int screenY);
     // A right-button release over target (or a control inside it).
     void PopupFor(Control& target, POINT screen) override;

@@ -22,6 +22,13 @@ void Shape::SetPenWidth(int width) { Change(penWidth_, std::max(width, 0)); }
 void Shape::SetPenStyle(PenStyle style) { Change(penStyle_, style); }
 void Shape::SetPenMode(PenMode mode) { Change(penMode_, mode); }
 
+bool Shape::HitTest(int x, int y) const {
+    // The outline keeps the mouse while a blinking pen is clear too.
+    if (brushStyle_ != BrushStyle::Clear) return true;
+    const int w = std::max(penWidth_, 1);
+    return x < w || y < w || x >= Width() - w || y >= Height() - w;
+}
+
 void Shape::Paint(PaintTarget& target, int x, int y) {
     ShapeLook look;
     look.brushPixel = ColorToPixel(brushColor_);

@@ -28,6 +28,8 @@ public:
     void SetPenMode(PenMode mode);
 
     void Paint(PaintTarget& target, int x, int y) override;
+    // A shape with a clear brush takes the mouse only on its outline.
+    bool HitTest(int x, int y) const override;
 
 private:
     template <class T>

@@ -5,9 +5,7 @@
 #include <algorithm>
 
 #include "forms/win32/Application.h"
-#include "forms/win32/GdiScope.h"
 #include "forms/win32/ImageList.h"
-#include "forms/win32/PaintBuffer.h"
 #include "forms/win32/ToolButton.h"
 
 namespace forms {
@@ -39,7 +37,9 @@ ToolBar::ToolBar(Component* owner, WinControl* parent) : WinControl(owner, paren
     LoadBarClasses();
     StoreBounds(0, 0, 150, 29);
     // The parent lays the bar out: no moving or sizing itself.
-    CreateChildWindow(TOOLBARCLASSNAMEA, TBSTYLE_FLAT | TBSTYLE_TOOLTIPS | CCS_NOPARENTALIGN | CCS_NORESIZE | CCS_NODIVIDER,
+    // Captions show beside the glyphs, on the buttons that have one.
+    CreateChildWindow(TOOLBARCLASSNAMEA,
+                      TBSTYLE_FLAT | TBSTYLE_LIST | TBSTYLE_TOOLTIPS | CCS_NOPARENTALIGN | CCS_NORESIZE | CCS_NODIVIDER,
                       0);
     // Aligned bars stack in the order of their positions: a new bar starts
     // below those already at the top, so bars stack in creation order.
@@ -56,7 +56,7 @@ void ToolBar::HandleCreated() {
     WinControl::HandleCreated();
     HWND bar = Handle();
     SendMessageA(bar, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
-    SendMessageA(bar, TB_SETEXTENDEDSTYLE, 0, TBSTYLE_EX_DRAWDDARROWS);
+    SendMessageA(bar, TB_SETEXTENDEDSTYLE, 0, TBSTYLE_EX_DRAWDDARROWS | TBSTYLE_EX_MIXEDBUTTONS);
     SendMessageA(bar, TB_SETBITMAPSIZE, 0,
                  images_ ? MAKELONG(images_->CellWidth(), images_->CellHeight()) : MAKELONG(16, 16));
     SendMessageA(bar, TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(images_ ? images_->Handle() : nullptr));
@@ -180,7 +180,22 @@ TBBUTTON ToolBar::ItemOf(const ToolButton* button, bool down, bool enabled, bool
     else
         item.iBitmap = button->imageIndex_ >= 0 ? button->imageIndex_ : I_IMAGENONE;
     item.iString = -1;
+    if (button->style_ != ToolButtonStyle::Separator && HasCaptions()) {
+        // A bar with captions sizes each button to its own content, else
+        // every button would take the width of the longest text.
+        item.fsStyle |= BTNS_AUTOSIZE;
+        if (!button->caption_.empty()) {
+            item.fsStyle |= BTNS_SHOWTEXT;
+            item.iString = reinterpret_cast<INT_PTR>(button->caption_.c_str());  // the bar keeps a copy
+        }
+    }
     return item;
+}
+
+bool ToolBar::HasCaptions() const {
+    for (const ToolButton* button : buttons_)
+        if (!button->caption_.empty()) return true;
+    return false;
 }
 
 ToolButton* ToolBar::ButtonById(int id) const {
@@ -247,17 +262,6 @@ LRESULT ToolBar::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
         FillRect(reinterpret_cast<HDC>(wParam), &client, BackgroundBrush());
         return 1;
     }
-    case WM_PAINT: {
-        const LRESULT result = WinControl::WndProc(msg, wParam, lParam);
-        ScopedGetDC dc(Handle());
-        PaintGraphicChildren(dc);
-        return result;
-    }
-    case WM_PRINTCLIENT: {
-        const LRESULT result = WinControl::WndProc(msg, wParam, lParam);
-        PaintGraphicChildren(reinterpret_cast<HDC>(wParam));
-        return result;
-    }
     default:
         break;
     }
@@ -282,25 +286,6 @@ bool ToolBar::TooltipText(NMHDR* header) {
         info->lpszText = &tipW_[0];
     }
     return true;
-}
-
-void ToolBar::PaintGraphicChildren(HDC dc) {
-    // A windowless control (a label) is drawn over the bar's own painting:
-    // the bar's pixels below it are copied into a surface, the control draws
-    // on them there, and the result goes back.
-    for (int i = 0; i < ControlCount(); ++i) {
-        auto* control = dynamic_cast<GraphicControl*>(Controls(i));
-        if (!control || !control->Visible() || control->Width() <= 0 || control->Height() <= 0) continue;
-        DibBuffer surface;
-        if (!surface.Create(control->Width(), control->Height())) continue;
-        BitBlt(surface.dc(), 0, 0, surface.width(), surface.height(), dc, control->Left(), control->Top(), SRCCOPY);
-        GdiFlush();
-        PaintTarget target{surface.dc(), surface.bits(), surface.width(), surface.height(),
-                           RECT{0, 0, surface.width(), surface.height()}};
-        control->Paint(target, 0, 0);
-        GdiFlush();
-        BitBlt(dc, control->Left(), control->Top(), surface.width(), surface.height(), surface.dc(), 0, 0, SRCCOPY);
-    }
 }
 
 }  // namespace forms

@@ -1,7 +1,7 @@
 // A tool bar (Win32 "ToolbarWindow32"): a flat row of tool buttons
 // (ToolButton.h) with glyphs from an image list, tooltips from the buttons'
-// hints, and room for other controls: windowed ones (a combo box) and
-// windowless ones (a label) placed on it are shown over the bar. The bar is
+// hints, and room for other windowed controls (a combo box, or a panel that
+// holds a label) placed on it and shown over the bar. The bar is
 // laid out by its parent like any control (it neither moves nor sizes
 // itself): aligned to the top at first, so that several bars stack from the
 // top in the order of their positions (a new bar starts below the ones
@@ -67,6 +67,7 @@ private:
     bool HasChild(const Control* control) const;
 
     ToolButton* ButtonById(int id) const;
+    bool HasCaptions() const;
     // Whether the button is in the window already (buttons are kept only
     // while the bar has no window).
     bool InWindow(const ToolButton* button) const;
@@ -74,7 +75,6 @@ private:
     void AddKeptButtons();
     TBBUTTON ItemOf(const ToolButton* button, bool down, bool enabled, bool hidden) const;
     void InsertIntoWindow(ToolButton* button, int index, bool down, bool enabled, bool hidden);
-    void PaintGraphicChildren(HDC dc);
     bool TooltipText(NMHDR* header);
     void ImagesChanged(bool destroyed);
 

@@ -50,6 +50,14 @@ std::string ToolButton::Hint() const {
     return command_->Hint();
 }
 
+void ToolButton::SetCaption(const std::string& caption) {
+    if (caption == caption_) return;
+    caption_ = caption;
+    // The first caption changes how every button of the bar is sized.
+    if (bar_)
+        for (int i = 0; i < bar_->ButtonCount(); ++i) bar_->Rebuild(bar_->Buttons(i));
+}
+
 void ToolButton::SetSeparatorWidth(int width) {
     separatorWidth_ = std::max(width, 0);
     if (bar_ && style_ == ToolButtonStyle::Separator) bar_->Rebuild(this);
@@ -100,13 +108,17 @@ RECT ToolButton::BoundsRect() const {
 }
 
 void ToolButton::DropDown() {
-    if (!dropdownMenu_ || !bar_) return;
+    if (!bar_) return;
+    if (!dropdownMenu_) {
+        UserClicked();
+        return;
+    }
     const RECT r = BoundsRect();
     const POINT below = bar_->ClientToScreen(POINT{r.left, r.bottom});
     dropdownMenu_->Popup(below.x, below.y);
 }
 
-void ToolButton::SetControl(Control* control) {
+void ToolButton::SetControl(WinControl* control) {
     if (control == control_) return;
     control_ = control;
     if (control_ && bar_) control_->SetParent(bar_);

@@ -2,8 +2,9 @@
 // check button of a group (consecutive group buttons form one group, exactly
 // one of them down once one was pressed), a button with a drop-down arrow that
 // opens its DropdownMenu just below it, or a separator. A separator gives room
-// to another control placed on the bar (SetControl): the separator takes the
-// control's width and the control sits on it, centred vertically.
+// to another windowed control placed on the bar (SetControl; a label goes
+// on the bar inside a panel): the separator takes the control's width and
+// the control sits on it, centred vertically.
 //
 // A button bound to a Command (SetCommand) shows the command's enabled and
 // checked state (checked = down), shows its hint when the button has none of
@@ -23,7 +24,7 @@
 
 namespace forms {
 
-class Control;
+class WinControl;
 class PopupMenu;
 class ToolBar;
 
@@ -46,6 +47,9 @@ public:
     // The tooltip text ("\r\n" breaks lines); the command's hint when empty.
     std::string Hint() const;
     void SetHint(const std::string& hint) { hint_ = hint; }
+    // Text shown beside the glyph ("" for none); the button grows to fit it.
+    const std::string& Caption() const { return caption_; }
+    void SetCaption(const std::string& caption);
     // Width of a separator in pixels (ignored for other styles).
     int SeparatorWidth() const { return separatorWidth_; }
     void SetSeparatorWidth(int width);
@@ -61,16 +65,18 @@ public:
     // hidden or without a bar).
     RECT BoundsRect() const;
 
-    // The menu that the drop-down arrow opens (nullptr: none).
+    // The menu that the drop-down arrow opens (nullptr: the arrow does what
+    // the button does).
     PopupMenu* DropdownMenu() const { return dropdownMenu_; }
     void SetDropdownMenu(PopupMenu* menu) { dropdownMenu_ = menu; }
-    // Opens the drop-down menu just below the button, as the arrow does.
+    // Opens the drop-down menu just below the button, or clicks the button
+    // when it has none, as the arrow does.
     void DropDown();
 
     // Makes the button a separator that holds control (whose parent becomes
     // the bar); nullptr releases the control from the button.
-    Control* GetControl() const { return control_; }
-    void SetControl(Control* control);
+    WinControl* GetControl() const { return control_; }
+    void SetControl(WinControl* control);
 
     Command* GetCommand() const { return command_; }
     void SetCommand(Command* command);
@@ -100,12 +106,13 @@ private:
     int imageIndex_ = -1;
     std::string hint_;
     int separatorWidth_ = 8;
+    std::string caption_;
     // The state of a button kept until the bar's window is made (ToolBar.h).
     bool down_ = false;
     bool enabled_ = true;
     bool hidden_ = false;
     PopupMenu* dropdownMenu_ = nullptr;
-    Control* control_ = nullptr;
+    WinControl* control_ = nullptr;
     Command* command_ = nullptr;
 };
 

@@ -38,6 +38,7 @@ constexpr Color clWindowText = SystemColor(8);   // COLOR_WINDOWTEXT
 constexpr Color clBtnFace = SystemColor(15);     // COLOR_BTNFACE
 constexpr Color clBtnShadow = SystemColor(16);   // COLOR_BTNSHADOW
 constexpr Color clBtnHighlight = SystemColor(20);  // COLOR_BTNHIGHLIGHT
+constexpr Color clGrayText = SystemColor(17);    // COLOR_GRAYTEXT
 constexpr Color clBtnText = SystemColor(18);     // COLOR_BTNTEXT
 constexpr Color clInfoText = SystemColor(23);    // COLOR_INFOTEXT
 constexpr Color clInfoBk = SystemColor(24);      // COLOR_INFOBK

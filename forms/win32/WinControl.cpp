@@ -459,7 +459,8 @@ GraphicControl* WinControl::GraphicControlAt(int x, int y) const {
         Control* c = *it;
         if (!c->Visible() || !c->Enabled()) continue;
         auto* g = dynamic_cast<GraphicControl*>(c);
-        if (g && x >= c->Left() && y >= c->Top() && x < c->Left() + c->Width() && y < c->Top() + c->Height())
+        if (g && x >= c->Left() && y >= c->Top() && x < c->Left() + c->Width() && y < c->Top() + c->Height() &&
+            g->HitTest(x - c->Left(), y - c->Top()))
             return g;
     }
     return nullptr;
@@ -516,6 +517,9 @@ bool WinControl::HandleKeyMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
 }
 
 void WinControl::AddChild(Control* c) {
+    // Only containers paint windowless children.
+    if (!IsContainer() && dynamic_cast<GraphicControl*>(c))
+        throw std::logic_error("a windowless control needs a container as its parent");
     children_.push_back(c);
     c->Invalidate();
     ChildLayoutChanged(*c);

@@ -81,8 +81,8 @@ public:
     // client area or an aligned child changes.
     void Realign();
 
-    // The top-most visible, enabled graphic child at (x, y) of the client
-    // area, or nullptr.
+    // The top-most visible, enabled graphic child that takes the mouse at
+    // (x, y) of the client area (GraphicControl::HitTest), or nullptr.
     GraphicControl* GraphicControlAt(int x, int y) const;
 
     // A solid brush of Color (owned by the control): the background that

@@ -9,7 +9,6 @@
 #include "shared/win32/TarvikUtils_win32.h"
 
 #include "forms/win32/Application.h"
-#include "forms/win32/Form.h"
 
 #include <objbase.h>
 #include <shlobj.h>
@@ -307,7 +306,8 @@ int ShowMsgDlg(const std::string& text, TMsgDlgType type, TMsgDlgButtons buttons
         tmpl.Item(BS_PUSHBUTTON | WS_TABSTOP | (i == 0 ? WS_GROUP : 0), setup.buttons[i].id, kButtonClass);
     }
 
-    const INT_PTR result = DialogBoxIndirectParamA(GetModuleHandleA(nullptr), tmpl.Data(), GetActiveWindow(),
+    const INT_PTR result = DialogBoxIndirectParamA(GetModuleHandleA(nullptr), tmpl.Data(),
+                                                   forms::Application().WorkingWindow(),
                                                    MsgDlgProc, reinterpret_cast<LPARAM>(&setup));
     // A dialog that could not be shown agrees to nothing.
     if (result <= 0) return mrCancel;
@@ -344,7 +344,7 @@ bool BrowseForFolder(HWND owner, const std::string& title, std::string& path)
 
     char displayName[MAX_PATH] = {};
     BROWSEINFOA info{};
-    info.hwndOwner = GetActiveWindow();
+    info.hwndOwner = forms::Application().WorkingWindow();
     info.pidlRoot = root;
     info.pszDisplayName = displayName;
     info.lpszTitle = title.c_str();
@@ -361,12 +361,9 @@ bool SelectFolder(std::string& path, const std::string& title)
     // The resizable browser with its edit box needs COM on this thread.
     const HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
 
-    // Owned by the application's main window, whichever window is active.
-    forms::Form* mainForm = forms::Application().MainForm();
-
     char displayName[MAX_PATH] = {};
     BROWSEINFOA info{};
-    info.hwndOwner = mainForm ? mainForm->Handle() : nullptr;
+    info.hwndOwner = forms::Application().WorkingWindow();
     info.pidlRoot = nullptr;
     info.pszDisplayName = displayName;
     info.lpszTitle = title.c_str();

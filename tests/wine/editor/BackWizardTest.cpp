@@ -202,6 +202,26 @@ TEST_F(BackWizardTest, CancelHandsNothingAndALateColourReachesNoClosedWindow) {
     EXPECT_TRUE(PumpUntil([] { return !PreviewAlive(); }, 100));
 }
 
+// The "..." beside a colour opens the same request as its swatch, and the
+// pop-up that serves it stays open once the click is over.
+TEST_F(BackWizardTest, TheDotsButtonBesideAColourOpensItsRequest) {
+    TfrmBackWizCls& w = *wizard_;
+    w.Show();
+    Next();
+    forms::Form popup(nullptr, forms::BorderStyle::None, 0);
+    popup.SetBounds(0, 0, 40, 40);
+    OpenColorChooser = [&popup](int, int) { popup.Show(); };
+    const LPARAM at = MAKELPARAM(5, 5);
+    PostMessageA(w.BitBtn[2]->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, at);
+    PostMessageA(w.BitBtn[2]->Handle(), WM_LBUTTONUP, 0, at);
+    PumpUntil([] { return false; }, 100);
+    EXPECT_EQ(ClrTarget, ClrTargetWizPanel - 2);
+    EXPECT_TRUE(popup.Visible());
+    EXPECT_EQ(GetActiveWindow(), popup.Handle());
+    popup.Hide();
+    w.Hide();
+}
+
 TEST_F(BackWizardTest, TitleTypingRedrawsAtOnceWithoutShadowAndWaitsWithIt) {
     TfrmBackWizCls& w = *wizard_;
     Next();

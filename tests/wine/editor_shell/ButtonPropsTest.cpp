@@ -18,6 +18,7 @@
 #include "forms/win32/ComboBox.h"
 #include "forms/win32/Edit.h"
 #include "forms/win32/Image.h"
+#include "forms/win32/Label.h"
 #include "forms/win32/Panel.h"
 #include "forms/win32/RadioButton.h"
 #include "forms/win32/RichEdit.h"
@@ -344,6 +345,28 @@ TEST_F(ButtonPropsTest, PickedPicturesFillTheFramesThroughTheToolbar) {
     EXPECT_EQ(work.Pics[Up][0]->Width(), 800);
     EXPECT_EQ(work.Pics[Up][0]->Height(), 200);
     EXPECT_EQ(dialog->Text1[2]->Text(), "800");
+    // A double click on a preview's picture, or on the text of an empty one,
+    // asks for a picture as one on the panel does.
+    int asks = 0;
+    AskPicturePath = [&asks](const std::string&, std::string&) {
+        ++asks;
+        return false;
+    };
+    const auto doubleClick = [](forms::Panel& panel, const forms::Control& on) {
+        const LPARAM at = MAKELPARAM(on.Left() + on.Width() / 2, on.Top() + on.Height() / 2);
+        for (UINT msg : {WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDBLCLK, WM_LBUTTONUP})
+            PostMessageA(panel.Handle(), msg, msg == WM_LBUTTONUP ? 0 : MK_LBUTTON, at);
+        forms::Application().ProcessMessages();
+    };
+    ASSERT_TRUE(dialog->lblNotSet[Down]->Visible());
+    doubleClick(*dialog->pnlBtnCon[Down], *dialog->lblNotSet[Down]);
+    ASSERT_TRUE(dialog->picBtn[Up]->Visible());
+    doubleClick(*dialog->pnlBtnCon[Up], *dialog->picBtn[Up]);
+    EXPECT_EQ(asks, 2);
+    AskPicturePath = [&answer](const std::string&, std::string& path) {
+        path = answer;
+        return !answer.empty();
+    };
     answer = folder + "thin.bmp";
     dialog->SetNewImage();
     EXPECT_EQ(dialog->CurFrame(Up), 1);

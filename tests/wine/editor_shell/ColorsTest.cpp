@@ -20,6 +20,7 @@
 #include "editor/win32/frmcolors.h"
 #include "forms/win32/Button.h"
 #include "forms/win32/Edit.h"
+#include "forms/win32/Form.h"
 #include "forms/win32/Image.h"
 #include "forms/win32/Label.h"
 #include "forms/win32/Panel.h"
@@ -107,6 +108,29 @@ TEST_F(ColorsTest, ASwatchClickAnswersTheRequesterAndNeverAClosedOne) {
     RequestColor(ClrTargetObjBack, forms::clBtnFace, other, 100, 100);
     EXPECT_EQ(CurClr, static_cast<forms::Color>(GetSysColor(COLOR_BTNFACE)));
     EXPECT_EQ(Chooser().EditColor(), CurClr);
+}
+
+// A window that asks for a colour, as the dialogs do.
+struct AskingForm : forms::Form, Receiver {};
+
+TEST_F(ColorsTest, TheChooserBelongsToTheAskingWindowAndItsFramedSwatchTakesAClick) {
+    AskingForm asking;
+    asking.SetBounds(50, 50, 200, 100);
+    asking.Show();
+    const forms::Color start = static_cast<forms::Color>(editor::RgbColor(255, 128, 0));
+    RequestColor(ClrTargetObjText, start, asking, 100, 100);
+    EXPECT_EQ(GetWindow(Chooser().Handle(), GW_OWNER), asking.Handle());
+    // A click inside the frame drawn round the starting colour's swatch.
+    forms::Shape& framed = *Chooser().Swatch(SwatchOf(start));
+    const LPARAM at = MAKELPARAM(framed.Left() + 5, framed.Top() + 5);
+    PostMessageA(Chooser().pnlBack->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, at);
+    PostMessageA(Chooser().pnlBack->Handle(), WM_LBUTTONUP, 0, at);
+    for (int i = 0; i < 20 && asking.got.empty(); ++i) {
+        Settle();
+        Sleep(5);
+    }
+    ASSERT_EQ(asking.got.size(), 1u);
+    EXPECT_EQ(asking.got[0].second, start);
 }
 
 TEST_F(ColorsTest, TheLargeLayoutMarksAddsAndKeepsCustomColoursOnlyOnOk) {

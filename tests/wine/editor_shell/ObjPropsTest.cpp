@@ -8,12 +8,14 @@
 
 #include <chrono>
 #include <cstdio>
+#include <memory>
 #include <string>
 
 #include "editor/logic/PNGDraw.h"
 #include "editor/logic/ShapePresets.h"
 #include "editor/win32/ColorRequest.h"
 #include "editor/win32/EditorGlobals.h"
+#include "editor/win32/frmcolors.h"
 #include "editor/win32/frmedgeround.h"
 #include "editor/win32/mdiform1.h"
 #include "editor/win32/objprops.h"
@@ -27,6 +29,8 @@
 #include "forms/win32/Label.h"
 #include "forms/win32/ScrollBar.h"
 #include "forms/win32/ScrollBox.h"
+#include "forms/win32/Timer.h"
+#include "forms/win32/ToolBar.h"
 #include "forms/win32/ToolButton.h"
 #include "tests/wine/editor_shell/NewMenuFixture.h"
 #include "tests/wine/forms/TestSupport.h"
@@ -272,6 +276,44 @@ TEST_F(ObjPropsDialogTest, ColoursReachTheOpenDialogOnlyWhileItIsOpen) {
     CurClr = 0x123456;
     DispatchColor();
     EXPECT_EQ(ClrTarget, ClrTargetNone);
+    OpenColorChooser = nullptr;
+}
+
+// The arrow beside a colour button asks for the colour as the button does;
+// the chooser belongs to the modal dialog and stays open over it.
+TEST_F(ObjPropsDialogTest, TheColourArrowOpensTheChooserOverTheModalDialog) {
+    OpenColorChooser = ShowColorChooser;
+    // The editor's main window stands behind the dialog.
+    std::unique_ptr<forms::Form> main;
+    if (!forms::Application().MainForm()) main.reset(forms::Application().CreateForm<forms::Form>());
+    forms::Application().MainForm()->Show();
+    TForm2& dialog = Open();
+    HWND chooserOwner = nullptr, active = nullptr;
+    auto* driver = new forms::Timer(&dialog);
+    driver->OnTimer = [&](forms::Component&) {
+        driver->SetEnabled(false);
+        const RECT r = dialog.ToolButton2->BoundsRect();
+        const LPARAM arrow = MAKELPARAM(r.right - 4, (r.top + r.bottom) / 2);
+        PostMessageA(dialog.ToolBar1->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, arrow);
+        PostMessageA(dialog.ToolBar1->Handle(), WM_LBUTTONUP, 0, arrow);
+        const DWORD start = GetTickCount();
+        while (GetTickCount() - start < 200) {
+            forms::Application().ProcessMessages();
+            Sleep(5);
+        }
+        if (frmColors) {
+            chooserOwner = GetWindow(frmColors->Handle(), GW_OWNER);
+            active = GetActiveWindow() == frmColors->Handle() ? dialog.Handle() : nullptr;
+            delete frmColors;
+        }
+        dialog.SetModalResult(forms::mrCancel);
+    };
+    driver->SetInterval(20);
+    dialog.ShowModal();
+    EXPECT_EQ(ClrTarget, ClrTargetShapeLine);
+    EXPECT_EQ(chooserOwner, dialog.Handle());
+    EXPECT_EQ(active, dialog.Handle());  // the chooser was the active window
+    ClrTarget = ClrTargetNone;
     OpenColorChooser = nullptr;
 }
 

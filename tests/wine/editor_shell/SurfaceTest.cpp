@@ -60,8 +60,23 @@ TEST_F(SurfaceTest, AddedObjectsCascadeAreSelectedAndCanBeUndone) {
     EXPECT_TRUE(Img(2).Visible());
     EXPECT_EQ(Doc().SelObject, 2);
     EXPECT_EQ(Doc().Modified, 1);
+    const auto readOut = [this](const char* name) {
+        return static_cast<forms::Label*>(form_->FindControl(name))->Caption();
+    };
+    EXPECT_EQ(readOut("Label3"), "L 16, T 16, W 250, H 100");
+    // After an undo or a redo nothing is selected, and the object toolbar
+    // says so with its stepping buttons greyed.
     form_->DoUndo();
     EXPECT_EQ(Doc().Menu.BtnCount, 1);
+    EXPECT_EQ(readOut("Label2"), "(na)");
+    EXPECT_EQ(readOut("Label3"), "(na)");
+    EXPECT_FALSE(Cmd("cmdFirst").Enabled());
+    Cmd("cmdSelectNext").Execute();
+    EXPECT_EQ(readOut("Label2"), "1");
+    form_->DoRedo();
+    EXPECT_EQ(Doc().Menu.BtnCount, 2);
+    EXPECT_EQ(readOut("Label3"), "(na)");
+    EXPECT_FALSE(Cmd("cmdMoveLeft").Enabled());
 }
 
 TEST_F(SurfaceTest, DraggingSnapsToTheGridStaysOnTheBackgroundAndEndsOnRelease) {
@@ -70,11 +85,13 @@ TEST_F(SurfaceTest, DraggingSnapsToTheGridStaysOnTheBackgroundAndEndsOnRelease) 
     // The pointer's place inside the object stays under the pointer.
     Img(1).MouseMove(forms::ssLeft, 14, 5);  // left 17 snaps to 12
     EXPECT_EQ(Img(1).Left(), 12);
+    EXPECT_EQ(Img(1).GetCursor(), forms::Cursor::SizeAll);
     EXPECT_EQ(Obj(1).Left, 12);
     Img(1).MouseMove(forms::ssLeft, 1000, -500);
     EXPECT_EQ(Obj(1).Left, 150);
     EXPECT_EQ(Obj(1).Top, 0);
     Img(1).MouseUp(forms::MouseButton::Left, 0, 1000, -500);
+    EXPECT_EQ(Img(1).GetCursor(), forms::Cursor::Hand);
     Img(1).MouseMove(0, 3, 3);
     EXPECT_EQ(Obj(1).Left, 150);
     EXPECT_EQ(form_->SelRect().Left, 150);
@@ -119,6 +136,10 @@ TEST_F(SurfaceTest, ThePointerOverAButtonShowsItsCommandAndAccessoryPicture) {
     EXPECT_EQ(Doc().AccessoryImage->Width(), 12);
     Img(2).MouseMove(0, 2, 2);
     EXPECT_EQ(status.PanelText(1), "(none)");
+    // Onto the accessory text box: it shows the menu's own text again.
+    EXPECT_NE(Doc().AccessoryText->Tag(), 0);
+    Doc().AccessoryText->MouseMove(0, 2, 2);
+    EXPECT_EQ(Doc().AccessoryText->Tag(), 0);
 }
 
 TEST_F(SurfaceTest, AHandleResizesTheObjectDownToItsMinimumSize) {
@@ -280,9 +301,13 @@ TEST_F(SurfaceTest, AnInPlaceTextEditGoesToTheObjectItWasOpenedFor) {
     Cmd("cmdAddText").Execute();
     Cmd("cmdAddShape").Execute();
     auto& editor = *dynamic_cast<forms::RichEdit*>(form_->FindComponent("RichAccEdit"));
+    Obj(0).Pics[Up][0] = std::make_shared<forms::Bitmap>(400, 300, 0xFF204060);
     Img(1).MouseDown(forms::MouseButton::Right, 0, 3, 3);
     ASSERT_TRUE(editor.Visible());
     EXPECT_FALSE(Img(1).Visible());
+    // Borderless, on the colour of the background beneath: white text stays readable.
+    EXPECT_FALSE(editor.Border());
+    EXPECT_EQ(editor.BackgroundColor(), static_cast<forms::Color>(0x604020));
     editor.SetText("written in place");
     Press(2, 1, 1);
     EXPECT_NE(Obj(1).AccRTF.find("written in place"), std::string::npos);

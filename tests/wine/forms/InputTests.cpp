@@ -77,6 +77,7 @@ TEST(PopupMenuTest, RightClickOpensTheNearestMenuAndRunsTheItem) {
     back->SetBounds(0, 0, 100, 100);
     auto* button = new Image(&form, &form);  // no menu of its own, nor has the form
     button->SetBounds(60, 60, 20, 20);
+    button->OnClick = [](Component&) {};  // a button: it takes the mouse
     auto* menu = new PopupMenu(&form);
     std::vector<std::string> chosen;
     menu->AddItem("Other1", "Other", [&chosen](Component& s) { chosen.push_back(s.Name()); });

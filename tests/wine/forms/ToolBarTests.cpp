@@ -149,6 +149,23 @@ TEST_F(ToolBarTest, DropDownArrowOpensTheMenuBelowTheButton) {
     // The program opens it as the arrow does.
     colour->DropDown();
     EXPECT_EQ(opened, 2);
+    // Without a menu the arrow does what the button does.
+    colour->SetDropdownMenu(nullptr);
+    ClickButton(*colour, true);
+    EXPECT_EQ(clicks, (std::vector<std::string>{"Colour", "Colour"}));
+}
+
+TEST_F(ToolBarTest, ACaptionShowsBesideTheGlyphAndWidensOnlyItsButton) {
+    ToolButton* plain = Add("Plain", ToolButtonStyle::Button);
+    ToolButton* wizard = Add("Wizard", ToolButtonStyle::Button);
+    form->Show();
+    const auto width = [](const ToolButton& b) { return b.BoundsRect().right - b.BoundsRect().left; };
+    const int before = width(*wizard);
+    wizard->SetCaption("Wizard");
+    EXPECT_GT(width(*wizard), before + 20);
+    EXPECT_LT(width(*plain), before + 4);  // sized to its glyph
+    ClickButton(*wizard);
+    EXPECT_EQ(clicks, std::vector<std::string>{"Wizard"});
 }
 
 TEST_F(ToolBarTest, ButtonFollowsItsCommandAndRunsIt) {
@@ -205,12 +222,15 @@ TEST_F(ToolBarTest, SeparatorsMakeRoomForControlsOnTheBar) {
     ToolButton* first = Add("First", ToolButtonStyle::Button);
     ToolButton* room = Add("Room", ToolButtonStyle::Button);
     ToolButton* last = Add("Last", ToolButtonStyle::Button);
-    auto* label = new Label(form.get(), nullptr);
+    auto* holder = new Panel(form.get(), nullptr);
+    holder->SetBevelOuter(PanelBevel::None);
+    holder->SetBounds(0, 0, 80, 16);
+    auto* label = new Label(form.get(), holder);
     label->SetAutoSize(false);
     label->SetBounds(0, 0, 80, 16);
     label->SetFont(Font("Arial", 10, true));
     label->SetCaption("Current Text");
-    room->SetControl(label);
+    room->SetControl(holder);
     auto* edit = new Edit(form.get(), nullptr);
     edit->SetWidth(60);
     auto* room2 = Add("Room2", ToolButtonStyle::Separator);
@@ -218,30 +238,30 @@ TEST_F(ToolBarTest, SeparatorsMakeRoomForControlsOnTheBar) {
     form->Show();
 
     EXPECT_EQ(room->Style(), ToolButtonStyle::Separator);
-    EXPECT_EQ(label->Parent(), bar);
+    EXPECT_EQ(holder->Parent(), bar);
     EXPECT_EQ(edit->Parent(), bar);
     const RECT r = room->BoundsRect();
     EXPECT_EQ(r.right - r.left, 80);
-    EXPECT_EQ(label->Left(), r.left);
-    EXPECT_GE(label->Left(), first->BoundsRect().right);
-    EXPECT_GE(last->BoundsRect().left, label->Left() + label->Width());
+    EXPECT_EQ(holder->Left(), r.left);
+    EXPECT_GE(holder->Left(), first->BoundsRect().right);
+    EXPECT_GE(last->BoundsRect().left, holder->Left() + holder->Width());
     EXPECT_EQ(edit->Left(), room2->BoundsRect().left);
 
-    // The label is drawn over the bar's own face; the glyphs come from the
+    // The label shows in its panel over the bar; the glyphs come from the
     // image list.
     Bitmap shot;
     form->PaintTo(shot);
     EXPECT_EQ(shot.Pixel(r.right + 2, 2), ColorToPixel(clBtnFace));
     int ink = 0;
-    for (int y = label->Top(); y < label->Top() + label->Height(); ++y)
-        for (int x = label->Left(); x < label->Left() + label->Width(); ++x)
+    for (int y = holder->Top(); y < holder->Top() + holder->Height(); ++y)
+        for (int x = holder->Left(); x < holder->Left() + holder->Width(); ++x)
             if ((shot.Pixel(x, y) & 0xFFFFFF) < 0x303030) ++ink;
     EXPECT_GT(ink, 40);
     const RECT g = first->BoundsRect();
     EXPECT_EQ(shot.Pixel((g.left + g.right) / 2, (g.top + g.bottom) / 2), kRedPixel);
 
     // A control freed first leaves its room empty, the bar intact.
-    delete label;
+    delete holder;
     bar->SetButtonSize(30, 22);
     EXPECT_EQ(room->GetControl(), nullptr);
     // So does an image list freed first: the bar shows no glyphs.
