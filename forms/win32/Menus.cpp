@@ -3,7 +3,6 @@
 #include <algorithm>
 
 #include "forms/win32/Application.h"
-#include "forms/win32/Form.h"
 #include "forms/win32/GdiScope.h"
 #include "forms/win32/PaintBuffer.h"
 
