@@ -326,12 +326,8 @@ ZipPixelsRead ReadZipPixels(forms::Stream& s, forms::PixelPool& pool, std::vecto
     int32_t w = 0, h = 0, n = 0;
     if (!ReadZipHead(s, w, h, n)) return ZipPixelsRead::Short;
     const auto size = static_cast<size_t>(n);
-    const uint8_t* block = s.Borrow(size);
-    if (block == nullptr) {
-        if (scratch.size() < size) scratch.resize(size);
-        if (!s.ReadExact(scratch.data(), size)) return ZipPixelsRead::Short;
-        block = scratch.data();
-    }
+    const uint8_t* block = s.BorrowOrRead(size, scratch);
+    if (block == nullptr) return ZipPixelsRead::Short;
     return InflateIntoPool(w, h, block, size, pool) ? ZipPixelsRead::Done : ZipPixelsRead::Damaged;
 }
 

@@ -212,9 +212,9 @@ private:
     PictureBlockHeader block_;
     uint8_t picMissing_ = 0;
     uint8_t picDamaged_ = 0;
-    // Compressed pixels of a stream that cannot lend them in place pass
-    // through here: one picture's block at most, kept with the file object.
-    std::vector<uint8_t> zipScratch_;
+    // Compressed pixels and PNG data of a stream that cannot lend them in
+    // place pass through here: one block at most, kept with the file object.
+    std::vector<uint8_t> blockScratch_;
     PendingReplace pending_;
     // True while any file object's finished write replaces its target. The
     // wait for the target lets other handlers run; a write they start then

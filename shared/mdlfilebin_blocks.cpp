@@ -76,7 +76,7 @@ bool TMenuFile::ReadMnuBitmapPixels(forms::PixelPool& pool, bool raw) {
     if (stream_ && !MnuPixelsRaw(raw)) {
         // Compressed pixels carry their length: once they are taken whole,
         // data that does not inflate damages this picture only.
-        const ZipPixelsRead read = ReadZipPixels(*stream_, pool, zipScratch_);
+        const ZipPixelsRead read = ReadZipPixels(*stream_, pool, blockScratch_);
         if (read == ZipPixelsRead::Done) return true;
         if (read == ZipPixelsRead::Damaged) picDamaged_ = 1;
     }
@@ -140,10 +140,14 @@ void TMenuFile::ReadMnuPNG(forms::PngImage& png) {
         SetMnuError();
         return;
     }
-    std::vector<uint8_t> data(static_cast<size_t>(length));
-    if (!Read(data.data(), data.size())) return;
+    // The PNG data is decoded where the stream holds it, when it can lend it.
+    const uint8_t* data = stream_ ? stream_->BorrowOrRead(static_cast<size_t>(length), blockScratch_) : nullptr;
+    if (data == nullptr) {
+        SetMnuError();
+        return;
+    }
     forms::PngImage loaded;
-    if (!loaded.LoadFromMemory(data.data(), data.size())) {
+    if (!loaded.LoadFromMemory(data, static_cast<size_t>(length))) {
         // The block was read whole: only its picture is lost.
         picDamaged_ = 1;
         SetMnuError();

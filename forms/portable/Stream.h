@@ -36,6 +36,9 @@ public:
     // with the position moved past them (valid until the stream is written);
     // null, the position unchanged, for any other stream or fewer bytes.
     virtual const uint8_t* Borrow(size_t /*count*/) { return nullptr; }
+    // The next count bytes: in place where the stream lends them, else read
+    // into scratch (grown as needed, never shrunk); null when fewer are left.
+    const uint8_t* BorrowOrRead(size_t count, std::vector<uint8_t>& scratch);
 };
 
 class MemoryStream final : public Stream {
