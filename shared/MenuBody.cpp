@@ -438,7 +438,7 @@ bool DecodeDeferredPictures(TAQMenu& menu, std::vector<DeferredPicture>& picture
     forms::PixelPool pool;
     for (DeferredPicture& d : pictures) {
         if (source.Seek(d.Position, forms::SeekOrigin::Begin) != d.Position || !TakeZipPixels(source, zipPixels) ||
-            !DecodeZipPixels(zipPixels, pool)) {
+            !DecodeMnuBitmap(zipPixels, pool)) {
             ok = false;
             continue;
         }

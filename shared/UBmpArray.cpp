@@ -352,13 +352,6 @@ bool DecodeZipPixels(const std::vector<uint8_t>& bytes, forms::PixelPool& pool) 
            InflateIntoPool(w, h, bytes.data() + 12, bytes.size() - 12, pool);
 }
 
-bool DecodeZipPixels(const std::vector<uint8_t>& bytes, forms::Bitmap& bmp) {
-    forms::PixelPool own(0);
-    if (!DecodeZipPixels(bytes, own)) return false;
-    bmp = own.Keep();
-    return true;
-}
-
 bool CompressStream(forms::Stream& source, forms::Stream& dest) {
     const int64_t size = source.Size();
     if (size < 0 || size > static_cast<int64_t>(std::numeric_limits<uint32_t>::max())) return false;

@@ -146,10 +146,8 @@ bool TakeZipPixels(forms::Stream& s, std::vector<uint8_t>& bytes);
 // from the same place takes them later.
 bool SkipZipPixels(forms::Stream& s);
 // Decodes bytes that TakeZipPixels took, checked as ReadZipPixels checks
-// them, straight into a bitmap (what ArrayToBmp would make of the record
-// ReadZipPixels fills); false leaves bmp unchanged.
-bool DecodeZipPixels(const std::vector<uint8_t>& bytes, forms::Bitmap& bmp);
-// The same into room reserved in pool (for pool.Keep()).
+// them, straight into room reserved in pool: pool.Keep() then gives what
+// ArrayToBmp would make of the record ReadZipPixels fills.
 bool DecodeZipPixels(const std::vector<uint8_t>& bytes, forms::PixelPool& pool);
 
 // Writes the source's size (4 bytes) and the whole source, from its start, as

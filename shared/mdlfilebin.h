@@ -222,9 +222,9 @@ private:
     static bool finishing_;
 };
 
-// Decodes compressed pixels that TakeMnuBitmapPixels kept into bitmap; false
-// (bitmap unchanged) on corrupt data.
-bool DecodeMnuBitmap(const std::vector<uint8_t>& zipPixels, forms::Bitmap& bitmap);
+// Decodes compressed pixels that TakeMnuBitmapPixels kept into room reserved
+// in pool (for pool.Keep()); false on corrupt data.
+bool DecodeMnuBitmap(const std::vector<uint8_t>& zipPixels, forms::PixelPool& pool);
 
 // ---- window shape ----
 std::string MakeWinRgnString(const forms::Bitmap& picture, int transIndex);

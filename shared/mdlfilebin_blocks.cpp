@@ -106,8 +106,8 @@ bool TMenuFile::SkipMnuBitmapPixels(int64_t& position) {
     return true;
 }
 
-bool DecodeMnuBitmap(const std::vector<uint8_t>& zipPixels, forms::Bitmap& bitmap) {
-    return DecodeZipPixels(zipPixels, bitmap);
+bool DecodeMnuBitmap(const std::vector<uint8_t>& zipPixels, forms::PixelPool& pool) {
+    return DecodeZipPixels(zipPixels, pool);
 }
 
 void TMenuFile::ReadMnuBitmap(forms::Bitmap& bitmap, bool raw) {
