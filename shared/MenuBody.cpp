@@ -316,7 +316,7 @@ public:
 
     void ReadPictures(TAQMenu& m, int count, const MenuReadOptions& options, MenuReadReport& rep) {
         const bool mayDefer = options.Deferred && !file.MnuPixelsRaw(options.Reload);
-        // The pictures of the read are carved from shared blocks.
+        // The pictures of the read are carved from a few large blocks.
         forms::PixelPool pool;
         for (int k = 0; k < count; ++k) {
             if (!file.ReadMnuBitmapHeader()) return;

@@ -2,8 +2,51 @@
 
 #include <algorithm>
 #include <cstring>
+#include <mutex>
+#include <vector>
 
 namespace forms {
+
+namespace {
+
+// Blocks of the standard size whose bitmaps are all gone, waiting for the
+// next pool. Made once and never destroyed, as bitmaps may outlive every
+// other static object; any thread may give a block back.
+class BlockShelf {
+public:
+    static BlockShelf& Get() {
+        static BlockShelf* shelf = new BlockShelf;
+        return *shelf;
+    }
+    uint32_t* Take() {
+        {
+            std::lock_guard<std::mutex> lock(mutex_);
+            if (!blocks_.empty()) {
+                uint32_t* block = blocks_.back();
+                blocks_.pop_back();
+                return block;
+            }
+        }
+        // Default-initialised: every pixel is written before it is kept.
+        return new uint32_t[PixelPool::kBlockPixels];
+    }
+    void Give(uint32_t* block) {
+        {
+            std::lock_guard<std::mutex> lock(mutex_);
+            if (blocks_.size() < PixelPool::kShelfBlocks) {
+                blocks_.push_back(block);
+                return;
+            }
+        }
+        delete[] block;
+    }
+
+private:
+    std::mutex mutex_;
+    std::vector<uint32_t*> blocks_;
+};
+
+}  // namespace
 
 uint32_t* PixelPool::Reserve(int width, int height) {
     width_ = std::max(width, 0);
@@ -12,8 +55,12 @@ uint32_t* PixelPool::Reserve(int width, int height) {
     if (count == 0) return nullptr;
     if (!block_ || blockSize_ - used_ < count) {
         blockSize_ = std::max(blockPixels_, count);
-        // Default-initialised: every pixel is written before it is kept.
-        block_.reset(new uint32_t[blockSize_], std::default_delete<uint32_t[]>());
+        if (blockSize_ == kBlockPixels) {
+            block_.reset(BlockShelf::Get().Take(), [](uint32_t* block) { BlockShelf::Get().Give(block); });
+        } else {
+            // Default-initialised: every pixel is written before it is kept.
+            block_.reset(new uint32_t[blockSize_], std::default_delete<uint32_t[]>());
+        }
         used_ = 0;
     }
     return block_.get() + used_;

@@ -1,12 +1,14 @@
 // Pixel storage for many bitmaps made one after another, such as the
-// pictures of one menu read: blocks are carved into pictures, so that a read
-// makes few allocations rather than one per picture, and nothing is filled
-// before the pictures' own pixels are written.
+// pictures of one menu read: large blocks are carved into pictures, so that
+// a read makes a few allocations instead of one per picture, and nothing is
+// filled before the pictures' own pixels are written.
 //
 // A picture is reserved, filled by the caller, then kept as a bitmap; a
 // reservation that is not kept is reused by the next one, so at most one
 // picture's room is ever spare. A block lives while any bitmap made from it
-// does.
+// does; a block of the standard size is then kept for a later pool (up to
+// kShelfBlocks of them), so that a program reading menu after menu writes
+// into memory that is already mapped rather than faulting fresh pages in.
 #pragma once
 #include <cstddef>
 #include <cstdint>
@@ -30,11 +32,8 @@ public:
     // True when the reserved room holds the pixels of picture.
     bool ReservedEquals(const Bitmap& picture) const;
 
-    // 480 KB: below the size from which the Windows heap maps every
-    // allocation anew and gives it back to the system when it is freed, so
-    // that the blocks of a menu that was closed serve the next read without
-    // their pages being faulted in again.
-    static constexpr size_t kBlockPixels = 480 * 1024 / sizeof(uint32_t);
+    static constexpr size_t kBlockPixels = size_t{4} << 20;  // 16 MB
+    static constexpr size_t kShelfBlocks = 16;
 
 private:
     size_t blockPixels_;
