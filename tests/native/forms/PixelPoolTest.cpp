@@ -66,3 +66,13 @@ TEST(PixelPool, RoomThatIsNotKeptIsReusedByTheNextPicture) {
     EXPECT_EQ(Carve(pool, 1, 1, 60).Data(), spare + 4);
     EXPECT_EQ(before.Pixel(2, 1), 55u);
 }
+
+TEST(PixelPool, ABlockWhosePicturesAreAllGoneServesTheNextPool) {
+    const uint32_t* first = nullptr;
+    {
+        PixelPool pool;
+        first = Carve(pool, 10, 10, 1).Data();
+    }
+    PixelPool next;
+    EXPECT_EQ(Carve(next, 3, 3, 7).Data(), first);
+}
