@@ -316,7 +316,8 @@ public:
 
     void ReadPictures(TAQMenu& m, int count, const MenuReadOptions& options, MenuReadReport& rep) {
         const bool mayDefer = options.Deferred && !file.MnuPixelsRaw(options.Reload);
-        forms::Bitmap read;
+        // The pictures of the read are carved from a few large blocks.
+        forms::PixelPool pool;
         for (int k = 0; k < count; ++k) {
             if (!file.ReadMnuBitmapHeader()) return;
             const PictureBlockHeader h = file.MnuBlockHeader();
@@ -329,10 +330,10 @@ public:
                 ++rep.BlocksRead;
                 continue;
             }
-            // The pixels go into a buffer of their own, reused while they
-            // equal the previous picture of the slot.
-            file.ReadMnuBitmapPixelsInto(read, options.Reload);
-            if (file.MnuError() && file.PicDamaged()) {
+            // The pixels go into the pool's room, which the next picture
+            // reuses while they equal the previous picture of the slot.
+            const bool read = file.ReadMnuBitmapPixels(pool, options.Reload);
+            if (!read && file.PicDamaged()) {
                 // Whole but undecodable: the slot stays as it was, reading goes on.
                 file.ClearMnuError();
                 ++rep.BlocksDamaged;
@@ -340,15 +341,15 @@ public:
                 ++rep.BlocksRead;
                 continue;
             }
-            if (file.MnuError()) return;
+            if (!read) return;
             ++rep.BlocksRead;
             if (!inSlots) {
                 ++rep.BlocksSkipped;
                 continue;
             }
             const PicRef* before = options.Previous ? &PictureAt(*options.Previous, h) : nullptr;
-            PicRef pic = before && *before && **before == read ? *before
-                                                                : std::make_shared<forms::Bitmap>(std::move(read));
+            PicRef pic = before && *before && pool.ReservedEquals(**before) ? *before
+                                                                             : std::make_shared<forms::Bitmap>(pool.Keep());
             StorePicture(m, h, options.PlcImageAlsoAtFrame0, std::move(pic));
         }
     }
@@ -434,14 +435,14 @@ bool ReadMenuBody(TMenuFile& file, TAQMenu& menu, const MenuReadOptions& options
 bool DecodeDeferredPictures(TAQMenu& menu, std::vector<DeferredPicture>& pictures, forms::Stream& source) {
     bool ok = true;
     std::vector<uint8_t> zipPixels;  // one buffer for every block
+    forms::PixelPool pool;
     for (DeferredPicture& d : pictures) {
-        auto pic = std::make_shared<forms::Bitmap>();
         if (source.Seek(d.Position, forms::SeekOrigin::Begin) != d.Position || !TakeZipPixels(source, zipPixels) ||
-            !DecodeMnuBitmap(zipPixels, *pic)) {
+            !DecodeMnuBitmap(zipPixels, pool)) {
             ok = false;
             continue;
         }
-        menu.Buttons[d.Object].Pics[d.State][d.Frame] = std::move(pic);
+        menu.Buttons[d.Object].Pics[d.State][d.Frame] = std::make_shared<forms::Bitmap>(pool.Keep());
     }
     pictures.clear();
     return ok;

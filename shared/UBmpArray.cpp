@@ -175,6 +175,15 @@ bool InflatePixels(int32_t w, int32_t h, const uint8_t* block, size_t n, TBmpArr
     return true;
 }
 
+// Inflates a block of compressed pixels of a w x h picture (sides within the
+// limits) into room reserved in pool; false as for InflatePixels.
+bool InflateIntoPool(int32_t w, int32_t h, const uint8_t* block, size_t n, forms::PixelPool& pool) {
+    uint64_t rawSize = 0;
+    if (!RawSizeFits(w, h, block, n, rawSize)) return false;
+    uint8_t* room = reinterpret_cast<uint8_t*>(pool.Reserve(w, h));
+    return InflateExact(block + 4, n - 4, room, static_cast<size_t>(rawSize));
+}
+
 }  // namespace
 
 void ResetBmpArray(TBmpArray& a) {
@@ -265,16 +274,21 @@ bool ReadRawPixels(forms::Stream& s, TBmpArray& a) {
     return true;
 }
 
-bool ReadRawPixels(forms::Stream& s, forms::Bitmap& bmp) {
+bool ReadRawPixels(forms::Stream& s, forms::PixelPool& pool) {
     int32_t w = 0, h = 0;
     size_t pixels = 0;
-    if (ReadSides(s, w, h, pixels) &&
-        static_cast<uint64_t>(s.Remaining()) >= static_cast<uint64_t>(pixels) * 4) {
-        bmp.SetSize(w, h);
-        if (pixels == 0 || s.ReadExact(bmp.Data(), pixels * sizeof(uint32_t))) return true;
+    if (!ReadSides(s, w, h, pixels) || static_cast<uint64_t>(s.Remaining()) < static_cast<uint64_t>(pixels) * 4) {
+        return false;
     }
-    bmp = forms::Bitmap();
-    return false;
+    uint32_t* room = pool.Reserve(w, h);
+    return pixels == 0 || s.ReadExact(room, pixels * sizeof(uint32_t));
+}
+
+bool ReadRawPixels(forms::Stream& s, forms::Bitmap& bmp) {
+    forms::PixelPool own(0);
+    const bool ok = ReadRawPixels(s, own);
+    bmp = ok ? own.Keep() : forms::Bitmap();
+    return ok;
 }
 
 bool WriteZipPixels(forms::Stream& s, const TBmpArray& a) {
@@ -308,6 +322,15 @@ bool SkipZipPixels(forms::Stream& s) {
     return ReadZipHead(s, w, h, n) && s.Seek(n, forms::SeekOrigin::Current) >= 0;
 }
 
+ZipPixelsRead ReadZipPixels(forms::Stream& s, forms::PixelPool& pool, std::vector<uint8_t>& scratch) {
+    int32_t w = 0, h = 0, n = 0;
+    if (!ReadZipHead(s, w, h, n)) return ZipPixelsRead::Short;
+    const auto size = static_cast<size_t>(n);
+    const uint8_t* block = s.BorrowOrRead(size, scratch);
+    if (block == nullptr) return ZipPixelsRead::Short;
+    return InflateIntoPool(w, h, block, size, pool) ? ZipPixelsRead::Done : ZipPixelsRead::Damaged;
+}
+
 bool ReadZipPixels(forms::Stream& s, TBmpArray& a) {
     int32_t w = 0, h = 0, n = 0;
     std::vector<uint8_t> block;
@@ -321,23 +344,12 @@ bool ReadZipPixels(forms::Stream& s, TBmpArray& a) {
     return ok;
 }
 
-bool DecodeZipPixels(const std::vector<uint8_t>& bytes, forms::Bitmap& bmp) {
+bool DecodeZipPixels(const std::vector<uint8_t>& bytes, forms::PixelPool& pool) {
     if (bytes.size() < 16) return false;
     const auto w = static_cast<int32_t>(GetLE32(bytes.data()));
     const auto h = static_cast<int32_t>(GetLE32(bytes.data() + 4));
-    uint64_t rawSize = 0;
-    if (!WithinLimits(w, h) || GetLE32(bytes.data() + 8) != bytes.size() - 12 ||
-        !RawSizeFits(w, h, bytes.data() + 12, bytes.size() - 12, rawSize)) {
-        return false;
-    }
-    // The file's pixel words are the bitmap's rows, top row first.
-    forms::Bitmap decoded(w, h);
-    if (!InflateExact(bytes.data() + 16, bytes.size() - 16, reinterpret_cast<uint8_t*>(decoded.Data()),
-                      static_cast<size_t>(rawSize))) {
-        return false;
-    }
-    bmp = std::move(decoded);
-    return true;
+    return WithinLimits(w, h) && GetLE32(bytes.data() + 8) == bytes.size() - 12 &&
+           InflateIntoPool(w, h, bytes.data() + 12, bytes.size() - 12, pool);
 }
 
 bool CompressStream(forms::Stream& source, forms::Stream& dest) {

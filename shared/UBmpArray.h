@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "forms/portable/Bitmap.h"
+#include "forms/portable/PixelPool.h"
 #include "forms/portable/PngImage.h"
 #include "forms/portable/Stream.h"
 
@@ -118,10 +119,23 @@ bool WriteZipPixels(forms::Stream& s, const forms::Bitmap& bmp, int zipLevel = k
 // Reads raw pixels straight into a bitmap's rows, checked as ReadRawPixels
 // checks them; refused input leaves bmp empty and gives false.
 bool ReadRawPixels(forms::Stream& s, forms::Bitmap& bmp);
+// Reads raw pixels straight into room reserved in pool (for pool.Keep()),
+// checked as ReadRawPixels checks them.
+bool ReadRawPixels(forms::Stream& s, forms::PixelPool& pool);
 // Reads compressed pixels like ReadRawPixels; corrupt or short zlib data, a
 // stored raw size that does not match the sides, or sizes beyond the limits
 // leave the record empty and give false.
 bool ReadZipPixels(forms::Stream& s, TBmpArray& a);
+// Reads compressed pixels, checked as ReadZipPixels checks them, and
+// inflates them straight into room reserved in pool (for pool.Keep()). The
+// block is inflated where the stream holds it in memory, else it is read
+// into scratch first.
+enum class ZipPixelsRead {
+    Done,
+    Short,    // refused sides or a block that does not fit the stream
+    Damaged,  // the block was taken whole but does not decode to the sides
+};
+ZipPixelsRead ReadZipPixels(forms::Stream& s, forms::PixelPool& pool, std::vector<uint8_t>& scratch);
 // Takes the bytes of compressed pixels (width, height, block length and the
 // block) from the stream without inflating them, so that DecodeZipPixels can
 // decode them later. The sides and the block length are checked as
@@ -132,9 +146,9 @@ bool TakeZipPixels(forms::Stream& s, std::vector<uint8_t>& bytes);
 // from the same place takes them later.
 bool SkipZipPixels(forms::Stream& s);
 // Decodes bytes that TakeZipPixels took, checked as ReadZipPixels checks
-// them, straight into a bitmap (what ArrayToBmp would make of the record
-// ReadZipPixels fills); false leaves bmp unchanged.
-bool DecodeZipPixels(const std::vector<uint8_t>& bytes, forms::Bitmap& bmp);
+// them, straight into room reserved in pool: pool.Keep() then gives what
+// ArrayToBmp would make of the record ReadZipPixels fills.
+bool DecodeZipPixels(const std::vector<uint8_t>& bytes, forms::PixelPool& pool);
 
 // Writes the source's size (4 bytes) and the whole source, from its start, as
 // a zlib stream (RFC 1950) at level 9. Returns false when the source is larger

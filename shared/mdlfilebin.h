@@ -21,6 +21,7 @@
 #include <vector>
 
 #include "forms/portable/Bitmap.h"
+#include "forms/portable/PixelPool.h"
 #include "forms/portable/PngImage.h"
 #include "forms/portable/Stream.h"
 #include "shared/UBmpArray.h"
@@ -144,9 +145,10 @@ public:
     // again (both false and MnuError when they do not fit the stream).
     bool ReadMnuBitmapHeader();
     void ReadMnuBitmapPixels(forms::Bitmap& bitmap, bool raw);
-    // ReadMnuBitmapPixels into a buffer that is reused: raw pixels are read
-    // straight into its memory, which after an error holds no picture.
-    void ReadMnuBitmapPixelsInto(forms::Bitmap& buffer, bool raw);
+    // ReadMnuBitmapPixels into room reserved in pool, which the caller keeps
+    // (pool.Keep()) or leaves for the next picture; false with MnuError set
+    // (and PicDamaged for a whole block that does not decode) otherwise.
+    bool ReadMnuBitmapPixels(forms::PixelPool& pool, bool raw);
     bool TakeMnuBitmapPixels(std::vector<uint8_t>& zipPixels);
     bool SkipMnuBitmapPixels(int64_t& position);
     // True when the pixels of the file's bitmap blocks are raw: asked for, or
@@ -218,6 +220,9 @@ private:
     PictureBlockHeader block_;
     uint8_t picMissing_ = 0;
     uint8_t picDamaged_ = 0;
+    // Compressed pixels and PNG data of a stream that cannot lend them in
+    // place pass through here: one block at most, kept with the file object.
+    std::vector<uint8_t> blockScratch_;
     PendingReplace pending_;
     // True while any file object's finished write replaces its target. The
     // wait for the target lets other handlers run; a write they start then
@@ -225,9 +230,9 @@ private:
     static bool finishing_;
 };
 
-// Decodes compressed pixels that TakeMnuBitmapPixels kept into bitmap; false
-// (bitmap unchanged) on corrupt data.
-bool DecodeMnuBitmap(const std::vector<uint8_t>& zipPixels, forms::Bitmap& bitmap);
+// Decodes compressed pixels that TakeMnuBitmapPixels kept into room reserved
+// in pool (for pool.Keep()); false on corrupt data.
+bool DecodeMnuBitmap(const std::vector<uint8_t>& zipPixels, forms::PixelPool& pool);
 
 // ---- window shape ----
 std::string MakeWinRgnString(const forms::Bitmap& picture, int transIndex);

@@ -71,33 +71,22 @@ bool TMenuFile::ReadMnuBitmapHeader() {
 
 bool TMenuFile::MnuPixelsRaw(bool raw) const { return raw || header_.HdrMajor == 6; }
 
-void TMenuFile::ReadMnuBitmapPixels(forms::Bitmap& bitmap, bool raw) {
-    if (!MnuPixelsRaw(raw)) {
+bool TMenuFile::ReadMnuBitmapPixels(forms::PixelPool& pool, bool raw) {
+    if (stream_ && MnuPixelsRaw(raw) && ReadRawPixels(*stream_, pool)) return true;
+    if (stream_ && !MnuPixelsRaw(raw)) {
         // Compressed pixels carry their length: once they are taken whole,
         // data that does not inflate damages this picture only.
-        std::vector<uint8_t> zipPixels;
-        if (!TakeMnuBitmapPixels(zipPixels)) return;
-        if (!DecodeMnuBitmap(zipPixels, bitmap)) {
-            picDamaged_ = 1;
-            SetMnuError();
-        }
-        return;
+        const ZipPixelsRead read = ReadZipPixels(*stream_, pool, blockScratch_);
+        if (read == ZipPixelsRead::Done) return true;
+        if (read == ZipPixelsRead::Damaged) picDamaged_ = 1;
     }
-    // Raw pixels go straight into the picture's rows.
-    forms::Bitmap read;
-    if (!stream_ || !ReadRawPixels(*stream_, read)) {
-        SetMnuError();
-        return;
-    }
-    bitmap = std::move(read);
+    SetMnuError();
+    return false;
 }
 
-void TMenuFile::ReadMnuBitmapPixelsInto(forms::Bitmap& buffer, bool raw) {
-    if (!MnuPixelsRaw(raw)) {
-        ReadMnuBitmapPixels(buffer, raw);
-        return;
-    }
-    if (!stream_ || !ReadRawPixels(*stream_, buffer)) SetMnuError();
+void TMenuFile::ReadMnuBitmapPixels(forms::Bitmap& bitmap, bool raw) {
+    forms::PixelPool own(0);
+    if (ReadMnuBitmapPixels(own, raw)) bitmap = own.Keep();
 }
 
 bool TMenuFile::TakeMnuBitmapPixels(std::vector<uint8_t>& zipPixels) {
@@ -117,8 +106,8 @@ bool TMenuFile::SkipMnuBitmapPixels(int64_t& position) {
     return true;
 }
 
-bool DecodeMnuBitmap(const std::vector<uint8_t>& zipPixels, forms::Bitmap& bitmap) {
-    return DecodeZipPixels(zipPixels, bitmap);
+bool DecodeMnuBitmap(const std::vector<uint8_t>& zipPixels, forms::PixelPool& pool) {
+    return DecodeZipPixels(zipPixels, pool);
 }
 
 void TMenuFile::ReadMnuBitmap(forms::Bitmap& bitmap, bool raw) {
@@ -151,10 +140,14 @@ void TMenuFile::ReadMnuPNG(forms::PngImage& png) {
         SetMnuError();
         return;
     }
-    std::vector<uint8_t> data(static_cast<size_t>(length));
-    if (!Read(data.data(), data.size())) return;
+    // The PNG data is decoded where the stream holds it, when it can lend it.
+    const uint8_t* data = stream_ ? stream_->BorrowOrRead(static_cast<size_t>(length), blockScratch_) : nullptr;
+    if (data == nullptr) {
+        SetMnuError();
+        return;
+    }
     forms::PngImage loaded;
-    if (!loaded.LoadFromMemory(data.data(), data.size())) {
+    if (!loaded.LoadFromMemory(data, static_cast<size_t>(length))) {
         // The block was read whole: only its picture is lost.
         picDamaged_ = 1;
         SetMnuError();

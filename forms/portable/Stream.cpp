@@ -75,6 +75,19 @@ size_t MemoryStream::Read(void* buffer, size_t count) {
     return n;
 }
 
+const uint8_t* Stream::BorrowOrRead(size_t count, std::vector<uint8_t>& scratch) {
+    if (const uint8_t* lent = Borrow(count)) return lent;
+    if (scratch.size() < count) scratch.resize(count);
+    return ReadExact(scratch.data(), count) ? scratch.data() : nullptr;
+}
+
+const uint8_t* MemoryStream::Borrow(size_t count) {
+    if (pos_ > data_.size() || count > data_.size() - pos_) return nullptr;
+    const uint8_t* bytes = data_.data() + pos_;
+    pos_ += count;
+    return bytes;
+}
+
 size_t MemoryStream::Write(const void* buffer, size_t count) {
     if (count == 0) return 0;
     if (count > std::numeric_limits<size_t>::max() - pos_) return 0;

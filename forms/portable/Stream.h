@@ -32,6 +32,13 @@ public:
     bool ReadExact(void* buffer, size_t count) { return Read(buffer, count) == count; }
     // Copies count bytes from source at its position; returns bytes copied.
     int64_t CopyFrom(Stream& source, int64_t count);
+    // The next count bytes in place, for a stream that holds them in memory,
+    // with the position moved past them (valid until the stream is written);
+    // null, the position unchanged, for any other stream or fewer bytes.
+    virtual const uint8_t* Borrow(size_t /*count*/) { return nullptr; }
+    // The next count bytes: in place where the stream lends them, else read
+    // into scratch (grown as needed, never shrunk); null when fewer are left.
+    const uint8_t* BorrowOrRead(size_t count, std::vector<uint8_t>& scratch);
 };
 
 class MemoryStream final : public Stream {
@@ -44,6 +51,7 @@ public:
     size_t Write(const void* buffer, size_t count) override;
     int64_t Seek(int64_t offset, SeekOrigin origin) override;
     int64_t Size() override { return static_cast<int64_t>(data_.size()); }
+    const uint8_t* Borrow(size_t count) override;
 
     const std::vector<uint8_t>& Bytes() const { return data_; }
     std::vector<uint8_t>& Bytes() { return data_; }

@@ -10,6 +10,19 @@ using forms::MemoryStream;
 using forms::SeekOrigin;
 using formstest::Bytes;
 
+TEST(MemoryStream, LendsBytesInPlaceOnlyWhenItHoldsThemAll) {
+    MemoryStream s(Bytes{1, 2, 3, 4, 5});
+    s.Seek(1, SeekOrigin::Begin);
+    const uint8_t* lent = s.Borrow(3);
+    ASSERT_NE(lent, nullptr);
+    EXPECT_EQ(lent[2], 4);
+    EXPECT_EQ(s.Position(), 4);
+    EXPECT_EQ(s.Borrow(2), nullptr);
+    EXPECT_EQ(s.Position(), 4);
+    s.Seek(9, SeekOrigin::Begin);
+    EXPECT_EQ(s.Borrow(0), nullptr);
+}
+
 TEST(MemoryStream, ReadsSeeksAndGrows) {
     MemoryStream s(Bytes{1, 2, 3, 4, 5});
     uint8_t buf[8] = {};

@@ -230,4 +230,48 @@ TEST(BmpArray, DamagedEncodingsAreRefused) {
     EXPECT_EQ(a.Pixels[0][0], 0x11223344u);
 }
 
+// A stream over bytes that never lends them in place, as a file stream.
+class CopyingStream final : public forms::Stream {
+public:
+    explicit CopyingStream(Bytes bytes) : inner_(std::move(bytes)) {}
+    size_t Read(void* buffer, size_t count) override { return inner_.Read(buffer, count); }
+    size_t Write(const void* buffer, size_t count) override { return inner_.Write(buffer, count); }
+    int64_t Seek(int64_t offset, forms::SeekOrigin origin) override { return inner_.Seek(offset, origin); }
+    int64_t Size() override { return inner_.Size(); }
+
+private:
+    forms::MemoryStream inner_;
+};
+
+TEST(ZipPixels, PooledReadsInflateInPlaceOrThroughScratchAlikeAndTellShortFromDamaged) {
+    const forms::Bitmap first = RandomBitmap(7, 5, 3), second = RandomBitmap(2, 9, 4);
+    forms::MemoryStream written;
+    ASSERT_TRUE(WriteZipPixels(written, first) && WriteZipPixels(written, second));
+    const Bytes twoPictures = written.Bytes();
+    Bytes damaged = twoPictures;
+    damaged[20] ^= 0xFF;  // inside the first picture's zlib data
+
+    forms::MemoryStream lending(twoPictures);
+    CopyingStream copying(twoPictures);
+    for (forms::Stream* s : {static_cast<forms::Stream*>(&lending), static_cast<forms::Stream*>(&copying)}) {
+        forms::PixelPool pool;
+        std::vector<uint8_t> scratch;
+        ASSERT_EQ(ReadZipPixels(*s, pool, scratch), ZipPixelsRead::Done);
+        EXPECT_EQ(pool.Keep(), first);
+        ASSERT_EQ(ReadZipPixels(*s, pool, scratch), ZipPixelsRead::Done);
+        EXPECT_EQ(pool.Keep(), second);
+        EXPECT_EQ(ReadZipPixels(*s, pool, scratch), ZipPixelsRead::Short);
+        EXPECT_EQ(scratch.empty(), s == &lending);
+    }
+
+    forms::PixelPool pool;
+    std::vector<uint8_t> scratch;
+    CopyingStream bad(damaged);
+    EXPECT_EQ(ReadZipPixels(bad, pool, scratch), ZipPixelsRead::Damaged);
+    ASSERT_EQ(ReadZipPixels(bad, pool, scratch), ZipPixelsRead::Done);  // the next block still reads
+    EXPECT_EQ(pool.Keep(), second);
+    CopyingStream cut(Bytes(twoPictures.begin(), twoPictures.begin() + 30));
+    EXPECT_EQ(ReadZipPixels(cut, pool, scratch), ZipPixelsRead::Short);
+}
+
 }  // namespace
