@@ -1,4 +1,4 @@
-#include "editor/shell/FindControlsRules.h"
+#include "editor/logic/FindControlsRules.h"
 
 namespace editor {
 namespace {

@@ -2,7 +2,7 @@
 // sequence then leads to the first document, and runs the message loop.
 #include <windows.h>
 
-#include "editor/win32/mdiform1.h"
+#include "editor/win32/mainwindow/mdiform1.h"
 #include "forms/win32/Application.h"
 #include "shared/TarvikUtils.h"
 

@@ -1,8 +1,8 @@
-#include "editor/win32/frmbtnwiz.h"
+#include "editor/win32/buttonprops/frmbtnwiz.h"
 
 #include "editor/logic/CommandWizardRules.h"
-#include "editor/win32/ControlNames.h"
-#include "editor/win32/EditorGlobals.h"
+#include "editor/win32/common/ControlNames.h"
+#include "editor/win32/common/EditorGlobals.h"
 #include "forms/win32/Application.h"
 #include "forms/win32/Button.h"
 #include "forms/win32/CheckBox.h"

@@ -1,17 +1,17 @@
-#include "editor/win32/DialogControls.h"
-#include "editor/win32/frmproperties.h"
+#include "editor/win32/common/DialogControls.h"
+#include "editor/win32/buttonprops/frmproperties.h"
 
 #include <windows.h>
 
 #include <shellapi.h>
 
 #include "editor/logic/ButtonFrames.h"
-#include "editor/win32/ControlNames.h"
-#include "editor/win32/EditorGlobals.h"
-#include "editor/win32/EditorHelp.h"
-#include "editor/win32/ResourcePicture.h"
-#include "editor/win32/frmbtnwiz.h"
-#include "editor/win32/frmfutip.h"
+#include "editor/win32/common/ControlNames.h"
+#include "editor/win32/common/EditorGlobals.h"
+#include "editor/win32/common/EditorHelp.h"
+#include "editor/win32/smallwindows/ResourcePicture.h"
+#include "editor/win32/buttonprops/frmbtnwiz.h"
+#include "editor/win32/smallwindows/frmfutip.h"
 #include "EditorResources.h"
 #include "forms/win32/Application.h"
 #include "forms/win32/Button.h"

@@ -28,7 +28,7 @@
 #include <string>
 #include <vector>
 
-#include "editor/win32/ColorRequest.h"
+#include "editor/win32/common/ColorRequest.h"
 #include "forms/win32/Form.h"
 #include "shared/MenuType.h"
 

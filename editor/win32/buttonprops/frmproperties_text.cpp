@@ -7,8 +7,8 @@
 #include <algorithm>
 
 #include "editor/logic/TextFormatRules.h"
-#include "editor/win32/DialogControls.h"
-#include "editor/win32/frmproperties.h"
+#include "editor/win32/common/DialogControls.h"
+#include "editor/win32/buttonprops/frmproperties.h"
 #include "forms/win32/Application.h"
 #include "forms/win32/ComboBox.h"
 #include "forms/win32/ImageList.h"

@@ -1,9 +1,9 @@
-#include "editor/win32/frmShadowSet.h"
+#include "editor/win32/colors/frmShadowSet.h"
 
 #include <algorithm>
 #include <string>
 
-#include "editor/win32/ControlNames.h"
+#include "editor/win32/common/ControlNames.h"
 #include "forms/portable/Bitmap.h"
 #include "forms/win32/Application.h"
 #include "forms/win32/Bevel.h"

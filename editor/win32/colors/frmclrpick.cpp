@@ -1,7 +1,7 @@
-#include "editor/win32/frmclrpick.h"
+#include "editor/win32/colors/frmclrpick.h"
 
 #include "editor/logic/ColorChooserRules.h"
-#include "editor/win32/frmcolors.h"
+#include "editor/win32/colors/frmcolors.h"
 #include "forms/win32/Button.h"
 #include "forms/win32/Image.h"
 #include "forms/win32/Label.h"

@@ -1,8 +1,8 @@
-#include "editor/win32/frmclrtrans.h"
+#include "editor/win32/colors/frmclrtrans.h"
 
 #include <string>
 
-#include "editor/win32/ControlNames.h"
+#include "editor/win32/common/ControlNames.h"
 #include "forms/win32/Application.h"
 #include "forms/win32/Label.h"
 #include "forms/win32/Panel.h"

@@ -9,7 +9,7 @@
 #include <array>
 #include <cstdint>
 
-#include "editor/win32/ColorRequest.h"
+#include "editor/win32/common/ColorRequest.h"
 #include "forms/win32/Form.h"
 
 namespace forms {

@@ -1,12 +1,12 @@
-#include "editor/win32/frmcolors.h"
+#include "editor/win32/colors/frmcolors.h"
 
 #include <string>
 
 #include "editor/logic/ColorChooserRules.h"
-#include "editor/win32/ColorRequest.h"
-#include "editor/win32/ControlNames.h"
-#include "editor/win32/EditorGlobals.h"
-#include "editor/win32/frmclrpick.h"
+#include "editor/win32/common/ColorRequest.h"
+#include "editor/win32/common/ControlNames.h"
+#include "editor/win32/common/EditorGlobals.h"
+#include "editor/win32/colors/frmclrpick.h"
 #include "forms/win32/Application.h"
 #include "forms/win32/Button.h"
 #include "forms/win32/Edit.h"

@@ -1,4 +1,4 @@
-#include "editor/win32/ColorRequest.h"
+#include "editor/win32/common/ColorRequest.h"
 
 #include <stdexcept>
 

@@ -1,4 +1,4 @@
-#include "editor/win32/ControlNames.h"
+#include "editor/win32/common/ControlNames.h"
 
 #include <cstdio>
 

@@ -1,4 +1,4 @@
-#include "editor/win32/DialogControls.h"
+#include "editor/win32/common/DialogControls.h"
 
 #include "forms/win32/Button.h"
 #include "forms/win32/ComboBox.h"

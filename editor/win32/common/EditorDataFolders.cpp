@@ -1,4 +1,4 @@
-#include "editor/win32/EditorDataFolders.h"
+#include "editor/win32/common/EditorDataFolders.h"
 
 #include <windows.h>
 #include <shlobj.h>

@@ -1,4 +1,4 @@
-#include "editor/win32/EditorGlobals.h"
+#include "editor/win32/common/EditorGlobals.h"
 
 #include "forms/win32/FileDialogs.h"
 

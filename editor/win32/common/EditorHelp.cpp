@@ -1,11 +1,11 @@
-#include "editor/win32/EditorHelp.h"
+#include "editor/win32/common/EditorHelp.h"
 
 #include <shellapi.h>
 
 #include <cstdio>
 #include <cstdlib>
 
-#include "editor/win32/EditorGlobals.h"
+#include "editor/win32/common/EditorGlobals.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
-#include "editor/win32/EditorMenuFileHost.h"
+#include "editor/win32/common/EditorMenuFileHost.h"
 
-#include "editor/win32/EditorGlobals.h"
+#include "editor/win32/common/EditorGlobals.h"
 
 bool EditorMenuFileHost::AskYes(const std::string& text) {
     return EditorMsg(text, TMsgDlgType::mtConfirmation, TMsgDlgButtons::mbYesNoCancel) == mrYes;

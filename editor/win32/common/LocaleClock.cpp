@@ -1,4 +1,4 @@
-#include "editor/win32/LocaleClock.h"
+#include "editor/win32/common/LocaleClock.h"
 
 #include <windows.h>
 

@@ -1,4 +1,4 @@
-#include "editor/win32/RichTextPicture.h"
+#include "editor/win32/common/RichTextPicture.h"
 
 #include <windows.h>
 #include <richedit.h>

@@ -1,4 +1,4 @@
-#include "editor/win32/sndkey32.h"
+#include "editor/win32/common/sndkey32.h"
 
 #include <windows.h>
 

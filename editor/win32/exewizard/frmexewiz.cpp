@@ -1,12 +1,12 @@
-#include "editor/win32/DialogControls.h"
-#include "editor/win32/frmexewiz.h"
+#include "editor/win32/common/DialogControls.h"
+#include "editor/win32/exewizard/frmexewiz.h"
 
 #include <windows.h>
 
 #include "editor/logic/AutorunWizardRules.h"
 #include "shared/TextParts.h"
-#include "editor/win32/ControlNames.h"
-#include "editor/win32/EditorGlobals.h"
+#include "editor/win32/common/ControlNames.h"
+#include "editor/win32/common/EditorGlobals.h"
 #include "forms/portable/FileSystem.h"
 #include "forms/win32/Application.h"
 #include "forms/win32/Button.h"

@@ -1,11 +1,11 @@
 // The main window's construction: the window itself, the status bar, the
 // document area, the hidden parking place of the shared editing controls,
 // the timers; then the menu bar and toolbars (mdiform1_commands.cpp).
-#include "editor/win32/mdiform1.h"
+#include "editor/win32/mainwindow/mdiform1.h"
 
 #include "editor/logic/EditorTexts.h"
 #include "shared/TextParts.h"
-#include "editor/win32/EditorGlobals.h"
+#include "editor/win32/common/EditorGlobals.h"
 #include "forms/portable/FileSystem.h"
 #include "forms/win32/Application.h"
 #include "forms/win32/Button.h"

@@ -37,8 +37,8 @@
 #include "editor/logic/DataFolders.h"
 #include "editor/logic/EditorSettings.h"
 #include "editor/logic/SurfaceGeometry.h"
-#include "editor/win32/ColorRequest.h"
-#include "editor/win32/EditorDocument.h"
+#include "editor/win32/common/ColorRequest.h"
+#include "editor/win32/mainwindow/EditorDocument.h"
 #include "forms/win32/Form.h"
 
 namespace forms {

@@ -7,10 +7,10 @@
 // applied only when the same document is still current and the object still
 // exists, and a second AutoSeek cannot start while one runs.
 #include "editor/logic/AutoSeek.h"
-#include "editor/win32/EditorGlobals.h"
-#include "editor/win32/frmfutip.h"
-#include "editor/win32/frmsearchn.h"
-#include "editor/win32/mdiform1.h"
+#include "editor/win32/common/EditorGlobals.h"
+#include "editor/win32/smallwindows/frmfutip.h"
+#include "editor/win32/smallwindows/frmsearchn.h"
+#include "editor/win32/mainwindow/mdiform1.h"
 #include "forms/win32/Application.h"
 #include "forms/win32/Button.h"
 #include "forms/win32/Image.h"

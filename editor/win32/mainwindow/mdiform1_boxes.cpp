@@ -6,8 +6,8 @@
 // part is.
 #include <algorithm>
 
-#include "editor/win32/EditorGlobals.h"
-#include "editor/win32/mdiform1.h"
+#include "editor/win32/common/EditorGlobals.h"
+#include "editor/win32/mainwindow/mdiform1.h"
 #include "forms/win32/Application.h"
 #include "forms/win32/Button.h"
 #include "forms/win32/Image.h"

@@ -5,7 +5,7 @@
 // shared colour live in the menu record too: a label is always drawn from
 // the record, so what the user formats is what is saved, undone and packed.
 
-#include "editor/win32/mdiform1.h"
+#include "editor/win32/mainwindow/mdiform1.h"
 #include "forms/win32/Font.h"
 #include "forms/win32/Command.h"
 #include "forms/win32/Label.h"

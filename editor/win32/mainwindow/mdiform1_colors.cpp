@@ -10,12 +10,12 @@
 #include <windows.h>
 
 
-#include "editor/win32/EditorGlobals.h"
-#include "editor/win32/frmShadowSet.h"
-#include "editor/win32/frmclrtrans.h"
-#include "editor/win32/frmcolors.h"
-#include "editor/win32/frmfutip.h"
-#include "editor/win32/mdiform1.h"
+#include "editor/win32/common/EditorGlobals.h"
+#include "editor/win32/colors/frmShadowSet.h"
+#include "editor/win32/colors/frmclrtrans.h"
+#include "editor/win32/colors/frmcolors.h"
+#include "editor/win32/smallwindows/frmfutip.h"
+#include "editor/win32/mainwindow/mdiform1.h"
 #include "forms/win32/Application.h"
 #include "forms/win32/Command.h"
 #include "forms/win32/Image.h"

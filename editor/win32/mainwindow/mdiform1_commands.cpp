@@ -2,12 +2,12 @@
 // position, grid size, toolbar visibility, options, Snap to Grid, Find
 // Controls, help pages, About and Exit.
 #include "editor/logic/EditorTexts.h"
-#include "editor/shell/FindControlsRules.h"
-#include "editor/win32/ControlNames.h"
-#include "editor/win32/EditorGlobals.h"
-#include "editor/win32/EditorHelp.h"
-#include "editor/win32/frmsplash.h"
-#include "editor/win32/mdiform1.h"
+#include "editor/logic/FindControlsRules.h"
+#include "editor/win32/common/ControlNames.h"
+#include "editor/win32/common/EditorGlobals.h"
+#include "editor/win32/common/EditorHelp.h"
+#include "editor/win32/smallwindows/frmsplash.h"
+#include "editor/win32/mainwindow/mdiform1.h"
 #include "forms/win32/Application.h"
 #include "forms/win32/Command.h"
 #include "forms/win32/Image.h"

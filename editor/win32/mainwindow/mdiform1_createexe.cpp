@@ -1,8 +1,8 @@
 // The Create Autorun EXE command of the main window: the wizard packs the
 // saved menu files, so modified menus are offered a save first.
-#include "editor/win32/EditorGlobals.h"
-#include "editor/win32/frmexewiz.h"
-#include "editor/win32/mdiform1.h"
+#include "editor/win32/common/EditorGlobals.h"
+#include "editor/win32/exewizard/frmexewiz.h"
+#include "editor/win32/mainwindow/mdiform1.h"
 #include "forms/win32/Application.h"
 #include "forms/win32/Command.h"
 

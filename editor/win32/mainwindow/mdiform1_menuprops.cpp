@@ -12,11 +12,11 @@
 #include <windows.h>
 
 
-#include "editor/win32/ColorRequest.h"
-#include "editor/win32/EditorGlobals.h"
-#include "editor/win32/frmformprops.h"
-#include "editor/win32/frmmenuwiz.h"
-#include "editor/win32/mdiform1.h"
+#include "editor/win32/common/ColorRequest.h"
+#include "editor/win32/common/EditorGlobals.h"
+#include "editor/win32/menuprops/frmformprops.h"
+#include "editor/win32/menuprops/frmmenuwiz.h"
+#include "editor/win32/mainwindow/mdiform1.h"
 #include "forms/win32/Command.h"
 #include "forms/win32/Image.h"
 #include "forms/win32/Panel.h"

@@ -3,8 +3,8 @@
 // kind), both on the document's client panel. RefreshObjects brings them in
 // line with the records after a load or any change of the records.
 #include "editor/logic/MenuLoadRules.h"
-#include "editor/win32/ControlNames.h"
-#include "editor/win32/mdiform1.h"
+#include "editor/win32/common/ControlNames.h"
+#include "editor/win32/mainwindow/mdiform1.h"
 #include "forms/win32/Button.h"
 #include "forms/win32/Image.h"
 #include "forms/win32/Panel.h"

@@ -3,9 +3,9 @@
 // an Add command has just made) and shows the result. An add whose dialog
 // is cancelled leaves nothing behind: the new slot is freed and cleared,
 // and no undo step was recorded for it.
-#include "editor/win32/EditorGlobals.h"
-#include "editor/win32/mdiform1.h"
-#include "editor/win32/objprops.h"
+#include "editor/win32/common/EditorGlobals.h"
+#include "editor/win32/mainwindow/mdiform1.h"
+#include "editor/win32/objectprops/objprops.h"
 #include "forms/win32/Application.h"
 #include "forms/win32/Image.h"
 #include "forms/win32/Shape.h"

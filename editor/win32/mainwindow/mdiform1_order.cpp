@@ -5,10 +5,10 @@
 // then show the record now in it, so every object stays where it was on
 // screen. The undo step of each reordering keeps the pictures, so an undo
 // puts them back with the records.
-#include "editor/win32/ControlNames.h"
-#include "editor/win32/EditorGlobals.h"
-#include "editor/win32/frmfutip.h"
-#include "editor/win32/mdiform1.h"
+#include "editor/win32/common/ControlNames.h"
+#include "editor/win32/common/EditorGlobals.h"
+#include "editor/win32/smallwindows/frmfutip.h"
+#include "editor/win32/mainwindow/mdiform1.h"
 #include "forms/win32/Button.h"
 #include "forms/win32/Command.h"
 #include "forms/win32/Font.h"

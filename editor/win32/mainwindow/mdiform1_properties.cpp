@@ -2,9 +2,9 @@
 // click on an object and Insert Button open the Button Properties dialog for
 // a button; afterwards the object's controls, its rendered accessory text and
 // the selection follow the record the dialog wrote.
-#include "editor/win32/EditorGlobals.h"
-#include "editor/win32/frmproperties.h"
-#include "editor/win32/mdiform1.h"
+#include "editor/win32/common/EditorGlobals.h"
+#include "editor/win32/buttonprops/frmproperties.h"
+#include "editor/win32/mainwindow/mdiform1.h"
 #include "forms/win32/Application.h"
 #include "forms/win32/ComboBox.h"
 #include "forms/win32/Image.h"

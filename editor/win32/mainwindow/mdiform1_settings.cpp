@@ -7,9 +7,9 @@
 #include <windows.h>
 
 #include "editor/logic/EditorSettings.h"
-#include "editor/win32/EditorDataFolders.h"
-#include "editor/win32/EditorGlobals.h"
-#include "editor/win32/mdiform1.h"
+#include "editor/win32/common/EditorDataFolders.h"
+#include "editor/win32/common/EditorGlobals.h"
+#include "editor/win32/mainwindow/mdiform1.h"
 #include "forms/portable/FileSystem.h"
 #include "forms/win32/Command.h"
 #include "forms/win32/FileListBox.h"

@@ -12,9 +12,9 @@
 
 #include "editor/logic/CoreGraphics.h"
 #include "editor/logic/EditorTexts.h"
-#include "editor/win32/ControlNames.h"
-#include "editor/win32/EditorGlobals.h"
-#include "editor/win32/mdiform1.h"
+#include "editor/win32/common/ControlNames.h"
+#include "editor/win32/common/EditorGlobals.h"
+#include "editor/win32/mainwindow/mdiform1.h"
 #include "forms/portable/FileSystem.h"
 #include "forms/win32/Application.h"
 #include "forms/win32/Button.h"

@@ -11,11 +11,11 @@
 #include <algorithm>
 
 #include "EditorResources.h"
-#include "editor/win32/DialogControls.h"
+#include "editor/win32/common/DialogControls.h"
 #include "editor/logic/EditorTexts.h"
 #include "editor/logic/TextFormatRules.h"
-#include "editor/win32/EditorGlobals.h"
-#include "editor/win32/mdiform1.h"
+#include "editor/win32/common/EditorGlobals.h"
+#include "editor/win32/mainwindow/mdiform1.h"
 #include "forms/win32/Application.h"
 #include "forms/win32/Button.h"
 #include "forms/win32/ComboBox.h"

@@ -11,8 +11,8 @@
 #include <windows.h>
 
 #include "editor/logic/UndoSnapshots.h"
-#include "editor/win32/EditorGlobals.h"
-#include "editor/win32/mdiform1.h"
+#include "editor/win32/common/EditorGlobals.h"
+#include "editor/win32/mainwindow/mdiform1.h"
 #include "forms/win32/Application.h"
 
 bool TMDIForm1Cls::SaveSnapshot(const std::string& name, bool withImages) {

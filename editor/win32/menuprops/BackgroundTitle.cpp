@@ -1,4 +1,4 @@
-#include "editor/win32/BackgroundTitle.h"
+#include "editor/win32/menuprops/BackgroundTitle.h"
 
 #include <windows.h>
 

@@ -1,4 +1,4 @@
-#include "editor/win32/PhotoFile.h"
+#include "editor/win32/menuprops/PhotoFile.h"
 
 #include <windows.h>
 #include <wincodec.h>

@@ -1,5 +1,5 @@
-#include "editor/win32/DialogControls.h"
-#include "editor/win32/frmbackwiz.h"
+#include "editor/win32/common/DialogControls.h"
+#include "editor/win32/menuprops/frmbackwiz.h"
 
 #include <windows.h>
 
@@ -9,14 +9,14 @@
 #include <vector>
 
 #include "EditorResources.h"
-#include "editor/win32/BackgroundTitle.h"
-#include "editor/win32/ControlNames.h"
-#include "editor/win32/EditorGlobals.h"
-#include "editor/win32/EditorHelp.h"
-#include "editor/win32/PhotoFile.h"
-#include "editor/win32/ResourcePicture.h"
-#include "editor/win32/frmcolors.h"
-#include "editor/win32/frmsampback.h"
+#include "editor/win32/menuprops/BackgroundTitle.h"
+#include "editor/win32/common/ControlNames.h"
+#include "editor/win32/common/EditorGlobals.h"
+#include "editor/win32/common/EditorHelp.h"
+#include "editor/win32/menuprops/PhotoFile.h"
+#include "editor/win32/smallwindows/ResourcePicture.h"
+#include "editor/win32/colors/frmcolors.h"
+#include "editor/win32/menuprops/frmsampback.h"
 #include "forms/portable/FileSystem.h"
 #include "forms/win32/Button.h"
 #include "forms/win32/CheckBox.h"

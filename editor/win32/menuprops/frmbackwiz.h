@@ -21,8 +21,8 @@
 
 #include "editor/logic/BackgroundDraw.h"
 #include "editor/logic/CoreGraphics.h"
-#include "editor/win32/BackImageTarget.h"
-#include "editor/win32/ColorRequest.h"
+#include "editor/win32/menuprops/BackImageTarget.h"
+#include "editor/win32/common/ColorRequest.h"
 #include "forms/portable/Bitmap.h"
 #include "forms/win32/Form.h"
 

@@ -28,8 +28,8 @@
 #include <cstdint>
 #include <functional>
 
-#include "editor/win32/BackImageTarget.h"
-#include "editor/win32/ColorRequest.h"
+#include "editor/win32/menuprops/BackImageTarget.h"
+#include "editor/win32/common/ColorRequest.h"
 #include "forms/portable/Bitmap.h"
 #include "forms/win32/Form.h"
 

@@ -1,4 +1,4 @@
-#include "editor/win32/frmsampback.h"
+#include "editor/win32/menuprops/frmsampback.h"
 
 #include "forms/portable/Bitmap.h"
 #include "forms/win32/Image.h"

@@ -1,9 +1,9 @@
-#include "editor/win32/frmedgeround.h"
+#include "editor/win32/objectprops/frmedgeround.h"
 
 #include <string>
 
-#include "editor/win32/ColorRequest.h"
-#include "editor/win32/objprops.h"
+#include "editor/win32/common/ColorRequest.h"
+#include "editor/win32/objectprops/objprops.h"
 #include "forms/win32/Button.h"
 #include "forms/win32/Font.h"
 #include "forms/win32/Label.h"

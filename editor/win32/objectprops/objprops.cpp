@@ -1,7 +1,7 @@
 // Set-up, the size edits, OK and Cancel, and the picture panel of the
 // placed-object properties dialog.
-#include "editor/win32/DialogControls.h"
-#include "editor/win32/objprops.h"
+#include "editor/win32/common/DialogControls.h"
+#include "editor/win32/objectprops/objprops.h"
 
 #include <windows.h>
 
@@ -10,9 +10,9 @@
 #include "editor/logic/PNGDraw.h"
 #include "editor/logic/ShapePresets.h"
 #include "editor/logic/StoredPicture.h"
-#include "editor/win32/EditorGlobals.h"
-#include "editor/win32/RichTextPicture.h"
-#include "editor/win32/frmedgeround.h"
+#include "editor/win32/common/EditorGlobals.h"
+#include "editor/win32/common/RichTextPicture.h"
+#include "editor/win32/objectprops/frmedgeround.h"
 #include "forms/portable/FileSystem.h"
 #include "forms/portable/PictureFile.h"
 #include "forms/win32/Application.h"

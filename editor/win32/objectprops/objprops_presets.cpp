@@ -5,9 +5,9 @@
 
 #include "editor/logic/PNGDraw.h"
 #include "editor/logic/ShapePresets.h"
-#include "editor/win32/ControlNames.h"
-#include "editor/win32/EditorGlobals.h"
-#include "editor/win32/objprops.h"
+#include "editor/win32/common/ControlNames.h"
+#include "editor/win32/common/EditorGlobals.h"
+#include "editor/win32/objectprops/objprops.h"
 #include "forms/portable/FileSystem.h"
 #include "forms/portable/Stream.h"
 #include "forms/win32/Application.h"

@@ -6,8 +6,8 @@
 
 #include "EditorResources.h"
 #include "editor/logic/TextFormatRules.h"
-#include "editor/win32/EditorHelp.h"
-#include "editor/win32/objprops.h"
+#include "editor/win32/common/EditorHelp.h"
+#include "editor/win32/objectprops/objprops.h"
 #include "forms/win32/ComboBox.h"
 #include "forms/win32/Label.h"
 #include "forms/win32/Button.h"

@@ -1,4 +1,4 @@
-#include "editor/win32/ResourcePicture.h"
+#include "editor/win32/smallwindows/ResourcePicture.h"
 
 #include <windows.h>
 

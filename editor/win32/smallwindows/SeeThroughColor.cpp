@@ -1,4 +1,4 @@
-#include "editor/win32/SeeThroughColor.h"
+#include "editor/win32/smallwindows/SeeThroughColor.h"
 
 #include <windows.h>
 

@@ -1,6 +1,6 @@
-#include "editor/win32/frmfutip.h"
+#include "editor/win32/smallwindows/frmfutip.h"
 
-#include "editor/win32/EditorGlobals.h"
+#include "editor/win32/common/EditorGlobals.h"
 #include "forms/win32/Application.h"
 
 int32_t CurrentTip = 0;

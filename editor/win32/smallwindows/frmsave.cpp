@@ -1,7 +1,7 @@
-#include "editor/win32/frmsave.h"
+#include "editor/win32/smallwindows/frmsave.h"
 
 #include "EditorResources.h"
-#include "editor/win32/ResourcePicture.h"
+#include "editor/win32/smallwindows/ResourcePicture.h"
 #include "forms/win32/Application.h"
 
 namespace {

@@ -1,4 +1,4 @@
-#include "editor/win32/frmsearchn.h"
+#include "editor/win32/smallwindows/frmsearchn.h"
 
 #include "forms/win32/Application.h"
 

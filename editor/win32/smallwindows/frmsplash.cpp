@@ -1,10 +1,10 @@
-#include "editor/win32/frmsplash.h"
+#include "editor/win32/smallwindows/frmsplash.h"
 
 #include <windows.h>
 
 #include "EditorResources.h"
-#include "editor/win32/ResourcePicture.h"
-#include "editor/win32/SeeThroughColor.h"
+#include "editor/win32/smallwindows/ResourcePicture.h"
+#include "editor/win32/smallwindows/SeeThroughColor.h"
 #include "shared/win32/mdlfilebin_win32.h"
 
 uint8_t SplashDone = 0;

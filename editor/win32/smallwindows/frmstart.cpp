@@ -1,10 +1,10 @@
-#include "editor/win32/frmstart.h"
+#include "editor/win32/smallwindows/frmstart.h"
 
 #include "EditorResources.h"
 #include "shared/TextParts.h"
-#include "editor/win32/ControlNames.h"
-#include "editor/win32/EditorGlobals.h"
-#include "editor/win32/ResourcePicture.h"
+#include "editor/win32/common/ControlNames.h"
+#include "editor/win32/common/EditorGlobals.h"
+#include "editor/win32/smallwindows/ResourcePicture.h"
 
 uint8_t StartNewMenu = 0;
 

@@ -3,7 +3,7 @@
 #pragma once
 #include <string>
 
-#include "editor/win32/frmproperties.h"
+#include "editor/win32/buttonprops/frmproperties.h"
 #include "forms/win32/Button.h"
 #include "forms/win32/Edit.h"
 

@@ -10,7 +10,7 @@
 #include <functional>
 #include <memory>
 
-#include "editor/win32/frmproperties.h"
+#include "editor/win32/buttonprops/frmproperties.h"
 #include "forms/portable/FileSystem.h"
 #include "forms/portable/Stream.h"
 #include "forms/win32/Button.h"
@@ -26,7 +26,7 @@
 #include "forms/win32/ToolBar.h"
 #include "forms/win32/ToolButton.h"
 #include "forms/win32/Timer.h"
-#include "tests/wine/editor_shell/NewMenuFixture.h"
+#include "tests/wine/editor_mainwindow/NewMenuFixture.h"
 #include "tests/wine/forms/TestSupport.h"
 
 namespace {

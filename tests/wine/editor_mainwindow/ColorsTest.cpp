@@ -13,11 +13,11 @@
 #include <vector>
 
 #include "editor/logic/ColorChooserRules.h"
-#include "editor/win32/ColorRequest.h"
-#include "editor/win32/frmShadowSet.h"
-#include "editor/win32/frmclrpick.h"
-#include "editor/win32/frmclrtrans.h"
-#include "editor/win32/frmcolors.h"
+#include "editor/win32/common/ColorRequest.h"
+#include "editor/win32/colors/frmShadowSet.h"
+#include "editor/win32/colors/frmclrpick.h"
+#include "editor/win32/colors/frmclrtrans.h"
+#include "editor/win32/colors/frmcolors.h"
 #include "forms/win32/Button.h"
 #include "forms/win32/Edit.h"
 #include "forms/win32/Form.h"
@@ -27,7 +27,7 @@
 #include "forms/win32/RichEdit.h"
 #include "forms/win32/ScrollBar.h"
 #include "forms/win32/Shape.h"
-#include "tests/wine/editor_shell/NewMenuFixture.h"
+#include "tests/wine/editor_mainwindow/NewMenuFixture.h"
 
 namespace {
 

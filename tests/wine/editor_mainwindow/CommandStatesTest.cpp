@@ -10,7 +10,7 @@
 
 #include "forms/win32/Menus.h"
 #include "forms/win32/RichEdit.h"
-#include "tests/wine/editor_shell/NewMenuFixture.h"
+#include "tests/wine/editor_mainwindow/NewMenuFixture.h"
 
 namespace {
 

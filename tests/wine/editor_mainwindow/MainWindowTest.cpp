@@ -13,9 +13,9 @@
 #include <vector>
 
 #include "editor/logic/EditorSettings.h"
-#include "editor/win32/EditorGlobals.h"
-#include "editor/win32/frmstart.h"
-#include "editor/win32/mdiform1.h"
+#include "editor/win32/common/EditorGlobals.h"
+#include "editor/win32/smallwindows/frmstart.h"
+#include "editor/win32/mainwindow/mdiform1.h"
 #include "forms/portable/FileSystem.h"
 #include "forms/win32/Application.h"
 #include "forms/win32/ComboBox.h"
@@ -29,7 +29,7 @@
 #include "forms/win32/StatusBar.h"
 #include "forms/win32/Timer.h"
 #include "forms/win32/ToolBar.h"
-#include "tests/wine/editor_shell/MenuPropsAnswers.h"
+#include "tests/wine/editor_mainwindow/MenuPropsAnswers.h"
 
 namespace {
 

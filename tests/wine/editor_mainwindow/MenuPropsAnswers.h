@@ -8,10 +8,10 @@
 #include <deque>
 #include <functional>
 
-#include "editor/win32/EditorGlobals.h"
-#include "editor/win32/frmbackwiz.h"
-#include "editor/win32/frmformprops.h"
-#include "editor/win32/frmmenuwiz.h"
+#include "editor/win32/common/EditorGlobals.h"
+#include "editor/win32/menuprops/frmbackwiz.h"
+#include "editor/win32/menuprops/frmformprops.h"
+#include "editor/win32/menuprops/frmmenuwiz.h"
 #include "forms/win32/Application.h"
 #include "forms/win32/Button.h"
 #include "forms/win32/Timer.h"

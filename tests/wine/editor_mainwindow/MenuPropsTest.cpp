@@ -12,11 +12,11 @@
 #include <cstdio>
 #include <string>
 
-#include "editor/win32/ColorRequest.h"
-#include "editor/win32/EditorGlobals.h"
-#include "editor/win32/frmformprops.h"
-#include "editor/win32/frmmenuwiz.h"
-#include "editor/win32/mdiform1.h"
+#include "editor/win32/common/ColorRequest.h"
+#include "editor/win32/common/EditorGlobals.h"
+#include "editor/win32/menuprops/frmformprops.h"
+#include "editor/win32/menuprops/frmmenuwiz.h"
+#include "editor/win32/mainwindow/mdiform1.h"
 #include "forms/portable/BmpFile.h"
 #include "forms/portable/FileSystem.h"
 #include "forms/portable/PictureFile.h"
@@ -34,8 +34,8 @@
 #include "forms/win32/RadioButton.h"
 #include "forms/win32/RichEdit.h"
 #include "forms/win32/ToolBar.h"
-#include "tests/wine/editor_shell/ButtonPropsAnswer.h"
-#include "tests/wine/editor_shell/MenuPropsAnswers.h"
+#include "tests/wine/editor_mainwindow/ButtonPropsAnswer.h"
+#include "tests/wine/editor_mainwindow/MenuPropsAnswers.h"
 
 namespace {
 

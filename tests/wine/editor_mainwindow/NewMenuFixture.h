@@ -10,10 +10,10 @@
 #include <string>
 #include <vector>
 
-#include "editor/win32/EditorGlobals.h"
-#include "editor/win32/frmproperties.h"
-#include "editor/win32/mdiform1.h"
-#include "editor/win32/objprops.h"
+#include "editor/win32/common/EditorGlobals.h"
+#include "editor/win32/buttonprops/frmproperties.h"
+#include "editor/win32/mainwindow/mdiform1.h"
+#include "editor/win32/objectprops/objprops.h"
 #include "forms/win32/Application.h"
 #include "forms/win32/Button.h"
 #include "forms/win32/Command.h"
@@ -21,7 +21,7 @@
 #include "forms/win32/Image.h"
 #include "forms/win32/Panel.h"
 #include "forms/win32/Shape.h"
-#include "tests/wine/editor_shell/ButtonPropsAnswer.h"
+#include "tests/wine/editor_mainwindow/ButtonPropsAnswer.h"
 
 class NewMenuFixture : public ::testing::Test {
 protected:

@@ -13,12 +13,12 @@
 
 #include "editor/logic/PNGDraw.h"
 #include "editor/logic/ShapePresets.h"
-#include "editor/win32/ColorRequest.h"
-#include "editor/win32/EditorGlobals.h"
-#include "editor/win32/frmcolors.h"
-#include "editor/win32/frmedgeround.h"
-#include "editor/win32/mdiform1.h"
-#include "editor/win32/objprops.h"
+#include "editor/win32/common/ColorRequest.h"
+#include "editor/win32/common/EditorGlobals.h"
+#include "editor/win32/colors/frmcolors.h"
+#include "editor/win32/objectprops/frmedgeround.h"
+#include "editor/win32/mainwindow/mdiform1.h"
+#include "editor/win32/objectprops/objprops.h"
 #include "forms/portable/FileSystem.h"
 #include "forms/portable/Stream.h"
 #include "forms/win32/Application.h"
@@ -32,7 +32,7 @@
 #include "forms/win32/Timer.h"
 #include "forms/win32/ToolBar.h"
 #include "forms/win32/ToolButton.h"
-#include "tests/wine/editor_shell/NewMenuFixture.h"
+#include "tests/wine/editor_mainwindow/NewMenuFixture.h"
 #include "tests/wine/forms/TestSupport.h"
 
 namespace {

@@ -10,8 +10,8 @@
 
 #include <string>
 
-#include "editor/win32/EditorGlobals.h"
-#include "editor/win32/mdiform1.h"
+#include "editor/win32/common/EditorGlobals.h"
+#include "editor/win32/mainwindow/mdiform1.h"
 #include "forms/win32/Application.h"
 #include "forms/win32/ComboBox.h"
 #include "forms/win32/Command.h"
@@ -20,7 +20,7 @@
 #include "forms/win32/Menus.h"
 #include "forms/win32/Panel.h"
 #include "forms/win32/RichEdit.h"
-#include "tests/wine/editor_shell/NewMenuFixture.h"
+#include "tests/wine/editor_mainwindow/NewMenuFixture.h"
 #include "tests/wine/forms/TestSupport.h"
 
 namespace {

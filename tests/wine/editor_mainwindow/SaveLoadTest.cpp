@@ -13,9 +13,9 @@
 #include <vector>
 
 #include "editor/logic/UndoSnapshots.h"
-#include "editor/win32/EditorGlobals.h"
-#include "editor/win32/EditorMenuFileHost.h"
-#include "editor/win32/mdiform1.h"
+#include "editor/win32/common/EditorGlobals.h"
+#include "editor/win32/common/EditorMenuFileHost.h"
+#include "editor/win32/mainwindow/mdiform1.h"
 #include "forms/portable/FileSystem.h"
 #include "forms/win32/Application.h"
 #include "forms/win32/Button.h"

@@ -10,11 +10,11 @@
 #include <memory>
 #include <string>
 
-#include "editor/win32/objprops.h"
+#include "editor/win32/objectprops/objprops.h"
 #include "forms/portable/FileSystem.h"
 #include "shared/MenuBody.h"
 #include "shared/win32/mdlfilebin_win32.h"
-#include "tests/wine/editor_shell/NewMenuFixture.h"
+#include "tests/wine/editor_mainwindow/NewMenuFixture.h"
 
 namespace {
 

@@ -11,8 +11,8 @@
 #include <string>
 #include <vector>
 
-#include "editor/win32/EditorGlobals.h"
-#include "editor/win32/mdiform1.h"
+#include "editor/win32/common/EditorGlobals.h"
+#include "editor/win32/mainwindow/mdiform1.h"
 #include "forms/win32/Application.h"
 #include "forms/win32/Button.h"
 #include "forms/win32/Command.h"
@@ -23,7 +23,7 @@
 #include "forms/win32/RichEdit.h"
 #include "forms/win32/Shape.h"
 #include "forms/win32/StatusBar.h"
-#include "tests/wine/editor_shell/NewMenuFixture.h"
+#include "tests/wine/editor_mainwindow/NewMenuFixture.h"
 
 namespace {
 

@@ -10,8 +10,8 @@
 #include <string>
 #include <vector>
 
-#include "editor/win32/EditorGlobals.h"
-#include "editor/win32/mdiform1.h"
+#include "editor/win32/common/EditorGlobals.h"
+#include "editor/win32/mainwindow/mdiform1.h"
 #include "forms/win32/Application.h"
 #include "forms/win32/ComboBox.h"
 #include "forms/win32/Command.h"
@@ -22,7 +22,7 @@
 #include "forms/win32/ImageList.h"
 #include "forms/win32/ToolBar.h"
 #include "forms/win32/ToolButton.h"
-#include "tests/wine/editor_shell/NewMenuFixture.h"
+#include "tests/wine/editor_mainwindow/NewMenuFixture.h"
 
 namespace {
 

@@ -15,9 +15,9 @@
 
 #include "../forms/TestSupport.h"
 #include "editor/logic/BackgroundDraw.h"
-#include "editor/win32/EditorGlobals.h"
-#include "editor/win32/frmbackwiz.h"
-#include "editor/win32/frmsampback.h"
+#include "editor/win32/common/EditorGlobals.h"
+#include "editor/win32/menuprops/frmbackwiz.h"
+#include "editor/win32/menuprops/frmsampback.h"
 #include "forms/win32/Application.h"
 #include "forms/win32/Button.h"
 #include "forms/win32/CheckBox.h"

@@ -11,8 +11,8 @@
 #include <string>
 #include <vector>
 
-#include "editor/win32/EditorGlobals.h"
-#include "editor/win32/frmbtnwiz.h"
+#include "editor/win32/common/EditorGlobals.h"
+#include "editor/win32/buttonprops/frmbtnwiz.h"
 #include "forms/win32/Button.h"
 #include "forms/win32/CheckBox.h"
 #include "forms/win32/Edit.h"

@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "editor/win32/EditorDataFolders.h"
+#include "editor/win32/common/EditorDataFolders.h"
 #include "forms/portable/FileSystem.h"
 
 namespace {

@@ -6,7 +6,7 @@
 #include <algorithm>
 #include <memory>
 
-#include "editor/win32/RichTextPicture.h"
+#include "editor/win32/common/RichTextPicture.h"
 #include "forms/win32/Forms.h"
 
 namespace {

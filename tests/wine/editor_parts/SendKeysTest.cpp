@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "editor/win32/sndkey32.h"
+#include "editor/win32/common/sndkey32.h"
 
 namespace {
 

@@ -12,12 +12,12 @@
 
 #include "../forms/TestSupport.h"
 #include "editor/logic/EditorTexts.h"
-#include "editor/win32/EditorGlobals.h"
-#include "editor/win32/frmfutip.h"
-#include "editor/win32/frmsave.h"
-#include "editor/win32/frmsearchn.h"
-#include "editor/win32/frmsplash.h"
-#include "editor/win32/frmstart.h"
+#include "editor/win32/common/EditorGlobals.h"
+#include "editor/win32/smallwindows/frmfutip.h"
+#include "editor/win32/smallwindows/frmsave.h"
+#include "editor/win32/smallwindows/frmsearchn.h"
+#include "editor/win32/smallwindows/frmsplash.h"
+#include "editor/win32/smallwindows/frmstart.h"
 #include "forms/win32/Application.h"
 
 using formstest::PumpUntil;
