@@ -38,7 +38,8 @@
 #include "editor/logic/EditorSettings.h"
 #include "editor/logic/SurfaceGeometry.h"
 #include "editor/win32/common/ColorRequest.h"
-#include "editor/win32/mainwindow/EditorDocument.h"
+#include "editor/win32/common/EditorDocument.h"
+#include "editor/win32/menuprops/MenuPropsHost.h"
 #include "forms/win32/Form.h"
 
 namespace forms {
@@ -66,7 +67,7 @@ constexpr int kMaxDocuments = 100;
 // Height of each of the window's toolbars.
 constexpr int kToolBarHeight = 26;
 
-class TMDIForm1Cls : public forms::Form, public ColorReceiver {
+class TMDIForm1Cls : public forms::Form, public ColorReceiver, public MenuPropsHost {
 public:
     // runStartup false leaves out the start-up sequence on Timer2 (splash,
     // markers and handles, tip, start dialog), for programs that drive the
@@ -81,7 +82,7 @@ public:
     // The document of a slot taken (open or closed), or nullptr.
     TMenuDocument* MenuDoc(int slot);
     // The current document when one is open, else nullptr.
-    TMenuDocument* CurrentDoc();
+    TMenuDocument* CurrentDoc() override;
 
     // Creates a document in the next slot and makes it current; false (with
     // a message) when all 100 slots of this run are taken. withDialog 1
@@ -188,7 +189,7 @@ public:
     // Insert Button opens Button Properties for the new button; a cancelled
     // dialog takes the button away again and leaves no undo step. The three
     // Add commands' dialogs come later: the new object keeps its defaults.
-    void AddButton();
+    void AddButton() override;
     // Object Properties of the selected object (mdiform1_properties.cpp):
     // Button Properties for a button, after an undo step.
     void ShowObjProps();
@@ -214,10 +215,10 @@ public:
     void ShowPlacedObjProps();
     // 1 when that picture of the current document exists and has pixels;
     // copy 1 also copies it into SharedBmp. 0 for a slot out of range.
-    uint8_t GetBtnPic(int object, int state, int frame, uint8_t copy);
+    uint8_t GetBtnPic(int object, int state, int frame, uint8_t copy) override;
     // Stores a copy of bitmap in that picture slot of the current document
     // (the slot's previous picture is let go; the caller keeps its own).
-    void SetBtnPic(int object, int state, int frame, const forms::Bitmap& bitmap);
+    void SetBtnPic(int object, int state, int frame, const forms::Bitmap& bitmap) override;
 
     // ---- text formatting and the text box (mdiform1_textformat.cpp) ----
     // Bold, Italic, Underline: the style bit follows the button's down state.
@@ -297,7 +298,7 @@ public:
     void ShowMenuProps();
     // The current document's background, frame and shadow on the surface;
     // all three hidden while the menu has no text of its own yet.
-    void ShowMenuBack();
+    void ShowMenuBack() override;
     // A right click on the background: Menu Properties.
     void MenPnlMouseDown(forms::MouseButton button);
 

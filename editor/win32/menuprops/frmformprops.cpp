@@ -17,7 +17,7 @@
 #include "editor/win32/menuprops/frmbackwiz.h"
 #include "editor/win32/colors/frmclrtrans.h"
 #include "editor/win32/smallwindows/frmfutip.h"
-#include "editor/win32/mainwindow/mdiform1.h"
+#include "editor/win32/menuprops/MenuPropsHost.h"
 #include "shared/TarvikUtils.h"
 #include "forms/portable/BmpFile.h"
 #include "forms/portable/FileSystem.h"
@@ -107,7 +107,7 @@ POINT ScreenPointUnder(const forms::ToolButton& button) {
 
 // ---- construction ----
 
-TfrmFormPropsCls::TfrmFormPropsCls(TMDIForm1Cls& main) : main_(main) {
+TfrmFormPropsCls::TfrmFormPropsCls(MenuPropsHost& main) : main_(main) {
     SetName("frmFormProps");
     SetCaption("Menu Properties");
     SetBorderStyle(forms::BorderStyle::Dialog);

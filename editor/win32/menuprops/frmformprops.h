@@ -52,7 +52,7 @@ class ToolBar;
 class ToolButton;
 }  // namespace forms
 
-class TMDIForm1Cls;
+class MenuPropsHost;
 
 // 1 from the dialog's load until a valid OK; stays 1 after a cancel. The
 // main window reads it after the dialog has closed.
@@ -71,7 +71,7 @@ extern std::function<void(int32_t transColor, ColorReceiver& receiver, int x, in
 
 class TfrmFormPropsCls : public forms::Form, public BackImageTarget, public ColorReceiver {
 public:
-    explicit TfrmFormPropsCls(TMDIForm1Cls& main);
+    explicit TfrmFormPropsCls(MenuPropsHost& main);
     ~TfrmFormPropsCls() override;
 
     // ---- the background ----
@@ -167,7 +167,7 @@ private:
     // cannot be read, the dialog then as it was.
     bool LoadBackFile(const std::string& path);
 
-    TMDIForm1Cls& main_;
+    MenuPropsHost& main_;
     forms::Bitmap back_;
     forms::Bitmap saveCopy_;
     int32_t transNumber_ = -1;

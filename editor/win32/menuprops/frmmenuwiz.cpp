@@ -2,7 +2,7 @@
 
 #include "editor/win32/common/ControlNames.h"
 #include "editor/win32/common/EditorGlobals.h"
-#include "editor/win32/mainwindow/mdiform1.h"
+#include "editor/win32/menuprops/MenuPropsHost.h"
 #include "forms/win32/Application.h"
 #include "forms/win32/Button.h"
 #include "forms/win32/Label.h"
@@ -30,7 +30,7 @@ forms::Button* NewButton(forms::Form* form, const char* name, const char* captio
 
 }  // namespace
 
-TfrmMenuWizCls::TfrmMenuWizCls(TMDIForm1Cls& main) : main_(main) {
+TfrmMenuWizCls::TfrmMenuWizCls(MenuPropsHost& main) : main_(main) {
     SetName("frmMenuWiz");
     SetCaption(" Menu Creation Wizard");
     SetBorderStyle(forms::BorderStyle::Dialog);

@@ -13,11 +13,11 @@ class Button;
 class RadioButton;
 }  // namespace forms
 
-class TMDIForm1Cls;
+class MenuPropsHost;
 
 class TfrmMenuWizCls : public forms::Form {
 public:
-    explicit TfrmMenuWizCls(TMDIForm1Cls& main);
+    explicit TfrmMenuWizCls(MenuPropsHost& main);
 
     // OK ("Command1000") and Cancel ("Command1001").
     void Command1_Click(forms::Component& sender);
@@ -28,5 +28,5 @@ public:
     forms::Button* Command1001 = nullptr;
 
 private:
-    TMDIForm1Cls& main_;
+    MenuPropsHost& main_;
 };
