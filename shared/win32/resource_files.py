@@ -1,5 +1,5 @@
 """File writers shared by the build scripts that generate the programs'
-resources (player/win32/make_resources.py, editor/win32/make_editor_resources.py):
+resources (player/win32/make_resources.py, editor/win32/app/make_editor_resources.py):
 
   ico(sizes, pixels)      an icon file with one 32-bit image a size; pixels(size)
                           gives the image's BGRA rows from the bottom up

@@ -1,0 +1,52 @@
+// The transparency pop-up: a borderless window that stays on top and offers
+// the menu's transparent colour as one of seven rows, "No Transparency" and
+// the QBColor numbers 9..14 (row k stands for number k + 8). A press on any
+// control of a row marks that row and sets TransIndex and CurClr from it; the
+// release (wherever it happens) hands the choice to the requester through
+// DispatchColor and closes the pop-up. Losing activation closes it with
+// nothing applied.
+#pragma once
+#include <array>
+#include <cstdint>
+
+#include "editor/win32/common/ColorRequest.h"
+#include "forms/win32/Form.h"
+
+namespace forms {
+class Label;
+class Panel;
+}  // namespace forms
+
+class TfrmClrTransCls : public forms::Form {
+public:
+    TfrmClrTransCls();
+    ~TfrmClrTransCls() override;
+
+    static constexpr int kRows = 7;
+    // Controls of each row: the sample panel, a spacer, the name and the
+    // colour label.
+    std::array<forms::Panel*, kRows> SamplePanels{};
+    std::array<forms::Label*, kRows> Label5{};
+    std::array<forms::Label*, kRows> Label2{};
+    std::array<forms::Label*, kRows> Label3{};
+    forms::Label* Label4;  // the highlight bar behind the current row
+
+    int CurRow() const { return CurRow_; }
+
+    void Form_Load();
+    void Label2_MouseDown(forms::Component& sender);
+    void Label2_MouseUp();
+
+private:
+    void MarkRow(int row);
+
+    int CurRow_ = 0;
+};
+
+// The open transparency pop-up, or nullptr.
+extern TfrmClrTransCls* frmClrTrans;
+
+// Opens the pop-up with its top-left corner at the screen point (x, y), on the
+// row of transColor (any value other than 9..14 starts on "No Transparency"),
+// for requester (1 the main window, 2 Menu Properties) and receiver.
+void ShowTransPopup(int32_t transColor, int32_t requester, ColorReceiver& receiver, int x, int y);
