@@ -12,7 +12,6 @@
 #include "editor/logic/PNGDraw.h"
 #include "editor/win32/EditorGlobals.h"
 #include "editor/win32/mdiform1.h"
-#include "editor/win32/sndkey32.h"
 #include "forms/win32/Application.h"
 #include "forms/win32/Button.h"
 #include "forms/win32/Command.h"
@@ -220,9 +219,10 @@ void TMDIForm1Cls::DeleteObject() {
     TMenuDocument* doc = CurrentDoc();
     if (!doc) return;
     if (RichAccEdit->Visible() && RichAccEdit->Parent() == doc->ClientPanel) {
-        // While a text is edited in place, Delete belongs to the text.
+        // While a text is edited in place, the command deletes in the text
+        // as the Delete key does.
         RichAccEdit->SetFocus();
-        SendKeys("{DEL}", true);
+        SendMessageA(RichAccEdit->Handle(), WM_KEYDOWN, VK_DELETE, 0);
         return;
     }
     if (doc->SelObject == kSelTimeLabel || doc->SelObject == kSelDateLabel) {

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "forms/win32/TextKeys.h"
+
 namespace forms {
 
 ComboBox::ComboBox(Component* owner, WinControl* parent, ComboStyle style) : WinControl(owner, parent), style_(style) {
@@ -167,6 +169,12 @@ void ComboBox::ApplyDroppedHeight() {
     const int listHeight = dropDownCount_ * static_cast<int>(rowHeight > 0 ? rowHeight : 16) + 2;
     MoveWindow(hwnd, Left(), Top(), Width(), boxHeight + listHeight, TRUE);
     StoreBounds(Left(), Top(), Width(), boxHeight);
+}
+
+bool ComboBox::WantsKey(const MSG& msg) const {
+    const bool closesList = msg.message == WM_KEYDOWN && (msg.wParam == VK_ESCAPE || msg.wParam == VK_RETURN);
+    if (closesList) return HandleAllocated() && SendMessageA(Handle(), CB_GETDROPPEDSTATE, 0, 0) != 0;
+    return style_ == ComboStyle::DropDown && IsTextEditingKey(msg);
 }
 
 void ComboBox::Fire(const NotifyEvent& event) {

@@ -63,6 +63,9 @@ public:
 protected:
     bool Notification(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
     bool WantsChars() const override { return style_ == ComboStyle::DropDown; }
+    // Escape and Enter while the list is dropped close the list (Enter takes
+    // the item); the editable box keeps its editing keys (TextKeys.h).
+    bool WantsKey(const MSG& msg) const override;
     void BoundsChanged(const RECT& oldBounds) override;
     void HandleCreated() override;
 

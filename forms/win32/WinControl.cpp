@@ -259,6 +259,15 @@ LRESULT CALLBACK WinControl::SubclassProc(HWND hwnd, UINT msg, WPARAM wParam, LP
     }
 }
 
+bool WinControl::WantsKey(const MSG& msg) const {
+    // Only the control's own window is asked: an inner window that is not
+    // ours (a combo box's edit) may change its ways once asked with a
+    // message, as if it stood in a dialog.
+    if (!hwnd_ || msg.hwnd != hwnd_) return false;
+    MSG asked = msg;
+    return (SendMessageA(hwnd_, WM_GETDLGCODE, msg.wParam, reinterpret_cast<LPARAM>(&asked)) & DLGC_WANTMESSAGE) != 0;
+}
+
 LRESULT WinControl::DefaultProc(UINT msg, WPARAM wParam, LPARAM lParam) {
     return CallWindowProcA(oldProc_, hwnd_, msg, wParam, lParam);
 }
