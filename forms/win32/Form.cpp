@@ -542,18 +542,17 @@ bool Form::FilterMessage(MSG& msg) {
         if (shift & ssAlt) modifiers |= scAlt;
         if (ExecuteShortCut(MakeShortCut(static_cast<uint16_t>(msg.wParam), modifiers))) return true;
     }
-    // Keys of an inner window do not pass our window procedures: route them
-    // here (the control's events, then the dialog keys).
-    if (owner && owner->Handle() != msg.hwnd && owner->HandleKeyMessage(msg.message, msg.wParam, msg.lParam))
-        return true;
-    if (claimed && (msg.wParam == VK_ESCAPE || msg.wParam == VK_RETURN)) {
-        // The control has used the key (a dropped list closes on it); its
-        // character, made by translating, would then reach the dialog keys
-        // and cancel the form or press its default button.
-        DispatchMessageA(&msg);
+    if (claimed && msg.message == WM_KEYDOWN && (msg.wParam == VK_ESCAPE || msg.wParam == VK_RETURN)) {
+        // To the control's own window, which acts on it (a combo box closes
+        // its dropped list, also when its edit had the key), untranslated:
+        // the character would come after the key has been used and cancel
+        // the form or press its default button.
+        SendMessageA(owner->Handle(), msg.message, msg.wParam, msg.lParam);
         return true;
     }
-    return false;
+    // Keys of an inner window do not pass our window procedures: route them
+    // here (the control's events, then the dialog keys).
+    return owner && owner->Handle() != msg.hwnd && owner->HandleKeyMessage(msg.message, msg.wParam, msg.lParam);
 }
 
 Control* Form::FindControl(const std::string& name) const { return FindControlIn(this, name); }
