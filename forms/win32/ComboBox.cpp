@@ -201,6 +201,9 @@ bool ComboBox::Notification(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& res
     case CBN_EDITCHANGE:
         if (!quiet_) Fire(OnChange);
         break;
+    case CBN_SETFOCUS:
+        ReportFocus();  // also when the user clicked into the edit
+        break;
     default:
         return WinControl::Notification(msg, wParam, lParam, result);
     }

@@ -8,6 +8,10 @@
 //    the item, then OnClick, OnSelect and OnChange run, in this order;
 //  - typing into the editable box: OnChange.
 //
+// Keys: the form hands the keys of the editable box to OnKeyDown /
+// OnKeyPress before its dialog keys (Enter, Tab), and OnEnter / OnExit follow
+// the focus into and out of the box.
+//
 // DropDownCount is the number of rows the opened list shows. The list's
 // height is given through the window's height (CB_SETMINVISIBLE does not
 // work everywhere); Height() stays the height of the closed box.

@@ -197,6 +197,10 @@ protected:
         (void)focused; (void)msg; (void)key; (void)shift;
         return false;
     }
+    // Tells the root container that this control has the focus (its window
+    // got it, or a window inside it: a combo box's edit), for ActiveControl,
+    // OnEnter and OnExit.
+    void ReportFocus();
     // Root containers: a control below got the focus / is leaving the tree.
     virtual void ChildFocused(WinControl& control) { (void)control; }
     virtual void ChildRemoved(Control& control) { (void)control; }

@@ -339,6 +339,26 @@ TEST(KeyTest, EscapeAndEnterInADroppedListOnlyCloseItElsewhereCancelAndPressDefa
     }
 }
 
+TEST(KeyTest, AnEditableComboSeesEnterAndTabAndIsLeft) {
+    Form form;
+    form.SetBounds(50, 50, 300, 200);
+    auto* combo = new ComboBox(&form, &form, ComboStyle::DropDown);
+    auto* next = new Button(&form, &form);
+    next->SetTop(60);
+    std::vector<std::string> seen;
+    combo->OnKeyDown = [&seen](Control&, uint16_t& key, ShiftState) { seen.push_back(std::to_string(key)); };
+    combo->OnExit = [&seen](Component&) { seen.push_back("exit"); };
+    form.Show();
+    SetForegroundWindow(form.Handle());
+    SetFocus(GetWindow(combo->Handle(), GW_CHILD));  // as a click into the edit does
+    formstest::PumpFor(50);
+    EXPECT_EQ(form.ActiveControl(), combo);
+    Press({VK_RETURN});
+    Press({VK_TAB});
+    EXPECT_EQ(seen, (std::vector<std::string>{"13", "9", "exit"}));
+    EXPECT_TRUE(next->Focused());
+}
+
 TEST_F(CommandTest, GroupedCommandsAndRadioItemsCheckOneAtATime) {
     std::vector<Command*> sizes;
     for (int i = 0; i < 3; ++i) {
