@@ -121,8 +121,10 @@ public:
     // True when the control uses this key message (from the message loop)
     // itself, so that neither a shortcut nor a dialog key takes it: text
     // boxes keep their editing keys, a combo box Escape and Enter while its
-    // list is dropped. The default asks the window (WM_GETDLGCODE with the
-    // message, DLGC_WANTMESSAGE).
+    // list is dropped. A claimed Escape or Enter goes to the control's own
+    // window without its character (which would otherwise come after the
+    // key has been used). The default asks the window (WM_GETDLGCODE with
+    // the message, DLGC_WANTMESSAGE).
     virtual bool WantsKey(const MSG& msg) const;
     // The accelerator character (upper case) that "&" marks in the caption
     // of controls that show one, or 0.
