@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "forms/win32/TextKeys.h"
+
 namespace forms {
 
 ComboBox::ComboBox(Component* owner, WinControl* parent, ComboStyle style) : WinControl(owner, parent), style_(style) {
@@ -169,6 +171,12 @@ void ComboBox::ApplyDroppedHeight() {
     StoreBounds(Left(), Top(), Width(), boxHeight);
 }
 
+bool ComboBox::WantsKey(const MSG& msg) const {
+    const bool closesList = msg.message == WM_KEYDOWN && (msg.wParam == VK_ESCAPE || msg.wParam == VK_RETURN);
+    if (closesList) return HandleAllocated() && SendMessageA(Handle(), CB_GETDROPPEDSTATE, 0, 0) != 0;
+    return style_ == ComboStyle::DropDown && IsTextEditingKey(msg);
+}
+
 void ComboBox::Fire(const NotifyEvent& event) {
     auto handler = event;
     if (handler) handler(*this);
@@ -195,6 +203,9 @@ bool ComboBox::Notification(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& res
         break;
     case CBN_KILLFOCUS:
         Fire(OnLeave);
+        break;
+    case CBN_SETFOCUS:
+        ReportFocus();  // also when the user clicked into the edit
         break;
     default:
         return WinControl::Notification(msg, wParam, lParam, result);

@@ -10,6 +10,10 @@
 //  - the box, or the edit inside it, losing the keyboard focus: OnLeave
 //    (the edit's own focus changes do not pass the form's focus tracking).
 //
+// Keys: the form hands the keys of the editable box to OnKeyDown /
+// OnKeyPress before its dialog keys (Enter, Tab), and OnEnter / OnExit follow
+// the focus into and out of the box.
+//
 // DropDownCount is the number of rows the opened list shows. The list's
 // height is given through the window's height (CB_SETMINVISIBLE does not
 // work everywhere); Height() stays the height of the closed box.
@@ -66,6 +70,9 @@ public:
 protected:
     bool Notification(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
     bool WantsChars() const override { return style_ == ComboStyle::DropDown; }
+    // Escape and Enter while the list is dropped close the list (Enter takes
+    // the item); the editable box keeps its editing keys (TextKeys.h).
+    bool WantsKey(const MSG& msg) const override;
     void BoundsChanged(const RECT& oldBounds) override;
     void HandleCreated() override;
 

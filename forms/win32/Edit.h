@@ -4,6 +4,7 @@
 #pragma once
 #include <string>
 
+#include "forms/win32/TextKeys.h"
 #include "forms/win32/WinControl.h"
 
 namespace forms {
@@ -19,6 +20,8 @@ public:
     NotifyEvent OnChange;
 
     bool WantsChars() const override { return true; }
+    // The editing keys (TextKeys.h) act on the text.
+    bool WantsKey(const MSG& msg) const override { return IsTextEditingKey(msg); }
 
 protected:
     // For kinds of text box with other styles of the Win32 "EDIT" window.

@@ -470,6 +470,11 @@ void Form::PreviewKey(UINT msg, WPARAM& key, ShiftState shift) {
 }
 
 bool Form::DialogKey(WinControl& focused, UINT msg, WPARAM key, ShiftState shift) {
+    MSG asked{};
+    asked.hwnd = focused.Handle();
+    asked.message = msg;
+    asked.wParam = key;
+    if (focused.WantsKey(asked)) return false;
     const LRESULT code = DialogCode(focused);
     if (msg == WM_KEYDOWN) {
         if (key == VK_TAB && !(shift & (ssAlt | ssCtrl)) && !(code & DLGC_WANTTAB)) {
@@ -542,7 +547,13 @@ bool Form::FilterMessage(MSG& msg) {
     if (!IsKeyMessage(msg.message) || !msg.hwnd) return false;
     HWND own = Handle();
     if (msg.hwnd != own && !IsChild(own, msg.hwnd)) return false;
-    if (msg.message == WM_KEYDOWN || msg.message == WM_SYSKEYDOWN) {
+    // The control of this layer whose window, or a window inside it (a
+    // combo box's edit), has the key.
+    WinControl* owner = nullptr;
+    for (HWND h = msg.hwnd; h && !owner; h = GetParent(h)) owner = FromHandle(h);
+    // First the focused control: a key it uses itself is no shortcut.
+    const bool claimed = owner && owner->WantsKey(msg);
+    if (!claimed && (msg.message == WM_KEYDOWN || msg.message == WM_SYSKEYDOWN)) {
         const ShiftState shift = KeyShift();
         ShortCut modifiers = 0;
         if (shift & ssShift) modifiers |= scShift;
@@ -550,12 +561,17 @@ bool Form::FilterMessage(MSG& msg) {
         if (shift & ssAlt) modifiers |= scAlt;
         if (ExecuteShortCut(MakeShortCut(static_cast<uint16_t>(msg.wParam), modifiers))) return true;
     }
-    // Keys of a window inside one of our controls (a combo box's edit) do
-    // not pass our window procedures: route them here.
-    WinControl* owner = nullptr;
-    for (HWND h = msg.hwnd; h && !owner; h = GetParent(h)) owner = FromHandle(h);
-    if (owner && owner->Handle() != msg.hwnd) return owner->HandleKeyMessage(msg.message, msg.wParam, msg.lParam);
-    return false;
+    if (claimed && msg.message == WM_KEYDOWN && (msg.wParam == VK_ESCAPE || msg.wParam == VK_RETURN)) {
+        // To the control's own window, which acts on it (a combo box closes
+        // its dropped list, also when its edit had the key), untranslated:
+        // the character would come after the key has been used and cancel
+        // the form or press its default button.
+        SendMessageA(owner->Handle(), msg.message, msg.wParam, msg.lParam);
+        return true;
+    }
+    // Keys of an inner window do not pass our window procedures: route them
+    // here (the control's events, then the dialog keys).
+    return owner && owner->Handle() != msg.hwnd && owner->HandleKeyMessage(msg.message, msg.wParam, msg.lParam);
 }
 
 Control* Form::FindControl(const std::string& name) const { return FindControlIn(this, name); }

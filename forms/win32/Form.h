@@ -31,7 +31,10 @@
 // plainly on a control that takes no text, clicks the first showing,
 // enabled control whose caption marks that character with "&". Before any
 // of that, in the message loop, a key that is the shortcut of an enabled
-// command of the form runs that command and goes no further.
+// command of the form runs that command and goes no further, unless the
+// focused control uses the key itself (WinControl::WantsKey: a text box's
+// editing keys, Escape and Enter in a combo box whose list is dropped);
+// such a key takes no dialog action either.
 #pragma once
 #include <windows.h>
 
@@ -195,8 +198,9 @@ protected:
     void ChildRemoved(Control& control) override;
 
 private:
-    // The message loop's filter step: shortcuts, and the keys of inner
-    // windows that a control of the form owns.
+    // The message loop's filter step, in this order: the keys that the
+    // focused control claims, shortcuts, and the keys of inner windows that
+    // a control of the form owns (its events, then the dialog keys).
     bool FilterMessage(MSG& msg) override;
     void ApplyStyle();
     bool CloseQuery();

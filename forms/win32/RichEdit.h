@@ -11,6 +11,7 @@
 #include <string>
 
 #include "forms/portable/Bitmap.h"
+#include "forms/win32/TextKeys.h"
 #include "forms/win32/WinControl.h"
 
 namespace forms {
@@ -79,6 +80,8 @@ public:
     NotifyEvent OnSelectionChange;
 
     bool WantsChars() const override { return true; }
+    // The editing keys (TextKeys.h) act on the text.
+    bool WantsKey(const MSG& msg) const override { return IsTextEditingKey(msg); }
 
 protected:
     bool Notification(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) override;

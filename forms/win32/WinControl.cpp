@@ -259,6 +259,20 @@ LRESULT CALLBACK WinControl::SubclassProc(HWND hwnd, UINT msg, WPARAM wParam, LP
     }
 }
 
+void WinControl::ReportFocus() {
+    auto* root = dynamic_cast<WinControl*>(RootControl());
+    if (root && root != this) root->ChildFocused(*this);
+}
+
+bool WinControl::WantsKey(const MSG& msg) const {
+    // Only the control's own window is asked: an inner window that is not
+    // ours (a combo box's edit) may change its ways once asked with a
+    // message, as if it stood in a dialog.
+    if (!hwnd_ || msg.hwnd != hwnd_) return false;
+    MSG asked = msg;
+    return (SendMessageA(hwnd_, WM_GETDLGCODE, msg.wParam, reinterpret_cast<LPARAM>(&asked)) & DLGC_WANTMESSAGE) != 0;
+}
+
 LRESULT WinControl::DefaultProc(UINT msg, WPARAM wParam, LPARAM lParam) {
     return CallWindowProcA(oldProc_, hwnd_, msg, wParam, lParam);
 }
@@ -273,11 +287,9 @@ LRESULT WinControl::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_SYSCHAR:
         if (HandleKeyMessage(msg, wParam, lParam)) return 0;
         break;
-    case WM_SETFOCUS: {
-        auto* root = dynamic_cast<WinControl*>(RootControl());
-        if (root && root != this) root->ChildFocused(*this);
+    case WM_SETFOCUS:
+        ReportFocus();
         break;
-    }
     case WM_COMMAND:
     case WM_NOTIFY:
     case WM_HSCROLL:

@@ -15,10 +15,11 @@
 //    OnKeyUp / OnKeyPress; a handler that sets the key to 0 swallows it.
 //  - A key or character that is still unhandled goes to the root container's
 //    DialogKey (Form: Tab, Enter, Escape, arrows in radio groups, "&"
-//    accelerators). A control that claims a key through WM_GETDLGCODE keeps
-//    it.
+//    accelerators). A control that claims a key (WantsKey, or WM_GETDLGCODE
+//    flags such as DLGC_WANTTAB) keeps it.
 //  - Keyboard shortcuts of commands and menus are taken earlier, in the
-//    message loop's filter step (Form).
+//    message loop's filter step (Form), unless the focused control claims
+//    the key (WantsKey).
 #pragma once
 #include <windows.h>
 
@@ -117,6 +118,14 @@ public:
 
     // True for controls that take typed text (no plain-letter accelerators).
     virtual bool WantsChars() const { return false; }
+    // True when the control uses this key message (from the message loop)
+    // itself, so that neither a shortcut nor a dialog key takes it: text
+    // boxes keep their editing keys, a combo box Escape and Enter while its
+    // list is dropped. A claimed Escape or Enter goes to the control's own
+    // window without its character (which would otherwise come after the
+    // key has been used). The default asks the window (WM_GETDLGCODE with
+    // the message, DLGC_WANTMESSAGE).
+    virtual bool WantsKey(const MSG& msg) const;
     // The accelerator character (upper case) that "&" marks in the caption
     // of controls that show one, or 0.
     virtual char AccelChar() const { return 0; }
@@ -190,6 +199,10 @@ protected:
         (void)focused; (void)msg; (void)key; (void)shift;
         return false;
     }
+    // Tells the root container that this control has the focus (its window
+    // got it, or a window inside it: a combo box's edit), for ActiveControl,
+    // OnEnter and OnExit.
+    void ReportFocus();
     // Root containers: a control below got the focus / is leaving the tree.
     virtual void ChildFocused(WinControl& control) { (void)control; }
     virtual void ChildRemoved(Control& control) { (void)control; }

@@ -13,7 +13,6 @@
 #include "editor/win32/common/EditorGlobals.h"
 #include "editor/win32/mainwindow/mdiform1.h"
 #include "editor/win32/objectprops/objprops.h"
-#include "editor/win32/common/sndkey32.h"
 #include "forms/win32/Application.h"
 #include "forms/win32/Button.h"
 #include "forms/win32/Command.h"
@@ -221,9 +220,10 @@ void TMDIForm1Cls::DeleteObject() {
     TMenuDocument* doc = CurrentDoc();
     if (!doc) return;
     if (RichAccEdit->Visible() && RichAccEdit->Parent() == doc->ClientPanel) {
-        // While a text is edited in place, Delete belongs to the text.
+        // While a text is edited in place, the command deletes in the text
+        // as the Delete key does.
         RichAccEdit->SetFocus();
-        SendKeys("{DEL}", true);
+        SendMessageA(RichAccEdit->Handle(), WM_KEYDOWN, VK_DELETE, 0);
         return;
     }
     if (doc->SelObject == kSelTimeLabel || doc->SelObject == kSelDateLabel) {

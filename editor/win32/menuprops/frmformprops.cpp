@@ -277,6 +277,9 @@ void TfrmFormPropsCls::CreateTextGroup() {
     cmbTB001->SetBounds(0, 0, 45, 21);
     cmbTB001->SetDropDownCount(16);
     cmbTB001->OnSelect = [this](forms::Component&) { cmbTB001Change(); };
+    cmbTB001->OnKeyDown = [this](forms::Control&, uint16_t& key, forms::ShiftState) {
+        if (key == VK_RETURN || key == VK_TAB) ApplyTypedSize();
+    };
     (new forms::ToolButton(this, ToolBar4))->SetControl(cmbTB001);
     ToolButton27 = NewToolButton(this, ToolBar4, "ToolButton27", "Text Color", glyph::FormattingGlyph::TextColor,
                                  forms::ToolButtonStyle::DropDown);
@@ -606,6 +609,12 @@ void TfrmFormPropsCls::cmbTB001Change() {
     const int row = cmbTB001->ItemIndex();
     const std::optional<int> size = editor::ParseFontSize(row >= 0 ? cmbTB001->Item(row) : cmbTB001->Text());
     if (!size) return;
+    FormatText([&size](forms::RichEdit& edit) { edit.SetSelectionSize(*size); });
+}
+
+void TfrmFormPropsCls::ApplyTypedSize() {
+    const std::optional<int> size = editor::ParseFontSize(cmbTB001->Text());
+    if (!size || *size == RichEdit1->SelectionFormat().size) return;
     FormatText([&size](forms::RichEdit& edit) { edit.SetSelectionSize(*size); });
 }
 

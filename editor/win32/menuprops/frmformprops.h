@@ -107,6 +107,9 @@ public:
     void SetTextAlign(uint8_t alignment);
     void cmbTB000Change();
     void cmbTB001Change();
+    // A size typed into the size box applies on Enter or Tab, when it is not
+    // the size the selection has already.
+    void ApplyTypedSize();
 
     // ---- the dialog ----
     void Form_Load();

@@ -31,28 +31,6 @@
 
 namespace {
 
-// Answers the next Button Properties dialog once its opening pass is done.
-class DialogAnswer {
-public:
-    explicit DialogAnswer(std::function<void(TfrmPropertiesCls&)> answer) : timer_(nullptr) {
-        timer_.OnTimer = [this, answer](forms::Component&) {
-            for (forms::Form* form : forms::Application().Forms()) {
-                auto* dialog = dynamic_cast<TfrmPropertiesCls*>(form);
-                if (!dialog || !dialog->IsModal() || !dialog->Loaded()) continue;
-                timer_.SetInterval(0);
-                answered_ = true;
-                answer(*dialog);
-            }
-        };
-        timer_.SetInterval(20);
-    }
-    bool Answered() const { return answered_; }
-
-private:
-    forms::Timer timer_;
-    bool answered_ = false;
-};
-
 // A 32-bit bottom-up BMP of one colour.
 void WriteBmp(const std::string& path, int width, int height, uint32_t pixel) {
     BITMAPINFOHEADER info{};

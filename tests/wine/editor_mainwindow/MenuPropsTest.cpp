@@ -23,6 +23,7 @@
 #include "forms/portable/Stream.h"
 #include "forms/win32/Application.h"
 #include "forms/win32/CheckBox.h"
+#include "forms/win32/ComboBox.h"
 #include "forms/win32/Clipboard.h"
 #include "forms/win32/Command.h"
 #include "forms/win32/Edit.h"
@@ -36,6 +37,7 @@
 #include "forms/win32/ToolBar.h"
 #include "tests/wine/editor_mainwindow/ButtonPropsAnswer.h"
 #include "tests/wine/editor_mainwindow/MenuPropsAnswers.h"
+#include "tests/wine/forms/TestSupport.h"
 
 namespace {
 
@@ -334,6 +336,26 @@ TEST_F(MenuPropsTest, WizardCancelKeepsButtonsAndEndsWizardMode) {
     EXPECT_EQ(WizardMode, 0);
     EXPECT_EQ(Doc().Menu.BtnCount, 2);
     EXPECT_EQ(Doc().SelObject, kSelNone);
+}
+
+TEST_F(MenuPropsTest, ASizeTypedIntoTheSizeBoxAppliesOnEnterBeforeOk) {
+    NewMenuWithBackground();
+    Answers answers;
+    answers.props = {[](TfrmFormPropsCls& d) {
+        d.RichEdit1->SetText("Hello");
+        d.RichEdit1->SetSelection(0, 0);  // no selection: the whole text
+        d.cmbTB001->SetFocus();
+        formstest::PumpFor(60);  // the box shows the selection's size first
+        d.cmbTB001->SetText("");
+        for (WORD key : {WORD('2'), WORD('0'), WORD(VK_RETURN)}) {
+            formstest::QueueKeys({key});
+            formstest::PumpFor(60);
+        }
+        EXPECT_EQ(d.ModalResult(), forms::mrOk);
+    }};
+    Cmd("cmdMenuProps").Execute();
+    EXPECT_EQ(answers.unanswered, 0);
+    EXPECT_NE(Doc().Menu.AccRTF.find("\\fs40"), std::string::npos);
 }
 
 TEST_F(MenuPropsTest, OpensAtOnceOnAFullHdBackground) {

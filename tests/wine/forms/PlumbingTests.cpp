@@ -276,6 +276,89 @@ TEST_F(CommandTest, ShortCutRunsTheCommandInsteadOfTyping) {
     EXPECT_EQ(keys, (std::vector<int>{'S'}));
 }
 
+TEST_F(CommandTest, AFocusedTextBoxKeepsItsEditingKeysOtherControlsLeaveThemToShortcuts) {
+    for (ShortCut key : {MakeShortCut('C', scCtrl), MakeShortCut('V', scCtrl), MakeShortCut(VK_DELETE)}) {
+        auto* c = new Command(form.get());
+        c->SetName("Key" + std::to_string(ShortCutKey(key)));
+        c->SetShortCut(key);
+        c->OnExecute = [this](Component& s) { ran.push_back(s.Name()); };
+    }
+    auto* button = new Button(form.get(), form.get());
+    button->SetTop(60);
+    Focus();
+    edit->SetText("abc");
+    edit->SelectAll();
+    Press({VK_CONTROL, 'C'});
+    Press({VK_END});
+    Press({VK_CONTROL, 'V'});
+    Press({VK_HOME});
+    Press({VK_RIGHT});
+    Press({VK_DELETE});
+    EXPECT_EQ(edit->Text(), "acabc");
+    EXPECT_TRUE(ran.empty());
+    button->SetFocus();
+    Press({VK_DELETE});
+    Press({VK_CONTROL, 'V'});
+    EXPECT_EQ(ran, (std::vector<std::string>{"Key46", "Key86"}));
+}
+
+TEST(KeyTest, EscapeAndEnterInADroppedListOnlyCloseItElsewhereCancelAndPressDefault) {
+    for (ComboStyle style : {ComboStyle::DropDown, ComboStyle::DropDownList}) {
+        SCOPED_TRACE(style == ComboStyle::DropDown ? "editable" : "pick-only");
+        Form form;
+        form.SetBounds(50, 50, 300, 200);
+        auto* combo = new ComboBox(&form, &form, style);
+        combo->SetItems({"one", "two", "three"});
+        combo->SetItemIndex(0);
+        std::vector<std::string> clicks;
+        auto* ok = new Button(&form, &form);
+        ok->SetTop(100);
+        ok->SetDefault(true);
+        ok->OnClick = [&clicks](Component&) { clicks.push_back("ok"); };
+        auto* cancel = new Button(&form, &form);
+        cancel->SetTop(130);
+        cancel->SetCancel(true);
+        cancel->OnClick = [&clicks](Component&) { clicks.push_back("cancel"); };
+        form.Show();
+        SetForegroundWindow(form.Handle());
+        combo->SetFocus();
+        formstest::PumpFor(50);
+        auto dropped = [combo] { return SendMessageA(combo->Handle(), CB_GETDROPPEDSTATE, 0, 0) != 0; };
+        SendMessageA(combo->Handle(), CB_SHOWDROPDOWN, TRUE, 0);
+        Press({VK_ESCAPE});
+        EXPECT_FALSE(dropped());
+        SendMessageA(combo->Handle(), CB_SHOWDROPDOWN, TRUE, 0);
+        Press({VK_DOWN});
+        Press({VK_RETURN});
+        EXPECT_FALSE(dropped());
+        EXPECT_EQ(combo->Text(), "two");
+        EXPECT_TRUE(clicks.empty());
+        Press({VK_RETURN});
+        Press({VK_ESCAPE});
+        EXPECT_EQ(clicks, (std::vector<std::string>{"ok", "cancel"}));
+    }
+}
+
+TEST(KeyTest, AnEditableComboSeesEnterAndTabAndIsLeft) {
+    Form form;
+    form.SetBounds(50, 50, 300, 200);
+    auto* combo = new ComboBox(&form, &form, ComboStyle::DropDown);
+    auto* next = new Button(&form, &form);
+    next->SetTop(60);
+    std::vector<std::string> seen;
+    combo->OnKeyDown = [&seen](Control&, uint16_t& key, ShiftState) { seen.push_back(std::to_string(key)); };
+    combo->OnExit = [&seen](Component&) { seen.push_back("exit"); };
+    form.Show();
+    SetForegroundWindow(form.Handle());
+    SetFocus(GetWindow(combo->Handle(), GW_CHILD));  // as a click into the edit does
+    formstest::PumpFor(50);
+    EXPECT_EQ(form.ActiveControl(), combo);
+    Press({VK_RETURN});
+    Press({VK_TAB});
+    EXPECT_EQ(seen, (std::vector<std::string>{"13", "9", "exit"}));
+    EXPECT_TRUE(next->Focused());
+}
+
 TEST_F(CommandTest, GroupedCommandsAndRadioItemsCheckOneAtATime) {
     std::vector<Command*> sizes;
     for (int i = 0; i < 3; ++i) {
