@@ -131,7 +131,7 @@ void TMDIForm1Cls::CreateCommands() {
     DeclareCommand("cmdOriginalSize", "", "Original Image Size", 0);
     for (const char* name : {"cmdTextColor", "cmdBold", "cmdItalic", "cmdUnderline", "cmdAlignLeft", "cmdAlignCenter",
                              "cmdAlignRight", "cmdShadowColor", "cmdShadowDepth", "cmdDateTimeColor",
-                             "cmdTransColor", "cmdFirst", "cmdLast", "cmdMoveLeft", "cmdMoveRight", "cmdMoveUp",
+                             "cmdTransColor", "cmdFirst", "cmdPrevious", "cmdNext", "cmdLast", "cmdMoveLeft", "cmdMoveRight", "cmdMoveUp",
                              "cmdMoveDown", "cmdBringToFront", "cmdSendToBack", "cmdBringForward",
                              "cmdSendBackward", "cmdTextPrevious", "cmdTextNext", "cmdCloseTextBox"})
         DeclareCommand(name, "", "", 0);
@@ -142,6 +142,7 @@ void TMDIForm1Cls::CreateCommands() {
         {"cmdAlignRight", "Align Right"},   {"cmdShadowColor", "Shadow Color"},
         {"cmdShadowDepth", "Shadow Depth"}, {"cmdDateTimeColor", "Date/Time Color"},
         {"cmdTransColor", "Transparent Color"}, {"cmdFirst", "First"},
+        {"cmdPrevious", "Previous"},        {"cmdNext", "Next"},
         {"cmdLast", "Last"},                {"cmdMoveLeft", "Move Left"},
         {"cmdMoveRight", "Move Right"},     {"cmdMoveUp", "Move Up"},
         {"cmdMoveDown", "Move Down"},       {"cmdBringToFront", "Bring to Front"},
@@ -425,9 +426,9 @@ void TMDIForm1Cls::CreateToolBars() {
     ::AddButton(this, ToolBar3, "ToolButton46", Cmd("cmdFindControls"), glyph::ObjectGlyph::FindControls);
     AddSeparator(this, ToolBar3);
     ::AddButton(this, ToolBar3, "ToolButton48", Cmd("cmdFirst"), glyph::ObjectGlyph::First);
-    ::AddButton(this, ToolBar3, "ToolButton43", Cmd("cmdSelectPrevious"), glyph::ObjectGlyph::Previous);
+    ::AddButton(this, ToolBar3, "ToolButton43", Cmd("cmdPrevious"), glyph::ObjectGlyph::Previous);
     Label2 = AddLabel(this, ToolBar3, "Panel7", "Label2", "(na)", 40);
-    ::AddButton(this, ToolBar3, "ToolButton44", Cmd("cmdSelectNext"), glyph::ObjectGlyph::Next);
+    ::AddButton(this, ToolBar3, "ToolButton44", Cmd("cmdNext"), glyph::ObjectGlyph::Next);
     ::AddButton(this, ToolBar3, "ToolButton45", Cmd("cmdLast"), glyph::ObjectGlyph::Last);
     AddSeparator(this, ToolBar3);
     ::AddButton(this, ToolBar3, "ToolButton47", Cmd("cmdMoveLeft"), glyph::ObjectGlyph::MoveLeft);

@@ -630,8 +630,12 @@ void TMDIForm1Cls::WireSurfaceCommands() {
         {"cmdTabOrder", [this] { ToolButton56Click(); }},
         {"cmdOriginalSize", [this] { ToolButton64Click(); }},
     };
+    // The toolbar's stepping buttons grey out with no selection; the Objects
+    // menu's Select Next and Select Previous stay usable to start stepping.
     const std::pair<const char*, std::function<void()>> objectCommands[] = {
         {"cmdFirst", [this] { ToolButton48Click(editor::Navigate::First); }},
+        {"cmdPrevious", [this] { ToolButton48Click(editor::Navigate::Previous); }},
+        {"cmdNext", [this] { ToolButton48Click(editor::Navigate::Next); }},
         {"cmdLast", [this] { ToolButton48Click(editor::Navigate::Last); }},
         {"cmdMoveLeft", [this] { ToolButton47Click(editor::Nudge::Left); }},
         {"cmdMoveRight", [this] { ToolButton47Click(editor::Nudge::Right); }},

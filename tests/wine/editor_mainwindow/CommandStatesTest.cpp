@@ -40,6 +40,7 @@ const CommandNeed kCommands[] = {
     {"cmdShadowColor", Needs::Menu},     {"cmdShadowDepth", Needs::Menu},
     {"cmdDateTimeColor", Needs::Menu},   {"cmdTransColor", Needs::Menu},
     {"cmdFirst", Needs::Object},         {"cmdLast", Needs::Object},
+    {"cmdPrevious", Needs::Object},      {"cmdNext", Needs::Object},
     {"cmdMoveLeft", Needs::Object},      {"cmdMoveRight", Needs::Object},
     {"cmdMoveUp", Needs::Object},        {"cmdMoveDown", Needs::Object},
     {"cmdBringToFront", Needs::Object},  {"cmdSendToBack", Needs::Object},
