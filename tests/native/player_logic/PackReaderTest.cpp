@@ -87,8 +87,6 @@ TEST(PackReader, RefusesCountsBeyondTheFile) {
     }
 }
 
-// The entry's menu is packed (a button naming it switches menus) but cannot
-// be read; the other menus can.
 TEST(PackReader, EntryOutsideTheFileFailsAloneWhenAskedFor) {
     auto bytes = BuildPack({{"main.mnu", "MENU-main"}, {"second.mnu", "MENU-second"}, {"third.mnu", "MENU-third"}});
     for (int32_t stored : {static_cast<int32_t>(bytes.size() + 10), 0, -7, INT32_MAX}) {
@@ -101,7 +99,7 @@ TEST(PackReader, EntryOutsideTheFileFailsAloneWhenAskedFor) {
         EXPECT_FALSE(dir.entries[1].inFile);
 
         std::string second = "Second.mnu";
-        EXPECT_TRUE(IsPacked(dir, second));
+        EXPECT_TRUE(IsPacked(dir, second));  // packed, but it cannot be read
         EXPECT_FALSE(SeekPacked(dir, second, stream));
         EXPECT_EQ(second, "second.mnu");
         for (const char* usable : {"main.mnu", "third.mnu"}) {
