@@ -71,6 +71,19 @@ public:
     virtual void Wait(int ms) = 0;
 };
 
+// A host for reads that show nothing: it answers every question No and only
+// notes that the file had something to say (Spoke); the version is 0.0.0
+// and waits return at once.
+class SilentMenuFileHost : public MenuFileHost {
+public:
+    bool AskYes(const std::string&) override { return Spoke = true, false; }
+    void ShowError(const std::string&) override { Spoke = true; }
+    void ShowInformation(const std::string&) override { Spoke = true; }
+    void ProgramVersion(int& major, int& minor, int& release) override { major = minor = release = 0; }
+    void Wait(int) override {}
+    bool Spoke = false;
+};
+
 class TMenuFile {
 public:
     explicit TMenuFile(MenuFileHost& host);

@@ -4,12 +4,12 @@
 #include "player/logic/Sounds.h"
 #include "player/logic/TargetSearch.h"
 #include "player/logic/TextUtils.h"
+#include "shared/ButtonCommand.h"
 
 namespace player {
 
 namespace {
 
-const char* const kNoProcPrefix = "%NOPROC%";
 const char* const kCDVariable = "%CD%";
 
 bool IsWebAddress(const std::string& cmd) {
@@ -61,9 +61,7 @@ CommandForm ClassifyCommand(const std::string& command, const std::string& sourc
     if (command.compare(0, 8, kNoProcPrefix) == 0) return CommandForm::NoProc;
     if (command == "*") return CommandForm::SoundOnly;
     if (!command.empty() && command[0] == '$') return CommandForm::Message;
-    if (EndsWithText(command, ".mnu") && command.find_first_of("/\\") == std::string::npos) {
-        return CommandForm::SubMenu;
-    }
+    if (IsSubMenuCommand(command)) return CommandForm::SubMenu;
     if (command.empty()) return CommandForm::Empty;
     bool local = false;
     const std::string cmd = ExpandTarget(command, sourcePath, local);

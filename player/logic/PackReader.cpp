@@ -110,8 +110,7 @@ PackError ReadPackFile(const std::string& path, PackDirectory& directory) {
 
 bool IsPacked(const PackDirectory& directory, std::string& name) {
     name = LowerAscii(name);
-    const int index = FindEntry(directory, name);
-    return index >= 0 && directory.entries[index].inFile;
+    return FindEntry(directory, name) >= 0;
 }
 
 bool SeekPacked(const PackDirectory& directory, std::string& name, forms::Stream& file) {

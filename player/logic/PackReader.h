@@ -11,8 +11,9 @@
 //   then N times   a 256-byte name (space padded) and an int32 = data position + 1
 // Every count and length is checked against the file's size, so a damaged or
 // foreign file is refused instead of being read past its end. An entry whose
-// data position lies outside the file is kept, marked, and fails only when
-// that menu is asked for: the other menus of the pack stay usable.
+// data position lies outside the file is kept, marked, and its menu is packed
+// but cannot be read: it fails only when that menu is asked for, and the
+// other menus of the pack stay usable.
 #pragma once
 #include <cstdint>
 #include <string>
@@ -55,12 +56,12 @@ PackError ReadPack(forms::Stream& file, PackDirectory& directory);
 PackError ReadPackFile(const std::string& path, PackDirectory& directory);
 
 // Lower-cases name in place; true when it is the name of one of the packed
-// files whose data lies inside the file (an empty name is never packed).
+// files, whether or not its data can be read (an empty name is never packed).
 bool IsPacked(const PackDirectory& directory, std::string& name);
 // Lower-cases name in place and moves file to that packed file's first byte.
 // False when the name is not packed, its data lies outside the file or the
-// seek fails: the caller then shows
-// NotPackedMessage(name) as a warning and treats the menu as unreadable.
+// seek fails: the menu is then unreadable, and a name that is not packed at
+// all is first reported with NotPackedMessage(name) as a warning.
 bool SeekPacked(const PackDirectory& directory, std::string& name, forms::Stream& file);
 // "Could not locate specified package:\r\r" + name.
 std::string NotPackedMessage(const std::string& name);

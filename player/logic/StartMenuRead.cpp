@@ -10,22 +10,6 @@
 
 namespace player {
 
-namespace {
-
-// Records that the reader had something to say instead of saying it: the
-// window's own read says it again.
-class SilentHost : public MenuFileHost {
-public:
-    bool AskYes(const std::string&) override { return spoke = true, false; }
-    void ShowError(const std::string&) override { spoke = true; }
-    void ShowInformation(const std::string&) override { spoke = true; }
-    void ProgramVersion(int& major, int& minor, int& release) override { major = minor = release = 0; }
-    void Wait(int) override {}
-    bool spoke = false;
-};
-
-}  // namespace
-
 StartMenuRead::~StartMenuRead() {
     if (worker_.joinable()) worker_.join();
 }
@@ -52,7 +36,8 @@ void StartMenuRead::Read() {
         if (!file) return;
         std::string packName = name_;
         if (!SeekPacked(pack, packName, *file)) return;
-        SilentHost host;
+        // The window reads again, and says, what had something to say.
+        SilentMenuFileHost host;
         TMenuFile menuFile(host);
         menuFile.SetMnuStream(std::move(file));
         menuFile.ClearMnuError();
@@ -65,7 +50,7 @@ void StartMenuRead::Read() {
         menuFile.CloseMnuFile();
         menu->BtnCount = std::clamp(menu->BtnCount, 0, kMaxObjects);
         // Only a read with nothing to report is handed over.
-        if (!menuFile.MnuError() && !host.spoke && HasPic(menu->Buttons[0].Pics[Up][0])) menu_ = std::move(menu);
+        if (!menuFile.MnuError() && !host.Spoke && HasPic(menu->Buttons[0].Pics[Up][0])) menu_ = std::move(menu);
     } catch (...) {
         menu_.reset();  // out of memory, for instance
     }

@@ -7,9 +7,11 @@
 //
 // Loading a menu stops the menu's timers and turns every input handler away
 // until the new menu's controls exist, so nothing touches the old menu's
-// controls or pictures while they are replaced. MenuSerial counts loads: a
-// handler that ran a launch compares it afterwards and stops when the launch
-// replaced the menu.
+// controls or pictures while they are replaced. The menu shown stays, as it
+// was, until the new one has been read: a sub-menu that cannot be read is
+// reported and the user goes on with the menu shown. MenuSerial counts the
+// menus shown: a handler that ran a launch compares it afterwards and stops
+// when the launch replaced the menu.
 #pragma once
 #include <windows.h>
 
@@ -36,7 +38,11 @@ public:
     void Form_Load(forms::Component& sender);
     void Form_Unload(forms::Component& sender);
     void CreateMenuControls();
-    void LoadMenu(std::string name);
+    // Reads the named packed menu and shows it in place of the current one;
+    // false when it could not be shown. Then a menu that was on the screen
+    // stays, unless the named menu needs a newer player; without one (the
+    // first menu) the program ends.
+    bool LoadMenu(std::string name);
     void CreateButtonControls(int n);
     void DelayedShutdown();
 
@@ -144,17 +150,27 @@ protected:
     LRESULT WndProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
 
 private:
-    // Shows the menu just read into Menu, then decodes the pictures left for
-    // later (laterDamaged set when one of them is damaged); false (nothing
-    // shown) when the menu has no background picture. May throw when memory
-    // runs out.
-    bool ShowReadMenu(std::vector<DeferredPicture>& laterPictures, bool& laterDamaged);
+    enum class MenuRead { Usable, Unreadable, TooOld };
+    // Reads the named packed menu into menu (and the places of the pictures
+    // the first paint does not need into laterPictures); damaged is set when
+    // a picture or field was damaged. A menu that cannot be shown (not
+    // packed, its data not there, a refused header, no background) has been
+    // reported when this returns Unreadable, one saved by an older editor
+    // when it returns TooOld.
+    MenuRead ReadPackedMenu(std::string name, TAQMenu& menu, std::vector<DeferredPicture>& laterPictures,
+                            bool& damaged);
+    // Shows the menu just moved into Menu (it has a background picture),
+    // then decodes the pictures left for later (laterDamaged set when one of
+    // them is damaged). May throw when memory runs out.
+    void ShowReadMenu(std::vector<DeferredPicture>& laterPictures, bool& laterDamaged);
     // The pictures the first paint did not need, read from the menu's file
     // and decoded; false when any could not be.
     bool DecodeLaterPictures(std::vector<DeferredPicture>& laterPictures);
-    // Shows the first menu when it was read ahead (StartMenu) without
-    // anything to report; false when the file must be read here.
-    bool LoadReadAhead(const std::string& name);
+    // The animation and title timers of the menu in Menu.
+    void StartMenuTimers();
+    // The menu shown takes input and runs its timers again after a menu that
+    // could not be read.
+    void ResumeShownMenu();
     // The end of a load: the messages of a menu that could not be shown or
     // was damaged, or the timers, the default selection and the focus.
     void FinishLoad(bool shown, bool damaged);

@@ -250,100 +250,111 @@ void TfrmMenuCls::ResetRunState() {
     AccessoryText->ClearPicture();
 }
 
-void TfrmMenuCls::LoadMenu(std::string name) {
-    // Nothing may touch the old menu while it is replaced: stop its timers
-    // and turn input away until the new controls exist.
+bool TfrmMenuCls::LoadMenu(std::string name) {
+    // A menu on the screen stays there, untouched, until the named one has
+    // been read: input and its timers keep away meanwhile.
+    const bool menuShown = MenuLoaded == 1 && !ShuttingDown;
     Loading = true;
-    ++MenuSerial;
     Timer3->SetInterval(0);
     Timer4->SetInterval(0);
     Timer5->SetInterval(0);
     PendingLaunch = 0;
 
+    std::vector<DeferredPicture> laterPictures;
+    bool damaged = false;
+    std::unique_ptr<TAQMenu> next = StartMenu.Take(AppFolder + ExeFileName, name, laterPictures);
+    if (!next) {
+        MenuRead read = MenuRead::Unreadable;
+        try {
+            next = std::make_unique<TAQMenu>();
+            read = ReadPackedMenu(name, *next, laterPictures, damaged);
+        } catch (const std::exception&) {
+            PlayerMsg(kMenuUnreadable, TMsgDlgType::mtError);  // out of memory for the record
+        }
+        if (read != MenuRead::Usable) {
+            // One sub-menu that cannot be read does not end the program: the
+            // user goes on with the menu shown. The first menu, or one that
+            // needs a newer player, ends it.
+            if (read == MenuRead::Unreadable && menuShown)
+                ResumeShownMenu();
+            else
+                DelayedShutdown();
+            return false;
+        }
+    }
+
+    ++MenuSerial;
     SelectedBtn = 0;
     MenuName = name;
     Hide();
-
-    if (LoadReadAhead(name)) return;
-
-    std::vector<DeferredPicture> laterPictures;
-    std::unique_ptr<forms::FileStream> file = forms::FileStream::Open(AppFolder + ExeFileName, forms::FileMode::OpenRead);
-    if (!file) {
-        PlayerMsg(kMenuUnreadable, TMsgDlgType::mtError);
-        DelayedShutdown();
-        return;
-    }
-    PlayerFileHost host;
-    TMenuFile menuFile(host);
-    menuFile.SetMnuStream(std::move(file));
-    menuFile.ClearMnuError();
-    if (!player::SeekPacked(Pack, name, *menuFile.MnuStream())) {
-        PlayerMsg(player::NotPackedMessage(name), TMsgDlgType::mtWarning);
-        PlayerMsg(kMenuUnreadable, TMsgDlgType::mtError);
-        menuFile.CloseMnuFile();
-        DelayedShutdown();
-        return;
-    }
-    if (!menuFile.ReadMnuHeader()) {
-        PlayerMsg(kMenuUnreadable, TMsgDlgType::mtError);
-        menuFile.CloseMnuFile();
-        DelayedShutdown();
-        return;
-    }
-
     FreeMenuControls();
-    Menu = TAQMenu();
+    Menu = std::move(*next);
+    next.reset();
     ResetRunState();
-
-    if (menuFile.MnuHeader().HdrMajor < 8) {
-        menuFile.CloseMnuFile();
-        PlayerMsg(kNotVersion8, TMsgDlgType::mtInformation);
-        DelayedShutdown();
-        return;
-    }
-    if (menuFile.MnuHeader().HdrObjects > kMaxObjects) {
-        menuFile.CloseMnuFile();
-        PlayerMsg(kMenuUnreadable, TMsgDlgType::mtError);
-        DelayedShutdown();
-        return;
-    }
-
     bool shown = false;
-    bool laterDamaged = false;
     try {
-        ReadMenuBody(menuFile, Menu, player::FirstPaintReading(laterPictures), nullptr);
-        menuFile.CloseMnuFile();
-        Menu.BtnCount = std::clamp(Menu.BtnCount, 0, kMaxObjects);
-        shown = ShowReadMenu(laterPictures, laterDamaged);
+        ShowReadMenu(laterPictures, damaged);
+        shown = true;
     } catch (const std::exception&) {
-        // Out of memory for a picture, for instance.
-        menuFile.CloseMnuFile();
-        menuFile.SetMnuError();
+        damaged = true;  // out of memory for a picture, for instance
     }
-    FinishLoad(shown, laterDamaged || menuFile.MnuError());
+    FinishLoad(shown, damaged);
+    return shown && !ShuttingDown;
 }
 
-bool TfrmMenuCls::LoadReadAhead(const std::string& name) {
-    std::vector<DeferredPicture> laterPictures;
-    std::unique_ptr<TAQMenu> readAhead = StartMenu.Take(AppFolder + ExeFileName, name, laterPictures);
-    if (!readAhead) return false;
-    FreeMenuControls();
-    Menu = std::move(*readAhead);
-    ResetRunState();
-    bool shown = false;
-    bool laterDamaged = false;
-    try {
-        shown = ShowReadMenu(laterPictures, laterDamaged);
-    } catch (const std::exception&) {
-        laterDamaged = true;  // out of memory for a picture, for instance
+TfrmMenuCls::MenuRead TfrmMenuCls::ReadPackedMenu(std::string name, TAQMenu& menu,
+                                                  std::vector<DeferredPicture>& laterPictures, bool& damaged) {
+    PlayerFileHost host;
+    TMenuFile menuFile(host);
+    menuFile.ClearMnuError();
+    bool usable = false;
+    std::unique_ptr<forms::FileStream> file = forms::FileStream::Open(AppFolder + ExeFileName, forms::FileMode::OpenRead);
+    if (file) {
+        menuFile.SetMnuStream(std::move(file));
+        if (!player::SeekPacked(Pack, name, *menuFile.MnuStream())) {
+            // A packed menu whose data lies outside the file is only unreadable.
+            std::string packed = name;
+            if (!player::IsPacked(Pack, packed)) PlayerMsg(player::NotPackedMessage(name), TMsgDlgType::mtWarning);
+        } else if (menuFile.ReadMnuHeader()) {
+            if (menuFile.MnuHeader().HdrMajor < 8) {
+                menuFile.CloseMnuFile();
+                PlayerMsg(kNotVersion8, TMsgDlgType::mtInformation);
+                return MenuRead::TooOld;
+            }
+            if (menuFile.MnuHeader().HdrObjects <= kMaxObjects) {
+                bool whole = true;
+                try {
+                    ReadMenuBody(menuFile, menu, player::FirstPaintReading(laterPictures), nullptr);
+                } catch (const std::exception&) {
+                    whole = false;  // out of memory for a picture, for instance
+                }
+                menu.BtnCount = std::clamp(menu.BtnCount, 0, kMaxObjects);
+                damaged = !whole || menuFile.MnuError() != 0;
+                // A window without a background would be an invisible program.
+                usable = whole && HasPic(menu.Buttons[0].Pics[Up][0]);
+            }
+        }
     }
-    FinishLoad(shown, laterDamaged);
-    return true;
+    menuFile.CloseMnuFile();
+    if (usable) return MenuRead::Usable;
+    laterPictures.clear();
+    if (damaged) ShowPlayerMsg(kBinaryDataError, TMsgDlgType::mtWarning, "");
+    PlayerMsg(kMenuUnreadable, TMsgDlgType::mtError);
+    return MenuRead::Unreadable;
+}
+
+void TfrmMenuCls::StartMenuTimers() {
+    Timer3->SetInterval(Menu.AnimInterval > 0 ? Menu.AnimInterval : 0);
+    Timer4->SetInterval(Menu.ScrollTitle ? 160 : 0);
+}
+
+void TfrmMenuCls::ResumeShownMenu() {
+    StartMenuTimers();
+    Loading = false;
+    TakeKeyboardFocus();
 }
 
 void TfrmMenuCls::FinishLoad(bool shown, bool damaged) {
-    // A menu that cannot be shown ends the program: a window without a
-    // background would be an invisible program that never ends.
     if (!shown) {
         Hide();
         if (damaged) ShowPlayerMsg(kBinaryDataError, TMsgDlgType::mtWarning, "");
@@ -353,8 +364,7 @@ void TfrmMenuCls::FinishLoad(bool shown, bool damaged) {
     }
     if (damaged) ShowPlayerMsg(kBinaryDataError, TMsgDlgType::mtWarning, "");
 
-    Timer3->SetInterval(Menu.AnimInterval > 0 ? Menu.AnimInterval : 0);
-    Timer4->SetInterval(Menu.ScrollTitle ? 160 : 0);
+    StartMenuTimers();
 
     Loading = false;
     const unsigned serial = MenuSerial;
@@ -368,11 +378,10 @@ void TfrmMenuCls::FinishLoad(bool shown, bool damaged) {
     TakeKeyboardFocus();
 }
 
-bool TfrmMenuCls::ShowReadMenu(std::vector<DeferredPicture>& laterPictures, bool& laterDamaged) {
+void TfrmMenuCls::ShowReadMenu(std::vector<DeferredPicture>& laterPictures, bool& laterDamaged) {
     // Only the pictures of the first paint were decoded while the file was
     // read; the other frames follow once the menu is on the screen.
     const PicRef& background = Menu.Buttons[0].Pics[Up][0];
-    if (!HasPic(background)) return false;
 
     ApplyMenuSettings();
     for (int n = 1; n <= Menu.BtnCount; ++n) {
@@ -402,7 +411,6 @@ bool TfrmMenuCls::ShowReadMenu(std::vector<DeferredPicture>& laterPictures, bool
     ShowShortcutButtons();
     if (!DecodeLaterPictures(laterPictures)) laterDamaged = true;
     CountFrames();
-    return true;
 }
 
 bool TfrmMenuCls::DecodeLaterPictures(std::vector<DeferredPicture>& laterPictures) {

@@ -38,8 +38,7 @@ void CarryOutFailure(const player::LaunchFailure& failure, TfrmMenuCls& menu) {
     if (!failure.viewerMenu.empty()) {
         EnableWindow(menu.Handle(), FALSE);
         EnableWindow(menu.Handle(), TRUE);
-        menu.LoadMenu(failure.viewerMenu);
-        if (menu.ShuttingDown) return;
+        if (!menu.LoadMenu(failure.viewerMenu)) return;
         ProcessMessages();
         PlayChangeSound(failure.viewerMenu, menu.Menu.SoundsOn != 0);
     } else if (!failure.message.text.empty()) {
@@ -136,14 +135,15 @@ void LaunchButton(int n, TfrmMenuCls& menu) {
             PlayerMsg(plan.message.text, plan.message.type);
             MenuAction(plan, menu);
             return;
-        case player::LaunchKind::SubMenu:
+        case player::LaunchKind::SubMenu: {
             click(plan.clickSound);
-            menu.LoadMenu(plan.menuName);
+            const bool switched = menu.LoadMenu(plan.menuName);
             Busy = false;
-            if (menu.ShuttingDown) return;
+            if (!switched) return;
             ProcessMessages();
             PlayChangeSound(plan.menuName, menu.Menu.SoundsOn != 0);
             return;
+        }
         case player::LaunchKind::SubMenuMissing:
             click(plan.clickSound);
             PlayerMsg(plan.message.text, plan.message.type);

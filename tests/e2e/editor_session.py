@@ -229,3 +229,15 @@ def wait_closed(session, title, timeout=15.0):
         info = session.probe(title, 0)
         return info is None or not info["visible"]
     return bool(harness.wait_until(closed, timeout, 0.3))
+
+
+def answer_dialog(session, says, answer):
+    """Clicks answer in the message dialog whose text holds says; returns its texts."""
+    def showing():
+        return next((w for w in session.windows() if w["class"] == "#32770" and w["visible"] and
+                     any(says in c["text"] for c in w["children"])), None)
+    dialog = harness.wait_until(showing, 15)
+    assert dialog is not None, f"no dialog saying {says!r}: {session.windows()}"
+    click_child(session, dialog, next(c for c in dialog["children"] if c["text"].replace("&", "") == answer))
+    assert harness.wait_until(lambda: showing() is None, 10), f"the dialog saying {says!r} stayed"
+    return "\n".join(c["text"] for c in dialog["children"])

@@ -1,13 +1,14 @@
 """Create Autorun EXE as a user meets it: menu files written by the shared
 menu writer lie in a folder, the current document is saved there, the
-wizard packs the folder's menus with the chosen default, and the Autorun.exe
-it writes shows that menu when started and follows its buttons."""
+wizard asks before leaving out a menu that a chosen one opens, packs the
+folder's menus with the chosen default, and the Autorun.exe it writes shows
+that menu when started and follows its buttons."""
 import os
 import shutil
 import time
 
 import harness
-from editor_session import MAIN_TITLE, Editor, click_child, focus, key_to, wait_closed, windows_path
+from editor_session import MAIN_TITLE, Editor, answer_dialog, click_child, focus, key_to, wait_closed, windows_path
 
 WIZARD = "Create Autorun Application"
 
@@ -61,18 +62,26 @@ def test_the_wizard_packs_the_saved_menus_and_the_autorun_exe_shows_the_default(
         assert wait_closed(s, "Save Menu As...")
         dismiss_messages(s, "OK")
 
-        # Create Autorun EXE: No to saving; then Create Autorun, Add All,
-        # Next, "sub" as the default, and Next builds.
+        # Create Autorun EXE: No to saving; then Create Autorun, Add All but
+        # v7 (a button of main opens it), Next, and Next asks: No goes back
+        # to the list. Next, "sub" as the default, Next, and Yes builds.
         focus(s, MAIN_TITLE)
         s.key("ctrl+e")
         dismiss_messages(s, "No")
         assert s.shown(WIZARD, 15000) is not None, "the wizard did not show"
         in_wizard(s, "Return")
         in_wizard(s, click="Add All")
+        in_wizard(s, click="v7")
+        in_wizard(s, "alt+e")
+        in_wizard(s, "alt+e")
+        text = answer_dialog(s, "not included in your autorun application", "No")
+        assert "v7.mnu" in text and "sub.mnu" not in text, text
+        inf = os.path.join(menus, "Autorun.inf")
+        assert button(s.shown(WIZARD), "Add All") and not os.path.exists(inf)
         in_wizard(s, "alt+e")
         in_wizard(s, click="sub")
         in_wizard(s, "alt+e")
-        inf = os.path.join(menus, "Autorun.inf")
+        answer_dialog(s, "not included in your autorun application", "Yes")
         assert harness.wait_until(lambda: os.path.exists(inf), 20), s.windows()
         with open(inf, "rb") as f:
             assert f.read() == b"[autorun]\r\nopen=Autorun.exe\r\nicon=Autorun.exe\r\n"

@@ -1,6 +1,7 @@
 """Menus through the editor end to end: a menu opened from the command line
 and saved with Ctrl+S reads back field for field (checked with the native
-qvmenudump), and the player shows the menu the editor saved."""
+qvmenudump), Save As onto a read-only menu writes it after Yes to the
+read-only question, and the player shows the menu the editor saved."""
 import glob
 import json
 import os
@@ -9,7 +10,7 @@ import subprocess
 import time
 
 import harness
-from editor_session import MAIN_TITLE, Editor, key_to, windows_path
+from editor_session import MAIN_TITLE, Editor, answer_dialog, key_to, windows_path
 
 
 def menudump(path):
@@ -43,12 +44,26 @@ def test_an_opened_menu_saved_again_reads_back_the_same_and_plays(s):
                 break
         assert os.stat(path).st_mtime_ns != before, f"Ctrl+S wrote nothing: {s.windows()}"
         time.sleep(1.0)
+
+        target = os.path.join(folder, "target.mnu")
+        shutil.copy(os.path.join(folder, "sub.mnu"), target)
+        os.chmod(target, 0o444)  # what Windows' read-only attribute is under Wine
+        key_to(s, MAIN_TITLE, "alt+f")
+        time.sleep(0.3)
+        s.key("a")
+        assert s.shown("Save Menu As...", 15000) is not None, s.windows()
+        key_to(s, "Save Menu As...", "ctrl+a")
+        s.xdotool("type", "--delay", "20", windows_path(target))
+        s.key("Return")
+        answer_dialog(s, "already exists", "Yes")
+        answer_dialog(s, "marked as Read Only", "Yes")
+        assert harness.wait_until(lambda: os.stat(target).st_mode & 0o200, 10), "still read-only"
         assert ed.close(), "the editor did not close after its save"
 
     saved = menudump(path)
     assert saved["read"] == original["read"] and not saved["messages"], saved
     assert saved["header"]["major"] == 8 and saved["header"]["images"] == original["header"]["images"]
-    assert saved["menu"] == original["menu"]
+    assert saved["menu"] == original["menu"] == menudump(target)["menu"]
     assert len(saved["objects"]) == len(original["objects"])
     for before, after in zip(original["objects"], saved["objects"]):
         if before["kind"] == 3:  # a placed image shows its stored picture in both Up frames

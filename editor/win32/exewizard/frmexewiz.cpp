@@ -202,7 +202,11 @@ void TfrmEXEWizCls::Command3_Click(forms::Component& sender) {
             EnterDefaultPage();
             break;
         case 3:
-            WizStep_ = Build() ? 4 : 3;
+            // No to building without the menus left out returns to the list.
+            if (!ConfirmMenusLeftOut())
+                WizStep_ = 2;
+            else
+                WizStep_ = Build() ? 4 : 3;
             break;
         default:
             return;
@@ -309,11 +313,32 @@ void TfrmEXEWizCls::EnterDefaultPage() {
     pnlOptnCon->SetHeight(static_cast<int>(RadOptn_.size()) * kRowHeight + 16);
 }
 
-bool TfrmEXEWizCls::Build() {
-    const std::string menuFolder = WithTrailingBackslash(File3->Directory());
+std::vector<std::string> TfrmEXEWizCls::ChosenMenuFiles() const {
     std::vector<std::string> names;
     for (forms::CheckBox* box : ChkOptn_)
         if (box->Checked()) names.push_back(box->Caption() + ".mnu");
+    return names;
+}
+
+bool TfrmEXEWizCls::ConfirmMenusLeftOut() {
+    const std::string menuFolder = WithTrailingBackslash(File3->Directory());
+    const std::vector<std::string> names = ChosenMenuFiles();
+    std::vector<std::string> commands;
+    {
+        forms::WaitCursor wait;
+        for (const std::string& name : names) {
+            const std::vector<std::string> own = editor::PressableCommands(menuFolder + name);
+            commands.insert(commands.end(), own.begin(), own.end());
+        }
+    }
+    const std::vector<std::string> leftOut = editor::MenusLeftOut(names, commands);
+    return leftOut.empty() || EditorMsg(editor::MenusLeftOutQuestion(leftOut), TMsgDlgType::mtWarning,
+                                        TMsgDlgButtons::mbYesNo) == mrYes;
+}
+
+bool TfrmEXEWizCls::Build() {
+    const std::string menuFolder = WithTrailingBackslash(File3->Directory());
+    std::vector<std::string> names = ChosenMenuFiles();
     std::string defaultName;
     for (forms::RadioButton* option : RadOptn_)
         if (option->Checked()) defaultName = option->Caption() + ".mnu";

@@ -3,7 +3,10 @@
 // beside it. Four pages, shown one at a time: 1 the executable's path,
 // 2 the menus to include (check boxes, "Add All"), 3 the default menu
 // (radio buttons), 4 the files created. Next on page 3 builds; a failed
-// build stays on page 3 so the user can try again.
+// build stays on page 3 so the user can try again. Before building, the
+// wizard names the menus that buttons of the checked menus open but that are
+// not checked (or exist nowhere) and asks whether to build anyway; No
+// returns to the list of page 2.
 //
 // The window is made for one run and shown modally by the main window's
 // Create Autorun EXE command. It reads the current menu's folder and file
@@ -87,6 +90,11 @@ private:
     void RefreshMenuFiles();
     void EnterMenusPage();
     void EnterDefaultPage();
+    // The checked menus' file names, in list order.
+    std::vector<std::string> ChosenMenuFiles() const;
+    // True when no button of the checked menus opens a menu left out of the
+    // pack, or when the user, told which, builds anyway.
+    bool ConfirmMenusLeftOut();
     // Builds the executable and Autorun.inf; false after reporting a failure.
     bool Build();
     // Buttons and the page shown follow WizStep.

@@ -1,6 +1,7 @@
 """The player end to end under Wine: the keyboard from the first moment and
 after a menu switch, Alt followed by Return or Space, a sub-menu with a
-damaged picture, menus that cannot be shown, and a pack with one bad entry.
+damaged picture, menus that cannot be shown, and a pack with one entry whose
+menu cannot be read.
 The packs come from qvmkpack.exe (scenarios keys, damaged, manyobjects,
 cutshort and badentry)."""
 import os
@@ -139,17 +140,17 @@ def test_pack_entry_past_the_end_fails_alone(s):
     exe = build(s, "badentry")
     proc = start_away_from_the_mouse(s, exe)
     assert s.shown("Entry Menu", 60000) is not None
+    # The menu is packed but cannot be read: reported, and the menu shown
+    # stays and goes on working.
     s.click(*point(*FIRST))
-    text = answer(s, DIALOG, "Could not find menu:")
-    assert "second.mnu" in text, text
+    answer(s, DIALOG, "Menu could not be read.")
     assert proc.poll() is None
     assert s.shown("Entry Menu", 0) is not None
     s.click(*point(*SECOND))
     assert s.shown("Third Menu") is not None
     proc.kill()
 
-    # Named on the command line, the bad entry is the load error.
+    # As the first menu, named on the command line, it ends the player.
     proc = start_away_from_the_mouse(s, exe, "second.mnu")
-    answer(s, DIALOG, "Could not locate specified package:")
     answer(s, DIALOG, "Menu could not be read.")
     assert ended(proc)
