@@ -3,7 +3,8 @@
 // beside it. Four pages, shown one at a time: 1 the executable's path,
 // 2 the menus to include (check boxes, "Add All"), 3 the default menu
 // (radio buttons), 4 the files created. Next on page 3 builds; a failed
-// build stays on page 3 so the user can try again.
+// build stays on page 3 so the user can try again. Page 1 takes the
+// keyboard in its path box, the path selected.
 //
 // The window is made for one run and shown modally by the main window's
 // Create Autorun EXE command. It reads the current menu's folder and file
