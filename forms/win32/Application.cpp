@@ -108,6 +108,12 @@ Form* ApplicationClass::WorkingForm() const {
         if (f->HandleAllocated() && f->Handle() == active && takesInput(f)) return f;
     for (auto it = forms_.rbegin(); it != forms_.rend(); ++it)
         if ((*it)->IsModal() && takesInput(*it)) return *it;
+    // A modal form that has hidden itself (to show a system dialog in its
+    // place) leaves the showing modal form under it disabled: that one still
+    // owns new windows, never the main form, which a system dialog would
+    // enable again when it closes, while the modal loops still run.
+    for (auto it = forms_.rbegin(); it != forms_.rend(); ++it)
+        if ((*it)->IsModal() && (*it)->HandleAllocated() && IsWindowVisible((*it)->Handle())) return *it;
     return mainForm_;
 }
 

@@ -29,6 +29,16 @@
 #include "shared/MenuType.h"
 #include "shared/mdlfilebin.h"
 
+// A picture box of the menu window that only shows: the mouse passes
+// through it to whatever lies beneath (a button, the background). The
+// accessory picture and text boxes are such boxes, so that they show the
+// content of the button under the pointer and never stand in for it.
+class ShowOnlyImage : public forms::Image {
+public:
+    using forms::Image::Image;
+    bool HitTest(int, int) const override { return false; }
+};
+
 class TfrmMenuCls : public forms::Form {
 public:
     TfrmMenuCls();
@@ -63,8 +73,6 @@ public:
     void MenBckMouseDown(forms::Control& sender, forms::MouseButton button, forms::ShiftState shift, int x, int y);
     void MenBckMouseMove(forms::Control& sender, forms::ShiftState shift, int x, int y);
     void MenBckMouseUp(forms::Control& sender, forms::MouseButton button, forms::ShiftState shift, int x, int y);
-    void AccTextMouseMove(forms::Control& sender, forms::ShiftState shift, int x, int y);
-    void lblAccText_MouseMove(forms::Control& sender, forms::ShiftState shift, int x, int y);
     void picButton_MouseDown(forms::Control& sender, forms::MouseButton button, forms::ShiftState shift, int x, int y);
     void picButton_MouseMove(forms::Control& sender, forms::ShiftState shift, int x, int y);
     void picButton_MouseUp(forms::Control& sender, forms::MouseButton button, forms::ShiftState shift, int x, int y);
@@ -111,8 +119,8 @@ public:
     std::vector<ObjControls> Ctl;  // indexed by object number
 
     forms::Image* MenBck = nullptr;  // the background picture
-    forms::Image* AccessoryImage = nullptr;
-    forms::Image* AccessoryText = nullptr;
+    ShowOnlyImage* AccessoryImage = nullptr;
+    ShowOnlyImage* AccessoryText = nullptr;
     forms::Label* TimeLabel = nullptr;
     forms::Label* DateLabel = nullptr;
     forms::Image* imgAboutIcon = nullptr;

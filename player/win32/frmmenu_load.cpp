@@ -184,20 +184,16 @@ void TfrmMenuCls::CreateMenuControls() {
     MenBck->SetBounds(0, 0, 1, 1);
     MenBck->SendToBack();
 
-    AccessoryImage = new forms::Image(this, this);
+    // Moves, presses and clicks over the accessory boxes reach the object
+    // or the background beneath them.
+    AccessoryImage = new ShowOnlyImage(this, this);
     AccessoryImage->SetName("AccessoryImage");
     AccessoryImage->SetAutoSize(true);
-    AccessoryImage->OnMouseMove = [this](forms::Control& s, forms::ShiftState sh, int x, int y) {
-        AccTextMouseMove(s, sh, x, y);
-    };
 
-    AccessoryText = new forms::Image(this, this);
+    AccessoryText = new ShowOnlyImage(this, this);
     AccessoryText->SetName("AccessoryText");
     AccessoryText->SetAutoSize(false);
     AccessoryText->SetStretch(false);
-    AccessoryText->OnMouseMove = [this](forms::Control& s, forms::ShiftState sh, int x, int y) {
-        lblAccText_MouseMove(s, sh, x, y);
-    };
     AccessoryText->SetBounds(40, 40, 200, 100);
 
     TimeLabel = new forms::Label(this, this);

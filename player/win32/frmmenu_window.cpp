@@ -66,11 +66,3 @@ void TfrmMenuCls::MenBckMouseUp(forms::Control&, forms::MouseButton, forms::Shif
     dragging_ = 0;
     MenBck->SetCursor(forms::Cursor::Default);
 }
-
-void TfrmMenuCls::AccTextMouseMove(forms::Control& sender, forms::ShiftState shift, int x, int y) {
-    MenBckMouseMove(sender, shift, x, y);
-}
-
-void TfrmMenuCls::lblAccText_MouseMove(forms::Control& sender, forms::ShiftState shift, int x, int y) {
-    MenBckMouseMove(sender, shift, x, y);
-}

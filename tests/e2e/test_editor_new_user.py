@@ -199,3 +199,28 @@ def test_a_new_users_menu_from_new_to_a_running_autorun_exe(s):
         if player.poll() is None:
             player.kill()
             player.wait()
+
+
+def test_menu_properties_after_an_own_picture_dialog_and_its_transparency_list(s):
+    with Editor(s, "wizards") as ed:
+        ed.through_start_up("Return")
+        dismiss_tips(s, 3.0)
+        click(s, BACK_WIZARD_TITLE, "Button", "Provide my own background image for my menu")
+        click(s, BACK_WIZARD_TITLE, "Button", "Next >")
+        key_to(s, "Open Photo...", "Escape")
+        assert wait_closed(s, BACK_WIZARD_TITLE), "the wizard stayed after its picture dialog"
+        s.click(13, 29)  # the main window's File menu
+        time.sleep(0.5)
+        assert all(w["class"] != "#32768" for w in s.windows()), "the main window took a click"
+        # The list opens under the colour sample, left of the "..." button; row 4 is red, row 6 yellow.
+        info, dots = showing(s, PROPS_TITLE, "Button", "...")
+        (ox, oy), (bx, by) = client_origin(info), dots["rect"][:2]
+        colour, row = (ox + bx - 24, oy + by + 12), lambda k, x=60: (ox + bx - 44 + x, oy + by + 38 + 22 * k)
+        for keys, wanted in ((["click"], (255, 0, 0)), (["Down", "Down", "Return"], (255, 255, 0)),
+                             (["Up", "Escape"], (255, 255, 0))):
+            click(s, PROPS_TITLE, "Button", "...")
+            for key in keys:
+                s.click(*row(4)) if key == "click" else s.key(key)
+            time.sleep(0.8)
+            shot = s.grab()  # Menu Properties on top, its colour sample, and no picture of the list left
+            assert harness.pixel(shot, *colour) == wanted and harness.pixel(shot, *row(6, 14)) != (255, 255, 0), keys

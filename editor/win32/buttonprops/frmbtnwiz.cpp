@@ -2,6 +2,7 @@
 
 #include "editor/logic/CommandWizardRules.h"
 #include "editor/win32/common/ControlNames.h"
+#include "editor/win32/common/DialogControls.h"
 #include "editor/win32/common/EditorGlobals.h"
 #include "forms/win32/Application.h"
 #include "forms/win32/Button.h"
@@ -242,6 +243,17 @@ void TfrmBtnWizCls::ShowStep() {
     Frame2->SetVisible(onTarget && page == editor::TargetPage::File);
     Frame4->SetVisible(onTarget && page == editor::TargetPage::Address);
     Frame5->SetVisible(onTarget && page == editor::TargetPage::Message);
+    // The keyboard goes to the page shown: its box to fill, or its chosen
+    // option; never stays on a page just hidden.
+    if (onTarget && page != editor::TargetPage::None) {
+        FocusEntry(*this, page == editor::TargetPage::File      ? *Text1
+                          : page == editor::TargetPage::Address ? *Text2
+                                                                : *Text3);
+    } else if (Step_ == editor::kStepAction) {
+        SetActiveControl(Option1000[Action_]);
+    } else if (Step_ == editor::kStepMenuAction) {
+        SetActiveControl(Option2001->Checked() ? Option2001 : Option2002->Checked() ? Option2002 : Option2000);
+    }
 }
 
 void TfrmBtnWizCls::Finish() {

@@ -3,7 +3,8 @@
 // straight into the Button Properties sheet that started it: the command
 // edit, and the minimise, exit, restore and maximise ticks. The exit action
 // also empties the arguments edit. Nothing else is written, and Cancel
-// writes nothing.
+// writes nothing. Each page takes the keyboard when it shows: a target page
+// in its first box, with the text selected; the others on the chosen option.
 //
 // Made for one run and shown modally; finishing ends it with mrOk, the exit
 // action with mrCancel. Each tick is written through the check box, so the

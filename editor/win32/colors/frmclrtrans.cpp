@@ -83,6 +83,8 @@ TfrmClrTransCls::TfrmClrTransCls() {
         Label2[static_cast<size_t>(row)] = label("Label2", kRowsTable[row].name, 28, row == 0 ? kWidth - 32 : 68);
         Label3[static_cast<size_t>(row)] = label("Label3", kRowsTable[row].rgb, 96, kWidth - 100);
     }
+    SetKeyPreview(true);
+    OnKeyDown = [this](forms::Control&, uint16_t& key, forms::ShiftState) { FormKeyDown(key); };
     OnCreate = [this](forms::Component&) { Form_Load(); };
     OnDeactivate = [this](forms::Component&) { Release(); };
     OnClose = [](forms::Component&, forms::CloseAction& action) { action = forms::CloseAction::Free; };
@@ -109,8 +111,37 @@ void TfrmClrTransCls::Label2_MouseDown(forms::Component& sender) {
     const std::string& name = sender.Name();
     const int row = name.empty() ? -1 : name.back() - '0';
     if (row < 0 || row >= kRows) return;
-    forms::Application().ProcessMessages();
-    Label4->SetTop(-kRowHeight - 10);
+    // No messages are handled here: the release of a quick click would be
+    // handled before its press had marked the row.
+    Pressed_ = true;
+    ChooseRow(row);
+}
+
+void TfrmClrTransCls::Label2_MouseUp() {
+    if (Pressed_) Accept();
+}
+
+void TfrmClrTransCls::FormKeyDown(uint16_t& key) {
+    switch (key) {
+        case VK_UP:
+            ChooseRow(CurRow_ > 0 ? CurRow_ - 1 : 0);
+            break;
+        case VK_DOWN:
+            ChooseRow(CurRow_ < kRows - 1 ? CurRow_ + 1 : kRows - 1);
+            break;
+        case VK_RETURN:
+            Accept();
+            break;
+        case VK_ESCAPE:
+            Release();
+            break;
+        default:
+            return;
+    }
+    key = 0;
+}
+
+void TfrmClrTransCls::ChooseRow(int row) {
     SetTextColor(Label2[static_cast<size_t>(CurRow_)], forms::clBtnText);
     SetTextColor(Label3[static_cast<size_t>(CurRow_)], forms::clBtnText);
     CurRow_ = row;
@@ -119,9 +150,12 @@ void TfrmClrTransCls::Label2_MouseDown(forms::Component& sender) {
     TransIndex = kRowsTable[row].index;
 }
 
-void TfrmClrTransCls::Label2_MouseUp() {
-    DispatchColor();
+void TfrmClrTransCls::Accept() {
+    // Off the screen first: the requester's work (an undo step, the design
+    // surface drawn again) must not leave the list's picture over it.
+    Hide();
     Release();
+    DispatchColor();
 }
 
 void ShowTransPopup(int32_t transColor, int32_t requester, ColorReceiver& receiver, int x, int y) {

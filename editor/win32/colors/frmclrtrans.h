@@ -2,9 +2,12 @@
 // the menu's transparent colour as one of seven rows, "No Transparency" and
 // the QBColor numbers 9..14 (row k stands for number k + 8). A press on any
 // control of a row marks that row and sets TransIndex and CurClr from it; the
-// release (wherever it happens) hands the choice to the requester through
-// DispatchColor and closes the pop-up. Losing activation closes it with
-// nothing applied.
+// release of that press (wherever it happens, however soon) hands the choice
+// to the requester through DispatchColor and closes the pop-up. Up and Down
+// mark the row above or below in the same way, Return hands the marked row
+// on, Escape closes the pop-up with nothing applied, and so does losing
+// activation. The pop-up leaves the screen before the choice is applied, so
+// the window under it is drawn again at once.
 #pragma once
 #include <array>
 #include <cstdint>
@@ -36,11 +39,18 @@ public:
     void Form_Load();
     void Label2_MouseDown(forms::Component& sender);
     void Label2_MouseUp();
+    void FormKeyDown(uint16_t& key);
 
 private:
     void MarkRow(int row);
+    // Marks row as the user's choice: TransIndex and CurClr follow it.
+    void ChooseRow(int row);
+    // Hands the marked row to the requester and closes.
+    void Accept();
 
     int CurRow_ = 0;
+    // A press on a row was seen: only its release accepts.
+    bool Pressed_ = false;
 };
 
 // The open transparency pop-up, or nullptr.

@@ -2,6 +2,8 @@
 
 #include "forms/win32/Button.h"
 #include "forms/win32/ComboBox.h"
+#include "forms/win32/Edit.h"
+#include "forms/win32/Form.h"
 #include "forms/win32/Label.h"
 
 forms::Label* NewLabel(forms::Component* owner, forms::WinControl* parent, const std::string& caption, int left,
@@ -30,4 +32,9 @@ void ShowFontName(forms::ComboBox& fonts, const std::string& name) {
         fonts.SetItemIndex(row);
     else
         fonts.SetText(name);
+}
+
+void FocusEntry(forms::Form& form, forms::Edit& box) {
+    box.SelectAll();
+    form.SetActiveControl(&box);
 }

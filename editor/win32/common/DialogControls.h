@@ -1,6 +1,7 @@
 // The labels and push buttons the editor's dialogs lay out by hand: a
 // fixed-size, word-wrapping label and a named button that takes the Tab key;
-// and a font list showing the font of a text.
+// a font list showing the font of a text; and the keyboard for the box a
+// page of a wizard asks the user to fill.
 #pragma once
 #include <string>
 
@@ -8,6 +9,8 @@ namespace forms {
 class Button;
 class ComboBox;
 class Component;
+class Edit;
+class Form;
 class Label;
 class WinControl;
 }  // namespace forms
@@ -19,3 +22,7 @@ forms::Button* NewButton(forms::Component* owner, forms::WinControl* parent, con
 // Shows a font's name in an editable font list: its row when the list holds
 // it, else the name as the box's text (never an empty box).
 void ShowFontName(forms::ComboBox& fonts, const std::string& name);
+// The box that a page just shown asks the user to fill takes the keyboard
+// (at once when the form is showing, else when it is next activated), its
+// text selected so that typing replaces it.
+void FocusEntry(forms::Form& form, forms::Edit& box);

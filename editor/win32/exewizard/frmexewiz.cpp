@@ -381,4 +381,6 @@ void TfrmEXEWizCls::ShowStep() {
     pnlEXE02->SetVisible(WizStep_ == 2);
     pnlEXE03->SetVisible(WizStep_ == 3);
     pnlEXE04->SetVisible(WizStep_ == 4);
+    // The path page gives its box the keyboard, text selected.
+    if (WizStep_ == 1) FocusEntry(*this, *Text11);
 }

@@ -6,7 +6,8 @@
 // build stays on page 3 so the user can try again. Before building, the
 // wizard names the menus that buttons of the checked menus open but that are
 // not checked (or exist nowhere) and asks whether to build anyway; No
-// returns to the list of page 2.
+// returns to the list of page 2. Page 1 takes the keyboard in its path box,
+// the path selected.
 //
 // The window is made for one run and shown modally by the main window's
 // Create Autorun EXE command. It reads the current menu's folder and file

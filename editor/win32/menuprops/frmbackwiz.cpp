@@ -364,8 +364,7 @@ void TfrmBackWizCls::Form_Load(forms::Component&) {
     SelectText(Combo1001, "Horizontal");
     SelectText(Combo2, "18");
     frmSampBack = new TfrmSampBackCls(this);
-    for (int k = 0; k < 3; ++k) pnlStage[k]->SetVisible(k == 0);
-    Label1->SetCaption(kHeadings[0]);
+    ShowPage();
     Command1001->SetEnabled(false);
 }
 
@@ -441,9 +440,21 @@ void TfrmBackWizCls::Command1_Click(forms::Component& sender) {
         HandOwnPicture();
         return;
     }
+    ShowPage();
+    SetNeedsRender();
+}
+
+void TfrmBackWizCls::ShowPage() {
     for (int k = 0; k < 3; ++k) pnlStage[k]->SetVisible(k == WizPage_);
     Label1->SetCaption(kHeadings[WizPage_]);
-    SetNeedsRender();
+    // The keyboard goes to the page shown, never stays on one just hidden:
+    // the title box on the Banner page, else the page's chosen option.
+    if (WizPage_ == 2)
+        FocusEntry(*this, *Text1);
+    else if (WizPage_ == 1)
+        SetActiveControl(Option2000->Checked() ? Option2000 : Option2001->Checked() ? Option2001 : Option2002);
+    else
+        SetActiveControl(Option1000->Checked() ? Option1000 : Option1001);
 }
 
 void TfrmBackWizCls::Finish() {
@@ -460,26 +471,19 @@ void TfrmBackWizCls::Finish() {
 }
 
 void TfrmBackWizCls::HandOwnPicture() {
+    // The picture dialog shows over the target in the wizard's place; the
+    // wizard closes after it whatever the user did there.
     Hide();
     std::string path;
     forms::Bitmap picture;
-    bool loaded = false;
     if (AskPhotoPath(path)) {
-        loaded = LoadPhotoFile(path, picture);
-        if (!loaded)
+        if (!LoadPhotoFile(path, picture))
             EditorMsg(std::string(kPhotoUnreadable) + "\r\r" + path, TMsgDlgType::mtError, TMsgDlgButtons::mbOK);
-        else
-            loaded = Target_.SetBackImage(picture);  // says why when it refuses the picture
+        else if (Target_.SetBackImage(picture))  // says why when it refuses the picture
+            SharedBmp = std::move(picture);
     }
-    if (!loaded) {
-        // Nothing usable was picked: back to the start page as it was.
-        WizPage_ = 0;
-        Command1000->SetCaption("&Next >");
-        Command1001->SetEnabled(false);
-        Show();
-        return;
-    }
-    SharedBmp = std::move(picture);
+    // Without a usable picture the target keeps the background it had: the
+    // picture in SharedBmp may be another menu's or a button's.
     Target_.ShowBackPreview();
     BackWizClosed = 1;
     CloseWith(forms::mrOk);

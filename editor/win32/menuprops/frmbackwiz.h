@@ -2,16 +2,18 @@
 // colour, a two-colour gradient or a scaled photo), a bevelled or rounded
 // border, a banner strip and a title with an optional drop shadow. Pages:
 // 0 Start, 1 Background, 2 Banner; Next on the Banner page (Finish) hands
-// the picture to the target. The start page's other choice hands a picture
-// file the user picks instead.
+// the picture to the target. The start page's other choice hides the wizard
+// for a picture dialog, hands the file the user picks (if any, and readable)
+// to the target, and closes the wizard in every case. Each page takes the
+// keyboard when it shows: the Banner page in its title box, text selected.
 //
 // Every control change only marks the picture for rendering; a 200 ms timer
 // renders once the size and border bars have stopped moving, into the
 // borderless preview window. Finish renders a pending change first.
 //
 // The window is made for one run and shown with ShowModal; its caller owns
-// it. Closing it in any way other than Finish (or the picked file) counts as
-// cancel and hands nothing. Colours are asked for through RequestColor with
+// it. Closing it in any way other than Finish (or the picture dialog) counts
+// as cancel and hands nothing. Colours are asked for through RequestColor with
 // the codes ClrTargetWizPanel - k for the colour panel k.
 #pragma once
 #include <array>
@@ -149,6 +151,8 @@ private:
     void BuildBannerPage();
     forms::Panel* NewColorPanel(forms::WinControl* parent, int k, int left, int top);
     void SetNeedsRender() { NeedsRender_ = 1; }
+    // Shows page WizPage_ with its heading, and gives it the keyboard.
+    void ShowPage();
     // Shows the open dialog for a photo; true and the path when one was chosen.
     bool AskPhotoPath(std::string& path);
     // Scales the loaded photo to the work picture's size.

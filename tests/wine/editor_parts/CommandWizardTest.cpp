@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "../forms/TestSupport.h"
 #include "editor/win32/common/EditorGlobals.h"
 #include "editor/win32/buttonprops/frmbtnwiz.h"
 #include "forms/win32/Button.h"
@@ -126,6 +127,18 @@ TEST_F(CommandWizardTest, ASubMenuSkipsTheMenuActionPageAndRemainClearsAGivenBac
     EXPECT_EQ(command_->Text(), "menu2.mnu");
     EXPECT_EQ(Ticks(), (std::vector<bool>{false, false, false, false}));
     EXPECT_TRUE(told_.empty());
+}
+
+TEST_F(CommandWizardTest, KeysTypedOnTheTargetPageGoIntoItsBoxAndReplaceItsText) {
+    wizard_->Show();
+    SetForegroundWindow(wizard_->Handle());
+    wizard_->Text1->SetText("old");
+    // Down to the sub-menu action, Next, "c" over the selected "old", Finish.
+    for (WORD key : std::initializer_list<WORD>{VK_DOWN, VK_DOWN, VK_DOWN, VK_DOWN, VK_RETURN, 'C', VK_RETURN}) {
+        formstest::QueueKeys({key});
+        formstest::PumpFor(50);
+    }
+    EXPECT_EQ(command_->Text(), "c.mnu");
 }
 
 TEST_F(CommandWizardTest, TheExitActionFinishesOnTheFirstPageAndEmptiesTheCommand) {

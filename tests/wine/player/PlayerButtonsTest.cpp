@@ -282,6 +282,7 @@ TEST_F(PlayerTest, AccessoryContentFollowsTheSelection) {
     SetFrames(menu, 1, Accessory, {kYellow, kWhite});
     // A placed image's accessory field is not accessory content of its own.
     menu.Buttons[3].AccRTF = "{\\rtf placed}";
+    menu.AccTextLeft = menu.AccTextTop = 0;  // both accessory boxes over button 1
     TfrmMenuCls& form = Start({{"mixed.mnu", MenuBytes(menu)}});
     EXPECT_EQ(form.AccessoryText->GetPicture().Width(), 30);
     EXPECT_FALSE(form.AccessoryImage->Visible());
@@ -292,6 +293,10 @@ TEST_F(PlayerTest, AccessoryContentFollowsTheSelection) {
     EXPECT_EQ(form.AccessoryImage->GetPicture().Pixels().Pixel(0, 0) & 0xFFFFFF, kYellow);
     form.AnimateButtons();
     EXPECT_EQ(form.AccessoryImage->GetPicture().Pixels().Pixel(0, 0) & 0xFFFFFF, kWhite);
+    // The real mouse over both boxes reaches the button beneath.
+    SetCursorPos(form.Left() + 30, form.Top() + 12);
+    mouse_event(MOUSEEVENTF_LEFTDOWN | MOUSEEVENTF_LEFTUP, 0, 0, 0, 0);
+    EXPECT_TRUE(PumpUntil([this] { return !messages_.empty() && messages_[0].text == "one"; }, 2000));
 
     // Back on the background: the menu's text; the button's picture stays.
     form.MenBckMouseMove(*form.MenBck, 0, 2, 2);

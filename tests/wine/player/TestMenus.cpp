@@ -30,8 +30,7 @@ TAQMenu NewMenu(const std::string& title, int w, int h, uint32_t background) {
     menu.SoundsOn = 1;
     menu.TimeVisible = false;
     menu.DateVisible = false;
-    // The accessory text box takes the mouse over its whole area: keep it in
-    // the bottom-right corner, clear of the objects the tests place.
+    // The accessory text box sits in the bottom-right corner, clear of the objects.
     menu.AccTextLeft = w - 60;
     menu.AccTextTop = h - 20;
     menu.AccTextWidth = 50;
