@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include <shellapi.h>
+#include <shlwapi.h>
 
 #include "editor/logic/ButtonFrames.h"
 #include "editor/win32/common/ControlNames.h"
@@ -13,6 +14,7 @@
 #include "editor/win32/buttonprops/frmbtnwiz.h"
 #include "editor/win32/smallwindows/frmfutip.h"
 #include "EditorResources.h"
+#include "forms/portable/FileSystem.h"
 #include "forms/win32/Application.h"
 #include "forms/win32/Button.h"
 #include "forms/win32/CheckBox.h"
@@ -130,6 +132,23 @@ forms::ImageList* LoadDialogGlyphs(forms::Component* owner,
     }
     list->AddMasked(strip, glyph::kGlyphMaskColor);
     return list;
+}
+
+// The program that opens a file like the one named: the program registered
+// for its extension, else the one the shell finds for its bare name (which
+// finds one only when such a file lies in the working folder); "" for none.
+std::string ViewerProgramFor(const std::string& name) {
+    const size_t dot = name.find_last_of('.');
+    if (dot != std::string::npos) {
+        const std::string extension = name.substr(dot);
+        char program[MAX_PATH + 1] = {};
+        DWORD size = sizeof program;
+        if (AssocQueryStringA(ASSOCF_NONE, ASSOCSTR_EXECUTABLE, extension.c_str(), "open", program, &size) == S_OK &&
+            forms::FileExists(program))
+            return program;
+    }
+    char found[MAX_PATH + 1] = {};
+    return reinterpret_cast<INT_PTR>(FindExecutableA(name.c_str(), "", found)) > 32 ? found : "";
 }
 
 }  // namespace
@@ -796,11 +815,8 @@ void TfrmPropertiesCls::CheckBox5Click() {
 }
 
 void TfrmPropertiesCls::Button4Click() {
-    const std::string file = FileNamePart(Text2000->Text());
-    char found[MAX_PATH + 1] = {};
-    const auto result = reinterpret_cast<INT_PTR>(FindExecutableA(file.c_str(), "", found));
-    if (result > 32) {
-        const std::string path(found);
+    const std::string path = ViewerProgramFor(FileNamePart(Text2000->Text()));
+    if (!path.empty()) {
         Edit11->SetText(GetFileVersion(path, 3));
         std::string name;
         GetFileVerName(path, false, name);

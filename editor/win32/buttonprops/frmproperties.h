@@ -89,6 +89,8 @@ public:
     void Check1_Click(forms::Component& sender);
     void PositionTextChange(forms::Component& sender);
     void CheckBox5Click();
+    // "Retrieve": the name and version of the program that opens files of
+    // the command's type (by its extension), or "No Viewer Found".
     void Button4Click();
     void ToolButton20Click();
     void Command1_Click();
