@@ -10,6 +10,7 @@
 #include "editor/win32/common/ControlNames.h"
 #include "editor/win32/common/EditorGlobals.h"
 #include "editor/win32/common/EditorHelp.h"
+#include "editor/win32/common/FontBoxes.h"
 #include "editor/win32/smallwindows/ResourcePicture.h"
 #include "editor/win32/buttonprops/frmbtnwiz.h"
 #include "editor/win32/smallwindows/frmfutip.h"
@@ -582,7 +583,7 @@ void TfrmPropertiesCls::CreateFormattingBar(forms::ImageList* glyphs) {
     cmbTB001 = new forms::ComboBox(this, ToolBar4, forms::ComboStyle::DropDown);
     cmbTB001->SetName("cmbTB001");
     cmbTB001->SetBounds(0, 0, 50, 21);
-    cmbTB001->OnChange = [this](forms::Component&) { FontBoxChange(true); };
+    WireFontSizeBox(*cmbTB001, [this] { FontBoxChange(true); });
     (new forms::ToolButton(this, ToolBar4))->SetControl(cmbTB001);
     const auto add = [this](const char* name, const char* hint, int image, forms::ToolButtonStyle style) {
         auto* button = new forms::ToolButton(this, ToolBar4);

@@ -217,6 +217,8 @@ private:
     // nothing is selected, the caret then back at 0).
     void FormatSelection(const std::function<void()>& apply);
     void StyleClick(forms::ToolButton* button, unsigned bit);
+    // Applies the font list's row, or the size box's text (a text that is
+    // no size beeps and shows the selection's size again).
     void FontBoxChange(bool size);
     // The font of the default object, in which new texts start.
     forms::Font DefaultTextFont() const;
