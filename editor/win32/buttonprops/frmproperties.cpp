@@ -157,7 +157,7 @@ std::string ViewerProgramFor(const std::string& name) {
 std::function<bool(const std::string& folder, std::string& path)> AskPicturePath =
     [](const std::string& folder, std::string& path) {
         forms::OpenDialog dialog(nullptr);
-        dialog.SetFilter("All Images (*.bmp;*.jpg;*.jpeg)|*.bmp;*.jpg;*.jpeg");
+        dialog.SetFilter(PictureOpenFilter("All Images"));
         dialog.SetTitle("Open Image...");
         dialog.SetInitialDir(folder);
         dialog.SetOptions(forms::ofPathMustExist | forms::ofFileMustExist | forms::ofHideReadOnly);

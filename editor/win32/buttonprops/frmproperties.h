@@ -52,7 +52,7 @@ class ToolBar;
 class ToolButton;
 }  // namespace forms
 
-// Asks for a picture file (BMP or JPEG) starting in folder; true and the
+// Asks for a picture file (BMP, JPEG or PNG) starting in folder; true and the
 // full path when one was chosen. The editor runs the system's open dialog.
 extern std::function<bool(const std::string& folder, std::string& path)> AskPicturePath;
 

@@ -31,3 +31,8 @@ void ShowFontName(forms::ComboBox& fonts, const std::string& name) {
     else
         fonts.SetText(name);
 }
+
+std::string PictureOpenFilter(const std::string& caption, const std::string& moreTypes) {
+    const std::string types = "*.bmp;*.jpg;*.jpeg;*.png" + moreTypes;
+    return caption + " (" + types + ")|" + types + "|PNG Images (*.png)|*.png";
+}

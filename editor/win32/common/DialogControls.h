@@ -1,6 +1,7 @@
 // The labels and push buttons the editor's dialogs lay out by hand: a
 // fixed-size, word-wrapping label and a named button that takes the Tab key;
-// and a font list showing the font of a text.
+// a font list showing the font of a text; and the file types of the picture
+// Open dialogs.
 #pragma once
 #include <string>
 
@@ -19,3 +20,7 @@ forms::Button* NewButton(forms::Component* owner, forms::WinControl* parent, con
 // Shows a font's name in an editable font list: its row when the list holds
 // it, else the name as the box's text (never an empty box).
 void ShowFontName(forms::ComboBox& fonts, const std::string& name);
+// The filter of a picture Open dialog: every picture file the editor reads
+// (BMP, JPEG, PNG, and the patterns of moreTypes, such as ";*.gif") on one
+// line headed caption ("All Images"), then PNG pictures on a line of their own.
+std::string PictureOpenFilter(const std::string& caption, const std::string& moreTypes = "");

@@ -475,7 +475,7 @@ bool TfrmFormPropsCls::LoadBackFile(const std::string& path) {
 
 void TfrmFormPropsCls::OpenBackImage() {
     forms::OpenDialog dialog(this);
-    dialog.SetFilter("Photo (*.bmp;*.jpg;*.jpeg)|*.bmp;*.jpg;*.jpeg");
+    dialog.SetFilter(PictureOpenFilter("Photo"));
     dialog.SetTitle("Open Photo...");
     dialog.SetOptions(forms::ofOverwritePrompt | forms::ofPathMustExist | forms::ofNoReadOnlyReturn);
     // A cancelled or unreadable choice leaves the background as it was.
