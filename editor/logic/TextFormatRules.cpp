@@ -1,6 +1,7 @@
 #include "editor/logic/TextFormatRules.h"
 
 #include <algorithm>
+#include <cctype>
 
 #include "shared/TarvikUtils.h"
 
@@ -36,6 +37,21 @@ int FontRowOf(const std::vector<std::string>& items, const std::string& name, in
     for (int i = 0; i < limit; ++i)
         if (items[static_cast<size_t>(i)] == name) return i;
     return -1;
+}
+
+int TypedFontRow(const std::vector<std::string>& items, const std::string& typed) {
+    const size_t first = typed.find_first_not_of(' ');
+    if (first == std::string::npos) return -1;
+    const std::string name = typed.substr(first, typed.find_last_not_of(' ') - first + 1);
+    const int exact = FontRowOf(items, name, static_cast<int>(items.size()));
+    if (exact >= 0) return exact;
+    const auto sameLetters = [&name](const std::string& item) {
+        return std::equal(item.begin(), item.end(), name.begin(), name.end(), [](char a, char b) {
+            return std::tolower(static_cast<unsigned char>(a)) == std::tolower(static_cast<unsigned char>(b));
+        });
+    };
+    const auto found = std::find_if(items.begin(), items.end(), sameLetters);
+    return found == items.end() ? -1 : static_cast<int>(found - items.begin());
 }
 
 int FontRowToApply(int pickedRow) { return pickedRow == kFontSeparatorRow ? 0 : pickedRow; }

@@ -1,7 +1,7 @@
 // Rules of the editor's text formatting that need no window: which text the
 // text box's Previous and Next buttons reach, what a typed font size means,
-// which row of the font list a name selects, how a style button changes a
-// font style, and the mask colour of a colour button's bar.
+// which row of the font list a name (picked or typed) selects, how a style
+// button changes a font style, and the mask colour of a colour button's bar.
 #pragma once
 #include <cstdint>
 #include <optional>
@@ -32,6 +32,12 @@ std::optional<int> ParseFontSize(const std::string& text);
 
 // The row among the first `rows` rows of items equal to name exactly, or -1.
 int FontRowOf(const std::vector<std::string>& items, const std::string& name, int rows);
+
+// The row a font name typed into the font list stands for: the first row
+// equal to it exactly, else the first equal to it but for the case of its
+// letters (font names ignore case); spaces around it do not count. -1 when
+// the list holds no such name.
+int TypedFontRow(const std::vector<std::string>& items, const std::string& typed);
 
 // Row 13 of the font list is the separator between the common fonts and the
 // system's; choosing it means row 0.

@@ -98,7 +98,9 @@ def test_a_png_photo_from_the_background_wizard_keeps_its_shape(s):
         assert wizard is not None, "no Background Wizard"
         click_child(s, wizard, child(wizard, "Button", "Provide my own background image for my menu"))
         click_child(s, wizard, child(wizard, "Button", "&Next >"))
-        assert s.shown("Open Photo...", 15000) is not None, "no picture dialog"
+        dialog = s.shown("Open Photo...", 15000)
+        assert dialog is not None, "no picture dialog"
+        assert "Photo (*.bmp;*.jpg;*.jpeg;*.png;*.gif)" in [c["text"] for c in dialog["children"]], dialog
         key_to(s, "Open Photo...", "ctrl+a")
         s.xdotool("type", "--delay", "20", windows_path(photo))
         s.key("Return")

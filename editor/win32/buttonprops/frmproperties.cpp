@@ -4,15 +4,18 @@
 #include <windows.h>
 
 #include <shellapi.h>
+#include <shlwapi.h>
 
 #include "editor/logic/ButtonFrames.h"
 #include "editor/win32/common/ControlNames.h"
 #include "editor/win32/common/EditorGlobals.h"
 #include "editor/win32/common/EditorHelp.h"
+#include "editor/win32/common/FontBoxes.h"
 #include "editor/win32/smallwindows/ResourcePicture.h"
 #include "editor/win32/buttonprops/frmbtnwiz.h"
 #include "editor/win32/smallwindows/frmfutip.h"
 #include "EditorResources.h"
+#include "forms/portable/FileSystem.h"
 #include "forms/win32/Application.h"
 #include "forms/win32/Button.h"
 #include "forms/win32/CheckBox.h"
@@ -132,12 +135,29 @@ forms::ImageList* LoadDialogGlyphs(forms::Component* owner,
     return list;
 }
 
+// The program that opens a file like the one named: the program registered
+// for its extension, else the one the shell finds for its bare name (which
+// finds one only when such a file lies in the working folder); "" for none.
+std::string ViewerProgramFor(const std::string& name) {
+    const size_t dot = name.find_last_of('.');
+    if (dot != std::string::npos) {
+        const std::string extension = name.substr(dot);
+        char program[MAX_PATH + 1] = {};
+        DWORD size = sizeof program;
+        if (AssocQueryStringA(ASSOCF_NONE, ASSOCSTR_EXECUTABLE, extension.c_str(), "open", program, &size) == S_OK &&
+            forms::FileExists(program))
+            return program;
+    }
+    char found[MAX_PATH + 1] = {};
+    return reinterpret_cast<INT_PTR>(FindExecutableA(name.c_str(), "", found)) > 32 ? found : "";
+}
+
 }  // namespace
 
 std::function<bool(const std::string& folder, std::string& path)> AskPicturePath =
     [](const std::string& folder, std::string& path) {
         forms::OpenDialog dialog(nullptr);
-        dialog.SetFilter("All Images (*.bmp;*.jpg;*.jpeg)|*.bmp;*.jpg;*.jpeg");
+        dialog.SetFilter(PictureOpenFilter("All Images"));
         dialog.SetTitle("Open Image...");
         dialog.SetInitialDir(folder);
         dialog.SetOptions(forms::ofPathMustExist | forms::ofFileMustExist | forms::ofHideReadOnly);
@@ -563,7 +583,7 @@ void TfrmPropertiesCls::CreateFormattingBar(forms::ImageList* glyphs) {
     cmbTB001 = new forms::ComboBox(this, ToolBar4, forms::ComboStyle::DropDown);
     cmbTB001->SetName("cmbTB001");
     cmbTB001->SetBounds(0, 0, 50, 21);
-    cmbTB001->OnChange = [this](forms::Component&) { FontBoxChange(true); };
+    WireFontSizeBox(*cmbTB001, [this] { FontBoxChange(true); });
     (new forms::ToolButton(this, ToolBar4))->SetControl(cmbTB001);
     const auto add = [this](const char* name, const char* hint, int image, forms::ToolButtonStyle style) {
         auto* button = new forms::ToolButton(this, ToolBar4);
@@ -796,11 +816,8 @@ void TfrmPropertiesCls::CheckBox5Click() {
 }
 
 void TfrmPropertiesCls::Button4Click() {
-    const std::string file = FileNamePart(Text2000->Text());
-    char found[MAX_PATH + 1] = {};
-    const auto result = reinterpret_cast<INT_PTR>(FindExecutableA(file.c_str(), "", found));
-    if (result > 32) {
-        const std::string path(found);
+    const std::string path = ViewerProgramFor(FileNamePart(Text2000->Text()));
+    if (!path.empty()) {
         Edit11->SetText(GetFileVersion(path, 3));
         std::string name;
         GetFileVerName(path, false, name);

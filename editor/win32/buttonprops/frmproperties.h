@@ -52,7 +52,7 @@ class ToolBar;
 class ToolButton;
 }  // namespace forms
 
-// Asks for a picture file (BMP or JPEG) starting in folder; true and the
+// Asks for a picture file (BMP, JPEG or PNG) starting in folder; true and the
 // full path when one was chosen. The editor runs the system's open dialog.
 extern std::function<bool(const std::string& folder, std::string& path)> AskPicturePath;
 
@@ -89,6 +89,8 @@ public:
     void Check1_Click(forms::Component& sender);
     void PositionTextChange(forms::Component& sender);
     void CheckBox5Click();
+    // "Retrieve": the name and version of the program that opens files of
+    // the command's type (by its extension), or "No Viewer Found".
     void Button4Click();
     void ToolButton20Click();
     void Command1_Click();
@@ -215,6 +217,8 @@ private:
     // nothing is selected, the caret then back at 0).
     void FormatSelection(const std::function<void()>& apply);
     void StyleClick(forms::ToolButton* button, unsigned bit);
+    // Applies the font list's row, or the size box's text (a text that is
+    // no size beeps and shows the selection's size again).
     void FontBoxChange(bool size);
     // The font of the default object, in which new texts start.
     forms::Font DefaultTextFont() const;

@@ -9,11 +9,11 @@
 #include "editor/logic/TextFormatRules.h"
 #include "editor/win32/common/DialogControls.h"
 #include "editor/win32/buttonprops/frmproperties.h"
-#include "forms/win32/Application.h"
 #include "forms/win32/ComboBox.h"
 #include "forms/win32/ImageList.h"
 #include "forms/win32/Panel.h"
 #include "forms/win32/RichEdit.h"
+#include "forms/win32/Screen.h"
 #include "forms/win32/ScrollBar.h"
 #include "forms/win32/ToolBar.h"
 #include "forms/win32/ToolButton.h"
@@ -100,17 +100,23 @@ void TfrmPropertiesCls::StyleClick(forms::ToolButton* button, unsigned bit) {
 
 void TfrmPropertiesCls::FontBoxChange(bool size) {
     if (Busy_) return;
-    forms::ComboBox* box = size ? cmbTB001 : cmbTB000;
-    const std::string text = box->ItemIndex() >= 0 ? box->Item(box->ItemIndex()) : box->Text();
+    const std::string name = cmbTB000->Item(cmbTB000->ItemIndex());
+    const std::optional<int> points = editor::ParseFontSize(cmbTB001->Text());
+    if (size && !points) {
+        // No size: a beep, and the box shows the selection's size again.
+        forms::Beep();
+        PropSetFormatStates();
+        return;
+    }
+    if (!size && name.empty()) return;
     {
+        // The boxes keep what they show while the whole text is selected.
         BusyGuard busy(Busy_);
-        forms::Application().ProcessMessages();
-        FormatSelection([this, size, &text] {
-            if (!size) {
-                REProp1->SetSelectionFontName(text);
-                return;
-            }
-            if (const std::optional<int> points = editor::ParseFontSize(text)) REProp1->SetSelectionSize(*points);
+        FormatSelection([this, size, &name, &points] {
+            if (size)
+                REProp1->SetSelectionSize(*points);
+            else
+                REProp1->SetSelectionFontName(name);
         });
     }
     REProp1Change();

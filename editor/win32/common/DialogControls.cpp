@@ -38,3 +38,8 @@ void FocusEntry(forms::Form& form, forms::Edit& box) {
     box.SelectAll();
     form.SetActiveControl(&box);
 }
+
+std::string PictureOpenFilter(const std::string& caption, const std::string& moreTypes) {
+    const std::string types = "*.bmp;*.jpg;*.jpeg;*.png" + moreTypes;
+    return caption + " (" + types + ")|" + types + "|PNG Images (*.png)|*.png";
+}

@@ -1,7 +1,8 @@
 // The labels and push buttons the editor's dialogs lay out by hand: a
 // fixed-size, word-wrapping label and a named button that takes the Tab key;
-// a font list showing the font of a text; and the keyboard for the box a
-// page of a wizard asks the user to fill.
+// a font list showing the font of a text; the keyboard for the box a page
+// of a wizard asks the user to fill; and the file types of the picture Open
+// dialogs.
 #pragma once
 #include <string>
 
@@ -26,3 +27,7 @@ void ShowFontName(forms::ComboBox& fonts, const std::string& name);
 // (at once when the form is showing, else when it is next activated), its
 // text selected so that typing replaces it.
 void FocusEntry(forms::Form& form, forms::Edit& box);
+// The filter of a picture Open dialog: every picture file the editor reads
+// (BMP, JPEG, PNG, and the patterns of moreTypes, such as ";*.gif") on one
+// line headed caption ("All Images"), then PNG pictures on a line of their own.
+std::string PictureOpenFilter(const std::string& caption, const std::string& moreTypes = "");

@@ -228,7 +228,8 @@ public:
     void ToolButton29Click();
     void ToolButton30Click();
     void ToolButton31Click();
-    // The font list's row (the separator row means row 0); a Format > Font item.
+    // The font list's row (the separator row means row 0); a Format > Font
+    // item. A typed name or size applies once confirmed (FontBoxes.h).
     void cmbTB000Change();
     void Arial1Click(forms::Component& sender);
     // The size box's text; a text that is no whole number is refused with a
@@ -428,12 +429,11 @@ private:
     // document, marked modified when the text changed). Every way out of a
     // document (closing, exiting, another tab, saving, packing) runs it first.
     void EndTextEdits();
-    // Applies a size typed into the size box and not yet applied.
-    void ApplyTypedSize();
-    // Shows a size in the size box as the one in force (nothing to apply).
-    void ShowSizeText(int points);
     // Shows a font's name and size in the font and size boxes.
     void ShowFontInBoxes(const std::string& name, int points);
+    // The font name of the formatting target: the selected clock label's,
+    // else that of the text box's selection.
+    std::string TargetFontName();
     void RenderObjText(TMenuDocument& doc, int n);
     // Fills the font and size boxes of the Formatting bar and shows them.
     // With the start-up sequence this waits until the window has been shown
@@ -583,10 +583,6 @@ private:
     int EditedAccMenu_ = 0;
     // The text box's own RTF of the text it loaded last.
     std::string LoadedAccRTF_;
-    // The size box's text as last applied or shown, and whether the user
-    // has typed another one since.
-    std::string AppliedSize_;
-    bool SizeTyped_ = false;
     // 1 while a font command has selected all of the text box's text.
     uint8_t SelectingAll_ = 0;
     // The commands EnableFmtToolbar switches with the font and size boxes.

@@ -15,6 +15,7 @@
 #include "editor/logic/EditorTexts.h"
 #include "editor/logic/TextFormatRules.h"
 #include "editor/win32/common/EditorGlobals.h"
+#include "editor/win32/common/FontBoxes.h"
 #include "editor/win32/mainwindow/mdiform1.h"
 #include "forms/win32/Application.h"
 #include "forms/win32/Button.h"
@@ -59,17 +60,8 @@ void TMDIForm1Cls::WireTextCommands() {
         const int which = button;
         WireCommand(name, [this, which] { ToolButton67Click(which); })->SetEnabled(true);
     }
-    cmbTB000->OnChange = [this](forms::Component&) { cmbTB000Change(); };
-    // A size picked from the list applies at once; a typed size once, when
-    // it is confirmed with Enter or Tab or the box is left.
-    cmbTB001->OnSelect = [this](forms::Component&) { cmbTB001Change(); };
-    cmbTB001->OnChange = [this](forms::Component&) { SizeTyped_ = cmbTB001->Text() != AppliedSize_; };
-    cmbTB001->OnKeyDown = [this](forms::Control&, uint16_t& key, forms::ShiftState) {
-        if (key != VK_RETURN && key != VK_TAB) return;
-        ApplyTypedSize();
-        if (key == VK_RETURN) key = 0;
-    };
-    cmbTB001->OnLeave = [this](forms::Component&) { ApplyTypedSize(); };
+    WireFontNameBox(*cmbTB000, [this] { cmbTB000Change(); }, [this] { return TargetFontName(); });
+    WireFontSizeBox(*cmbTB001, [this] { cmbTB001Change(); });
     RichAccEdit->OnChange = [this](forms::Component&) { RichAccEditChange(); };
     RichAccEdit->OnSelectionChange = [this](forms::Component&) { RichAccEditSelectionChange(); };
     EnableFmtToolbar(0);
@@ -177,10 +169,8 @@ void TMDIForm1Cls::Arial1Click(forms::Component& sender) {
 }
 
 void TMDIForm1Cls::cmbTB001Change() {
-    SizeTyped_ = false;
-    AppliedSize_ = cmbTB001->Text();
     if (!CurrentDoc()) return;
-    const std::optional<int> points = editor::ParseFontSize(AppliedSize_);
+    const std::optional<int> points = editor::ParseFontSize(cmbTB001->Text());
     if (!points) {
         EditorMsg("Please enter a whole number for the font size.", TMsgDlgType::mtError, TMsgDlgButtons::mbOK);
         return;
@@ -190,22 +180,12 @@ void TMDIForm1Cls::cmbTB001Change() {
                     [size](forms::Font& font) { font.SetSize(size); });
 }
 
-void TMDIForm1Cls::ApplyTypedSize() {
-    if (SizeTyped_) cmbTB001Change();
-}
-
-void TMDIForm1Cls::ShowSizeText(int points) {
-    AppliedSize_ = std::to_string(points);
-    SizeTyped_ = false;
-    cmbTB001->SetText(AppliedSize_);
-}
-
 void TMDIForm1Cls::N81Click(forms::Component& sender) {
     if (!CurrentDoc()) return;
     const std::string caption = editor::CaptionWithoutAccel(static_cast<forms::MenuItem&>(sender).Caption());
     const std::optional<int> points = editor::ParseFontSize(caption);
     if (!points) return;
-    ShowSizeText(*points);
+    cmbTB001->SetText(std::to_string(*points));
     cmbTB001Change();
 }
 
@@ -228,7 +208,14 @@ void TMDIForm1Cls::ShowAlignment(forms::Alignment alignment) {
 
 void TMDIForm1Cls::ShowFontInBoxes(const std::string& name, int points) {
     ShowFontName(*cmbTB000, name);
-    ShowSizeText(points);
+    cmbTB001->SetText(std::to_string(points));
+}
+
+std::string TMDIForm1Cls::TargetFontName() {
+    const TMenuDocument* doc = CurrentDoc();
+    if (doc && doc->SelObject == kSelTimeLabel) return doc->TimeLabel->GetFont().Name();
+    if (doc && doc->SelObject == kSelDateLabel) return doc->DateLabel->GetFont().Name();
+    return RichAccEdit->SelectionFormat().fontName;
 }
 
 void TMDIForm1Cls::ShowFontFormat(const forms::Font& font) {

@@ -52,7 +52,6 @@ constexpr uint32_t kNoPhotoColor = 0xD8E9EC;
 constexpr forms::Color clActiveCaption = forms::SystemColor(COLOR_ACTIVECAPTION);
 
 const char* const kHeadings[3] = {" Start ", " Background ", " Banner "};
-const char* const kPhotoFilter = "Photo (*.bmp;*.jpg;*.jpeg;*.gif)|*.bmp;*.jpg;*.jpeg;*.gif";
 const char* const kPhotoUnreadable = "This picture could not be loaded:";
 
 forms::Panel* NewGroup(forms::Component* owner, forms::WinControl* parent, int left, int top, int width, int height) {
@@ -498,7 +497,7 @@ void TfrmBackWizCls::CloseWith(int result) {
 void TfrmBackWizCls::Command2_Click(forms::Component&) { OpenWebPage(Handle(), WebPage::Product); }
 
 bool TfrmBackWizCls::AskPhotoPath(std::string& path) {
-    OpenDialog1->SetFilter(kPhotoFilter);
+    OpenDialog1->SetFilter(PictureOpenFilter("Photo", ";*.gif"));
     OpenDialog1->SetTitle("Open Photo...");
     OpenDialog1->SetOptions(forms::ofOverwritePrompt | forms::ofPathMustExist | forms::ofNoReadOnlyReturn);
     if (!RunPhotoOpenDialog(*OpenDialog1)) return false;

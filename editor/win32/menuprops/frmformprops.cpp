@@ -13,6 +13,7 @@
 #include "editor/win32/common/ControlNames.h"
 #include "editor/win32/common/EditorGlobals.h"
 #include "editor/win32/common/EditorHelp.h"
+#include "editor/win32/common/FontBoxes.h"
 #include "editor/win32/smallwindows/ResourcePicture.h"
 #include "editor/win32/menuprops/frmbackwiz.h"
 #include "editor/win32/colors/frmclrtrans.h"
@@ -269,17 +270,15 @@ void TfrmFormPropsCls::CreateTextGroup() {
     cmbTB000->SetHint("Font");
     cmbTB000->SetBounds(0, 0, 140, 21);
     cmbTB000->SetDropDownCount(24);
-    cmbTB000->OnSelect = [this](forms::Component&) { cmbTB000Change(); };
+    WireFontNameBox(*cmbTB000, [this] { cmbTB000Change(); },
+                    [this] { return RichEdit1->SelectionFormat().fontName; });
     (new forms::ToolButton(this, ToolBar4))->SetControl(cmbTB000);
     cmbTB001 = new forms::ComboBox(this, ToolBar4, forms::ComboStyle::DropDown);
     cmbTB001->SetName("cmbTB001");
     cmbTB001->SetHint("Font Size");
     cmbTB001->SetBounds(0, 0, 45, 21);
     cmbTB001->SetDropDownCount(16);
-    cmbTB001->OnSelect = [this](forms::Component&) { cmbTB001Change(); };
-    cmbTB001->OnKeyDown = [this](forms::Control&, uint16_t& key, forms::ShiftState) {
-        if (key == VK_RETURN || key == VK_TAB) ApplyTypedSize();
-    };
+    WireFontSizeBox(*cmbTB001, [this] { cmbTB001Change(); });
     (new forms::ToolButton(this, ToolBar4))->SetControl(cmbTB001);
     ToolButton27 = NewToolButton(this, ToolBar4, "ToolButton27", "Text Color", glyph::FormattingGlyph::TextColor,
                                  forms::ToolButtonStyle::DropDown);
@@ -476,7 +475,7 @@ bool TfrmFormPropsCls::LoadBackFile(const std::string& path) {
 
 void TfrmFormPropsCls::OpenBackImage() {
     forms::OpenDialog dialog(this);
-    dialog.SetFilter("Photo (*.bmp;*.jpg;*.jpeg)|*.bmp;*.jpg;*.jpeg");
+    dialog.SetFilter(PictureOpenFilter("Photo"));
     dialog.SetTitle("Open Photo...");
     dialog.SetOptions(forms::ofOverwritePrompt | forms::ofPathMustExist | forms::ofNoReadOnlyReturn);
     // A cancelled or unreadable choice leaves the background as it was.
@@ -606,15 +605,8 @@ void TfrmFormPropsCls::cmbTB000Change() {
 }
 
 void TfrmFormPropsCls::cmbTB001Change() {
-    const int row = cmbTB001->ItemIndex();
-    const std::optional<int> size = editor::ParseFontSize(row >= 0 ? cmbTB001->Item(row) : cmbTB001->Text());
-    if (!size) return;
-    FormatText([&size](forms::RichEdit& edit) { edit.SetSelectionSize(*size); });
-}
-
-void TfrmFormPropsCls::ApplyTypedSize() {
     const std::optional<int> size = editor::ParseFontSize(cmbTB001->Text());
-    if (!size || *size == RichEdit1->SelectionFormat().size) return;
+    if (!size) return;
     FormatText([&size](forms::RichEdit& edit) { edit.SetSelectionSize(*size); });
 }
 

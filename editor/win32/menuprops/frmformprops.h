@@ -105,11 +105,10 @@ public:
     void ShowSelFormat();
     // Paragraph alignment: 0 left, 1 right, 2 centre.
     void SetTextAlign(uint8_t alignment);
+    // The font list's row and the size box's text; a typed name or size
+    // applies once confirmed (FontBoxes.h).
     void cmbTB000Change();
     void cmbTB001Change();
-    // A size typed into the size box applies on Enter or Tab, when it is not
-    // the size the selection has already.
-    void ApplyTypedSize();
 
     // ---- the dialog ----
     void Form_Load();

@@ -39,7 +39,7 @@ std::function<int(TForm2& dialog)> RunObjPropsDialog = [](TForm2& dialog) { retu
 
 std::function<bool(std::string& path)> AskObjImagePath = [](std::string& path) {
     forms::OpenDialog dialog(nullptr);
-    dialog.SetFilter("All Images (*.bmp;*.jpg;*.jpeg)|*.bmp;*.jpg;*.jpeg");
+    dialog.SetFilter(PictureOpenFilter("All Images"));
     dialog.SetOptions(forms::ofPathMustExist | forms::ofFileMustExist);
     dialog.SetTitle("Open Image...");
     if (!dialog.Execute()) return false;

@@ -9,9 +9,11 @@
 //                                    (WM_CLOSE, as its frame's close box does)
 // The object holds the window's rectangle, visibility, its region's rectangles
 // (in window coordinates) and each child control's class, text, visibility
-// and rectangle. Exit code 0 when found, 1 when not.
+// and rectangle (a combo box's text is its box's). Exit code 0 when found, 1
+// when not.
 #include <windows.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -36,10 +38,12 @@ std::string JsonText(const std::string& s) {
     return out + "\"";
 }
 
+// The caption, else (a combo box keeps its text itself) the text it gives.
 std::string WindowText(HWND h) {
     char buf[1024];
-    int n = GetWindowTextA(h, buf, sizeof buf);
-    return std::string(buf, n > 0 ? n : 0);
+    DWORD_PTR n = static_cast<DWORD_PTR>(std::max(GetWindowTextA(h, buf, sizeof buf), 0));
+    if (!n) SendMessageTimeoutA(h, WM_GETTEXT, sizeof buf, reinterpret_cast<LPARAM>(buf), SMTO_ABORTIFHUNG, 500, &n);
+    return std::string(buf, n);
 }
 
 std::string ClassOf(HWND h) {

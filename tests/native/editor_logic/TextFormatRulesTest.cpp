@@ -32,11 +32,14 @@ TEST(FontSize, OnlyAWholePositiveNumberIsASize) {
         EXPECT_FALSE(editor::ParseFontSize(bad).has_value()) << bad;
 }
 
-TEST(FontList, NamesMatchExactlyWithinTheCommonRowsAndTheSeparatorMeansRowZero) {
+TEST(FontList, NamesMatchWithinTheirRowsAndTheSeparatorMeansRowZero) {
     const std::vector<std::string> items = {"Arial", "Impact", "Serif"};
     EXPECT_EQ(editor::FontRowOf(items, "Impact", 13), 1);
     EXPECT_EQ(editor::FontRowOf(items, "impact", 13), -1);
     EXPECT_EQ(editor::FontRowOf(items, "Serif", 2), -1);
+    EXPECT_EQ(editor::TypedFontRow({"Serif", "serif"}, "serif"), 1);
+    EXPECT_EQ(editor::TypedFontRow(items, " IMPACT "), 1);
+    EXPECT_EQ(editor::TypedFontRow(items, "Imp"), -1);
     EXPECT_EQ(editor::FontRowToApply(13), 0);
     EXPECT_EQ(editor::FontRowToApply(14), 14);
     EXPECT_EQ(editor::CaptionWithoutAccel("&Impact"), "Impact");

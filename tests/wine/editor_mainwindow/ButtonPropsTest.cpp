@@ -166,9 +166,13 @@ TEST_F(ButtonPropsTest, OkRefusesBadSizesAndGraphicalButtonsWithoutPicture) {
 // Typed as a user types, each keystroke checked: "10" and "40" first, then
 // "$" before them. Enter is OK, which reads the boxes as the check read them
 // (an error before: the reader refused what the check let through).
-TEST_F(ButtonPropsTest, HexadecimalPositionAndSizeAreReadAsTheCheckReadsThem) {
+// A typed font size applies once, on Tab or Enter, never digit by digit;
+// Retrieve finds the viewer of the command's file type by its extension.
+TEST_F(ButtonPropsTest, TypedValuesAreReadAsTypedAndRetrieveFindsTheViewerByType) {
     InsertWindowsButton();
-    DialogAnswer answer([](TfrmPropertiesCls& d) {
+    std::string viewer;
+    std::vector<int> sizes;
+    DialogAnswer answer([&](TfrmPropertiesCls& d) {
         HWND tabs = d.TabControl1->Handle();
         RECT position{};
         SendMessageA(tabs, TCM_GETITEMRECT, 4, reinterpret_cast<LPARAM>(&position));
@@ -184,7 +188,25 @@ TEST_F(ButtonPropsTest, HexadecimalPositionAndSizeAreReadAsTheCheckReadsThem) {
                 formstest::QueueKeys(keys);
             formstest::PumpFor(100);
         }
-        formstest::QueueKeys({VK_RETURN});
+        const auto press = [](forms::WinControl& box, std::initializer_list<WORD> keys) {
+            box.SetFocus();
+            SendMessageA(box.Handle(), CB_SETEDITSEL, 0, MAKELPARAM(0, -1));
+            for (WORD key : keys) formstest::QueueKeys({key});
+            formstest::PumpFor(150);
+        };
+        const auto page = [&d](int tab) { d.TabControl1->SetTabIndex(tab), d.TabControl1Change(); };
+        page(3);
+        d.Text2000->SetText("docs\\readme.txt");
+        press(*d.CheckBox5, {VK_SPACE});
+        viewer = d.Edit9->Text();
+        page(2);
+        d.REProp1->SetText("Sized");
+        for (auto keys : {std::initializer_list<WORD>{}, {'2', '0'}, {'2', '0', VK_TAB}}) {
+            press(*d.cmbTB001, keys);
+            d.REProp1->SelectAll();
+            sizes.push_back(d.REProp1->SelectionFormat().size);
+        }
+        press(*d.cmbTB001, {'1', '4', VK_RETURN});
     });
     Cmd("cmdBtnProps").Execute();
     ASSERT_TRUE(answer.Answered());
@@ -192,6 +214,9 @@ TEST_F(ButtonPropsTest, HexadecimalPositionAndSizeAreReadAsTheCheckReadsThem) {
     EXPECT_TRUE(asked_.empty());
     EXPECT_EQ(Obj(1).ObjWidth, 64);
     EXPECT_EQ(Doc().Ctl[1].WinBtn->Width(), 64);
+    EXPECT_NE(viewer, "No Viewer Found");
+    EXPECT_EQ(sizes, (std::vector<int>{sizes[0], sizes[0], 20}));
+    EXPECT_NE(Obj(1).AccRTF.find("\\fs28"), std::string::npos);
 }
 
 TEST_F(ButtonPropsTest, AutoFillReadsTheNamedSetAndKeepsWhatItReadBeforeAnError) {

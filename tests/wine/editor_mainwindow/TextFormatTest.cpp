@@ -23,6 +23,7 @@
 #include "forms/win32/ToolBar.h"
 #include "forms/win32/ToolButton.h"
 #include "tests/wine/editor_mainwindow/NewMenuFixture.h"
+#include "tests/wine/forms/TestSupport.h"
 
 namespace {
 
@@ -93,7 +94,7 @@ TEST_F(TextFormatTest, BoldWithNoSelectionBoldsTheWholeTextAndReachesTheSavedFil
     EXPECT_FALSE(StyleOf(Doc().Menu.AccRTF) & forms::fsItalic);
 }
 
-TEST_F(TextFormatTest, FormatMenuItemsPickTheFontAndSizeAndABadSizeIsRefused) {
+TEST_F(TextFormatTest, FormatMenuItemsAndTypedNamesPickTheFontAndBadSizesAndNamesAreRefused) {
     OpenTextBox();
     Box().SetText("sized");
     auto& font = *dynamic_cast<forms::MenuItem*>(form_->FindComponent("Font1"));
@@ -111,6 +112,26 @@ TEST_F(TextFormatTest, FormatMenuItemsPickTheFontAndSizeAndABadSizeIsRefused) {
     EXPECT_EQ(asked_.size(), 1u);
     Box().SetSelection(0, 2);
     EXPECT_EQ(Box().SelectionFormat().size, 18);
+
+    // Names typed with real keys: one the list holds applies on Enter (one
+    // undo step); an unknown one, on Tab, is refused and the box shows it again.
+    form_->Show();
+    SetForegroundWindow(form_->Handle());
+    const int undoBefore = Doc().UndoCount;
+    auto& fonts = *dynamic_cast<forms::ComboBox*>(form_->FindComponent("cmbTB000"));
+    for (const std::string typed : {"Liberation Serif\r", "No Such Font\t"}) {
+        fonts.SetFocus();
+        SendMessageA(fonts.Handle(), CB_SETEDITSEL, 0, MAKELPARAM(0, -1));
+        for (char c : typed) {
+            const auto vk = static_cast<WORD>(VkKeyScanA(c) & 0xFF);
+            (VkKeyScanA(c) & 0x100) ? formstest::QueueKeys({VK_SHIFT, vk}) : formstest::QueueKeys({vk});
+        }
+        formstest::PumpFor(200);
+        EXPECT_EQ(fonts.Text(), "Liberation Serif");
+    }
+    Box().SelectAll();
+    EXPECT_EQ(Box().SelectionFormat().fontName, "Liberation Serif");
+    EXPECT_EQ(Doc().UndoCount, undoBefore + 1);
 }
 
 TEST_F(TextFormatTest, ASelectedClockLabelTakesTheFontCommandsAndTheSeparatorRowMeansTheFirstFont) {
