@@ -398,7 +398,11 @@ void Form::SelectNext(WinControl* from, bool forward) {
         size_t i = static_cast<size_t>(it - stops.begin());
         next = forward ? (i + 1) % stops.size() : (i + stops.size() - 1) % stops.size();
     }
-    stops[next]->SetFocus();
+    // As a Windows dialog does: a box that answers DLGC_HASSETSEL (an edit)
+    // has its whole text selected, so that typing replaces it.
+    WinControl* target = stops[next];
+    if (DialogCode(*target) & DLGC_HASSETSEL) SendMessageA(target->Handle(), EM_SETSEL, 0, -1);
+    target->SetFocus();
 }
 
 bool Form::SelectRadio(WinControl& from, bool forward) {

@@ -12,6 +12,7 @@
 #include "forms/win32/ComboBox.h"
 #include "forms/win32/RadioButton.h"
 #include "forms/win32/RichEdit.h"
+#include "forms/win32/TabControl.h"
 #include "tests/wine/editor_mainwindow/NewMenuFixture.h"
 #include "tests/wine/forms/TestSupport.h"
 
@@ -73,6 +74,63 @@ TEST_F(KeyRoutingTest, EscapeInAnOpenDropDownOfButtonPropertiesClosesOnlyTheList
     EXPECT_TRUE(stayed);
     ASSERT_EQ(Doc().Menu.BtnCount, 1);
     EXPECT_EQ(Obj(1).ObjectKind, WindowsButton);
+}
+
+TEST_F(KeyRoutingTest, ButtonPropertiesListsKeepTheirLettersTabAndCtrlASelectTheText) {
+    RunButtonPropertiesDialog = [](TfrmPropertiesCls& dialog) { return dialog.ShowModal(); };
+    std::fill(std::begin(EditorOptions.TipShown), std::end(EditorOptions.TipShown), 1);
+    std::string shortcut, caption, top;
+    bool stayed = false;
+    DialogAnswer answer([&](TfrmPropertiesCls& d) {
+        SetForegroundWindow(d.Handle());
+        d.Combo3->SetFocus();
+        for (WORD letter : {WORD('C'), WORD('O')}) Press({letter});  // &Cancel, &OK
+        shortcut = d.Combo3->Text();
+        d.BtnType[WindowsButton]->Click();
+        d.Text4->SetFocus();
+        Press({VK_CONTROL, 'A'});
+        Press({'E'});
+        caption = d.Text4->Text();
+        d.TabControl1->SetTabIndex(4);
+        d.TabControl1Change();
+        d.Text1[0]->SetFocus();
+        for (WORD key : {WORD(VK_TAB), WORD('6'), WORD('0')}) Press({key});
+        top = d.Text1[1]->Text();
+        stayed = d.ModalResult() == forms::mrNone;
+        d.Command1000->Click();
+    });
+    Cmd("cmdInsertBtn").Execute();
+    ASSERT_TRUE(answer.Answered());
+    EXPECT_TRUE(stayed);
+    EXPECT_EQ(shortcut, "O");
+    EXPECT_EQ(caption, "e");
+    EXPECT_EQ(top, "60");
+    EXPECT_EQ(Obj(1).Caption, "e");
+}
+
+TEST_F(KeyRoutingTest, EnterInTheDroppedSizeListClosesItAndAppliesTheSizeOnce) {
+    Doc().AccessoryText->MouseDown(forms::MouseButton::Right, 0, 2, 2);
+    ShowWindow();
+    auto& text = *dynamic_cast<forms::RichEdit*>(form_->FindComponent("RichAccEdit"));
+    auto& sizes = *dynamic_cast<forms::ComboBox*>(form_->FindComponent("cmbTB001"));
+    text.SetText("sized");
+    auto dropped = [&sizes] { return SendMessageA(sizes.Handle(), CB_GETDROPPEDSTATE, 0, 0) != 0; };
+    auto sizeShown = [&text] { return text.SetSelection(0, 2), std::to_string(text.SelectionFormat().size); };
+    sizes.SetFocus();
+    SendMessageA(sizes.Handle(), CB_SHOWDROPDOWN, TRUE, 0);
+    Press({VK_DOWN});
+    Press({VK_DOWN});  // each step in the list applies its size
+    const int steps = Doc().UndoCount;
+    Press({VK_RETURN});
+    EXPECT_FALSE(dropped());
+    EXPECT_EQ(Doc().UndoCount, steps);
+    EXPECT_EQ(sizeShown(), sizes.Text());
+    sizes.SetFocus();
+    SendMessageA(sizes.Handle(), CB_SHOWDROPDOWN, TRUE, 0);
+    for (WORD key : {WORD('3'), WORD('3'), WORD(VK_RETURN)}) Press({key});
+    EXPECT_FALSE(dropped());
+    EXPECT_EQ(Doc().UndoCount, steps + 1);
+    EXPECT_EQ(sizeShown(), "33");
 }
 
 }  // namespace
