@@ -270,7 +270,8 @@ void Form::TakeOwner() {
 
 void Form::VisibleChanged() {
     if (Visible()) {
-        TakeOwner();
+        // A modal form took its owner before it disabled the other forms.
+        if (!modal_) TakeOwner();
         CreateVisibleChildHandles();
         ShowWindow(Handle(), windowState_ == WindowState::Maximized   ? SW_SHOWMAXIMIZED
                              : windowState_ == WindowState::Minimized ? SW_SHOWMINIMIZED
@@ -334,6 +335,9 @@ int Form::ShowModal() {
     // modal loop has finished with it.
     DispatchScope scope;
     ApplicationClass& app = Application();
+    // While the form the user works in still takes input: once the others
+    // are disabled, the main form would be taken for it.
+    TakeOwner();
     std::vector<HWND> disabled;
     for (Form* f : app.Forms()) {
         if (f != this && IsWindowVisible(f->Handle()) && IsWindowEnabled(f->Handle())) {

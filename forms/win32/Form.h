@@ -129,6 +129,9 @@ public:
     // until ModalResult becomes non-zero (a button with a ModalResult, a
     // handler, or Close()). OnCloseQuery may refuse; the result is then reset
     // to mrNone and the form stays. Returns the result; the form is hidden.
+    // Its owner is taken before the others are disabled: OwnerForm(), else
+    // the form the user is working in (a modal dialog opened from another
+    // belongs to that one and stays above it, whatever raises that one).
     int ShowModal();
     int ModalResult() const { return modalResult_; }
     void SetModalResult(int result) { modalResult_ = result; }

@@ -4,6 +4,8 @@
 // through the message loop, as a user's does.
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -103,6 +105,39 @@ TEST(OwnerTest, WindowsOpenedFromAModalFormBelongToItAndItStaysInFront) {
     EXPECT_EQ(dialog.ShowModal(), mrOk);
     EXPECT_EQ(popupOwner, dialog.Handle());
     EXPECT_EQ(foregroundInMenu, dialog.Handle());
+}
+
+// Runs action once, on the first tick of a timer of owner (inside a modal loop).
+void OnTick(Form& owner, std::function<void()> action) {
+    auto* t = new Timer(&owner);
+    t->OnTimer = [t, action](Component&) { t->SetInterval(0), action(); };
+    t->SetInterval(20);
+}
+
+TEST(OwnerTest, ANestedModalDialogAndAnErrorBoxBelongToTheDialogUnderThemAndStayAboveIt) {
+    Form main, outer(&main), inner(&main);
+    main.Show();
+    HWND innerOwner = nullptr, boxOwner = nullptr, above = nullptr;
+    OnTick(outer, [&] { inner.ShowModal(), outer.SetModalResult(mrOk); });
+    OnTick(inner, [&] {
+        innerOwner = GetWindow(inner.Handle(), GW_OWNER);
+        outer.BringToFront();
+        outer.SetVisible(true);
+        for (above = GetWindow(outer.Handle(), GW_HWNDPREV); above && above != inner.Handle();)
+            above = GetWindow(above, GW_HWNDPREV);
+        OnTick(inner, [&] {
+            OnTick(inner, [&] {  // inside the error box's own loop
+                boxOwner = GetWindow(GetActiveWindow(), GW_OWNER);
+                SendMessageA(GetActiveWindow(), WM_COMMAND, IDOK, 0);
+                inner.SetModalResult(mrOk);
+            });
+            throw std::runtime_error("failed");
+        });
+    });
+    outer.ShowModal();
+    EXPECT_EQ(innerOwner, outer.Handle());
+    EXPECT_EQ(above, inner.Handle());
+    EXPECT_EQ(boxOwner, inner.Handle());
 }
 
 }  // namespace
