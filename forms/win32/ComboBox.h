@@ -19,7 +19,7 @@
 // closes the list (Enter takes the item), also when an OnKeyDown handler
 // set them to 0: the handler acts as well, never instead. The editable box
 // keeps its editing keys (TextKeys.h), Ctrl+A selects its whole text, and
-// the focus coming into it selects its text.
+// Tab or Shift+Tab into it selects its text (Form).
 //
 // DropDownCount is the number of rows the opened list shows. The list's
 // height is given through the window's height (CB_SETMINVISIBLE does not
@@ -66,6 +66,9 @@ public:
     // when there is none).
     std::string Text() const { return Caption(); }
     void SetText(const std::string& text);
+
+    // Selects the whole text of the editable box (nothing for a list).
+    void SelectAll();
 
     int DropDownCount() const { return dropDownCount_; }
     void SetDropDownCount(int rows);

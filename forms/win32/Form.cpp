@@ -8,6 +8,7 @@
 
 #include "forms/win32/Application.h"
 #include "forms/win32/Button.h"
+#include "forms/win32/ComboBox.h"
 #include "forms/win32/Command.h"
 #include "forms/win32/Hints.h"
 #include "forms/win32/MainMenu.h"
@@ -403,9 +404,13 @@ void Form::SelectNext(WinControl* from, bool forward) {
         next = forward ? (i + 1) % stops.size() : (i + stops.size() - 1) % stops.size();
     }
     // As a Windows dialog does: a box that answers DLGC_HASSETSEL (an edit)
-    // has its whole text selected, so that typing replaces it.
+    // has its whole text selected, so that typing replaces it; so has the
+    // edit of a combo box (Win32 selects it only the first time).
     WinControl* target = stops[next];
-    if (DialogCode(*target) & DLGC_HASSETSEL) SendMessageA(target->Handle(), EM_SETSEL, 0, -1);
+    if (DialogCode(*target) & DLGC_HASSETSEL)
+        SendMessageA(target->Handle(), EM_SETSEL, 0, -1);
+    else if (auto* combo = dynamic_cast<ComboBox*>(target))
+        combo->SelectAll();
     target->SetFocus();
 }
 

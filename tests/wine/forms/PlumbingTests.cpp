@@ -276,7 +276,7 @@ TEST_F(CommandTest, ShortCutRunsTheCommandInsteadOfTyping) {
     EXPECT_EQ(keys, (std::vector<int>{'S'}));
 }
 
-TEST_F(CommandTest, AFocusedTextBoxKeepsItsEditingKeysOtherControlsLeaveThemToShortcuts) {
+TEST_F(CommandTest, AFocusedTextBoxKeepsItsEditingKeysOtherControlsLeaveThemToShortcutsTabSelectsTheText) {
     for (ShortCut key : {MakeShortCut('C', scCtrl), MakeShortCut('V', scCtrl), MakeShortCut(VK_DELETE)}) {
         auto* c = new Command(form.get());
         c->SetName("Key" + std::to_string(ShortCutKey(key)));
@@ -300,6 +300,9 @@ TEST_F(CommandTest, AFocusedTextBoxKeepsItsEditingKeysOtherControlsLeaveThemToSh
     Press({VK_DELETE});
     Press({VK_CONTROL, 'V'});
     EXPECT_EQ(ran, (std::vector<std::string>{"Key46", "Key86"}));
+    Press({VK_TAB});  // back into the box: its whole text selected
+    Press({'X'});
+    EXPECT_EQ(edit->Text(), "x");
 }
 
 TEST(KeyTest, EscapeAndEnterInADroppedListOnlyCloseItElsewhereCancelAndPressDefault) {
