@@ -276,7 +276,7 @@ TEST_F(CommandTest, ShortCutRunsTheCommandInsteadOfTyping) {
     EXPECT_EQ(keys, (std::vector<int>{'S'}));
 }
 
-TEST_F(CommandTest, AFocusedTextBoxKeepsItsEditingKeysOtherControlsLeaveThemToShortcutsTabSelectsTheText) {
+TEST_F(CommandTest, AFocusedTextBoxKeepsItsEditingKeysOtherControlsLeaveThemToShortcuts) {
     for (ShortCut key : {MakeShortCut('C', scCtrl), MakeShortCut('V', scCtrl), MakeShortCut(VK_DELETE)}) {
         auto* c = new Command(form.get());
         c->SetName("Key" + std::to_string(ShortCutKey(key)));
