@@ -282,7 +282,10 @@ void ApplicationClass::HandleException() {
         }
         return;
     }
-    HWND owner = mainForm_ && IsWindowVisible(mainForm_->Handle()) ? mainForm_->Handle() : nullptr;
+    // Owned by the window the user works in (a modal dialog while one is
+    // up), so that the box stays above it; none while that one is hidden.
+    HWND owner = WorkingWindow();
+    if (owner && !IsWindowVisible(owner)) owner = nullptr;
     MessageBoxA(owner, text.c_str(), title_.c_str(), MB_OK | MB_ICONERROR);
 }
 

@@ -99,7 +99,8 @@ public:
     void Restore();
 
     // Reports the exception being handled (call only inside a catch block):
-    // OnException when set, else a message box captioned with the title.
+    // OnException when set, else a message box captioned with the title and
+    // owned by the working form (WorkingForm()).
     void HandleException();
     // Replaces the message box of HandleException (receives the message).
     std::function<void(const std::string& message)> OnException;

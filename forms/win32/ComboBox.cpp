@@ -177,6 +177,16 @@ bool ComboBox::WantsKey(const MSG& msg) const {
     return style_ == ComboStyle::DropDown && IsTextEditingKey(msg);
 }
 
+void ComboBox::SelectAll() {
+    if (style_ == ComboStyle::DropDown) SendMessageA(Handle(), CB_SETEDITSEL, 0, MAKELPARAM(0, -1));
+}
+
+bool ComboBox::KeyAction(const MSG& msg) {
+    if (style_ != ComboStyle::DropDown || !IsSelectAllKey(msg)) return false;
+    SelectAll();
+    return true;
+}
+
 void ComboBox::Fire(const NotifyEvent& event) {
     auto handler = event;
     if (handler) handler(*this);

@@ -12,7 +12,14 @@
 //
 // Keys: the form hands the keys of the editable box to OnKeyDown /
 // OnKeyPress before its dialog keys (Enter, Tab), and OnEnter / OnExit follow
-// the focus into and out of the box.
+// the focus into and out of the box. A box of either style keeps the
+// characters typed into it (a letter picks the next item that starts with
+// it in a list), so a "&" accelerator of the form needs Alt there. Escape
+// and Enter while the list is dropped always reach the box itself, which
+// closes the list (Enter takes the item), also when an OnKeyDown handler
+// set them to 0: the handler acts as well, never instead. The editable box
+// keeps its editing keys (TextKeys.h), Ctrl+A selects its whole text, and
+// Tab or Shift+Tab into it selects its text (Form).
 //
 // DropDownCount is the number of rows the opened list shows. The list's
 // height is given through the window's height (CB_SETMINVISIBLE does not
@@ -60,6 +67,9 @@ public:
     std::string Text() const { return Caption(); }
     void SetText(const std::string& text);
 
+    // Selects the whole text of the editable box (nothing for a list).
+    void SelectAll();
+
     int DropDownCount() const { return dropDownCount_; }
     void SetDropDownCount(int rows);
 
@@ -69,10 +79,11 @@ public:
 
 protected:
     bool Notification(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
-    bool WantsChars() const override { return style_ == ComboStyle::DropDown; }
+    bool WantsChars() const override { return true; }
     // Escape and Enter while the list is dropped close the list (Enter takes
     // the item); the editable box keeps its editing keys (TextKeys.h).
     bool WantsKey(const MSG& msg) const override;
+    bool KeyAction(const MSG& msg) override;
     void BoundsChanged(const RECT& oldBounds) override;
     void HandleCreated() override;
 

@@ -16,6 +16,12 @@ Edit::Edit(Component* owner, WinControl* parent, DWORD style) : WinControl(owner
 
 void Edit::SelectAll() { SendMessageA(Handle(), EM_SETSEL, 0, -1); }
 
+bool Edit::KeyAction(const MSG& msg) {
+    if (!IsSelectAllKey(msg)) return false;
+    SelectAll();
+    return true;
+}
+
 bool Edit::Notification(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) {
     if (msg != WM_COMMAND || HIWORD(wParam) != EN_CHANGE) return WinControl::Notification(msg, wParam, lParam, result);
     result = 0;

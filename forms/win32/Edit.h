@@ -1,6 +1,11 @@
 // A single-line text box (Win32 "EDIT"). OnChange runs for every change of the
 // text, typed or set by the program; a change made by an OnChange handler of
 // the same box does not run OnChange again (no recursion).
+//
+// Keys: the box keeps its editing keys (TextKeys.h) and Ctrl+A selects the
+// whole text. Tab or Shift+Tab into the box selects its whole text, as in a
+// Windows dialog (the window answers DLGC_HASSETSEL; Form); a click places
+// the caret where it lands.
 #pragma once
 #include <string>
 
@@ -28,6 +33,7 @@ protected:
     Edit(Component* owner, WinControl* parent, DWORD style);
 
     bool Notification(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+    bool KeyAction(const MSG& msg) override;
 
 private:
     bool inChange_ = false;

@@ -8,6 +8,7 @@
 
 #include "forms/win32/Application.h"
 #include "forms/win32/Button.h"
+#include "forms/win32/ComboBox.h"
 #include "forms/win32/Command.h"
 #include "forms/win32/Hints.h"
 #include "forms/win32/MainMenu.h"
@@ -270,7 +271,8 @@ void Form::TakeOwner() {
 
 void Form::VisibleChanged() {
     if (Visible()) {
-        TakeOwner();
+        // A modal form took its owner before it disabled the other forms.
+        if (!modal_) TakeOwner();
         CreateVisibleChildHandles();
         ShowWindow(Handle(), windowState_ == WindowState::Maximized   ? SW_SHOWMAXIMIZED
                              : windowState_ == WindowState::Minimized ? SW_SHOWMINIMIZED
@@ -334,6 +336,9 @@ int Form::ShowModal() {
     // modal loop has finished with it.
     DispatchScope scope;
     ApplicationClass& app = Application();
+    // While the form the user works in still takes input: once the others
+    // are disabled, the main form would be taken for it.
+    TakeOwner();
     std::vector<HWND> disabled;
     for (Form* f : app.Forms()) {
         if (f != this && IsWindowVisible(f->Handle()) && IsWindowEnabled(f->Handle())) {
@@ -398,7 +403,15 @@ void Form::SelectNext(WinControl* from, bool forward) {
         size_t i = static_cast<size_t>(it - stops.begin());
         next = forward ? (i + 1) % stops.size() : (i + stops.size() - 1) % stops.size();
     }
-    stops[next]->SetFocus();
+    // As a Windows dialog does: a box that answers DLGC_HASSETSEL (an edit)
+    // has its whole text selected, so that typing replaces it; so has the
+    // edit of a combo box (Win32 selects it only the first time).
+    WinControl* target = stops[next];
+    if (DialogCode(*target) & DLGC_HASSETSEL)
+        SendMessageA(target->Handle(), EM_SETSEL, 0, -1);
+    else if (auto* combo = dynamic_cast<ComboBox*>(target))
+        combo->SelectAll();
+    target->SetFocus();
 }
 
 bool Form::SelectRadio(WinControl& from, bool forward) {

@@ -23,18 +23,21 @@
 //
 // Keys: the form decides what the keys that its focused control leaves
 // unhandled do (WinControl.h): Tab and Shift+Tab move the focus through the
-// controls with TabStop (in creation order); arrow keys move the focus and
-// the check through a group of radio buttons (the radio buttons of one
-// parent); Enter clicks the focused push button, or else the Default button,
-// unless the focused control takes Enter itself (a multi-line text box);
-// Escape clicks the Cancel button; a letter or digit typed with Alt, or typed
-// plainly on a control that takes no text, clicks the first showing,
-// enabled control whose caption marks that character with "&". Before any
-// of that, in the message loop, a key that is the shortcut of an enabled
-// command of the form runs that command and goes no further, unless the
-// focused control uses the key itself (WinControl::WantsKey: a text box's
-// editing keys, Escape and Enter in a combo box whose list is dropped);
-// such a key takes no dialog action either.
+// controls with TabStop (in creation order), and select the whole text of a
+// box that answers DLGC_HASSETSEL (an edit) as they enter it; arrow keys
+// move the focus and the check through a group of radio buttons (the radio
+// buttons of one parent); Enter clicks the focused push button, or else the
+// Default button, unless the focused control takes Enter itself (a
+// multi-line text box); Escape clicks the Cancel button; a letter or digit
+// typed with Alt, or typed plainly on a control that takes no typed
+// characters (WantsChars: not on a text box or combo box), clicks the first
+// showing, enabled control whose caption marks that character with "&".
+// Before any of that, in the message loop, a key that is the shortcut of an
+// enabled command of the form runs that command and goes no further, unless
+// the focused control uses the key itself (WinControl::WantsKey: a text
+// box's editing keys, Escape and Enter in a combo box whose list is
+// dropped); such a key takes no dialog action either, and reaches the
+// control whatever its key events do with it.
 #pragma once
 #include <windows.h>
 
@@ -126,6 +129,9 @@ public:
     // until ModalResult becomes non-zero (a button with a ModalResult, a
     // handler, or Close()). OnCloseQuery may refuse; the result is then reset
     // to mrNone and the form stays. Returns the result; the form is hidden.
+    // Its owner is taken before the others are disabled: OwnerForm(), else
+    // the form the user is working in (a modal dialog opened from another
+    // belongs to that one and stays above it, whatever raises that one).
     int ShowModal();
     int ModalResult() const { return modalResult_; }
     void SetModalResult(int result) { modalResult_ = result; }

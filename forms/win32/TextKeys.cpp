@@ -33,4 +33,8 @@ bool IsTextEditingKey(const MSG& msg) {
     return GetKeyState(VK_CONTROL) < 0 ? IsClipboardOrUndoLetter(key) : IsTypingKey(key);
 }
 
+bool IsSelectAllKey(const MSG& msg) {
+    return msg.message == WM_KEYDOWN && msg.wParam == 'A' && GetKeyState(VK_CONTROL) < 0 && GetKeyState(VK_MENU) >= 0;
+}
+
 }  // namespace forms

@@ -11,4 +11,8 @@ namespace forms {
 // The Ctrl and Alt states are those of the message being handled.
 bool IsTextEditingKey(const MSG& msg);
 
+// True for Ctrl+A (WM_KEYDOWN, Alt up): selects the whole text of a text
+// box. Win32's single-line edit does not do it itself.
+bool IsSelectAllKey(const MSG& msg);
+
 }  // namespace forms

@@ -479,7 +479,19 @@ GraphicControl* WinControl::GraphicControlAt(int x, int y) const {
 }
 
 bool WinControl::HandleKeyMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
-    (void)lParam;
+    MSG key{};
+    key.hwnd = hwnd_;
+    key.message = msg;
+    key.wParam = wParam;
+    key.lParam = lParam;
+    // Asked before the events run: a handler may change what the control
+    // claims (close a combo box's list).
+    const bool claimed = WantsKey(key);
+    if (RouteKey(msg, wParam) && !claimed) return true;
+    return KeyAction(key);
+}
+
+bool WinControl::RouteKey(UINT msg, WPARAM wParam) {
     auto* root = dynamic_cast<WinControl*>(RootControl());
     WinControl* preview = root != this ? root : nullptr;
     const ShiftState shift = KeyShift();

@@ -12,11 +12,16 @@
 // Keyboard handling (the same on every windowed control of a form):
 //  - Key down/up and characters reach the root container's key preview (a
 //    form with KeyPreview on) first, then the control's own OnKeyDown /
-//    OnKeyUp / OnKeyPress; a handler that sets the key to 0 swallows it.
+//    OnKeyUp / OnKeyPress; a handler that sets the key to 0 swallows it,
+//    except a key that the control claims (WantsKey): that one always goes
+//    on to the control itself (KeyAction, then its window), so a handler acts
+//    on it as well, never instead (Enter in a dropped list still closes it).
 //  - A key or character that is still unhandled goes to the root container's
 //    DialogKey (Form: Tab, Enter, Escape, arrows in radio groups, "&"
 //    accelerators). A control that claims a key (WantsKey, or WM_GETDLGCODE
-//    flags such as DLGC_WANTTAB) keeps it.
+//    flags such as DLGC_WANTTAB) keeps it; one that takes typed text
+//    (WantsChars: text boxes and combo boxes of every style) keeps its plain
+//    letters, which then need Alt to press a "&" accelerator.
 //  - Keyboard shortcuts of commands and menus are taken earlier, in the
 //    message loop's filter step (Form), unless the focused control claims
 //    the key (WantsKey).
@@ -112,11 +117,14 @@ public:
 
     // Routes a key message (WM_KEYDOWN, WM_KEYUP, WM_SYSKEYDOWN,
     // WM_SYSKEYUP, WM_CHAR, WM_SYSCHAR) as described in the file comment;
-    // true when it was used. The control's window calls it; forms call it for
-    // keys of inner windows that a control owns (a combo box's edit).
+    // true when it was used (the window is then not to get it). The
+    // control's window calls it; forms call it for keys of inner windows
+    // that a control owns (a combo box's edit).
     bool HandleKeyMessage(UINT msg, WPARAM wParam, LPARAM lParam);
 
-    // True for controls that take typed text (no plain-letter accelerators).
+    // True for controls that take typed characters: text boxes, and combo
+    // boxes of every style (a letter picks an item of a list), as their
+    // windows answer DLGC_WANTCHARS. Their plain letters are no accelerators.
     virtual bool WantsChars() const { return false; }
     // True when the control uses this key message (from the message loop)
     // itself, so that neither a shortcut nor a dialog key takes it: text
@@ -199,6 +207,15 @@ protected:
         (void)focused; (void)msg; (void)key; (void)shift;
         return false;
     }
+    // What the control itself does with a key that its Win32 class leaves
+    // undone (text boxes: Ctrl+A selects all). Runs after the key's events,
+    // for keys of the control's window and of its inner windows (msg.hwnd is
+    // the control's window either way); true when it acted, and the window
+    // then does not get the key.
+    virtual bool KeyAction(const MSG& msg) {
+        (void)msg;
+        return false;
+    }
     // Tells the root container that this control has the focus (its window
     // got it, or a window inside it: a combo box's edit), for ActiveControl,
     // OnEnter and OnExit.
@@ -235,6 +252,9 @@ private:
     void RemoveChild(Control* c);
     void MoveChild(Control* c, bool toFront);
     bool ApplyCursor();
+    // The preview, the events and the dialog keys of HandleKeyMessage; true
+    // when one of them used the key.
+    bool RouteKey(UINT msg, WPARAM wParam);
     void PaintMessage();
     void FireMouse(UINT msg, WPARAM wParam, LPARAM lParam);
     void ShowPopupFor(Control* target, POINT screen);

@@ -1,7 +1,7 @@
 // Keys pressed as a user presses them in the main window and its dialogs:
 // the in-place text editor keeps the editing keys that are also the main
-// window's shortcuts, and Escape in an open drop-down list of Button
-// Properties closes only the list.
+// window's shortcuts; drop-down lists keep Escape, Enter and letters, and
+// Ctrl+A and Tab select the text of a box.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -51,7 +51,7 @@ TEST_F(KeyRoutingTest, TheInPlaceEditorKeepsCopyPasteUndoAndDelete) {
     EXPECT_EQ(Doc().Menu.BtnCount, 2);
 }
 
-TEST_F(KeyRoutingTest, EscapeInAnOpenDropDownOfButtonPropertiesClosesOnlyTheList) {
+TEST_F(KeyRoutingTest, ButtonPropertiesEscapeClosesOnlyTheOpenListLettersPickItemsCtrlASelectsAll) {
     RunButtonPropertiesDialog = [](TfrmPropertiesCls& dialog) { return dialog.ShowModal(); };
     std::fill(std::begin(EditorOptions.TipShown), std::end(EditorOptions.TipShown), 1);
     bool stayed = false;
@@ -64,6 +64,10 @@ TEST_F(KeyRoutingTest, EscapeInAnOpenDropDownOfButtonPropertiesClosesOnlyTheList
         later.OnTimer = [&stayed, &later, &d](forms::Component&) {
             later.SetInterval(0);
             stayed = d.ModalResult() == forms::mrNone && !SendMessageA(d.Combo3a->Handle(), CB_GETDROPPEDSTATE, 0, 0);
+            for (WORD letter : {WORD('C'), WORD('O')}) Press({letter});  // no &Cancel, no &OK
+            d.Text4->SetFocus();
+            Press({VK_CONTROL, 'A'});
+            Press({'E'});
             d.Command1000->Click();
         };
         later.SetInterval(200);
@@ -73,6 +77,21 @@ TEST_F(KeyRoutingTest, EscapeInAnOpenDropDownOfButtonPropertiesClosesOnlyTheList
     EXPECT_TRUE(stayed);
     ASSERT_EQ(Doc().Menu.BtnCount, 1);
     EXPECT_EQ(Obj(1).ObjectKind, WindowsButton);
+    EXPECT_EQ(Obj(1).ShortcutKey, "O");
+    EXPECT_EQ(Obj(1).Caption, "e");
+}
+
+TEST_F(KeyRoutingTest, EnterInTheOpenSizeListClosesItAndATypedSizeAppliesOnce) {
+    Doc().AccessoryText->MouseDown(forms::MouseButton::Right, 0, 2, 2);
+    ShowWindow();
+    auto& sizes = *dynamic_cast<forms::ComboBox*>(form_->FindComponent("cmbTB001"));
+    const int steps = Doc().UndoCount;
+    sizes.SetFocus();
+    SendMessageA(sizes.Handle(), CB_SHOWDROPDOWN, TRUE, 0);
+    for (WORD key : {WORD('3'), WORD('3'), WORD(VK_RETURN)}) Press({key});
+    EXPECT_FALSE(SendMessageA(sizes.Handle(), CB_GETDROPPEDSTATE, 0, 0));
+    EXPECT_EQ(Doc().UndoCount, steps + 1);
+    EXPECT_EQ(sizes.Text(), "33");
 }
 
 }  // namespace

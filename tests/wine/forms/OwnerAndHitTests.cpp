@@ -75,7 +75,8 @@ TEST(OwnerTest, WindowsOpenedFromAModalFormBelongToItAndItStaysInFront) {
     Form main;
     main.SetBounds(0, 0, 300, 200);
     main.Show();
-    Form dialog(&main);
+    Form dialog(&main), inner(&main);
+    HWND innerOwner = nullptr, aboveDialog = nullptr;
     dialog.SetBounds(50, 50, 200, 120);
     Form popup(&dialog, BorderStyle::None, 0);
     popup.SetBounds(60, 60, 50, 50);
@@ -97,12 +98,24 @@ TEST(OwnerTest, WindowsOpenedFromAModalFormBelongToItAndItStaysInFront) {
         popup.Show();
         popupOwner = GetWindow(popup.Handle(), GW_OWNER);
         popup.Hide();
+        // A modal dialog opened from this one: above it, whatever raises it.
+        look->OnTimer = [&, look](Component&) {
+            look->SetInterval(0);
+            innerOwner = GetWindow(inner.Handle(), GW_OWNER);
+            dialog.SetVisible(true);  // raises it
+            aboveDialog = GetWindow(dialog.Handle(), GW_HWNDPREV);
+            inner.SetModalResult(mrOk);
+        };
+        look->SetInterval(30);
+        inner.ShowModal();
         dialog.SetModalResult(mrOk);
     };
     step->SetInterval(10);
     EXPECT_EQ(dialog.ShowModal(), mrOk);
     EXPECT_EQ(popupOwner, dialog.Handle());
     EXPECT_EQ(foregroundInMenu, dialog.Handle());
+    EXPECT_EQ(innerOwner, dialog.Handle());
+    EXPECT_EQ(aboveDialog, inner.Handle());
 }
 
 }  // namespace

@@ -300,6 +300,9 @@ TEST_F(CommandTest, AFocusedTextBoxKeepsItsEditingKeysOtherControlsLeaveThemToSh
     Press({VK_DELETE});
     Press({VK_CONTROL, 'V'});
     EXPECT_EQ(ran, (std::vector<std::string>{"Key46", "Key86"}));
+    Press({VK_TAB});  // back into the box: its whole text selected
+    Press({'X'});
+    EXPECT_EQ(edit->Text(), "x");
 }
 
 TEST(KeyTest, EscapeAndEnterInADroppedListOnlyCloseItElsewhereCancelAndPressDefault) {
