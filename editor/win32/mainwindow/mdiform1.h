@@ -515,6 +515,9 @@ private:
     // The control that shows object n of doc (the push button of a Windows
     // button, the image of every other kind).
     static forms::Control* ObjectControl(TMenuDocument& doc, int n);
+    // Ends the current document's text edit and selection before another
+    // document becomes current: frame and handles hidden, read-out "(na)".
+    void LeaveCurrentDocument();
     // Moves the selected object's controls and record to DragX, DragY.
     void PlaceSelectedObject(TMenuDocument& doc);
     // Frame around a control: bounds - 2 / + 4.

@@ -182,13 +182,15 @@ void TMDIForm1Cls::DeselectObj(uint8_t keepSel, uint8_t hideMarkers) {
                     image->SetPicture(*object.Pics[Up][0]);
             }
             doc->SelObject = kSelNone;
-            ShowNoSelection();
             shpSelection->SetLeft(-shpSelection->Width() - 1);
         }
         if (hideMarkers) hideFrame();
     } else if (hideMarkers) {
         hideFrame();
     }
+    // With the selection ended the read-out says so, also when the caller
+    // had already cleared the selection code.
+    if (!keepSel) ShowNoSelection();
 }
 
 void TMDIForm1Cls::ShowNoSelection() {

@@ -3,7 +3,8 @@
 // into the size box), text typed in place before the menu is closed, Find
 // Controls after the background shrank, the Position page of Button
 // Properties, and objects clicked and moved with the arrow keys. Each is
-// judged from the file read back.
+// judged from the file read back; the object toolbar's read-out and the
+// selection frame are judged from the screen.
 #include <windows.h>
 #include <commctrl.h>
 
@@ -151,8 +152,11 @@ TEST_F(RecordEditsTest, TextTypedInPlaceIsAskedAboutAndSavedWhenTheMenuCloses) {
 
 TEST_F(RecordEditsTest, PickingAnotherTabEndsTheEditInTheMenuItBelongsTo) {
     TMenuDocument& first = Doc();
+    Cmd("cmdInsertBtn").Execute();
     first.Modified = 0;
+    // A new menu is shown with nothing selected: the old selection ends.
     form_->NewMenu(0);
+    EXPECT_EQ(dynamic_cast<forms::Label*>(form_->FindControl("Label2"))->Caption(), "(na)");
     HWND tabs = dynamic_cast<forms::WinControl*>(form_->FindComponent("PageControl1"))->Handle();
     const auto pickTab = [&](int index) {
         RECT tab{};
@@ -165,6 +169,7 @@ TEST_F(RecordEditsTest, PickingAnotherTabEndsTheEditInTheMenuItBelongsTo) {
     pickTab(1);
     ASSERT_NE(&Doc(), &first);
     EXPECT_FALSE(TextBox().Visible());
+    EXPECT_FALSE(form_->FindControl("shpSelection")->Visible());
     EXPECT_FALSE(Cmd("cmdBold").Enabled());
     EXPECT_NE(first.Menu.AccRTF.find("abc"), std::string::npos);
     EXPECT_EQ(first.Modified, 1);
@@ -188,6 +193,7 @@ TEST_F(RecordEditsTest, FindControlsBringsEveryObjectIntoTheRecordAfterTheBackgr
     formstest::QueueKeys({VK_F12});
     ASSERT_TRUE(formstest::PumpUntil([this] { return asked_.size() == 2; }));
     EXPECT_EQ(Doc().UndoCount, steps + 1);
+    EXPECT_EQ(dynamic_cast<forms::Label*>(form_->FindControl("Label3"))->Caption(), "(na)");
     EXPECT_EQ(Doc().Ctl[1].ImgBtn->Left(), 200 - 32);
 
     const TAQMenu& reopened = SaveAndReopen();
