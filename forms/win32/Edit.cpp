@@ -16,6 +16,8 @@ Edit::Edit(Component* owner, WinControl* parent, DWORD style) : WinControl(owner
 
 void Edit::SelectAll() { SendMessageA(Handle(), EM_SETSEL, 0, -1); }
 
+void Edit::SetReadOnly(bool on) { SendMessageA(Handle(), EM_SETREADONLY, on ? TRUE : FALSE, 0); }
+
 bool Edit::KeyAction(const MSG& msg) {
     if (!IsSelectAllKey(msg)) return false;
     SelectAll();

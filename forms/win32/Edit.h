@@ -21,6 +21,9 @@ public:
     std::string Text() const { return Caption(); }
     void SetText(const std::string& text) { SetCaption(text); }
     void SelectAll();
+    // A read-only box shows a text the user can select and copy but not
+    // change, on its parent's colour rather than the window colour.
+    void SetReadOnly(bool on);
 
     NotifyEvent OnChange;
 

@@ -73,6 +73,11 @@ void TabStrip::SetTabText(int index, const std::string& text) {
         item.mask = TCIF_TEXT;
         item.pszText = const_cast<char*>(text.c_str());
         SendMessageA(Handle(), TCM_SETITEMA, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&item));
+        // A shorter text moves the tabs after it to the left; some tab
+        // controls repaint only up to the new end of the row and leave the
+        // old tab's right part standing beside it. The whole row is redrawn.
+        RECT row{0, 0, Width(), DisplayRect().top};
+        InvalidateRect(Handle(), &row, TRUE);
     }
 }
 

@@ -1,7 +1,8 @@
 // The common part of TabControl and PageControl: a Win32 tab control
 // ("SysTabControl32") whose tab captions and selection the object keeps
 // itself, so they can be set before the window exists. A tab the user picks
-// reaches TabPicked(); selecting by program does not.
+// reaches TabPicked(); selecting by program does not. A changed tab text
+// repaints the whole row of tabs.
 #pragma once
 #include <string>
 #include <vector>

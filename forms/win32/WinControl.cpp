@@ -356,6 +356,14 @@ LRESULT WinControl::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
         if (IsMouseMessage(msg)) {
             if (IsContainer()) {
                 if (HandleContainerMouse(msg, wParam, lParam)) return 0;
+            } else if (IsPress(msg)) {
+                // The window's own press handling (a push button's capture
+                // and pressed look, the focus) comes before the event: a
+                // handler that lets messages through may handle the release
+                // meanwhile, which the window must then see after its press.
+                const LRESULT result = DefaultProc(msg, wParam, lParam);
+                FireMouse(msg, wParam, lParam);
+                return result;
             } else {
                 FireMouse(msg, wParam, lParam);
             }

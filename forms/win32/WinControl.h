@@ -9,6 +9,10 @@
 // that control's Notification(), which may handle them and give the result.
 // Each control thereby owns its own events; parents stay unaware of them.
 //
+// Mouse: a press on a control with a window of its own (a push button, a
+// text box) is handled by the window first (capture, pressed look, focus)
+// and then raises OnMouseDown, so a handler may let messages through.
+//
 // Keyboard handling (the same on every windowed control of a form):
 //  - Key down/up and characters reach the root container's key preview (a
 //    form with KeyPreview on) first, then the control's own OnKeyDown /

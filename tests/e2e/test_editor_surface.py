@@ -158,15 +158,16 @@ def test_a_drag_snaps_to_the_grid_and_undo_redo_step_through_two_drags(s):
         ed.main_window()
         x, y = surface_origin(s)
         # Button 1 is grabbed 10 px inside its corner and let go with its
-        # corner at (17, 40): the grid makes that (12, 36).
-        drag(s, x + 30, y + 50, x + 27, y + 50)
-        drag(s, x + 22, y + 46, x + 70, y + 46)  # to (60, 36)
+        # corner at (27, 40), past the drag rectangle: the grid makes that
+        # (24, 36).
+        drag(s, x + 30, y + 50, x + 37, y + 50)
+        drag(s, x + 26, y + 46, x + 74, y + 46)  # to (72, 36)
         for keys in ("ctrl+z", "ctrl+z", "ctrl+y"):
             key_to(s, MAIN_TITLE, keys)
             time.sleep(1.0)
         saved = save_and_close(s, ed, path)
     places = [(o["left"], o["top"]) for o in saved["objects"]]
-    assert places == [(12, 36), (80, 40), (140, 40), (200, 40), (260, 40)], places
+    assert places == [(24, 36), (80, 40), (140, 40), (200, 40), (260, 40)], places
 
 
 def test_bring_forward_moves_object_3_of_5_to_4_with_its_pictures(s):

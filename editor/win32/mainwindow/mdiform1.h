@@ -503,6 +503,21 @@ private:
     // Starts the drag protocol after a left press on an object's control;
     // a drag shows the four-way arrow over the grabbed control.
     void StartObjectDrag(forms::Control& grabbed, int x, int y);
+    // A press at (x, y) of a control that the pointer may drag. The drag
+    // begins only once the pointer, in the same control's coordinates, has
+    // left the system's drag rectangle around that point: a click selects
+    // and never moves.
+    void ArmDrag(int x, int y);
+    bool DragUnderway(int x, int y);
+    // The arrow keys nudge the selected object as the Move buttons do,
+    // unless the focused control uses the arrows itself.
+    void SurfaceKeyDown(uint16_t& key, forms::ShiftState shift);
+    // The control that shows object n of doc (the push button of a Windows
+    // button, the image of every other kind).
+    static forms::Control* ObjectControl(TMenuDocument& doc, int n);
+    // Ends the current document's text edit and selection before another
+    // document becomes current: frame and handles hidden, read-out "(na)".
+    void LeaveCurrentDocument();
     // Moves the selected object's controls and record to DragX, DragY.
     void PlaceSelectedObject(TMenuDocument& doc);
     // Frame around a control: bounds - 2 / + 4.
@@ -565,6 +580,11 @@ private:
     int DragW_ = 0;
     int DragH_ = 0;
     uint8_t MoveBusy_ = 0;
+    // Where the pointer was pressed, and whether it has left the drag
+    // rectangle around that point since.
+    int DragFromX_ = 0;
+    int DragFromY_ = 0;
+    bool DragLive_ = false;
     // The control a press on the selection frame went to, until the release.
     forms::Control* FramePressTarget_ = nullptr;
     uint8_t SeekBusy_ = 0;

@@ -3,7 +3,8 @@
 // frame, whose press goes to what it frames. Each drag snaps to the grid,
 // stays at 0 or more, records an undo step when it starts, and keeps the menu
 // record in step with the control so that the record always says where the
-// part is.
+// part is. As with objects, a press moves a part only once the pointer has
+// left the drag rectangle around the press point.
 #include <algorithm>
 
 #include "editor/win32/common/EditorGlobals.h"
@@ -81,6 +82,7 @@ void TMDIForm1Cls::mmoAccPNGMouseDown(forms::Control&, forms::MouseButton button
     DragH_ = box.Height();
     GrabX_ = x;
     GrabY_ = y;
+    ArmDrag(x, y);
     doc->SelObject = kSelDraggingBox;
     PushUndo(1);
     forms::Application().ProcessMessages();
@@ -96,7 +98,7 @@ void TMDIForm1Cls::mmoAccPNGMouseMove(forms::Control& sender, forms::ShiftState,
         MenPnlMouseMove();
         return;
     }
-    if (GrabX_ < 0) return;
+    if (GrabX_ < 0 || !DragUnderway(x, y)) return;
     MoveBusy_ = 1;
     DragX_ = std::max(0, x + sender.Left() - GrabX_);
     DragY_ = std::max(0, y + sender.Top() - GrabY_);
@@ -118,11 +120,7 @@ forms::Control* TMDIForm1Cls::FramedControl() {
     TMenuDocument* doc = CurrentDoc();
     if (!doc) return nullptr;
     const int n = doc->SelObject;
-    if (n >= 1 && n <= doc->Menu.BtnCount) {
-        const TObjControls& ctl = doc->Ctl[static_cast<size_t>(n)];
-        if (doc->Menu.Buttons[static_cast<size_t>(n)].ObjectKind == WindowsButton) return ctl.WinBtn;
-        return ctl.ImgBtn;
-    }
+    if (forms::Control* shown = ObjectControl(*doc, n)) return shown;
     if (n == kSelTimeLabel) return doc->TimeLabel;
     if (n == kSelDateLabel) return doc->DateLabel;
     return doc->AccessoryText;
@@ -184,6 +182,7 @@ void TMDIForm1Cls::AccImgMouseDown(forms::Control& sender, forms::MouseButton bu
     DeselectObj(0, 0);
     GrabX_ = x;
     GrabY_ = y;
+    ArmDrag(x, y);
     DragW_ = sender.Width();
     DragH_ = sender.Height();
     doc->SelObject = kSelDraggingBox;
@@ -192,7 +191,7 @@ void TMDIForm1Cls::AccImgMouseDown(forms::Control& sender, forms::MouseButton bu
 
 void TMDIForm1Cls::AccImgMouseMove(forms::Control& sender, forms::ShiftState, int x, int y) {
     TMenuDocument* doc = CurrentDoc();
-    if (!doc || doc->SelObject != kSelDraggingBox || GrabX_ < 0) return;
+    if (!doc || doc->SelObject != kSelDraggingBox || GrabX_ < 0 || !DragUnderway(x, y)) return;
     DragX_ = std::max(0, x + sender.Left() - GrabX_);
     DragY_ = std::max(0, y + sender.Top() - GrabY_);
     SnapPos();
@@ -215,6 +214,7 @@ void TMDIForm1Cls::ControlDragMouseDown(forms::Control& sender, forms::MouseButt
     PushUndo(1);
     GrabX_ = x;
     GrabY_ = y;
+    ArmDrag(x, y);
     DragW_ = sender.Width();
     DragH_ = sender.Height();
     doc->SelObject = kSelDraggingLabel;
@@ -222,7 +222,7 @@ void TMDIForm1Cls::ControlDragMouseDown(forms::Control& sender, forms::MouseButt
 
 void TMDIForm1Cls::ControlDragMouseMove(forms::Control& sender, forms::ShiftState, int x, int y) {
     TMenuDocument* doc = CurrentDoc();
-    if (!doc || doc->SelObject != kSelDraggingLabel || GrabX_ < 0) return;
+    if (!doc || doc->SelObject != kSelDraggingLabel || GrabX_ < 0 || !DragUnderway(x, y)) return;
     DragX_ = x + sender.Left() - GrabX_;
     DragY_ = y + sender.Top() - GrabY_;
     SnapPos();

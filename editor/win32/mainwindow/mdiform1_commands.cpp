@@ -81,7 +81,9 @@ void TMDIForm1Cls::mnuFindControls_Click() {
 void TMDIForm1Cls::FindControls() {
     if (CurMenu_ < 1) return;
     const int slot = CurMenu_;
-    if (TMenuDocument* doc = CurrentDoc()) doc->SelObject = kSelNone;
+    // Nothing stays selected, the read-out and frame included: they would
+    // show an object where it was before being brought back.
+    DeselectObj(0, 1);
     for (int i = 0; i < 3; ++i) forms::Application().ProcessMessages();
     // Messages handled meanwhile may have closed or switched the document.
     TMenuDocument* doc = MenuDoc(slot);

@@ -1,7 +1,10 @@
 // Menu documents: creating one in the next slot with its controls on a new
 // tab, switching tabs, the File menu's list, Open, Save, Save As, Save All,
 // and closing a document with its save question. The toolbars and menus
-// follow the current document (SyncMenuTools, EnableToolbars).
+// follow the current document (SyncMenuTools, EnableToolbars). Whenever
+// another document becomes current (New, Open, a tab picked by the user or
+// chosen by a command), the one left ends its edit and its selection: a
+// document is shown with nothing selected.
 //
 // A document whose save question is answered Yes stays open when the save
 // does not happen (Save As cancelled, or the write failed): closing never
@@ -64,8 +67,9 @@ bool TMDIForm1Cls::NewMenu(uint8_t withDialog) {
                   TMsgDlgType::mtInformation, TMsgDlgButtons::mbOK);
         return false;
     }
-    // The new document becomes the current one: an edit in the old one ends.
-    EndTextEdits();
+    // The new document becomes the current one: an edit and the selection in
+    // the old one end.
+    LeaveCurrentDocument();
     MenuPropsCancelled = 0;
     MenuCounter = MenuCounter + 1;
     const int slot = MenuCounter;
@@ -200,18 +204,27 @@ void TMDIForm1Cls::FreeMenu() {
 
 // ---- current document ----
 
+void TMDIForm1Cls::LeaveCurrentDocument() {
+    EndTextEdits();
+    if (CurrentDoc())
+        DeselectObj(0, 1);
+    else
+        ShowNoSelection();
+}
+
 void TMDIForm1Cls::MakeCurrent(int slot) {
     TMenuDocument* doc = MenuDoc(slot);
     if (!doc || doc->Closed) return;
+    // Choosing the page by program runs no change event.
+    if (slot != CurMenu_) LeaveCurrentDocument();
     CurMenu_ = slot;
     PageControl1->SetActivePage(doc->TabSheet);
 }
 
 void TMDIForm1Cls::PageControl1Change() {
-    // The edit belongs to the document that was shown: it ends there.
-    EndTextEdits();
-    if (TMenuDocument* doc = CurrentDoc()) doc->SelObject = kSelNone;
-    ShowNoSelection();
+    // The edit and the selection belong to the document that was shown
+    // (still the current one when the user picked the tab): they end there.
+    LeaveCurrentDocument();
     forms::TabSheet* active = PageControl1->ActivePage();
     if (!active) {
         CurMenu_ = 0;

@@ -52,8 +52,10 @@ void TMDIForm1Cls::ShowMenuProps() {
         }
         doc = MenuDoc(slot);
         if (!doc || doc->Closed || CurMenu_ != slot) return;
+        // The wizard leaves nothing selected, and the object toolbar says so
+        // (a button added and then cancelled in it left its read-out).
         doc->SelObject = kSelNone;
-        DeselectObj(1, 1);
+        DeselectObj(0, 1);
         EnableToolbars(1, 0);
         SyncMenuTools();
         doc->Modified = 1;

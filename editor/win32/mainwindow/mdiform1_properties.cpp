@@ -8,6 +8,7 @@
 #include "forms/win32/Application.h"
 #include "forms/win32/ComboBox.h"
 #include "forms/win32/Image.h"
+#include "forms/win32/Shape.h"
 
 void TMDIForm1Cls::ShowObjProps() {
     TMenuDocument* doc = CurrentDoc();
@@ -39,7 +40,8 @@ bool TMDIForm1Cls::RunButtonProps(TMenuDocument& doc, int n) {
     RenderAccText(n);
     doc.AccessoryText->SetTag(-1);
     ShowCommandStatus(-1);
-    SelRect_ = {object.Left, object.Left + object.ObjWidth, object.Top, object.Top + object.ObjHeight};
-    ApplySelRect(0);
+    // Frame and read-out show the object as it now stands on the surface.
+    const bool handles = SelHandle(0)->Visible();
+    SelectPlacedObject(doc, n, handles ? 1 : 0);
     return true;
 }

@@ -1,14 +1,20 @@
 // The design surface: selecting an object by pressing it, dragging it with
 // grid snapping, resizing it by the eight handles of the selection frame,
-// nudging it and stepping the selection through the objects, and the object
-// toolbar that shows the selection. Positions are kept in the object's
-// record as well as on its controls, so the record always says where the
-// object is.
+// nudging it (Move buttons and arrow keys) and stepping the selection through
+// the objects, and the object toolbar that shows the selection. Positions are
+// kept in the object's record as well as on its controls, so the record
+// always says where the object is.
+//
+// A press that the pointer leaves within the system's drag rectangle is a
+// click: it selects and moves nothing. The arrow keys move only the selected
+// object, whichever control has the keyboard, and stay with a control that
+// uses them itself (a text box, a list, the tabs, the in-place text editor).
 //
 // The handlers let queued messages through (while an undo snapshot is written
 // and while dragging); GrabX_ -2/-3, MoveBusy_ and PlacingSel_ keep them from
 // running into themselves, and every path that sets MoveBusy_ clears it.
 #include <algorithm>
+#include <cstdlib>
 
 #include "editor/logic/CoreGraphics.h"
 #include "editor/logic/EditorTexts.h"
@@ -58,6 +64,13 @@ forms::Shape* TMDIForm1Cls::SelHandle(int k) {
     };
     handle->BringToFront();
     return handle;
+}
+
+forms::Control* TMDIForm1Cls::ObjectControl(TMenuDocument& doc, int n) {
+    if (n < 1 || n > doc.Menu.BtnCount || n > kMaxObjects) return nullptr;
+    const TObjControls& ctl = doc.Ctl[static_cast<size_t>(n)];
+    if (doc.Menu.Buttons[static_cast<size_t>(n)].ObjectKind == WindowsButton) return ctl.WinBtn;
+    return ctl.ImgBtn;
 }
 
 int TMDIForm1Cls::ObjectOfControl(const TMenuDocument& doc, const forms::Component& sender) const {
@@ -169,13 +182,15 @@ void TMDIForm1Cls::DeselectObj(uint8_t keepSel, uint8_t hideMarkers) {
                     image->SetPicture(*object.Pics[Up][0]);
             }
             doc->SelObject = kSelNone;
-            ShowNoSelection();
             shpSelection->SetLeft(-shpSelection->Width() - 1);
         }
         if (hideMarkers) hideFrame();
     } else if (hideMarkers) {
         hideFrame();
     }
+    // With the selection ended the read-out says so, also when the caller
+    // had already cleared the selection code.
+    if (!keepSel) ShowNoSelection();
 }
 
 void TMDIForm1Cls::ShowNoSelection() {
@@ -203,12 +218,7 @@ void TMDIForm1Cls::UpdateButtonBar() {
     EnableObjToolbar(1);
     const int n = doc->SelObject;
     Label2->SetCaption(std::to_string(n));
-    if (n < 1 || n > doc->Menu.BtnCount) return;
-    const TObjControls& ctl = doc->Ctl[static_cast<size_t>(n)];
-    const forms::Control* shown = doc->Menu.Buttons[static_cast<size_t>(n)].ObjectKind == WindowsButton
-                                      ? static_cast<const forms::Control*>(ctl.WinBtn)
-                                      : ctl.ImgBtn;
-    if (shown)
+    if (const forms::Control* shown = ObjectControl(*doc, n))
         Label3->SetCaption(editor::PositionText(shown->Left(), shown->Top(), shown->Width(), shown->Height()));
 }
 
@@ -256,7 +266,23 @@ void TMDIForm1Cls::StartObjectDrag(forms::Control& grabbed, int x, int y) {
     }
     GrabX_ = x;
     GrabY_ = y;
+    ArmDrag(x, y);
     grabbed.SetCursor(forms::Cursor::SizeAll);
+}
+
+void TMDIForm1Cls::ArmDrag(int x, int y) {
+    DragFromX_ = x;
+    DragFromY_ = y;
+    DragLive_ = false;
+}
+
+bool TMDIForm1Cls::DragUnderway(int x, int y) {
+    // The rectangle reaches SM_CXDRAG pixels to either side of the press
+    // and SM_CYDRAG above and below it.
+    if (!DragLive_)
+        DragLive_ = std::abs(x - DragFromX_) > GetSystemMetrics(SM_CXDRAG) ||
+                    std::abs(y - DragFromY_) > GetSystemMetrics(SM_CYDRAG);
+    return DragLive_;
 }
 
 void TMDIForm1Cls::ShowButtonHover(TMenuDocument& doc, int n) {
@@ -288,6 +314,9 @@ void TMDIForm1Cls::ImgBtnMouseDown(forms::Control& sender, forms::MouseButton bu
     UpdateButtonBar();
     FrameAround(image->Left(), image->Top(), object.ObjWidth, object.ObjHeight);
     ShowSelHandles(0);
+    // The keyboard comes to the surface, as a push button takes it when
+    // pressed: the arrow keys then move this object, not a list's selection.
+    if (!doc->ClientPanel->Focused()) doc->ClientPanel->SetFocus();
     if (button == forms::MouseButton::Left) {
         StartObjectDrag(sender, x, y);
         return;
@@ -305,13 +334,8 @@ void TMDIForm1Cls::ImgBtnMouseDown(forms::Control& sender, forms::MouseButton bu
 void TMDIForm1Cls::FrameSelectedObject() {
     TMenuDocument* doc = CurrentDoc();
     if (!doc) return;
-    const int n = doc->SelObject;
-    if (n < 1 || n > doc->Menu.BtnCount) return;
-    const TObjControls& ctl = doc->Ctl[static_cast<size_t>(n)];
-    const forms::Control* shown = doc->Menu.Buttons[static_cast<size_t>(n)].ObjectKind == WindowsButton
-                                      ? static_cast<forms::Control*>(ctl.WinBtn)
-                                      : ctl.ImgBtn;
-    if (shown) FrameAround(shown->Left(), shown->Top(), shown->Width(), shown->Height());
+    if (const forms::Control* shown = ObjectControl(*doc, doc->SelObject))
+        FrameAround(shown->Left(), shown->Top(), shown->Width(), shown->Height());
 }
 
 void TMDIForm1Cls::PlaceSelectedObject(TMenuDocument& doc) {
@@ -322,8 +346,7 @@ void TMDIForm1Cls::PlaceSelectedObject(TMenuDocument& doc) {
     object.Top = DragY_;
     ctl.ImgBtn->SetBounds(DragX_, DragY_, ctl.ImgBtn->Width(), ctl.ImgBtn->Height());
     ctl.WinBtn->SetBounds(DragX_, DragY_, ctl.WinBtn->Width(), ctl.WinBtn->Height());
-    const forms::Control* shown = object.ObjectKind == WindowsButton ? static_cast<forms::Control*>(ctl.WinBtn)
-                                                                     : ctl.ImgBtn;
+    const forms::Control* shown = ObjectControl(doc, n);
     FrameAround(DragX_, DragY_, shown->Width(), shown->Height());
     UpdateButtonBar();
 }
@@ -341,7 +364,7 @@ void TMDIForm1Cls::ImgBtnMouseMove(forms::Control& sender, forms::ShiftState, in
     if (n <= doc->Menu.BtnCount && doc->Menu.Buttons[static_cast<size_t>(n)].ObjectKind < PlcImage)
         ShowButtonHover(*doc, n);
     const int sel = doc->SelObject;
-    if (GrabX_ < 0 || sel < 1 || sel > doc->Menu.BtnCount) return;
+    if (GrabX_ < 0 || sel < 1 || sel > doc->Menu.BtnCount || !DragUnderway(x, y)) return;
     MoveBusy_ = 1;
     const TAQButton& object = doc->Menu.Buttons[static_cast<size_t>(sel)];
     const forms::Image* image = doc->Ctl[static_cast<size_t>(sel)].ImgBtn;
@@ -397,7 +420,7 @@ void TMDIForm1Cls::cmdButton_MouseMove(forms::Control& sender, forms::ShiftState
     if (n == 0) return;
     ShowButtonHover(*doc, n);
     const int sel = doc->SelObject;
-    if (GrabX_ < 0 || sel < 1 || sel > doc->Menu.BtnCount) return;
+    if (GrabX_ < 0 || sel < 1 || sel > doc->Menu.BtnCount || !DragUnderway(x, y)) return;
     MoveBusy_ = 1;
     const forms::Button* button = doc->Ctl[static_cast<size_t>(sel)].WinBtn;
     DragX_ = x + button->Left() - GrabX_;
@@ -424,42 +447,42 @@ void TMDIForm1Cls::cmdButton_MouseUp(forms::Control& sender, forms::MouseButton,
 }
 
 void TMDIForm1Cls::cmdButton_KeyDown(forms::Control& sender, uint16_t& key, forms::ShiftState) {
+    // Only Delete is the button's own: the arrow keys reach the window first
+    // (SurfaceKeyDown) and move the selected object, never the focused one.
     TMenuDocument* doc = CurrentDoc();
-    if (!doc) return;
-    const int n = ObjectOfControl(*doc, sender);
-    if (n == 0) return;
-    if (key == VK_DELETE) {
-        key = 0;
-        DeleteObject();
-        return;
-    }
-    int dx = 0;
-    int dy = 0;
+    if (!doc || key != VK_DELETE || ObjectOfControl(*doc, sender) == 0) return;
+    key = 0;
+    DeleteObject();
+}
+
+void TMDIForm1Cls::SurfaceKeyDown(uint16_t& key, forms::ShiftState shift) {
+    editor::Nudge direction;
     switch (key) {
-        case VK_LEFT: dx = -1; break;
-        case VK_RIGHT: dx = 1; break;
-        case VK_UP: dy = -1; break;
-        case VK_DOWN: dy = 1; break;
+        case VK_LEFT: direction = editor::Nudge::Left; break;
+        case VK_RIGHT: direction = editor::Nudge::Right; break;
+        case VK_UP: direction = editor::Nudge::Up; break;
+        case VK_DOWN: direction = editor::Nudge::Down; break;
         default: return;
     }
+    if (shift & (forms::ssShift | forms::ssCtrl | forms::ssAlt)) return;
+    TMenuDocument* doc = CurrentDoc();
+    if (!doc || doc->SelObject < 1 || doc->SelObject > doc->Menu.BtnCount) return;
+    if (HWND focus = GetFocus();
+        focus && (SendMessageA(focus, WM_GETDLGCODE, key, 0) & (DLGC_WANTARROWS | DLGC_WANTALLKEYS)))
+        return;
     key = 0;
-    // An arrow-key move is an edit like any other: it can be undone.
-    PushUndo(1);
-    doc->SelObject = n;
-    DragX_ = sender.Left() + dx;
-    DragY_ = sender.Top() + dy;
-    PlaceSelectedObject(*doc);
-    if (auto* button = doc->Ctl[static_cast<size_t>(n)].WinBtn) button->SetFocus();
+    ToolButton47Click(direction);
 }
 
 // ---- sizing handles ----
 
-void TMDIForm1Cls::shpHandleMouseDown(forms::Control& sender, forms::MouseButton, forms::ShiftState, int, int) {
+void TMDIForm1Cls::shpHandleMouseDown(forms::Control& sender, forms::MouseButton, forms::ShiftState, int x, int y) {
     TMenuDocument* doc = CurrentDoc();
     if (!doc) return;
     const int k = NameNumber(sender.Name());
     if (k < 0 || k > 7) return;
     DraggedHandle = k;
+    ArmDrag(x, y);
     // A placed image's resize changes its display picture: the snapshot
     // keeps the pictures so that an undo brings them back.
     const int n = doc->SelObject;
@@ -471,7 +494,7 @@ void TMDIForm1Cls::shpHandleMouseDown(forms::Control& sender, forms::MouseButton
 
 void TMDIForm1Cls::shpHandleMouseMove(forms::Control& sender, forms::ShiftState, int x, int y) {
     if (DraggedHandle == -1 || MoveBusy_) return;
-    if (!CurrentDoc()) return;
+    if (!CurrentDoc() || !DragUnderway(x, y)) return;
     MoveBusy_ = 1;
     DragX_ = x + sender.Left() + HandleOfs_;
     DragY_ = y + sender.Top() + HandleOfs_;
@@ -526,7 +549,7 @@ void TMDIForm1Cls::ToolButton47Click(editor::Nudge direction) {
     DragX_ = p.X;
     DragY_ = p.Y;
     PlaceSelectedObject(*doc);
-    SelRect_ = BoxOf(*doc->Ctl[static_cast<size_t>(n)].ImgBtn);
+    SelRect_ = BoxOf(*ObjectControl(*doc, n));
     ApplySelRect(0);
 }
 
@@ -543,10 +566,7 @@ void TMDIForm1Cls::ToolButton48Click(editor::Navigate step) {
 void TMDIForm1Cls::SelectPlacedObject(TMenuDocument& doc, int n, uint8_t handles) {
     doc.SelObject = n;
     UpdateButtonBar();
-    const TObjControls& ctl = doc.Ctl[static_cast<size_t>(n)];
-    const forms::Control* shown = doc.Menu.Buttons[static_cast<size_t>(n)].ObjectKind == WindowsButton
-                                      ? static_cast<forms::Control*>(ctl.WinBtn)
-                                      : ctl.ImgBtn;
+    const forms::Control* shown = ObjectControl(doc, n);
     if (!shown) return;
     FrameAround(shown->Left(), shown->Top(), shown->Width(), shown->Height());
     SelRect_ = BoxOf(*shown);
@@ -648,4 +668,6 @@ void TMDIForm1Cls::WireSurfaceCommands() {
     };
     for (const auto& [name, run] : docCommands) DocCommands_.push_back(WireCommand(name, run));
     for (const auto& [name, run] : objectCommands) ObjCommands_.push_back(WireCommand(name, run));
+    SetKeyPreview(true);
+    OnKeyDown = [this](forms::Control&, uint16_t& key, forms::ShiftState shift) { SurfaceKeyDown(key, shift); };
 }

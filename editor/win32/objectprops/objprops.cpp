@@ -138,6 +138,9 @@ void TForm2::CreateBottomStrip() {
     }
     Edit1 = edits[0];
     Edit2 = edits[1];
+    // Left and Top show where the object is; it is moved on the menu itself.
+    Edit1->SetReadOnly(true);
+    Edit2->SetReadOnly(true);
     Edit3 = edits[2];
     Edit4 = edits[3];
     Edit3->OnChange = [this](forms::Component&) { Edit3Change(3); };

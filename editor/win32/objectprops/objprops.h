@@ -5,7 +5,7 @@
 // window, leaves the object untouched and ObjPropsCancelled at 1.
 //
 // One panel per kind fills the dialog; the strip at the bottom holds the
-// position (shown only), the size edits and OK / Cancel. The shape panel
+// position (read-only boxes), the size edits and OK / Cancel. The shape panel
 // also carries the shape presets (objprops_presets.cpp) and opens the
 // edge-rounding pop-up (frmedgeround.h). Colours are asked for through the
 // editor's colour requests: a request still open when the dialog closes is

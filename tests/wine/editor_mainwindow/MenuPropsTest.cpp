@@ -161,6 +161,7 @@ TEST_F(MenuPropsTest, NewLeadsThroughPropertiesAndWizardAndOkStoresTheSettings) 
     EXPECT_EQ(menu.AnimInterval, 250);
     EXPECT_EQ(menu.ScrollTitle, 1);
     EXPECT_EQ(menu.BtnCount, 1);
+    EXPECT_EQ(dynamic_cast<forms::Label*>(form_->FindControl("Label3"))->Caption(), "(na)");  // nothing selected
     EXPECT_FALSE(menu.AccRTF.empty());
     ASSERT_TRUE(menu.Buttons[0].Pics[Up][0]);
     EXPECT_EQ(menu.Buttons[0].Pics[Up][0]->Width(), 320);

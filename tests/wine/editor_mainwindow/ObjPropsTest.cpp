@@ -120,11 +120,16 @@ TEST_F(ObjPropsDialogTest, OkRefusesBadSizesAndStaysOpenThenStoresAGoodOne) {
 }
 
 // Typed into Width as a user types (each keystroke checked): "10", then "$"
-// before it; the size is read as the check read it.
-TEST_F(ObjPropsDialogTest, HexadecimalWidthIsReadAsTheCheckReadsIt) {
+// before it; the size is read as the check read it. Left only shows the
+// place: typing there changes nothing.
+TEST_F(ObjPropsDialogTest, HexadecimalWidthIsReadAsTheCheckReadsItAndLeftTakesNoTyping) {
     TForm2& dialog = Open();
     dialog.Show();
     SetForegroundWindow(dialog.Handle());
+    dialog.Edit1->SetFocus();
+    formstest::QueueKeys({'7'});
+    formstest::PumpFor(100);
+    EXPECT_EQ(dialog.Edit1->Text(), std::to_string(shape_.Left));
     dialog.Edit3->SetFocus();
     SendMessageA(dialog.Edit3->Handle(), EM_SETSEL, 0, -1);
     for (std::initializer_list<WORD> keys : {std::initializer_list<WORD>{'1'}, {'0'}, {VK_HOME}, {VK_SHIFT, '4'}})

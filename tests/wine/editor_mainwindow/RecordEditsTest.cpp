@@ -1,8 +1,10 @@
 // Edits that must reach the menu record, and through it the saved file, as a
 // user makes them: the time label's format (clicked, formatted, a size typed
 // into the size box), text typed in place before the menu is closed, Find
-// Controls after the background shrank, and the Position page of Button
-// Properties. Each is judged from the file read back.
+// Controls after the background shrank, the Position page of Button
+// Properties, and objects clicked and moved with the arrow keys. Each is
+// judged from the file read back; the object toolbar's read-out and the
+// selection frame are judged from the screen.
 #include <windows.h>
 #include <commctrl.h>
 
@@ -57,6 +59,17 @@ protected:
         for (char c : keys) formstest::QueueKeys({static_cast<WORD>(c)});
         formstest::PumpFor(150);
     }
+    // A left press, the pointer moved by (dx, dy) once the press was handled,
+    // and the release there.
+    void Press(HWND window, int x, int y, int dx, int dy) {
+        PostMessageA(window, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
+        formstest::PumpFor(100);
+        PostMessageA(window, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(x + dx, y + dy));
+        formstest::PumpFor(50);
+        PostMessageA(window, WM_LBUTTONUP, 0, MAKELPARAM(x + dx, y + dy));
+        formstest::PumpFor(100);
+    }
+    static void Key(WORD key) { formstest::QueueKeys({key}), formstest::PumpFor(150); }
     // A right click on the accessory text box opens the text box; the keys
     // typed into it are given without Shift, so they arrive in lower case.
     void TypeIntoTextBox(const std::string& keys) {
@@ -139,8 +152,11 @@ TEST_F(RecordEditsTest, TextTypedInPlaceIsAskedAboutAndSavedWhenTheMenuCloses) {
 
 TEST_F(RecordEditsTest, PickingAnotherTabEndsTheEditInTheMenuItBelongsTo) {
     TMenuDocument& first = Doc();
+    Cmd("cmdInsertBtn").Execute();
     first.Modified = 0;
+    // A new menu is shown with nothing selected: the old selection ends.
     form_->NewMenu(0);
+    EXPECT_EQ(dynamic_cast<forms::Label*>(form_->FindControl("Label2"))->Caption(), "(na)");
     HWND tabs = dynamic_cast<forms::WinControl*>(form_->FindComponent("PageControl1"))->Handle();
     const auto pickTab = [&](int index) {
         RECT tab{};
@@ -153,6 +169,7 @@ TEST_F(RecordEditsTest, PickingAnotherTabEndsTheEditInTheMenuItBelongsTo) {
     pickTab(1);
     ASSERT_NE(&Doc(), &first);
     EXPECT_FALSE(TextBox().Visible());
+    EXPECT_FALSE(form_->FindControl("shpSelection")->Visible());
     EXPECT_FALSE(Cmd("cmdBold").Enabled());
     EXPECT_NE(first.Menu.AccRTF.find("abc"), std::string::npos);
     EXPECT_EQ(first.Modified, 1);
@@ -176,6 +193,7 @@ TEST_F(RecordEditsTest, FindControlsBringsEveryObjectIntoTheRecordAfterTheBackgr
     formstest::QueueKeys({VK_F12});
     ASSERT_TRUE(formstest::PumpUntil([this] { return asked_.size() == 2; }));
     EXPECT_EQ(Doc().UndoCount, steps + 1);
+    EXPECT_EQ(dynamic_cast<forms::Label*>(form_->FindControl("Label3"))->Caption(), "(na)");
     EXPECT_EQ(Doc().Ctl[1].ImgBtn->Left(), 200 - 32);
 
     const TAQMenu& reopened = SaveAndReopen();
@@ -209,6 +227,36 @@ TEST_F(RecordEditsTest, ThePositionPageAndTheViewerBoxesGoIntoTheRecordAtOk) {
     const TAQMenu& reopened = SaveAndReopen();
     EXPECT_EQ(reopened.Buttons[1].Left, 150);
     EXPECT_EQ(reopened.Buttons[1].Top, 160);
+}
+
+// Presses whose pointer shakes by a pixel are clicks and move nothing; the
+// arrow keys move only the selected object, whichever control has the
+// keyboard, and stay the in-place text editor's.
+TEST_F(RecordEditsTest, ClicksMoveNothingAndTheArrowKeysMoveOnlyTheSelectedObject) {
+    LastBtnKind = WindowsButton;
+    Cmd("cmdInsertBtn").Execute();  // 1 at 8, 8
+    LastBtnKind = 0;
+    Cmd("cmdAddText").Execute();  // 2 at 16, 16
+    HWND button = Doc().Ctl[1].WinBtn->Handle(), surface = Doc().ClientPanel->Handle();
+    Click(button, 5, 5);  // released while the press is handled: the mouse is free again
+    EXPECT_NE(GetCapture(), button);
+    Cmd("cmdNext").Execute();  // the button keeps the keyboard
+    Key(VK_RIGHT);
+    Press(surface, 250, 30, 1, 1);
+    Key(VK_DOWN);
+    EXPECT_EQ(Doc().Ctl[2].ImgBtn->Top(), 17);
+    Press(surface, 250, 30, 10, 0);  // a drag still snaps: 27, 17 to 24, 12
+    Press(button, 5, 5, 0, 1);
+    const int steps = Doc().UndoCount;
+    Key(VK_LEFT);
+    EXPECT_EQ(Doc().UndoCount, steps + 1);
+    EXPECT_EQ(Doc().Ctl[1].ImgBtn->Left(), 7);  // the button's image goes along
+    Click(surface, 250, 30, true);
+    Key(VK_LEFT);
+    const TAQMenu& reopened = SaveAndReopen();
+    EXPECT_EQ(reopened.Buttons[1].Left, 7);
+    EXPECT_EQ(reopened.Buttons[2].Left, 24);
+    EXPECT_EQ(reopened.Buttons[2].Top, 12);
 }
 
 }  // namespace

@@ -220,6 +220,13 @@ TEST_F(PageControlTest, OneSheetShowsAndFillsTheArea) {
     item.cchTextMax = sizeof(text);
     SendMessageA(Tabs(), TCM_GETITEMA, 0, reinterpret_cast<LPARAM>(&item));
     EXPECT_STREQ(text, "Renamed");
+    // A shorter text repaints the row as far as the old tabs reached.
+    RECT last{}, update{};
+    UpdateWindow(Tabs());
+    SendMessageA(Tabs(), TCM_GETITEMRECT, 2, reinterpret_cast<LPARAM>(&last));
+    pages->Pages(0)->SetCaption("R");
+    GetUpdateRect(Tabs(), &update, FALSE);
+    EXPECT_GE(update.right, last.right);
 }
 
 TEST_F(PageControlTest, FreeingTheActiveSheetActivatesTheNext) {
