@@ -70,6 +70,7 @@ def test_the_wizard_packs_the_saved_menus_and_the_autorun_exe_shows_the_default(
         dismiss_messages(s, "No")
         assert s.shown(WIZARD, 15000) is not None, "the wizard did not show"
         in_wizard(s, "Return")
+        in_wizard(s, "x")  # lands in no hidden path box
         in_wizard(s, click="Add All")
         in_wizard(s, click="v7")
         in_wizard(s, "alt+e")

@@ -381,6 +381,12 @@ void TfrmEXEWizCls::ShowStep() {
     pnlEXE02->SetVisible(WizStep_ == 2);
     pnlEXE03->SetVisible(WizStep_ == 3);
     pnlEXE04->SetVisible(WizStep_ == 4);
-    // The path page gives its box the keyboard, text selected.
-    if (WizStep_ == 1) FocusEntry(*this, *Text11);
+    // The path page gives its box the keyboard, text selected. The other
+    // pages take it from a control that went with its page (or was
+    // disabled): to Next while it works, else to Close, so that nothing typed
+    // lands in a page that is not shown.
+    if (WizStep_ == 1)
+        FocusEntry(*this, *Text11);
+    else if (!ActiveControl() || !ActiveControl()->CanFocus())
+        SetActiveControl(Command3001->Enabled() ? Command3001 : Command1);
 }
